@@ -1,0 +1,11 @@
+#include "core/sesion.h"
+
+namespace core {
+
+Sesion& sesion()
+{
+    static Sesion shared;
+    return shared;
+}
+
+} // namespace core
