@@ -4,6 +4,8 @@
 #include "platform/messages.h"
 
 #include <QList>
+#include "qtprint.h"
+
 #include <QString>
 #include <deque>
 

@@ -4,6 +4,8 @@
 // as the cluster's superuser (PG* variables); the product's own code connects
 // as the product role through connectionString().
 
+#include "qtprint.h"
+
 #include <QString>
 #include <QStringList>
 
