@@ -1,5 +1,7 @@
 #include "core/rutinas.h"
 
+#include "platform/inifile.h"
+
 #include <algorithm>
 
 namespace core {
@@ -46,6 +48,17 @@ QString separamiles(const QString& valor)
         invertido.chop(1);
     std::reverse(invertido.begin(), invertido.end());
     return invertido;
+}
+
+QString leeini(const QString& archivo, const QString& seccion, const QString& clave)
+{
+    return platform::readProfileString(archivo, seccion, clave, QString());
+}
+
+void escribeini(const QString& archivo, const QString& seccion, const QString& clave,
+                const QString& valor)
+{
+    platform::writeProfileString(archivo, seccion, clave, valor);
 }
 
 QString codigosatexto(const QString& codigos)

@@ -19,6 +19,14 @@ QString primerapalabra(const QString& texto);
 // from the right with ",": "1234567" -> "1,234,567". Any character counts.
 QString separamiles(const QString& valor);
 
+// The settings file (DUROZ.INI): leeini gives the key's value, at most 254
+// characters, or an empty text when the file, section or key is missing;
+// escribeini creates the file and the section when missing. Its result is
+// not looked at, as callers never did.
+QString leeini(const QString& archivo, const QString& seccion, const QString& clave);
+void escribeini(const QString& archivo, const QString& seccion, const QString& clave,
+                const QString& valor);
+
 // The stored credentials are lists of decimal character codes, each followed
 // by "/": codigosatexto turns them into characters (a code after the last "/"
 // is dropped), restaposicion lowers character i by i (1-based).

@@ -1,6 +1,7 @@
 #include "core/rutinas.h"
 #include "qtprint.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace core;
@@ -48,4 +49,17 @@ TEST(RutinasTest, CredentialDecoding)
     EXPECT_EQ(codigosatexto(QStringLiteral("97/98")), QStringLiteral("a"));
     EXPECT_EQ(restaposicion(QStringLiteral("bdf")), QStringLiteral("abc"));
     EXPECT_EQ(decodificacredencial(QStringLiteral("101/119/117/115/127/")), QStringLiteral("duroz"));
+}
+
+TEST(RutinasTest, SettingsFileRoundTripAndMissingValues)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("DUROZ.INI"));
+    EXPECT_EQ(leeini(ini, QStringLiteral("Comunicaciones"), QStringLiteral("BDONLine")), QString());
+    escribeini(ini, QStringLiteral("Comunicaciones"), QStringLiteral("BDONLine"), QStringLiteral("duroz"));
+    escribeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario"), QStringLiteral("ADM01"));
+    EXPECT_EQ(leeini(ini, QStringLiteral("comunicaciones"), QStringLiteral("bdonline")), QStringLiteral("duroz"));
+    EXPECT_EQ(leeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario")), QStringLiteral("ADM01"));
+    escribeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario"), QString(300, QLatin1Char('x')));
+    EXPECT_EQ(leeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario")).size(), 254);
 }
