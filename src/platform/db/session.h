@@ -1,0 +1,78 @@
+#pragma once
+// Internal to the data-access layer: the libpq side of one connection, the
+// statement runner and the procedure-call machinery shared by Command and
+// Connection::execute().
+
+#include "platform/db/connectionstring.h"
+#include "platform/db/recordset.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <libpq-fe.h>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace platform::db::detail {
+
+struct ResultDeleter {
+    void operator()(PGresult* result) const { PQclear(result); }
+};
+using PgResult = std::unique_ptr<PGresult, ResultDeleter>;
+
+class Session {
+public:
+    Session() = default;
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Opens the connection; throws DbError (CannotConnect, LoginFailed).
+    void open(const ConnectionParams& params, int timeoutSeconds);
+    void close();
+    bool isOpen() const { return connection_ != nullptr; }
+    const ConnectionParams& params() const { return params_; }
+
+    // One SQL statement with its parameters bound as text (nullopt: NULL;
+    // types 0: let the server infer). Throws DbError; a broken connection
+    // is closed first.
+    PgResult exec(const QByteArray& sql, const std::vector<std::optional<QByteArray>>& values = {},
+                  const std::vector<Oid>& types = {});
+    // Fixed texts of this layer (may hold several statements, no values).
+    void run(const char* sql);
+
+    // A statement of the windows (SELECT, DELETE…), as it stands.
+    RecordSet statement(const QString& sql);
+
+    // A server procedure with its inputs, in one transaction (or inside the
+    // open transaction of the windows), with the statement time-out given
+    // (nullopt: the server's default). `outputs` holds the values of the
+    // function's OUT columns by lower-case name.
+    struct CallResult {
+        RecordSet rows;
+        QHash<QString, QVariant> outputs;
+    };
+    CallResult call(const QString& procedure, const QList<QVariant>& inputs,
+                    std::optional<int> timeoutSeconds);
+
+    // Transactions the windows open around their statements.
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return userTransaction_; }
+    // After a failure inside a transaction: roll it back, never throwing.
+    void abandonTransaction();
+
+private:
+    PGconn* live();
+    // The result when it succeeded; otherwise the error, after closing a
+    // connection that broke.
+    PgResult checked(PGconn* c, PgResult result);
+    void endTransaction(const char* sql);
+    PGconn* connection_ = nullptr;
+    ConnectionParams params_;
+    bool userTransaction_ = false;
+};
+
+} // namespace platform::db::detail
