@@ -31,6 +31,7 @@ AS 'SELECT lpad(pg_temp.azar(clave, sal, (10 ^ cifras)::integer)::text, cifras, 
 CREATE TEMP TABLE v_dias AS
 SELECT d::date AS fecha, d::date - :'desde'::date AS dia, extract(isodow FROM d)::integer AS dow
 FROM generate_series(:'desde'::date, :'hasta'::date, interval '1 day') d;
+ANALYZE v_dias;
 
 -- The lotteries sold each day, latest closing first: the lotteries still open
 -- at a moment of the day are the first m of them.
@@ -43,6 +44,7 @@ CROSS JOIN LATERAL (
   SELECT (ARRAY[l.dia_1, l.dia_2, l.dia_3, l.dia_4, l.dia_5, l.dia_6, l.dia_7])[d.dow] AS vende,
          (ARRAY[l.hora_1, l.hora_2, l.hora_3, l.hora_4, l.hora_5, l.hora_6, l.hora_7])[d.dow] AS cierre) c
 WHERE c.vende = 'S' AND c.cierre IS NOT NULL AND l.estado_act = 'A' AND l.jueganormal = 'S';
+ANALYZE v_lotdia;
 
 -- Quarter hours of selling from 08:00, each with the number of lotteries
 -- that stay open through it.
@@ -55,7 +57,9 @@ FROM (
   FROM v_dias d CROSS JOIN generate_series(0, 59) q
 ) s
 WHERE m > 0;
+ANALYZE v_franjas;
 CREATE TEMP TABLE v_nfranjas AS SELECT fecha, count(*)::integer AS k FROM v_franjas GROUP BY fecha;
+ANALYZE v_nfranjas;
 
 -- The lotteries' special plays that have details, and their details.
 CREATE TEMP TABLE v_especiales AS
@@ -63,8 +67,10 @@ SELECT e.cod_lot, array_agg(e.especial ORDER BY e.especial) AS especiales
 FROM lotespec e JOIN loterias l USING (cod_lot)
 WHERE l.juegaespecial = 'S' AND EXISTS (SELECT FROM jugadeta d WHERE d.especial = e.especial)
 GROUP BY e.cod_lot;
+ANALYZE v_especiales;
 CREATE TEMP TABLE v_detalles AS
 SELECT especial, array_agg(jugada ORDER BY jugada) AS jugadas FROM jugadeta GROUP BY especial;
+ANALYZE v_detalles;
 
 -- Active sellers that have sale-point users, numbered.
 CREATE TEMP TABLE v_vend AS
@@ -73,6 +79,7 @@ FROM vendedor v
 JOIN (SELECT codvendedor, array_agg(usuario ORDER BY usuario) AS usuarios
         FROM usuarios GROUP BY codvendedor) u USING (codvendedor)
 WHERE v.estado_vend = '1';
+ANALYZE v_vend;
 
 -- Draw results: three triples, the terminals and the digit that follow
 -- from them, and a special play with its detail where the lottery has one.
@@ -124,6 +131,7 @@ FROM (
   CROSS JOIN generate_series(1, :tickets_dia) n
 ) t
 JOIN v_franjas f ON f.fecha = t.fecha AND f.f = pg_temp.azar(t.k, :semilla * 64 + 15, t.nfranjas);
+ANALYZE v_tickets;
 
 -- Plays: a lottery open at the ticket's hour; mostly triples and
 -- terminales, some digits and special plays where the lottery takes them.
@@ -154,6 +162,7 @@ CROSS JOIN LATERAL (
               WHEN p.r < 55 THEN 2
               ELSE 3 END AS cifras) k
 LEFT JOIN v_detalles dt ON dt.especial = k.especial;
+ANALYZE v_jugadas;
 
 -- The play's number and the prize it won where the draw was awarded.
 CREATE TEMP TABLE v_premiadas AS
@@ -179,6 +188,7 @@ CROSS JOIN LATERAL (SELECT right(lpad(j.numero_base::text, 3, '0'), j.cifras)::v
 JOIN loterias l ON l.cod_lot = j.cod_lot
 LEFT JOIN premiar pr ON pr.cod_lot = j.cod_lot AND pr.fechapremio = j.fecha AND pr.procesado = 'S'
 LEFT JOIN lotespec le ON le.cod_lot = j.cod_lot AND le.especial = j.especial;
+ANALYZE v_premiadas;
 
 -- Prized tickets of the days before the last awarded one are mostly paid,
 -- the next morning, by the first operator of the house.
@@ -196,11 +206,11 @@ SELECT t.codvendedor, t.nroticket, t.serial, t.usuario, t.fecha, t.horaticket,
 FROM v_tickets t
 JOIN (SELECT codvendedor, nroticket, sum(monto) AS monto, sum(premio) AS premio
         FROM v_premiadas GROUP BY codvendedor, nroticket) s USING (codvendedor, nroticket)
+CROSS JOIN (SELECT min(operador) AS operador FROM operador) o
 CROSS JOIN LATERAL (
   SELECT o.operador,
          s.premio > 0 AND o.operador IS NOT NULL AND t.fecha < :'premiados_hasta'::date
-         AND pg_temp.azar(t.k, :semilla * 64 + 31, 10) < 7 AS paga
-  FROM (SELECT min(operador) AS operador FROM operador) o) c;
+         AND pg_temp.azar(t.k, :semilla * 64 + 31, 10) < 7 AS paga) c;
 
 INSERT INTO jugadasticket (codvendedor, nroticket, linea, fechaticket, cod_lot, tipo_jugada,
                            numero, monto, especial, jugada, premio)
@@ -285,6 +295,7 @@ SELECT v.codvendedor, v.i, 'PR' || lpad(v.i::text, 5, '0') AS nroprestamo,
        1000 * (1 + pg_temp.azar(v.i, :semilla * 64 + 51, 10)) AS monto
 FROM v_vend v
 WHERE pg_temp.azar(v.i, :semilla * 64 + 50, 12) = 0;
+ANALYZE v_prestamos;
 
 INSERT INTO movimientos (nromov, descri_mov, monto_mov, fecha_mov, hora_mov, codvendedor, observa_mov)
 SELECT p.nroprestamo, '2.- Prestamo', p.monto, :'desde'::date, time '10:00', p.codvendedor, 'Prestamo al vendedor'
