@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <mutex>
@@ -158,6 +160,14 @@ U256 divideRounded(const U256& mag, const U256& divisor, Decimal::Rounding mode)
     throw std::overflow_error("Decimal: more than 38 digits");
 }
 
+// The magnitudes of two values brought to the larger of their scales.
+std::pair<U256, U256> alignedMagnitudes(i128 a, int aScale, i128 b, int bScale)
+{
+    const int scale = std::max(aScale, bScale);
+    return {U256::from(magnitude(a)) * kPow10[std::size_t(scale - aScale)],
+            U256::from(magnitude(b)) * kPow10[std::size_t(scale - bScale)]};
+}
+
 // An exact wide result brought back to at most 38 digits and MaxScale
 // decimals, dropping decimals (half away from zero, as PostgreSQL rounds)
 // where needed; throws when the integer part alone is too long. Wide values
@@ -263,6 +273,23 @@ std::optional<Decimal> Decimal::parse(const QString& text, QChar decimal, QChar 
     return fromParts({withSign(mag, negative), scale});
 }
 
+std::optional<Decimal> Decimal::fromDouble(double value, int significantDigits)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const int digits = std::clamp(significantDigits, 1, 17);
+    // to_chars, unlike printf, never follows the machine's locale.
+    std::array<char, 40> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    if (const auto d = parse(QString::fromLatin1(buffer.data(), end - buffer.data())))
+        return d->normalized();
+    if (std::fabs(value) < 1)
+        return Decimal();
+    return std::nullopt;
+}
+
 QString Decimal::toString() const
 {
     u128 mag = magnitude(mantissa_);
@@ -338,13 +365,15 @@ Decimal Decimal::operator-() const
 
 Decimal Decimal::operator+(const Decimal& other) const
 {
+    i128 sum = 0;
+    if (scale_ == other.scale_ && !__builtin_add_overflow(mantissa_, other.mantissa_, &sum)
+        && magnitude(sum) < kLimit)
+        return fromParts({sum, scale_}); // the common case: amounts of one scale
     const int scale = std::max(scale_, other.scale_);
-    const U256 a = U256::from(magnitude(mantissa_)) * kPow10[std::size_t(scale - scale_)];
-    const U256 b = U256::from(magnitude(other.mantissa_)) * kPow10[std::size_t(scale - other.scale_)];
+    const auto [a, b] = alignedMagnitudes(mantissa_, scale_, other.mantissa_, other.scale_);
     const bool aNeg = mantissa_ < 0, bNeg = other.mantissa_ < 0;
-    if (aNeg == bNeg) {
+    if (aNeg == bNeg)
         return fromParts(fitWide(aNeg, a + b, scale));
-    }
     const bool aBigger = a >= b;
     return fromParts(fitWide(aBigger ? aNeg : bNeg, aBigger ? a - b : b - a, scale));
 }
@@ -356,6 +385,10 @@ Decimal Decimal::operator-(const Decimal& other) const
 
 Decimal Decimal::operator*(const Decimal& other) const
 {
+    i128 direct = 0;
+    if (scale_ + other.scale_ <= MaxScale && !__builtin_mul_overflow(mantissa_, other.mantissa_, &direct)
+        && magnitude(direct) < kLimit)
+        return fromParts({direct, scale_ + other.scale_});
     const U256 product = U256::from(magnitude(mantissa_)) * magnitude(other.mantissa_);
     return fromParts(fitWide((mantissa_ < 0) != (other.mantissa_ < 0), product, scale_ + other.scale_));
 }
@@ -394,9 +427,7 @@ std::strong_ordering Decimal::operator<=>(const Decimal& other) const
     const bool aNeg = mantissa_ < 0, bNeg = other.mantissa_ < 0;
     if (aNeg != bNeg)
         return bNeg ? std::strong_ordering::greater : std::strong_ordering::less;
-    const int scale = std::max(scale_, other.scale_);
-    const U256 a = U256::from(magnitude(mantissa_)) * kPow10[std::size_t(scale - scale_)];
-    const U256 b = U256::from(magnitude(other.mantissa_)) * kPow10[std::size_t(scale - other.scale_)];
+    const auto [a, b] = alignedMagnitudes(mantissa_, scale_, other.mantissa_, other.scale_);
     return aNeg ? b <=> a : a <=> b;
 }
 

@@ -3,6 +3,7 @@
 #include <QVariant>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 
 using platform::Decimal;
@@ -236,4 +237,34 @@ TEST(DecimalTest, QVariantConvertsToPlainText)
     EXPECT_EQ(v.toString(), s("-1234.50"));
     EXPECT_DOUBLE_EQ(v.toDouble(), -1234.5);
     EXPECT_EQ(v.value<Decimal>(), dec("-1234.5"));
+}
+
+TEST(DecimalTest, FromDoubleTakesFifteenSignificantDigits)
+{
+    struct Case {
+        double in;
+        const char* want; // nullptr: no Decimal
+    };
+    const Case cases[] = {
+        {0.1 + 0.2, "0.3"},
+        {-1234.5, "-1234.5"},
+        {1e15, "1000000000000000"},
+        {1234567890123456789.0, "1234567890123460000"},
+        {1e-20, "0.00000000000000000001"},
+        {1e-50, "0"},
+        {0.0, "0"},
+        {1e38, nullptr},
+        {std::numeric_limits<double>::infinity(), nullptr},
+        {std::numeric_limits<double>::quiet_NaN(), nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto d = Decimal::fromDouble(c.in);
+        if (c.want == nullptr) {
+            EXPECT_FALSE(d.has_value()) << c.in;
+        } else {
+            ASSERT_TRUE(d.has_value()) << c.in;
+            EXPECT_EQ(d->toString(), s(c.want)) << c.in;
+        }
+    }
+    EXPECT_EQ(Decimal::fromDouble(0.1f, 7)->toString(), s("0.1"));
 }
