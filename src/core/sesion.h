@@ -39,8 +39,29 @@ struct Sesion {
     QString fechaactual;
     QString horaactual;
 
-    // Requests one window leaves for the next.
+    // Lookup lists the main menu loads and many windows read.
+    platform::db::RecordSet rsloterias;
+    platform::db::RecordSet rsjugadas;
+    platform::db::RecordSet rsvendedores;
+    // Scratch result sets many windows reuse.
+    platform::db::RecordSet rsgeneral;
+    platform::db::RecordSet rsgeneral2;
+    platform::db::RecordSet rsgeneral3;
+    platform::db::RecordSet rsgeneral4;
+
+    // Requests one window leaves for the next: the edit mode ("A" add,
+    // "M" modify, "H" a child window is open) and saved grid positions.
     QString modoedicion;
+    platform::db::Bookmark marcadormaestro;
+    platform::db::Bookmark marcadordetalle;
+    platform::db::Bookmark marcador;
+
+    // Header lines of the next report, set by its report window.
+    QString reportelinea1;
+    QString reportelinea2;
+    QString reportelinea3;
+    QString reportelinea4;
+    QString reportetipojugada;
 
     CajaCompartida caja;
 };
