@@ -1,0 +1,242 @@
+#include "platform/ui/window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QWindow>
+
+#include <utility>
+
+namespace platform::ui {
+
+// Decides when a window's activation runs. It runs when one of our windows
+// becomes the program's active one and the window whose activation ran last
+// is another (or was hidden since): so not when a window merely gets the
+// desktop's focus back from one of our message boxes (they are not windows of
+// ours) or from another application.
+//
+// Windows become active in two ways. The frame makes them active when it
+// shows one or hides the active one: the activation runs at once, before the
+// caller goes on (a catalogue lists again before the handler that opened its
+// modal editor goes on), whatever the desktop makes of it (the offscreen
+// platform of the tests reports activations late, and after some hidings not
+// at all). The desktop makes them active when the operator clicks one. The
+// desktop's reports of the frame's own requests arrive later and are only
+// confirmations: they do not run the activation a second time.
+class ActivationWatcher {
+public:
+    static ActivationWatcher& instance()
+    {
+        static ActivationWatcher watcher;
+        return watcher;
+    }
+
+    void frameActivated(Window* window)
+    {
+        toFront(window);
+        awaited_.append(window);
+        run(window);
+    }
+
+    void desktopActivated(Window* window)
+    {
+        prune(awaited_);
+        if (const auto confirmed = awaited_.indexOf(window); confirmed >= 0) {
+            awaited_.remove(0, confirmed + 1); // the older requests are done with too
+            return;
+        }
+        awaited_.clear(); // the desktop went its own way
+        toFront(window);
+        run(window);
+    }
+
+    // Forgets a hidden window; answers the window that takes the activation
+    // over when it was the active one.
+    Window* hidden(Window* window, bool wasActive)
+    {
+        wasActive = wasActive || lastActivated_ == window;
+        if (lastActivated_ == window)
+            lastActivated_ = nullptr;
+        front_.removeAll(window);
+        awaited_.removeAll(window);
+        return wasActive ? front() : nullptr;
+    }
+
+    // The visible window nearest the front, or null.
+    Window* front()
+    {
+        prune(front_);
+        for (Window* window : std::as_const(front_)) {
+            if (window->isVisible() && !window->isUnloaded())
+                return window;
+        }
+        return nullptr;
+    }
+
+private:
+    using Windows = QList<QPointer<Window>>;
+
+    static void prune(Windows& windows) { windows.removeAll(nullptr); }
+
+    void toFront(Window* window)
+    {
+        front_.removeAll(window);
+        front_.prepend(window);
+    }
+
+    void run(Window* window)
+    {
+        if (lastActivated_ == window)
+            return;
+        lastActivated_ = window;
+        window->onActivate();
+    }
+
+    Windows front_;   // front first
+    Windows awaited_; // the frame's requests the desktop has not reported, oldest first
+    QPointer<Window> lastActivated_;
+};
+
+// Watches the window for the desktop's activation and its native window for
+// typed keys (the key preview). A separate object, so that a window's own
+// event filters and event() overrides cannot switch the frame off by accident.
+class Window::Hooks final : public QObject {
+public:
+    explicit Hooks(Window& window) : QObject(&window), window_(window)
+    {
+        window_.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &window_)
+            return event->type() == QEvent::KeyPress
+                && window_.onKeyPreview(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::Show && window_.windowHandle())
+            window_.windowHandle()->installEventFilter(this); // installing again replaces
+        else if (event->type() == QEvent::WindowActivate && window_.isVisible())
+            ActivationWatcher::instance().desktopActivated(&window_);
+        return false;
+    }
+
+private:
+    Window& window_;
+};
+
+Window::Window() : QWidget(nullptr, Qt::Window)
+{
+    new Hooks(*this); // a child: goes with the window
+}
+
+Window::~Window()
+{
+    if (modalLoop_)
+        modalLoop_->exit();
+}
+
+void Window::showModeless()
+{
+    ensureLoaded();
+    if (unloaded_)
+        return;
+    const bool wasVisible = isVisible();
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    if (wasVisible)
+        raise(); // a window being shown comes up in front anyway
+    makeActive();
+}
+
+void Window::showModal(QWidget* owner)
+{
+    ensureLoaded();
+    if (unloaded_)
+        return;
+    if (isVisible())
+        hide(); // the modality of a window changes only while it is hidden
+    setWindowModality(Qt::ApplicationModal);
+    if (owner && owner->window()->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
+
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    const QPointer<Window> self(this);
+    showModeless();
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    if (!self)
+        return; // destroyed while modal
+    modalLoop_ = nullptr;
+    setWindowModality(Qt::NonModal);
+}
+
+void Window::setVisible(bool visible)
+{
+    const bool wasActive = isActiveWindow();
+    if (!visible && modalLoop_)
+        modalLoop_->exit();
+    QWidget::setVisible(visible);
+    if (visible)
+        return;
+    if (Window* next = ActivationWatcher::instance().hidden(this, wasActive))
+        next->makeActive();
+}
+
+bool Window::onKeyPreview(QKeyEvent*)
+{
+    return false;
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    if (!unloaded_ && !onQueryUnload()) {
+        event->ignore();
+        return;
+    }
+    unloaded_ = true;
+    event->accept();
+    deleteLater();
+}
+
+void Window::ensureLoaded()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    onLoad();
+}
+
+void Window::makeActive()
+{
+    activateWindow();
+    ActivationWatcher::instance().frameActivated(this);
+}
+
+void sendTab()
+{
+    QWidget* target = QApplication::activeWindow();
+    if (!target)
+        target = ActivationWatcher::instance().front();
+    if (!target || !target->windowHandle())
+        return;
+    // Through the native window, as a typed key goes: the window's key
+    // preview sees it, then the focused control moves the focus on.
+    const QString tab(QLatin1Char('\t'));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, tab);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, tab);
+    QCoreApplication::sendEvent(target->windowHandle(), &press);
+    QCoreApplication::sendEvent(target->windowHandle(), &release);
+}
+
+void doEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace platform::ui
