@@ -15,7 +15,7 @@ VALUES (1, 'Revise su ticket. Premios caducan a los 5 dias', 5, 'BANCA VOLUMEN',
 INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES
   ('ADMIN', 'Administrador', 'admin2007',
    (SELECT string_agg(lpad(n::text, 2, '0') || '-', '' ORDER BY n) FROM generate_series(1, 31) n) || 'F1-'),
-  ('OPER1', 'Operador de Taquilla', 'oper2007', '14-15-17-19-22-27-');
+  ('OPER1', 'Operador de Taquilla', 'oper2007', '14-17-19-22-27-');
 
 INSERT INTO cuentas (codigo_cuenta, banco_cuenta, nro_cuenta)
 SELECT lpad(n::text, 3, '0'), b, '01' || lpad((n * 7919)::text, 18, '0')

@@ -9,7 +9,7 @@ VALUES (1, 'Gracias por su compra. Revise su ticket antes de retirarse', 5,
 INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES
   ('ADMIN', 'Administrador del Sistema', 'admin2007',
    (SELECT string_agg(lpad(n::text, 2, '0') || '-', '' ORDER BY n) FROM generate_series(1, 31) n) || 'F1-'),
-  ('CAJA1', 'Maria Gonzalez', 'caja2007', '14-15-17-19-22-27-');
+  ('CAJA1', 'Maria Gonzalez', 'caja2007', '14-17-19-22-27-');
 
 INSERT INTO cuentas (codigo_cuenta, banco_cuenta, nro_cuenta) VALUES
   ('001', 'Banco de Venezuela', '0102-0345-67-0001234567'),
