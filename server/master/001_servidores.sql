@@ -1,5 +1,5 @@
 -- The central server's database "master": maps a server name to its address.
-CREATE TABLE IF NOT EXISTS servidores (
+CREATE TABLE IF NOT EXISTS public.servidores (
   nombre    varchar(20) PRIMARY KEY,
   direccion varchar(20) NOT NULL
 );

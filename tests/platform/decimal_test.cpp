@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 using platform::Decimal;
@@ -19,6 +20,17 @@ Decimal dec(const char* text)
     if (!d)
         throw std::invalid_argument(text);
     return *d;
+}
+
+// `want` nullptr: the conversion must fail.
+void expectDecimal(const std::optional<Decimal>& got, const char* want, const QString& label)
+{
+    if (want == nullptr) {
+        EXPECT_FALSE(got.has_value()) << label.toStdString();
+        return;
+    }
+    ASSERT_TRUE(got.has_value()) << label.toStdString();
+    EXPECT_EQ(got->toString(), s(want)) << label.toStdString();
 }
 
 const char* const k38Nines = "99999999999999999999999999999999999999";
@@ -61,15 +73,8 @@ TEST(DecimalTest, ParsesPlainTextKeepingItsScale)
         {"1 000", nullptr},
         {"٣", nullptr}, // digits of other scripts are not numbers here
     };
-    for (const Case& c : cases) {
-        const auto d = Decimal::parse(QString::fromUtf8(c.in));
-        if (c.out == nullptr) {
-            EXPECT_FALSE(d.has_value()) << c.in;
-        } else {
-            ASSERT_TRUE(d.has_value()) << c.in;
-            EXPECT_EQ(d->toString(), s(c.out)) << c.in;
-        }
-    }
+    for (const Case& c : cases)
+        expectDecimal(Decimal::parse(QString::fromUtf8(c.in)), c.out, QString::fromUtf8(c.in));
 }
 
 TEST(DecimalTest, ParsesWithGivenSeparators)
@@ -89,15 +94,8 @@ TEST(DecimalTest, ParsesWithGivenSeparators)
         {".", nullptr},
         {"12.5e2", "12500"},
     };
-    for (const Case& c : cases) {
-        const auto d = Decimal::parse(s(c.in), QLatin1Char(','), QLatin1Char('.'));
-        if (c.out == nullptr) {
-            EXPECT_FALSE(d.has_value()) << c.in;
-        } else {
-            ASSERT_TRUE(d.has_value()) << c.in;
-            EXPECT_EQ(d->toString(), s(c.out)) << c.in;
-        }
-    }
+    for (const Case& c : cases)
+        expectDecimal(Decimal::parse(s(c.in), QLatin1Char(','), QLatin1Char('.')), c.out, s(c.in));
 }
 
 TEST(DecimalTest, RoundsEachWay)
@@ -257,14 +255,7 @@ TEST(DecimalTest, FromDoubleTakesFifteenSignificantDigits)
         {std::numeric_limits<double>::infinity(), nullptr},
         {std::numeric_limits<double>::quiet_NaN(), nullptr},
     };
-    for (const Case& c : cases) {
-        const auto d = Decimal::fromDouble(c.in);
-        if (c.want == nullptr) {
-            EXPECT_FALSE(d.has_value()) << c.in;
-        } else {
-            ASSERT_TRUE(d.has_value()) << c.in;
-            EXPECT_EQ(d->toString(), s(c.want)) << c.in;
-        }
-    }
+    for (const Case& c : cases)
+        expectDecimal(Decimal::fromDouble(c.in), c.want, QString::number(c.in));
     EXPECT_EQ(Decimal::fromDouble(0.1f, 7)->toString(), s("0.1"));
 }
