@@ -1,0 +1,299 @@
+#include "core/masteredita.h"
+
+#include "core/filtros.h"
+#include "core/sesion.h"
+
+#include "platform/db/dberror.h"
+#include "platform/messages.h"
+#include "platform/ui/windowregistry.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+
+namespace core {
+
+namespace db = platform::db;
+using platform::msgbox;
+
+namespace {
+
+// Yes and No, critical icon, the second button (No) as the default.
+constexpr int EstiloConfirmacion = platform::msg::YesNo + platform::msg::Critical + 256;
+
+QPushButton* boton(const QString& texto, QBoxLayout* fila)
+{
+    auto* b = new QPushButton(texto);
+    b->setAutoDefault(false);
+    fila->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+bool confirmaeliminar(const QString& titulo)
+{
+    return msgbox(QStringLiteral("¿Deseas Eliminar la información Seleccionada?"),
+                  EstiloConfirmacion, titulo)
+        == platform::msg::AnswerYes;
+}
+
+bool informaresultado(const QString& respuesta)
+{
+    const bool exito = respuesta.trimmed() == QLatin1String("0");
+    msgbox(exito ? QStringLiteral("La transacción ha sido realizada con éxito!")
+                 : QStringLiteral("Ha ocurrido un problema tratando de realizar la transacción"),
+           platform::msg::Information, TituloAtencion);
+    return exito;
+}
+
+db::Command comandoact(const QString& procedimiento, int tiempoEspera)
+{
+    db::Command comando(sesion().conexion, procedimiento);
+    if (tiempoEspera >= 0)
+        comando.setCommandTimeout(tiempoEspera);
+    comando.append(QStringLiteral("@RETURN_VALUE"), db::DataType::Integer,
+                   db::Direction::ReturnValue);
+    return comando;
+}
+
+QString respuesta(const db::Command& comando)
+{
+    return comando.value(QStringLiteral("@RETURN_VALUE")).toString().trimmed();
+}
+
+// --- Catalogo
+
+Catalogo::Catalogo(const QString& titulo)
+    : grilla_(new GrillaCatalogo)
+    , detalle_(new QWidget)
+{
+    setWindowTitle(titulo);
+    auto* raiz = new QHBoxLayout(this);
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(grilla_, 1);
+    botones_ = new QHBoxLayout;
+    nuevo_ = boton(QStringLiteral("&Nuevo"), botones_);
+    modificar_ = boton(QStringLiteral("&Modificar"), botones_);
+    eliminar_ = boton(QStringLiteral("&Eliminar"), botones_);
+    regresar_ = boton(QStringLiteral("&Regresar"), botones_);
+    izquierda->addLayout(botones_);
+    raiz->addLayout(izquierda, 2);
+    raiz->addWidget(detalle_, 3);
+
+    connect(nuevo_, &QPushButton::clicked, this, &Catalogo::nuevo);
+    connect(modificar_, &QPushButton::clicked, this, &Catalogo::modificar);
+    connect(eliminar_, &QPushButton::clicked, this, &Catalogo::eliminar);
+    connect(regresar_, &QPushButton::clicked, this, &Catalogo::regresar);
+    connect(grilla_, &GrillaCatalogo::rowChanged, this, &Catalogo::filaCambiada);
+}
+
+void Catalogo::reemplazaLista(const db::RecordSet& lista)
+{
+    lista_ = lista;
+}
+
+void Catalogo::atrapa(const std::function<void()>& manejador)
+{
+    manejoerrores(trampa(), manejador);
+}
+
+void Catalogo::onLoad()
+{
+    atrapa([this] {
+        sesion().modoedicion.clear();
+        if (guardaPosicion_)
+            sesion().marcadormaestro = db::Bookmark{};
+        if (lectura_ == Lectura::Guardada) {
+            renuevaconexion();
+            lista_ = leeLista();
+        }
+    });
+}
+
+void Catalogo::onActivate()
+{
+    atrapa([this] {
+        if (lectura_ == Lectura::EnCadaActivacion)
+            lista_ = leeLista();
+        if (!enlaza(lista_))
+            return;
+        muestraFila();
+        if (lectura_ == Lectura::Guardada) {
+            grilla_->irAMarcador(sesion().marcadormaestro);
+            muestraFila();
+        }
+        grilla_->setFocus();
+    });
+}
+
+bool Catalogo::enlaza(const db::RecordSet& lista)
+{
+    if (lista.state() != db::RecordSet::StateOpen || lista.recordCount() < 1)
+        return false;
+    grilla_->setDataSource(lista);
+    grilla_->disponeColumnas(columnas());
+    return true;
+}
+
+void Catalogo::filaCambiada()
+{
+    atrapa([this] { muestraFila(); });
+}
+
+void Catalogo::nuevo()
+{
+    atrapa([this] {
+        sesion().modoedicion = QStringLiteral("A");
+        if (guardaPosicion_)
+            sesion().marcadormaestro = db::Bookmark{};
+        abreEditor(true);
+    });
+}
+
+void Catalogo::modificar()
+{
+    atrapa([this] {
+        sesion().modoedicion = QStringLiteral("M");
+        if (guardaPosicion_)
+            sesion().marcadormaestro = grilla_->marcador();
+        abreEditor(false);
+    });
+}
+
+void Catalogo::eliminar()
+{
+    atrapa([this] {
+        if (!confirmaeliminar(tituloConfirmacion_)) {
+            noElimina();
+            return;
+        }
+        renuevaconexion();
+        informaresultado(llamaEliminar());
+        lista_ = leeLista();
+        enlaza(lista_);
+    });
+}
+
+void Catalogo::regresar()
+{
+    close();
+}
+
+QString Catalogo::llamaEliminar()
+{
+    throw db::DbError::badArgument(windowTitle() + QStringLiteral(": sin eliminación"));
+}
+
+void Catalogo::activaMenuContextual()
+{
+    if (menu_)
+        return;
+    menu_ = new QMenu(this);
+    menu_->addAction(QStringLiteral("Modificar"), this, &Catalogo::modificar);
+    menu_->addAction(QStringLiteral("Eliminar"), this, &Catalogo::eliminar);
+    grilla_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grilla_, &QWidget::customContextMenuRequested, this, [this](const QPoint& punto) {
+        menu_->popup(grilla_->viewport()->mapToGlobal(punto));
+    });
+}
+
+void Catalogo::abreEditorModal(const QString& nombre)
+{
+    if (platform::ui::Window* editor = platform::ui::windowRegistry().get(nombre))
+        editor->showModal(this);
+}
+
+bool Catalogo::onKeyPreview(QKeyEvent* evento)
+{
+    if (teclasFuncion_) {
+        switch (evento->key()) {
+        case Qt::Key_F2: nuevo(); return true;
+        case Qt::Key_F3: eliminar(); return true;
+        case Qt::Key_F4: modificar(); return true;
+        default: break;
+        }
+    }
+    const bool enter = codigotecla(*evento) == TeclaEnter;
+    const bool modifica = enter
+        && (enterModifica_ == EnterModifica::EnLaVentana
+            || (enterModifica_ == EnterModifica::EnLaGrilla && grilla_->hasFocus()));
+    return teclasventana(*evento, [this] { regresar(); },
+                         modifica ? std::function<void()>([this] { modificar(); })
+                                  : std::function<void()>());
+}
+
+// --- Editor
+
+Editor::Editor(const QString& sustantivo)
+    : sustantivo_(sustantivo)
+    , campos_(new QWidget)
+{
+    setWindowTitle(sustantivo);
+    auto* raiz = new QVBoxLayout(this);
+    raiz->addWidget(campos_, 1);
+    botones_ = new QHBoxLayout;
+    botones_->addStretch(1);
+    grabar_ = boton(QStringLiteral("&Grabar"), botones_);
+    deshacer_ = boton(QStringLiteral("&Deshacer"), botones_);
+    raiz->addLayout(botones_);
+    connect(grabar_, &QPushButton::clicked, this, &Editor::grabar);
+    connect(deshacer_, &QPushButton::clicked, this, &Editor::deshacer);
+}
+
+void Editor::atrapa(const std::function<void()>& manejador)
+{
+    manejoerrores(trampa(), manejador);
+}
+
+void Editor::onLoad()
+{
+    atrapa([this] {
+        cargaListas();
+        agregando_ = sesion().modoedicion == QLatin1String("A");
+        setWindowTitle((agregando_ ? QStringLiteral("Agregando ") : QStringLiteral("Modificando "))
+                       + sustantivo_);
+        if (cajaCodigo_)
+            cajaCodigo_->setEnabled(agregando_);
+        if (agregando_)
+            preparaAgregar();
+        else
+            preparaModificar();
+    });
+}
+
+void Editor::grabar()
+{
+    atrapa([this] {
+        if (!validaGrabar())
+            return;
+        const QString modo = sesion().modoedicion == QLatin1String("A") ? QStringLiteral("1")
+                                                                        : QStringLiteral("2");
+        const bool exito = informaresultado(llamaGrabar(modo));
+        trasGrabar(exito);
+        if (vaciaModoAlGrabar_)
+            sesion().modoedicion.clear();
+        close();
+    });
+}
+
+void Editor::deshacer()
+{
+    if (vaciaModoAlDeshacer_)
+        sesion().modoedicion.clear();
+    close();
+}
+
+bool Editor::onKeyPreview(QKeyEvent* evento)
+{
+    return teclasventana(*evento, [this] { close(); }, [this] { grabar(); });
+}
+
+bool Editor::onQueryUnload()
+{
+    atrapa([this] { alCerrar(); });
+    return true;
+}
+
+} // namespace core
