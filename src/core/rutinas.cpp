@@ -1,6 +1,7 @@
 #include "core/rutinas.h"
 
 #include "platform/inifile.h"
+#include "platform/vbtext.h"
 
 #include <algorithm>
 
@@ -70,7 +71,7 @@ QString codigosatexto(const QString& codigos)
             numero.append(c);
             continue;
         }
-        resultado.append(QChar(static_cast<char16_t>(numero.toInt())));
+        resultado.append(platform::vb::chr(numero.toInt()));
         numero.clear();
     }
     return resultado;
@@ -80,7 +81,7 @@ QString restaposicion(const QString& texto)
 {
     QString resultado = texto;
     for (qsizetype i = 0; i < resultado.size(); ++i)
-        resultado[i] = QChar(static_cast<char16_t>(resultado.at(i).unicode() - (i + 1)));
+        resultado[i] = platform::vb::chr(platform::vb::asc(resultado.at(i)) - int(i + 1));
     return resultado;
 }
 

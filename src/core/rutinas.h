@@ -27,9 +27,10 @@ QString leeini(const QString& archivo, const QString& seccion, const QString& cl
 void escribeini(const QString& archivo, const QString& seccion, const QString& clave,
                 const QString& valor);
 
-// The stored credentials are lists of decimal character codes, each followed
-// by "/": codigosatexto turns them into characters (a code after the last "/"
-// is dropped), restaposicion lowers character i by i (1-based).
+// The stored credentials are lists of decimal character codes (ANSI code
+// page), each followed by "/": codigosatexto turns them into characters (a
+// code after the last "/" is dropped), restaposicion lowers character i by i
+// (1-based).
 QString codigosatexto(const QString& codigos);
 QString restaposicion(const QString& texto);
 // restaposicion(codigosatexto(codigos)): what a connection string carries.
