@@ -1,9 +1,9 @@
 #include "platform/db/values.h"
 
+#include "platform/regional.h"
+
 #include <QDateTime>
 #include <charconv>
-#include <cmath>
-#include <limits>
 
 namespace platform::db {
 namespace {
@@ -44,11 +44,6 @@ QString doubleText(double value)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-QString dateText(const QDate& date)
-{
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
 std::optional<QDate> toDate(const QVariant& value)
 {
     if (value.typeId() == QMetaType::QDate)
@@ -57,13 +52,10 @@ std::optional<QDate> toDate(const QVariant& value)
         return value.toDateTime().date();
     if (value.typeId() != QMetaType::QString)
         return std::nullopt;
-    const QString text = value.toString().trimmed();
-    for (const char* format : {"dd/MM/yyyy", "d/M/yyyy", "yyyy-MM-dd"}) {
-        const QDate date = QDate::fromString(text, QLatin1String(format));
-        if (date.isValid())
-            return date;
-    }
-    return std::nullopt;
+    if (const auto date = regional::parseDate(value.toString()))
+        return date;
+    const QDate iso = QDate::fromString(value.toString().trimmed(), Qt::ISODate);
+    return iso.isValid() ? std::optional<QDate>(iso) : std::nullopt;
 }
 
 std::optional<QTime> toTime(const QVariant& value)
@@ -131,19 +123,6 @@ std::optional<double> toDouble(const QVariant& value)
     return std::nullopt;
 }
 
-QString toText(const QVariant& value)
-{
-    if (isDecimal(value))
-        return value.value<Decimal>().toString();
-    if (isFloating(value))
-        return doubleText(value.toDouble());
-    if (value.typeId() == QMetaType::QDate)
-        return dateText(value.toDate());
-    if (value.typeId() == QMetaType::QDateTime)
-        return value.toDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    return value.toString();
-}
-
 template <class T>
 std::optional<QVariant> wrap(const std::optional<T>& value)
 {
@@ -156,20 +135,7 @@ std::optional<QVariant> wrap(const std::optional<T>& value)
 
 std::optional<Decimal> toDecimal(const QVariant& value)
 {
-    if (isDecimal(value))
-        return value.value<Decimal>();
-    if (isWholeNumber(value))
-        return Decimal(value.toLongLong());
-    if (isFloating(value)) {
-        const double d = value.toDouble();
-        if (!std::isfinite(d))
-            return std::nullopt;
-        return Decimal::parse(doubleText(d));
-    }
-    if (value.typeId() == QMetaType::QString)
-        return Decimal::parse(value.toString(), RegionalDecimalSeparator,
-                              RegionalThousandsSeparator);
-    return std::nullopt;
+    return regional::toDecimal(value);
 }
 
 std::optional<qint64> toInteger(const QVariant& value)
@@ -210,7 +176,7 @@ std::optional<QVariant> convertValue(const QVariant& value, DataType type)
         return wrap(toDateTime(value));
     case DataType::Char:
     case DataType::VarChar:
-        return QVariant(toText(value));
+        return QVariant(regional::toText(value));
     }
     return std::nullopt;
 }

@@ -31,13 +31,9 @@ enum class DataType {
     VarChar = 200,
 };
 
-// The texts the windows hand over for amounts follow the workstations'
-// regional rules: decimal comma, thousands point.
-inline constexpr QChar RegionalDecimalSeparator = QLatin1Char(',');
-inline constexpr QChar RegionalThousandsSeparator = QLatin1Char('.');
-
-// A value as an exact decimal: Decimal itself, any whole number, a double
-// (its shortest exact text) or text read with the regional separators
+// A value as an exact decimal, as the regional settings read it
+// (regional::toDecimal): Decimal itself, whole numbers, doubles at 15
+// significant digits, text with decimal comma and thousands point
 // ("1.234,5"). nullopt for anything else (empty text included).
 std::optional<Decimal> toDecimal(const QVariant& value);
 
@@ -46,8 +42,10 @@ std::optional<Decimal> toDecimal(const QVariant& value);
 std::optional<qint64> toInteger(const QVariant& value);
 
 // The value converted to the QVariant kind `type` keeps (see above); a null
-// value stays null. nullopt when it does not convert. Texts are taken as
-// they are (no cutting here).
+// value stays null. nullopt when it does not convert. Numbers and dates
+// become text the regional way (12.5 -> "12,5", dates "dd/mm/yyyy"); texts
+// are taken as they are (no cutting here). Dates read from "d/m/yyyy" or
+// ISO "yyyy-mm-dd" text.
 std::optional<QVariant> convertValue(const QVariant& value, DataType type);
 
 // Text of a value as SQL accepts it for a parameter of that kind: plain
