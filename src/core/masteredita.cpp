@@ -5,9 +5,12 @@
 
 #include "platform/db/dberror.h"
 #include "platform/messages.h"
+#include "platform/regional.h"
+#include "platform/vbtext.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -61,6 +64,28 @@ db::Command comandoact(const QString& procedimiento, int tiempoEspera)
 QString respuesta(const db::Command& comando)
 {
     return comando.value(QStringLiteral("@RETURN_VALUE")).toString().trimmed();
+}
+
+QString textocampo(const QVariant& valor)
+{
+    return platform::vb::rtrim(platform::regional::toText(valor));
+}
+
+QString itemcodigo(const QVariant& codigo, const QVariant& nombre)
+{
+    const QString texto = textocampo(codigo);
+    return texto.isEmpty() ? QString() : texto + QStringLiteral(" - ") + textocampo(nombre);
+}
+
+bool marcada(const QVariant& valor, bool comoGuardado)
+{
+    const QString texto = platform::regional::toText(valor);
+    return (comoGuardado ? texto : platform::vb::rtrim(texto)) == QLatin1String("S");
+}
+
+QString bandera(const QCheckBox* casilla)
+{
+    return casilla->checkState() == Qt::Unchecked ? QStringLiteral("N") : QStringLiteral("S");
 }
 
 // --- Catalogo
@@ -130,10 +155,15 @@ void Catalogo::onActivate()
 
 bool Catalogo::enlaza(const db::RecordSet& lista)
 {
+    return enlaza(lista, columnas());
+}
+
+bool Catalogo::enlaza(const db::RecordSet& lista, const QList<Columna>& disposicion)
+{
     if (lista.state() != db::RecordSet::StateOpen || lista.recordCount() < 1)
         return false;
     grilla_->setDataSource(lista);
-    grilla_->disponeColumnas(columnas());
+    grilla_->disponeColumnas(disposicion);
     return true;
 }
 
@@ -172,7 +202,7 @@ void Catalogo::eliminar()
         renuevaconexion();
         informaresultado(llamaEliminar());
         lista_ = leeLista();
-        enlaza(lista_);
+        enlaza(lista_, columnasTrasEliminar());
     });
 }
 

@@ -38,6 +38,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QCheckBox;
 class QMenu;
 class QPushButton;
 
@@ -62,6 +63,18 @@ bool informaresultado(const QString& respuesta);
 platform::db::Command comandoact(const QString& procedimiento, int tiempoEspera = -1);
 // "@RETURN_VALUE" read as text, blanks removed.
 QString respuesta(const platform::db::Command& comando);
+
+// --- Detail helpers of catalogues and editors.
+// A field's value as text without trailing blanks ("" for NULL).
+QString textocampo(const QVariant& valor);
+// A list item "code - name" (itemcodigo), both without trailing blanks;
+// "" when there is no code (an optional reference left empty).
+QString itemcodigo(const QVariant& codigo, const QVariant& nombre);
+// A stored switch: ticked when the value is "S" exactly (case matters),
+// after removing trailing blanks unless `comoGuardado`.
+bool marcada(const QVariant& valor, bool comoGuardado = false);
+// A check box as the saves send it: "N" unchecked, "S" otherwise.
+QString bandera(const QCheckBox* casilla);
 
 // How a catalogue keeps its list.
 enum class Lectura {
@@ -104,8 +117,9 @@ protected:
     // --- What each member states.
     // Runs the list procedure and answers its rows.
     virtual platform::db::RecordSet leeLista() = 0;
-    // The columns the grid shows.
+    // The columns the grid shows; after a delete, when they differ.
     virtual QList<Columna> columnas() const = 0;
+    virtual QList<Columna> columnasTrasEliminar() const { return columnas(); }
     // Copies the current row into the detail area (nothing when the list
     // stands on no row).
     virtual void muestraFila() {}
@@ -140,6 +154,7 @@ protected:
     // Binds `lista` to the grid with the member's columns. False, and the
     // grid left as it was, when the list has no rows.
     bool enlaza(const platform::db::RecordSet& lista);
+    bool enlaza(const platform::db::RecordSet& lista, const QList<Columna>& columnas);
     // Runs `manejador` under the member's trap.
     void atrapa(const std::function<void()>& manejador);
 

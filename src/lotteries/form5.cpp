@@ -1,0 +1,208 @@
+#include "lotteries/form5.h"
+
+#include "lotteries/actlot.h"
+
+#include "core/sesion.h"
+
+#include "platform/ui/windowregistry.h"
+#include "platform/vbtext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lotteries {
+
+namespace db = platform::db;
+using core::marcada;
+using core::textocampo;
+
+namespace {
+
+const char* const NombresDias[] = {"Lunes", "Martes", "Miercoles", "Jueves", "Viernes", "Sabado",
+                                   "Domingo"};
+
+core::BloqueVenta::Opciones opcionesBloque()
+{
+    core::BloqueVenta::Opciones o;
+    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito
+        | core::BloqueVenta::Pares;
+    o.filasNormal[5] = QStringLiteral("3cer Premio");
+    return o;
+}
+
+QLineEdit* cajaBloqueada()
+{
+    auto* caja = new QLineEdit;
+    caja->setReadOnly(true);
+    return caja;
+}
+
+// The text a list shows, whether it takes typed text or only its items.
+void ponTextoLista(QComboBox* lista, const QString& texto)
+{
+    if (lista->isEditable()) {
+        lista->setEditText(texto);
+        return;
+    }
+    lista->clear();
+    lista->addItem(texto);
+}
+
+} // namespace
+
+Form5::Form5()
+    : Catalogo(QStringLiteral("Actualizaciòn de Loterias"))
+    , Text1(cajaBloqueada())
+    , Text2(cajaBloqueada())
+    , Text33(cajaBloqueada())
+    , Text34(cajaBloqueada())
+    , Text35(cajaBloqueada())
+    , Check8(new QCheckBox(QStringLiteral("Jugar por Digito")))
+    , Check9(new QCheckBox(QStringLiteral("Jugar por Pares")))
+    , Check10(new QCheckBox(QStringLiteral("Jugar en Forma Normal")))
+    , Check11(new QCheckBox(QStringLiteral("Usar Jugadas Especiales")))
+    , Command1(new QPushButton(QStringLiteral(
+          "Presione la tecla F5 o haga clic en este boton para configurar los parametros "
+          "especiales para la loteria seleccionada (Ejm. Tripletazo, Jugada del Mes, otras)")))
+    , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
+{
+    bloque_->ponSoloLectura(true);
+    auto* detalle = new QGridLayout(areaDetalle());
+    detalle->addWidget(new QLabel(QStringLiteral("Còdigo")), 0, 0);
+    detalle->addWidget(Text1, 0, 1);
+    detalle->addWidget(new QLabel(QStringLiteral("Nombre")), 0, 2);
+    detalle->addWidget(Text2, 0, 3);
+    detalle->addWidget(Check11, 0, 4);
+    detalle->addWidget(Check8, 1, 0, 1, 2);
+    detalle->addWidget(Check10, 1, 2, 1, 3);
+    detalle->addWidget(bloque_->marcoDigito(), 2, 0, 1, 2);
+    detalle->addWidget(bloque_->marcoNormal(), 2, 2, 1, 3);
+
+    auto* abajo = new QGridLayout;
+    abajo->addWidget(new QLabel(QStringLiteral("Junta:")), 0, 0);
+    abajo->addWidget(Text34, 0, 1);
+    abajo->addWidget(new QLabel(QStringLiteral("Operadora:")), 1, 0);
+    abajo->addWidget(Text35, 1, 1);
+    abajo->addWidget(new QLabel(QStringLiteral("% Imp. Operadora")), 2, 0);
+    abajo->addWidget(Text33, 2, 1);
+    Command1->setMinimumHeight(Command1->sizeHint().height() * 2);
+    abajo->addWidget(Command1, 3, 0, 1, 2);
+    detalle->addLayout(abajo, 3, 0, 1, 2);
+    detalle->addWidget(construyeDias(), 3, 2, 1, 3);
+
+    // Carried for the editor, never shown.
+    detalle->addWidget(Check9, 4, 0);
+    detalle->addWidget(bloque_->marcoPares(), 4, 1);
+    Check9->hide();
+    bloque_->marcoPares()->hide();
+
+    setLectura(core::Lectura::Guardada);
+    setEnterModifica(core::EnterModifica::EnLaGrilla);
+    activaMenuContextual();
+    connect(Command1, &QPushButton::clicked, this, &Form5::parametrosespeciales);
+}
+
+Form5::~Form5() = default;
+
+QWidget* Form5::construyeDias()
+{
+    auto* marco = new QGroupBox(QStringLiteral("< D i a s     y      H o r a s    Limite >"));
+    auto* rejilla = new QGridLayout(marco);
+    for (int d = 0; d < 7; ++d) {
+        dias.append(new QCheckBox(QString::fromLatin1(NombresDias[d])));
+        horas.append(cajaBloqueada());
+        rejilla->addWidget(dias[d], d, 0);
+        rejilla->addWidget(horas[d], d, 1);
+    }
+    return marco;
+}
+
+db::RecordSet Form5::leeLista()
+{
+    return listaloterias(Text1->text());
+}
+
+QList<core::Columna> Form5::columnas() const
+{
+    return {{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 3000}};
+}
+
+QList<core::Columna> Form5::columnasTrasEliminar() const
+{
+    return {{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 2800}};
+}
+
+void Form5::muestraFila()
+{
+    if (!grilla()->tieneFila())
+        return;
+    const db::RecordSet fila = grilla()->dataSource();
+    const auto campo = [&fila](const char* nombre) { return fila.value(QLatin1String(nombre)); };
+    Text1->setText(textocampo(campo("COD_LOT")));
+    Text2->setText(textocampo(campo("desc_lot")));
+    bloque_->muestra(fila);
+    Check8->setChecked(marcada(campo("Juegadigito")));
+    Check9->setChecked(marcada(campo("Juegapar")));
+    Check10->setChecked(marcada(campo("JUEGANORMAL")));
+    Check11->setChecked(marcada(campo("juegaespecial"), true));
+    for (int d = 0; d < 7; ++d) {
+        const QString n = QString::number(d + 1);
+        dias[d]->setChecked(marcada(fila.value(QStringLiteral("DIA_") + n)));
+        horas[d]->setText(textocampo(fila.value(QStringLiteral("hora_") + n)));
+    }
+    Text33->setText(textocampo(campo("impuesto")));
+    Text34->setText(core::itemcodigo(campo("codigo_junta"), campo("descripcion_junta")));
+    Text35->setText(core::itemcodigo(campo("codigo_operadora"), campo("descripcion_operadora")));
+}
+
+void Form5::abreEditor(bool)
+{
+    abreEditorModal(QStringLiteral("Form9"));
+}
+
+RegistroLoteria Form5::registro() const
+{
+    RegistroLoteria loteria;
+    loteria.codigo = Text1->text();
+    loteria.nombre = Text2->text();
+    loteria.montos = bloque_->textos();
+    return loteria;
+}
+
+QString Form5::llamaEliminar()
+{
+    db::Command comando = comandoeliminaloteria(registro());
+    comando.execute();
+    return core::respuesta(comando);
+}
+
+void Form5::parametrosespeciales()
+{
+    atrapa([this] {
+        core::sesion().marcadormaestro = grilla()->marcador();
+        platform::ui::Window* ventana = platform::ui::windowRegistry().get(QStringLiteral("Form46"));
+        if (!ventana)
+            return;
+        if (auto* lista = ventana->findChild<QComboBox*>(QStringLiteral("Combo4")))
+            ponTextoLista(lista, platform::vb::trim(grilla()->textoColumna(0)) + QStringLiteral(" - ")
+                                     + platform::vb::rtrim(grilla()->textoColumna(1)));
+        ventana->showModeless();
+    });
+}
+
+bool Form5::onKeyPreview(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_F5) {
+        parametrosespeciales();
+        return true;
+    }
+    return Catalogo::onKeyPreview(evento);
+}
+
+} // namespace lotteries

@@ -1,0 +1,275 @@
+#include "lotteries/form9.h"
+
+#include "lotteries/actlot.h"
+#include "lotteries/form5.h"
+
+#include "core/filtros.h"
+#include "core/sesion.h"
+
+#include "platform/messages.h"
+#include "platform/ui/windowregistry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace lotteries {
+
+namespace db = platform::db;
+using core::campos::Digito;
+using core::campos::Pares;
+using core::campos::Venta;
+
+namespace {
+
+const char* const NombresDias[] = {"Lunes", "Martes", "Miercoles", "Jueves", "Viernes", "Sabado",
+                                   "Domingo"};
+const QString FormatoHora = QStringLiteral("HH:mm:ss");
+// The commissions reach the editor with "." as decimal point.
+const QStringList Comisiones = {QStringLiteral("Comi_digito"), QStringLiteral("Comispar"),
+                                QStringLiteral("Comi_Tri"), QStringLiteral("Comi_Ter")};
+
+core::BloqueVenta::Opciones opcionesBloque()
+{
+    core::BloqueVenta::Opciones o;
+    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito
+        | core::BloqueVenta::Pares;
+    return o;
+}
+
+QComboBox* listaEditable()
+{
+    auto* lista = new QComboBox;
+    lista->setEditable(true);
+    lista->setInsertPolicy(QComboBox::NoInsert);
+    return lista;
+}
+
+// "code - name" items of a lookup.
+void llenaLista(QComboBox* lista, const QString& procedimiento, const char* codigo,
+                const char* nombre)
+{
+    db::RecordSet filas = core::sesion().conexion.execute(procedimiento);
+    lista->clear();
+    for (; !filas.eof(); filas.moveNext())
+        lista->addItem(core::itemcodigo(filas.value(QLatin1String(codigo)),
+                                        filas.value(QLatin1String(nombre))));
+    lista->setEditText(QString());
+}
+
+Form5* catalogo()
+{
+    return qobject_cast<Form5*>(platform::ui::windowRegistry().find(QStringLiteral("Form5")));
+}
+
+} // namespace
+
+Form9::Form9()
+    : Editor(QStringLiteral("Loterias"))
+    , Text1(new QLineEdit)
+    , Text2(new QLineEdit)
+    , Text33(new QLineEdit)
+    , Check8(new QCheckBox(QStringLiteral("Jugar por Digito")))
+    , Check9(new QCheckBox(QStringLiteral("Jugar por Pares")))
+    , Check10(new QCheckBox(QStringLiteral("Jugar en Forma Normal")))
+    , Check11(new QCheckBox(QStringLiteral("Usar Jugadas Especiales")))
+    , Combo5(listaEditable())
+    , Combo1(listaEditable())
+    , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
+{
+    Text1->setMaxLength(3);
+    setCajaCodigo(Text1);
+    for (QLineEdit* caja : {Text1, Text2, Text33})
+        core::conectaseleccionatodo(caja);
+    core::conectafiltrodecimal(Text33);
+    const QStringList seleccionan =
+        Venta + Digito + QStringList{core::campos::MontoComodin};
+    bloque_->ponFiltro(seleccionan, core::FiltroCaja::Decimal);
+    bloque_->ponSeleccionaTodo(seleccionan);
+    bloque_->ponFiltro(Pares.mid(0, 4), core::FiltroCaja::Decimal);
+    bloque_->ponFiltro(Pares.mid(4), core::FiltroCaja::Entero);
+
+    auto* campos = new QGridLayout(areaCampos());
+    auto* arriba = new QGroupBox;
+    auto* fila = new QGridLayout(arriba);
+    fila->addWidget(new QLabel(QStringLiteral("Còdigo")), 0, 0);
+    fila->addWidget(Text1, 0, 1);
+    fila->addWidget(new QLabel(QStringLiteral("Nombre")), 0, 2);
+    fila->addWidget(Text2, 0, 3);
+    fila->addWidget(new QLabel(QStringLiteral("% Imp. Operadora")), 0, 4);
+    fila->addWidget(Text33, 0, 5);
+    campos->addWidget(arriba, 0, 0, 1, 2);
+
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(Check10);
+    izquierda->addWidget(bloque_->marcoNormal());
+    izquierda->addWidget(Check8);
+    izquierda->addWidget(bloque_->marcoDigito());
+    campos->addLayout(izquierda, 1, 0);
+
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(construyeDias());
+    derecha->addWidget(Check11);
+    campos->addLayout(derecha, 1, 1);
+    campos->addWidget(Check9, 2, 0);
+    campos->addWidget(bloque_->marcoPares(), 2, 1);
+    Check9->hide();
+    bloque_->marcoPares()->hide();
+    auto* junta = new QGroupBox(QStringLiteral("Junta de Beneficencia"));
+    (new QVBoxLayout(junta))->addWidget(Combo5);
+    auto* operadora = new QGroupBox(QStringLiteral("Operadora del Sorteo"));
+    (new QVBoxLayout(operadora))->addWidget(Combo1);
+    derecha->addWidget(junta);
+    derecha->addWidget(operadora);
+    ordenDeTabulacion();
+}
+
+// Row by row through the boxes, the days, the buttons, and the two lists
+// last (hidden controls are skipped).
+void Form9::ordenDeTabulacion()
+{
+    QList<QWidget*> orden = {Text1, Text2, Text33, Check10};
+    const int normal[] = {0, 1, 2, 3, 4, 5, 6, 9, 7, 10, 8, 11};
+    for (int i : normal)
+        orden << bloque_->caja(Venta[i]);
+    orden << Check12() << bloque_->caja(core::campos::MontoComodin) << Check8;
+    for (const QString& campo : Digito)
+        orden << bloque_->caja(campo);
+    for (int d = 0; d < 7; ++d)
+        orden << dias[d] << horas[d];
+    orden << Check11 << botonGrabar() << botonDeshacer() << Check9;
+    for (const QString& campo : Pares)
+        orden << bloque_->caja(campo);
+    orden << Combo5 << Combo1;
+    for (int i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+}
+
+Form9::~Form9() = default;
+
+QWidget* Form9::construyeDias()
+{
+    auto* marco = new QGroupBox(QStringLiteral("< D i a s     y      H o r a s    Limite >"));
+    auto* rejilla = new QGridLayout(marco);
+    for (int d = 0; d < 7; ++d) {
+        dias.append(new QCheckBox(QString::fromLatin1(NombresDias[d])));
+        auto* hora = new QTimeEdit(QTime(0, 0));
+        hora->setDisplayFormat(FormatoHora);
+        horas.append(hora);
+        rejilla->addWidget(dias[d], d, 0);
+        rejilla->addWidget(hora, d, 1);
+    }
+    return marco;
+}
+
+void Form9::cargaListas()
+{
+    llenaLista(Combo5, QStringLiteral("dspjuntas"), "codigo_junta", "descripcion_junta");
+    llenaLista(Combo1, QStringLiteral("dspoperadoras"), "codigo_operadora", "descripcion_operadora");
+}
+
+void Form9::copiaDelCatalogo(const Form5& origen, bool conCodigo)
+{
+    if (conCodigo) {
+        Text1->setText(origen.Text1->text());
+        Text2->setText(origen.Text2->text());
+    } else {
+        Text1->clear();
+        Text2->clear();
+    }
+    bloque_->copiaDe(origen.bloque(), Comisiones);
+    for (int d = 0; d < 7; ++d) {
+        const QTime hora = QTime::fromString(origen.horas[d]->text().trimmed(), FormatoHora);
+        if (hora.isValid())
+            horas[d]->setTime(hora);
+        dias[d]->setChecked(origen.dias[d]->isChecked());
+    }
+    Text33->setText(origen.Text33->text());
+    Combo5->setEditText(origen.Text34->text());
+    Combo1->setEditText(origen.Text35->text());
+    Check8->setChecked(origen.Check8->isChecked());
+    Check9->setChecked(origen.Check9->isChecked());
+    Check10->setChecked(origen.Check10->isChecked());
+    if (conCodigo)
+        Check11->setChecked(origen.Check11->isChecked());
+}
+
+void Form9::preparaModificar()
+{
+    if (const Form5* origen = catalogo())
+        copiaDelCatalogo(*origen, true);
+}
+
+void Form9::preparaAgregar()
+{
+    if (const Form5* origen = catalogo())
+        copiaDelCatalogo(*origen, false);
+    else {
+        Text1->clear();
+        Text2->clear();
+    }
+}
+
+bool Form9::validaGrabar()
+{
+    if (Text1->text().size() < 3) {
+        platform::msgbox(QStringLiteral("El código de la loteria debe tener 3 caracteres"),
+                         platform::msg::Critical, core::TituloAtencion);
+        return false;
+    }
+    return true;
+}
+
+RegistroLoteria Form9::registro() const
+{
+    RegistroLoteria loteria;
+    loteria.codigo = Text1->text();
+    loteria.nombre = Text2->text();
+    loteria.montos = bloque_->textos();
+    loteria.impuesto = Text33->text();
+    for (int d = 0; d < 7; ++d) {
+        loteria.dias << core::bandera(dias[d]);
+        loteria.horas << horas[d]->time().toString(FormatoHora);
+    }
+    loteria.juegaespecial = core::bandera(Check11);
+    loteria.juegapar = core::bandera(Check9);
+    loteria.juegadigito = core::bandera(Check8);
+    loteria.jueganormal = core::bandera(Check10);
+    loteria.pagacomodin = core::bandera(Check12());
+    loteria.junta = Combo5->currentText();
+    loteria.operadora = Combo1->currentText();
+    return loteria;
+}
+
+QString Form9::llamaGrabar(const QString& modo)
+{
+    bloque_->rellenaVacios();
+    if (Text33->text().isEmpty())
+        Text33->setText(QStringLiteral("0"));
+    core::renuevaconexion();
+    db::Command comando = comandograbaloteria(registro(), modo);
+    comando.execute();
+    return core::respuesta(comando);
+}
+
+void Form9::trasGrabar(bool exito)
+{
+    if (!exito)
+        return;
+    if (Form5* destino = catalogo())
+        destino->reemplazaLista(listaloterias(Text1->text()));
+}
+
+void Form9::alCerrar()
+{
+    if (Form5* destino = catalogo())
+        destino->grilla()->irAMarcador(core::sesion().marcadormaestro);
+}
+
+} // namespace lotteries
