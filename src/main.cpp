@@ -1,8 +1,9 @@
+#include "core/registerwindows.h"
+#include "lotteries/registro.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/windowregistry.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
@@ -10,10 +11,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Quorvelin Duroz"));
     platform::ui::installProgramServices();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
-    window.setCentralWidget(new QLabel(QStringLiteral("Quorvelin Duroz")));
-    window.resize(640, 400);
-    window.show();
+    auto& ventanas = platform::ui::windowRegistry();
+    // Every subsystem's windows, by the names the menu opens them with.
+    core::registerWindows(ventanas);
+    lotteries::registerWindows(ventanas);
+
+    // The login is the only way in; it hands over to the main menu.
+    ventanas.show(QStringLiteral("Form21"));
     return QApplication::exec();
 }
