@@ -1,0 +1,57 @@
+#include "core/entregareporte.h"
+
+#include "core/form15.h"
+#include "core/navegador/navegador.h"
+#include "platform/programfolder.h"
+#include "platform/ui/windowregistry.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <stdexcept>
+
+namespace core {
+
+namespace {
+
+// The hourglass while a page is written; the pointer comes back however
+// the writer ends.
+class CursorEspera {
+public:
+    CursorEspera() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorEspera() { QGuiApplication::restoreOverrideCursor(); }
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+};
+
+void guardaPagina(const QByteArray& bytes)
+{
+    QSaveFile archivo(archivoReporte());
+    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes) != bytes.size() ||
+        !archivo.commit())
+        throw std::runtime_error("no se pudo escribir la pagina del reporte: " +
+                                 archivo.errorString().toStdString());
+}
+
+} // namespace
+
+QString archivoReporte()
+{
+    return platform::programFile(QStringLiteral("0001.html"));
+}
+
+void publicaReporte(const std::function<reports::PaginaHtml()>& escribe, BuscadorTicket buscador)
+{
+    CursorEspera espera;
+    guardaPagina(escribe().bytes());
+    auto* visor = platform::ui::windowRegistry().get<Form15>(QStringLiteral("Form15"));
+    if (!visor)
+        throw std::logic_error("the report viewer Form15 is not registered");
+    if (buscador == BuscadorTicket::Visible)
+        visor->VERTICKET1->setVisible(true);
+    visor->WebBrowser1->navega(archivoReporte());
+    visor->showModeless();
+}
+
+} // namespace core

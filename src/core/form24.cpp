@@ -1,0 +1,37 @@
+#include "core/form24.h"
+
+#include "platform/ui/windowregistry.h"
+
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace core {
+
+void ListaTabulada::setTabStops(int cuantas, const int* valores)
+{
+    paradas_ = QList<int>(valores, valores + std::max(cuantas, 0));
+}
+
+Form24::Form24()
+{
+    List1 = new ListaTabulada(this);
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->addWidget(List1);
+}
+
+void Form24::onLoad()
+{
+    const int parada = -40;
+    List1->setTabStops(1, &parada);
+}
+
+Form24* form24()
+{
+    auto* ventana = platform::ui::windowRegistry().get<Form24>(QStringLiteral("Form24"));
+    if (!ventana)
+        throw std::logic_error("the hidden text list Form24 is not registered");
+    return ventana;
+}
+
+} // namespace core

@@ -1,0 +1,42 @@
+#pragma once
+// Form24: a hidden window holding one list of text lines that report
+// windows of other subsystems clear, fill and give tab stops. It is never
+// shown; nothing reads its lines. The first use loads it (its load sets a
+// single tab stop of -40), later uses find the same window.
+
+#include "platform/ui/window.h"
+
+#include <QList>
+#include <QListWidget>
+
+namespace core {
+
+// A text list whose tab stops (in the list's dialog units) say where the
+// tab-separated fields of its lines line up.
+class ListaTabulada : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+    // Replaces the tab stops of the whole list: `cuantas` values of `valores`.
+    void setTabStops(int cuantas, const int* valores);
+    void setTabStops(const QList<int>& paradas) { paradas_ = paradas; }
+    const QList<int>& tabStops() const { return paradas_; }
+
+private:
+    QList<int> paradas_;
+};
+
+class Form24 : public platform::ui::Window {
+    Q_OBJECT
+public:
+    Form24();
+    ListaTabulada* List1;
+
+protected:
+    void onLoad() override;
+};
+
+// The one Form24, loaded hidden on first use.
+Form24* form24();
+
+} // namespace core

@@ -1,0 +1,40 @@
+#include "reports/htmlmovimientos.h"
+
+#include "core/entregareporte.h"
+#include "core/sesion.h"
+#include "reports/tablahtml.h"
+
+namespace reports {
+
+PaginaHtml paginaMovimientos(platform::db::RecordSet& rs, const QString& linea1,
+                             const QString& linea2, const QString& borde,
+                             const QString& nombrebanca)
+{
+    PaginaHtml pagina({QStringLiteral("MOVIMIENTOS ADMINISTRATIVOS"), nombrebanca,
+                       segundaSiNoVacia(linea1, linea2)});
+    pagina.espaciador();
+
+    Tabla tabla;
+    tabla.ancho = anchura(100, 4);
+    const Celda vendedor = [](const Registro& r) {
+        return std::optional<QString>(
+            contenidoTexto(textoValor(r.value(0)) + QLatin1Char('-') +
+                           textoValor(r.value(QStringLiteral("nombre_vend")))));
+    };
+    tabla.columnas = {{QStringLiteral("VENDEDOR"), vendedor},
+                      {QStringLiteral("MOVIMIENTO"), celdaTexto(3)},
+                      {QStringLiteral("FECHA"), celdaTexto(2)},
+                      {QStringLiteral("MONTO"), celdaMonto(4)}};
+    escribeTabla(pagina, tabla, rs, borde);
+    pagina.fin();
+    return pagina;
+}
+
+void htmlmovimientos(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                     const QString& borde)
+{
+    core::publicaReporte(
+        [&] { return paginaMovimientos(rs, linea1, linea2, borde, core::sesion().nombrebanca); });
+}
+
+} // namespace reports
