@@ -1,0 +1,193 @@
+#include "lotteries/form10.h"
+
+#include "lotteries/form46.h"
+#include "lotteries/seleccion.h"
+
+#include "core/conexion.h"
+#include "core/filtros.h"
+#include "core/masteredita.h"
+#include "core/rutinas.h"
+#include "core/sesion.h"
+
+#include "platform/db/calltext.h"
+#include "platform/messages.h"
+#include "platform/ui/windowregistry.h"
+#include "platform/vbtext.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lotteries {
+
+namespace db = platform::db;
+namespace campos = core::campos;
+using platform::msgbox;
+
+namespace {
+
+const QStringList Comisiones = {QStringLiteral("Comi_Tri"), QStringLiteral("Comi_Ter")};
+
+core::Trampa trampa()
+{
+    return core::Trampa::reejecuta().numerada();
+}
+
+QStringList enteros()
+{
+    QStringList lista = campos::Venta;
+    for (const QString& comision : Comisiones)
+        lista.removeAll(comision);
+    return lista;
+}
+
+// The WHERE of the row of a lottery and special play, values quoted.
+QString dondeFila(const QString& loteria, const QString& especial)
+{
+    return QStringLiteral(" WHERE COD_LOT = ") + db::quote(loteria) + QStringLiteral(" AND ESPECIAL = ")
+        + db::quote(especial);
+}
+
+} // namespace
+
+Form10::Form10()
+    : List1(new QListWidget)
+    , Grabar(new QPushButton(QStringLiteral("&Grabar")))
+    , Eliminar(new QPushButton(QStringLiteral("&Eliminar")))
+    , Salir(new QPushButton(QStringLiteral("&Regresar")))
+{
+    core::BloqueVenta::Opciones opciones;
+    opciones.partes = core::BloqueVenta::Normal;
+    opciones.tituloNormal = QStringLiteral("< Valores Para La Jugada Especial >");
+    bloque_ = std::make_unique<core::BloqueVenta>(opciones);
+    bloque_->ponFiltro(enteros(), core::FiltroCaja::Entero);
+    bloque_->ponFiltro(Comisiones, core::FiltroCaja::Decimal);
+    bloque_->ponSeleccionaTodo(campos::Venta);
+
+    List1->setMaximumHeight(List1->fontMetrics().height() * 2);
+    auto* raiz = new QVBoxLayout(this);
+    raiz->addWidget(new QLabel(QStringLiteral("Seleccione la Jugada Especial a Actualizar")));
+    raiz->addWidget(List1);
+    raiz->addWidget(bloque_->marcoNormal(), 1);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch(1);
+    for (QPushButton* boton : {Grabar, Eliminar, Salir}) {
+        boton->setAutoDefault(false);
+        botones->addWidget(boton);
+    }
+    raiz->addLayout(botones);
+
+    QWidget* anterior = Text(12);
+    for (QWidget* siguiente : {static_cast<QWidget*>(Grabar), static_cast<QWidget*>(Eliminar),
+                               static_cast<QWidget*>(Salir), static_cast<QWidget*>(List1)}) {
+        setTabOrder(anterior, siguiente);
+        anterior = siguiente;
+    }
+
+    connect(List1, &QListWidget::itemClicked, this, &Form10::List1_Click);
+    connect(Grabar, &QPushButton::clicked, this, &Form10::Grabar_Click);
+    connect(Eliminar, &QPushButton::clicked, this, &Form10::Eliminar_Click);
+    connect(Salir, &QPushButton::clicked, this, &QWidget::close);
+}
+
+Form10::~Form10() = default;
+
+QLineEdit* Form10::Text(int n) const
+{
+    return bloque_->caja(campos::Venta.value(n - 1));
+}
+
+void Form10::onLoad()
+{
+    core::manejoerrores(trampa(), [this] {
+        List1->clear();
+        setWindowTitle(QStringLiteral("Jugadas Especiales para (") + loteriaactual() + QStringLiteral(" - ")
+                       + nombreloteriaactual() + QStringLiteral(")"));
+        leeFila(loteriaactual(), especialactual());
+        Text(1)->setFocus();
+    });
+}
+
+void Form10::List1_Click()
+{
+    core::manejoerrores(trampa(), [this] {
+        if (List1->count() > 0)
+            leeFila(loteriaactual(), platform::vb::trim(platform::vb::left(List1->item(0)->text(), 3)));
+    });
+}
+
+void Form10::leeFila(const QString& loteria, const QString& especial)
+{
+    core::Sesion& s = core::sesion();
+    s.rsgeneral3 = s.conexion.execute(QStringLiteral("SELECT * FROM LOTESPEC") + dondeFila(loteria, especial));
+    if (s.rsgeneral3.recordCount() > 0) {
+        s.modoedicion = QStringLiteral("M");
+        bloque_->muestra(s.rsgeneral3);
+        // Commissions always show "." as their decimal point.
+        for (const QString& comision : Comisiones)
+            bloque_->ponTexto(comision, core::comaapunto(bloque_->texto(comision)));
+    } else {
+        s.modoedicion = QStringLiteral("A");
+        for (const QString& campo : campos::Venta)
+            bloque_->ponTexto(campo, QStringLiteral("0"));
+    }
+}
+
+void Form10::Grabar_Click()
+{
+    core::manejoerrores(trampa(), [this] {
+        bloque_->rellenaVacios();
+        const QString loteria = loteriaactual();
+        const QString especial = especialactual();
+        core::renuevaconexion();
+        const bool agrega = core::sesion().modoedicion == QLatin1String("A");
+        escribeentransaccion(QStringLiteral("exec ")
+                             + db::callText(QStringLiteral("parametroslotespec"),
+                                            QStringList{agrega ? QStringLiteral("A") : QStringLiteral("M"),
+                                                        loteria, especial}
+                                                + core::textosventa(bloque_->textos(), campos::Venta)));
+        msgbox((agrega ? QStringLiteral("Se Agrego perfectamente ") : QStringLiteral("Se Actualizo perfectamente "))
+               + loteria + especial);
+        core::sesion().modoedicion.clear();
+        core::renuevaconexion();
+        rellenaLista();
+        close();
+    });
+}
+
+void Form10::Eliminar_Click()
+{
+    core::manejoerrores(trampa(), [this] {
+        const QString loteria = loteriaactual();
+        const QString especial = especialactual();
+        const bool elimina = core::confirmaeliminar();
+        core::renuevaconexion();
+        if (!elimina) {
+            close();
+            return;
+        }
+        escribeentransaccion(QStringLiteral("Delete From Lotespec") + dondeFila(loteria, especial));
+        msgbox(QStringLiteral("Se Borro esto perfectamente ") + loteria + especial);
+        rellenaLista();
+        core::sesion().modoedicion.clear();
+        close();
+    });
+}
+
+void Form10::rellenaLista()
+{
+    auto* lista = qobject_cast<Form46*>(platform::ui::windowRegistry().find(QStringLiteral("Form46")));
+    if (lista)
+        lista->rellena(Form46::leeLista(loteriaactual()));
+}
+
+bool Form10::onKeyPreview(QKeyEvent* evento)
+{
+    return core::teclasventana(*evento, [this] { close(); }, [this] { Grabar_Click(); });
+}
+
+} // namespace lotteries

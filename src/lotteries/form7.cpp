@@ -1,0 +1,68 @@
+#include "lotteries/form7.h"
+
+#include "lotteries/form2.h"
+#include "lotteries/limitetecleo.h"
+
+#include "core/conexion.h"
+#include "core/sesion.h"
+
+#include "platform/ui/windowregistry.h"
+#include "platform/vbtext.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+
+namespace lotteries {
+
+using platform::vb::trim;
+
+namespace {
+
+form2* catalogo()
+{
+    return qobject_cast<form2*>(platform::ui::windowRegistry().find(QStringLiteral("form2")));
+}
+
+} // namespace
+
+Form7::Form7()
+    : Editor(QStringLiteral("Jugadas Especiales"))
+    , Text1(new QLineEdit)
+    , Text2(new QLineEdit)
+{
+    setVaciaModoAlDeshacer(true);
+    limitatecleo(Text1, 2);
+    limitatecleo(Text2, 20);
+    auto* campos = new QFormLayout(areaCampos());
+    campos->addRow(QStringLiteral("Jugada"), Text1);
+    campos->addRow(QString(), Text2);
+    setTabOrder(Text1, Text2);
+}
+
+void Form7::preparaAgregar()
+{
+    Text1->clear();
+    Text2->clear();
+}
+
+void Form7::preparaModificar()
+{
+    if (form2* lista = catalogo()) {
+        Text1->setText(trim(lista->Text1->text()));
+        Text2->setText(trim(lista->Text2->text()));
+    }
+}
+
+QString Form7::llamaGrabar(const QString& modo)
+{
+    core::renuevaconexion();
+    return actjug(modo, Text1->text(), Text2->text());
+}
+
+void Form7::alCerrar()
+{
+    if (form2* lista = catalogo())
+        lista->muestraListaEditor(core::sesion().conexion.execute(QStringLiteral("LIST_JUG")));
+}
+
+} // namespace lotteries
