@@ -1,15 +1,16 @@
 // The special plays of a lottery (Form46) and one play's parameters on that
 // lottery (Form10), on the real server: add, modify and delete the row once
 // each with the server's rows checked, the list refilled at its line, the
-// refused save, and codes with quotes.
+// refused save, and codes with quotes. The lottery catalogue opens the
+// list with F5.
 
 #include "ventanasjugadas.h"
 
 #include "lotteries/form10.h"
 #include "lotteries/form46.h"
+#include "lotteries/form5.h"
 
 #include "core/grillacatalogo.h"
-#include "core/masteredita.h"
 #include "core/sesion.h"
 #include "platform/messages.h"
 #include "platform/ui/windowregistry.h"
@@ -32,56 +33,19 @@ namespace {
 
 const QString Pregunta = QStringLiteral("¿Deseas Eliminar la información Seleccionada?");
 
-// The lottery catalogue as these windows see it: a catalogue whose grid
-// has each lottery's code in column 0 and its name in column 1, and whose F5
-// saves its position, writes the lottery into Form46's Combo4 and shows it.
-class Loterias : public core::Catalogo {
-public:
-    Loterias() : Catalogo(QStringLiteral("Loterias")) { setLectura(core::Lectura::Guardada); }
-
-    Form46* f5()
-    {
-        core::sesion().marcadormaestro = grilla()->marcador();
-        auto* lista = windowRegistry().get<Form46>(QStringLiteral("Form46"));
-        if (!lista)
-            return nullptr;
-        lista->findChild<QComboBox*>(QStringLiteral("Combo4"))
-            ->setEditText(grilla()->textoColumna(0) + QStringLiteral(" - ") + grilla()->textoColumna(1));
-        lista->showModeless();
-        return lista;
-    }
-
-protected:
-    platform::db::RecordSet leeLista() override
-    {
-        return core::sesion().conexion.execute(
-            QStringLiteral("SELECT cod_lot, desc_lot FROM loterias ORDER BY cod_lot"));
-    }
-    QList<core::Columna> columnas() const override { return {{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 3000}}; }
-    void abreEditor(bool) override {}
-};
-
 class ParametrosEspecialesTest : public datosjugadas::ConVentanas {
 protected:
-    void SetUp() override
-    {
-        ConVentanas::SetUp();
-        if (!IsSkipped())
-            windowRegistry().add<Loterias>(QStringLiteral("Form5"));
-    }
 
     // The lottery catalogue, opened at its first use.
-    Loterias* catalogo()
-    {
-        return dynamic_cast<Loterias*>(windowRegistry().show(QStringLiteral("Form5")));
-    }
+    Form5* catalogo() { return qobject_cast<Form5*>(windowRegistry().show(QStringLiteral("Form5"))); }
 
     // The catalogue's F5 on its row `fila`.
     Form46* abreLista(int fila)
     {
-        Loterias* loterias = catalogo();
+        Form5* loterias = catalogo();
         irAFila(loterias->grilla(), fila);
-        return loterias->f5();
+        QTest::keyClick(loterias->windowHandle(), Qt::Key_F5);
+        return qobject_cast<Form46*>(windowRegistry().find(QStringLiteral("Form46")));
     }
     // Form46's "Seleccionar" on its line `fila`.
     Form10* abreEditor(Form46* lista, int fila)
@@ -281,4 +245,17 @@ TEST_F(ParametrosEspecialesTest, QuotesInCodesAreDataNotSql)
     editor->Eliminar->click();
     EXPECT_TRUE(fila(QStringLiteral("O''K"), QStringLiteral("Q''")).isEmpty());
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM lotespec")), QStringLiteral("1"));
+}
+
+TEST_F(ParametrosEspecialesTest, TheLotteryCataloguesF5OpensTheListAndItsEditorForItsLottery)
+{
+    Form46* lista = abreLista(1);
+    ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(lista->Combo4->currentText(), QStringLiteral("002 - CARACAS 4PM"));
+    EXPECT_EQ(filas(lista->DataGrid1->dataSource(), {0, 2}),
+              (QStringList{QStringLiteral("T1|NULL"), QStringLiteral("Z|NULL")}));
+    Form10* editor = abreEditor(lista, 0);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Jugadas Especiales para (002 - CARACAS 4PM)"));
+    editor->Grabar->click();
+    EXPECT_EQ(rec_->prompts(), QStringList{QStringLiteral("Se Agrego perfectamente 002T1")});
 }
