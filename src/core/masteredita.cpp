@@ -248,7 +248,7 @@ bool Catalogo::onKeyPreview(QKeyEvent* evento)
     const bool enter = codigotecla(*evento) == TeclaEnter;
     const bool modifica = enter
         && (enterModifica_ == EnterModifica::EnLaVentana
-            || (enterModifica_ == EnterModifica::EnLaGrilla && grilla_->hasFocus()));
+            || (enterModifica_ == EnterModifica::EnLaGrilla && focusWidget() == grilla_));
     return teclasventana(*evento, [this] { regresar(); },
                          modifica ? std::function<void()>([this] { modificar(); })
                                   : std::function<void()>());
