@@ -259,3 +259,18 @@ TEST_F(ParametrosEspecialesTest, TheLotteryCataloguesF5OpensTheListAndItsEditorF
     editor->Grabar->click();
     EXPECT_EQ(rec_->prompts(), QStringList{QStringLiteral("Se Agrego perfectamente 002T1")});
 }
+
+TEST_F(ParametrosEspecialesTest, AnOpenEditorReadsAnotherPlayOnlyWhenItsItemIsClicked)
+{
+    Form46* lista = abreLista(0);
+    Form10* editor = abreEditor(lista, 1);
+    EXPECT_EQ(abreEditor(lista, 0), editor) << "not loaded again";
+    EXPECT_EQ(editor->List1->item(0)->text(), QStringLiteral("T1 - TRIPLETAZO"));
+    EXPECT_EQ(editor->Text(5)->text(), QStringLiteral("0")) << "still the first play's boxes";
+    EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("A"));
+
+    const QRect item = editor->List1->visualItemRect(editor->List1->item(0));
+    QTest::mouseClick(editor->List1->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(editor->Text(5)->text(), QStringLiteral("12.5"));
+    EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("M"));
+}
