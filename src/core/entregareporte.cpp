@@ -25,13 +25,24 @@ public:
     CursorEspera& operator=(const CursorEspera&) = delete;
 };
 
-void guardaPagina(const QByteArray& bytes)
+void falla(const QSaveFile& archivo)
+{
+    throw std::runtime_error("no se pudo escribir la pagina del reporte: " +
+                             archivo.errorString().toStdString());
+}
+
+// Writes the page into a file beside 0001.html that replaces it once the
+// writer has finished.
+void escribePagina(const std::function<void(reports::PaginaHtml&)>& escribe)
 {
     QSaveFile archivo(archivoReporte());
-    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes) != bytes.size() ||
-        !archivo.commit())
-        throw std::runtime_error("no se pudo escribir la pagina del reporte: " +
-                                 archivo.errorString().toStdString());
+    if (!archivo.open(QIODevice::WriteOnly))
+        falla(archivo);
+    reports::PaginaHtml pagina(archivo);
+    escribe(pagina);
+    pagina.termina();
+    if (!archivo.commit())
+        falla(archivo);
 }
 
 } // namespace
@@ -41,10 +52,11 @@ QString archivoReporte()
     return platform::programFile(QStringLiteral("0001.html"));
 }
 
-void publicaReporte(const std::function<reports::PaginaHtml()>& escribe, BuscadorTicket buscador)
+void publicaReporte(const std::function<void(reports::PaginaHtml&)>& escribe,
+                    BuscadorTicket buscador)
 {
     CursorEspera espera;
-    guardaPagina(escribe().bytes());
+    escribePagina(escribe);
     auto* visor = platform::ui::windowRegistry().get<Form15>(QStringLiteral("Form15"));
     if (!visor)
         throw std::logic_error("the report viewer Form15 is not registered");

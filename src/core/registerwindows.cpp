@@ -2,6 +2,7 @@
 
 #include "core/form1.h"
 #include "core/form21.h"
+#include "core/registroreportes.h"
 #include "platform/ui/windowregistry.h"
 
 namespace core {
@@ -10,6 +11,7 @@ void registerWindows(platform::ui::WindowRegistry& registry)
 {
     registry.add<Form21>(QStringLiteral("Form21"));
     registry.add<Form1>(QStringLiteral("Form1"));
+    registerReportWindows(registry);
 }
 
 } // namespace core

@@ -27,11 +27,11 @@ Tabla tablaDe(const RecordSet& rs)
     return tabla;
 }
 
-PaginaHtml paginaDe(const QString& titulo, const QString& nombrebanca, QStringList encabezados)
+void principio(PaginaHtml& pagina, const QString& titulo, const QString& nombrebanca,
+               QStringList encabezados)
 {
-    PaginaHtml pagina({titulo, nombrebanca, std::move(encabezados)});
+    pagina.principio({titulo, nombrebanca, std::move(encabezados)});
     pagina.espaciador();
-    return pagina;
 }
 
 QString texto(const Registro& rs, int columna)
@@ -59,11 +59,10 @@ Sumando deActivos(int columna)
 
 } // namespace
 
-PaginaHtml paginaPuntoVenta(RecordSet& rs, const QString& linea1, const QString& linea2,
-                            const QString& borde, const QString& nombrebanca)
+void paginaPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
+                      const QString& linea2, const QString& borde, const QString& nombrebanca)
 {
-    PaginaHtml pagina =
-        paginaDe(QStringLiteral("REPORTE DE PUNTO DE VENTA"), nombrebanca, {linea1, linea2});
+    principio(pagina, QStringLiteral("REPORTE DE PUNTO DE VENTA"), nombrebanca, {linea1, linea2});
     Tabla tabla = tablaDe(rs);
     const Celda hora = [](const Registro& r) {
         return std::optional<QString>(
@@ -97,25 +96,25 @@ PaginaHtml paginaPuntoVenta(RecordSet& rs, const QString& linea1, const QString&
     tabla.sumas = {{TotalVenta, deActivos(1)}, {TotalPremios, deActivos(6)}};
     escribeTabla(pagina, tabla, rs, borde);
     pagina.fin();
-    return pagina;
 }
 
 void reportepuntoventa(RecordSet& rs, const QString& linea1, const QString& linea2,
                        const QString& borde)
 {
     publicaReporte(
-        [&] { return paginaPuntoVenta(rs, linea1, linea2, borde, sesion().nombrebanca); },
+        [&](PaginaHtml& p) {
+            paginaPuntoVenta(p, rs, linea1, linea2, borde, sesion().nombrebanca);
+        },
         BuscadorTicket::Visible);
 }
 
-PaginaHtml paginaTotalesPuntoVenta(RecordSet& rs, const QString& linea1, const QString& linea2,
-                                   const QString& borde, const QString& nombrebanca,
-                                   const QString& fecha, const QString& hora)
+void paginaTotalesPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
+                             const QString& linea2, const QString& borde,
+                             const QString& nombrebanca, const QString& fecha, const QString& hora)
 {
-    PaginaHtml pagina =
-        paginaDe(QStringLiteral("REPORTE DE TOTALES POR PUNTO DE VENTA"), nombrebanca,
-                 {linea1, linea2,
-                  QStringLiteral("FECHA DE IMPRESION: ") + fecha + QStringLiteral(" - ") + hora});
+    principio(pagina, QStringLiteral("REPORTE DE TOTALES POR PUNTO DE VENTA"), nombrebanca,
+              {linea1, linea2,
+               QStringLiteral("FECHA DE IMPRESION: ") + fecha + QStringLiteral(" - ") + hora});
     Tabla tabla = tablaDe(rs);
     tabla.columnas = {{QStringLiteral("Vendedor"), celdaTexto(0)},
                       {QStringLiteral("Total Venta Bs."), celdaMontoSimple(1)}};
@@ -124,7 +123,6 @@ PaginaHtml paginaTotalesPuntoVenta(RecordSet& rs, const QString& linea1, const Q
     pagina.linea(QStringLiteral("<font size='3'>") + QString::number(puntos) +
                  QStringLiteral(" Centros de Apuestas</font>"));
     pagina.fin();
-    return pagina;
 }
 
 void reportetotalespuntoventa(RecordSet& rs, const QString& linea1, const QString& linea2,
@@ -132,17 +130,17 @@ void reportetotalespuntoventa(RecordSet& rs, const QString& linea1, const QStrin
 {
     fechaservidor();
     const Sesion& s = sesion();
-    publicaReporte([&] {
-        return paginaTotalesPuntoVenta(rs, linea1, linea2, borde, s.nombrebanca, s.fechaactual,
-                                       s.horaactual);
+    publicaReporte([&](PaginaHtml& p) {
+        paginaTotalesPuntoVenta(p, rs, linea1, linea2, borde, s.nombrebanca, s.fechaactual,
+                                s.horaactual);
     });
 }
 
-PaginaHtml paginaCaducados(RecordSet& rs, const QString& linea1, const QString& linea2,
-                           const QString& borde, const QString& nombrebanca)
+void paginaCaducados(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
+                     const QString& linea2, const QString& borde, const QString& nombrebanca)
 {
-    PaginaHtml pagina =
-        paginaDe(QStringLiteral("REPORTE DE TICKETS CADUCADOS"), nombrebanca, {linea1, linea2});
+    principio(pagina, QStringLiteral("REPORTE DE TICKETS CADUCADOS"), nombrebanca,
+              {linea1, linea2});
     Tabla tabla = tablaDe(rs);
     tabla.columnas = {{QStringLiteral("Ticket #"), celdaTexto(0)},
                       {QStringLiteral("Usuario"), celdaTexto(1)},
@@ -153,14 +151,14 @@ PaginaHtml paginaCaducados(RecordSet& rs, const QString& linea1, const QString& 
     tabla.sumas = {{TotalVenta, sumaDe(4)}, {TotalPremios, sumaDe(5)}};
     escribeTabla(pagina, tabla, rs, borde);
     pagina.fin();
-    return pagina;
 }
 
 void reportecaducados(RecordSet& rs, const QString& linea1, const QString& linea2,
                       const QString& borde)
 {
-    publicaReporte([&] { return paginaCaducados(rs, linea1, linea2, borde, sesion().nombrebanca); },
-                   BuscadorTicket::Visible);
+    publicaReporte(
+        [&](PaginaHtml& p) { paginaCaducados(p, rs, linea1, linea2, borde, sesion().nombrebanca); },
+        BuscadorTicket::Visible);
 }
 
 } // namespace core

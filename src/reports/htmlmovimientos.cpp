@@ -6,12 +6,11 @@
 
 namespace reports {
 
-PaginaHtml paginaMovimientos(platform::db::RecordSet& rs, const QString& linea1,
-                             const QString& linea2, const QString& borde,
-                             const QString& nombrebanca)
+void paginaMovimientos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
+                       const QString& linea2, const QString& borde, const QString& nombrebanca)
 {
-    PaginaHtml pagina({QStringLiteral("MOVIMIENTOS ADMINISTRATIVOS"), nombrebanca,
-                       segundaSiNoVacia(linea1, linea2)});
+    pagina.principio({QStringLiteral("MOVIMIENTOS ADMINISTRATIVOS"), nombrebanca,
+                      segundaSiNoVacia(linea1, linea2)});
     pagina.espaciador();
 
     Tabla tabla;
@@ -27,14 +26,14 @@ PaginaHtml paginaMovimientos(platform::db::RecordSet& rs, const QString& linea1,
                       {QStringLiteral("MONTO"), celdaMonto(4)}};
     escribeTabla(pagina, tabla, rs, borde);
     pagina.fin();
-    return pagina;
 }
 
 void htmlmovimientos(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
                      const QString& borde)
 {
-    core::publicaReporte(
-        [&] { return paginaMovimientos(rs, linea1, linea2, borde, core::sesion().nombrebanca); });
+    core::publicaReporte([&](PaginaHtml& pagina) {
+        paginaMovimientos(pagina, rs, linea1, linea2, borde, core::sesion().nombrebanca);
+    });
 }
 
 } // namespace reports

@@ -6,10 +6,9 @@
 
 namespace reports {
 
-// The page of the movements in `rs` from its current row on.
-PaginaHtml paginaMovimientos(platform::db::RecordSet& rs, const QString& linea1,
-                             const QString& linea2, const QString& borde,
-                             const QString& nombrebanca);
+// Writes the page of the movements in `rs` from its current row on.
+void paginaMovimientos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
+                       const QString& linea2, const QString& borde, const QString& nombrebanca);
 
 // Writes the page and shows it in the report viewer. Called by the
 // movements report window with the rows of rptmov (left on the first row),

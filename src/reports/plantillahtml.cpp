@@ -3,14 +3,15 @@
 #include "platform/db/dberror.h"
 #include "platform/regional.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace reports {
 
 using platform::Decimal;
 namespace regional = platform::regional;
 
 namespace {
-
-const QString FinDeLinea = QStringLiteral("\r\n");
 
 // The settings of width attributes: the regional ones, with the "." that
 // HTML requires.
@@ -24,18 +25,38 @@ const regional::Settings& ajustesAnchura()
     return ajustes;
 }
 
-QString aperturaFuente(int tamano)
+// "<font face = 'Arial' size = '2' color = 'black'>" for the sizes 1 to 7.
+const QString& aperturaFuente(int tamano)
 {
-    return QStringLiteral("<font face = 'Arial' size = '") + QString::number(tamano) +
-           QStringLiteral("' color = 'black'>");
+    static const QList<QString> aperturas = [] {
+        QList<QString> lista;
+        for (int t = 0; t <= 7; ++t)
+            lista << QStringLiteral("<font face = 'Arial' size = '") + QString::number(t) +
+                         QStringLiteral("' color = 'black'>");
+        return lista;
+    }();
+    return aperturas[std::clamp(tamano, 0, 7)];
 }
 
 } // namespace
 
-PaginaHtml::PaginaHtml(const Marco& marco)
-    : comillas_(marco.comillas)
+// What a page buffers before it hands the bytes to its destination.
+constexpr qsizetype Bloque = 256 * 1024;
+
+PaginaHtml::PaginaHtml()
 {
-    texto_.reserve(64 * 1024);
+    bytes_.reserve(64 * 1024);
+}
+
+PaginaHtml::PaginaHtml(QIODevice& destino)
+    : destino_(&destino)
+{
+    bytes_.reserve(Bloque + 16 * 1024);
+}
+
+void PaginaHtml::principio(const Marco& marco)
+{
+    comillas_ = marco.comillas;
     linea(QStringLiteral("<html>"));
     linea(QStringLiteral("<head>"));
     linea(
@@ -58,15 +79,49 @@ QString PaginaHtml::atributo(const QString& nombre, const QString& valor) const
     return nombre + QLatin1Char('=') + comilla + valor + comilla;
 }
 
+void PaginaHtml::agrega(QStringView texto)
+{
+    // Nearly every character of a page is ASCII: copied as it is; the rest
+    // through the UTF-8 encoder.
+    qsizetype i = 0;
+    const qsizetype inicio = bytes_.size();
+    bytes_.resize(inicio + texto.size());
+    char* salida = bytes_.data() + inicio;
+    for (; i < texto.size() && texto[i].unicode() < 0x80; ++i)
+        salida[i] = char(texto[i].unicode());
+    if (i < texto.size()) {
+        bytes_.resize(inicio + i);
+        bytes_.append(texto.mid(i).toUtf8());
+    }
+}
+
+void PaginaHtml::finDeLinea()
+{
+    bytes_.append("\r\n", 2);
+    if (destino_ && bytes_.size() >= Bloque)
+        termina();
+}
+
+void PaginaHtml::termina()
+{
+    if (!destino_ || bytes_.isEmpty())
+        return;
+    if (destino_->write(bytes_) != bytes_.size())
+        throw std::runtime_error("no se pudo escribir la pagina del reporte: " +
+                                 destino_->errorString().toStdString());
+    bytes_.resize(0);
+}
+
 void PaginaHtml::linea(const QString& marcado)
 {
-    texto_ += marcado;
-    texto_ += FinDeLinea;
+    agrega(marcado);
+    finDeLinea();
 }
 
 void PaginaHtml::espaciador()
 {
-    linea(QStringLiteral("<p></p>"));
+    agrega(QLatin1StringView("<p></p>"));
+    finDeLinea();
 }
 
 void PaginaHtml::encabezado(const QString& texto)
@@ -88,27 +143,34 @@ void PaginaHtml::inicioTabla(const QString& borde, const FormaTabla& forma)
 
 void PaginaHtml::finTabla()
 {
-    linea(QStringLiteral("</table>"));
+    agrega(QLatin1StringView("</table>"));
+    finDeLinea();
 }
 
 void PaginaHtml::inicioFila()
 {
-    linea(QStringLiteral("<tr>"));
+    agrega(QLatin1StringView("<tr>"));
+    finDeLinea();
 }
 
 void PaginaHtml::finFila()
 {
-    linea(QStringLiteral("</tr>"));
+    agrega(QLatin1StringView("</tr>"));
+    finDeLinea();
 }
 
 void PaginaHtml::celda(const QString& ancho, const QString& contenido)
 {
-    texto_ += QStringLiteral("<td ");
-    texto_ += atributo(QStringLiteral("width"), ancho);
-    texto_ += QLatin1Char('>');
-    texto_ += contenido;
-    texto_ += QStringLiteral("</td>");
-    texto_ += FinDeLinea;
+    if (inicioCelda_.isEmpty() || ancho != ultimoAncho_) {
+        ultimoAncho_ = ancho;
+        inicioCelda_ =
+            (QStringLiteral("<td ") + atributo(QStringLiteral("width"), ancho) + QLatin1Char('>'))
+                .toUtf8();
+    }
+    bytes_.append(inicioCelda_);
+    agrega(contenido);
+    agrega(QLatin1StringView("</td>"));
+    finDeLinea();
 }
 
 void PaginaHtml::celdaEncabezado(const QString& ancho, const QString& texto)

@@ -20,11 +20,12 @@
 // numbers and dates shown follow the regional settings.
 //
 // Nothing here touches widgets: the hand-off to the viewer is the caller's
-// (core::entregaAlVisor).
+// (core::publicaReporte).
 
 #include "platform/db/recordset.h"
 #include "platform/decimal.h"
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -57,12 +58,33 @@ struct FormaTabla {
     bool blancoTrasBorder = false;
 };
 
-// The page being written.
+// The page being written. A page for the viewer goes to its file as it
+// grows, through a small buffer, so that a page of a hundred thousand rows
+// never sits in memory whole; a page without a destination is kept in
+// memory (tests compare it with their golden pages).
+//
+// A writer fills the page it is given:
+//
+//   void paginaMovimientos(PaginaHtml& pagina, RecordSet& rs, ...)
+//   {
+//       pagina.principio({"MOVIMIENTOS ADMINISTRATIVOS", banca, segundaSiNoVacia(l1, l2)});
+//       pagina.espaciador();
+//       ...
+//       pagina.fin();
+//   }
 class PaginaHtml {
 public:
-    // Starts the page: the head, the title line and the header lines.
-    explicit PaginaHtml(const Marco& marco);
+    // A page kept in memory.
+    PaginaHtml();
+    // A page written to `destino` (open for writing) as it grows; call
+    // termina() at its end. A destination that refuses the bytes throws
+    // std::runtime_error.
+    explicit PaginaHtml(QIODevice& destino);
+    PaginaHtml(const PaginaHtml&) = delete;
+    PaginaHtml& operator=(const PaginaHtml&) = delete;
 
+    // Starts the page: the head, the title line and the header lines.
+    void principio(const Marco& marco);
     // "<p></p>".
     void espaciador();
     // One header line in the frame's markup (writers that add headings of
@@ -85,17 +107,27 @@ public:
     // "</body>", "</html>".
     void fin();
 
-    // The page so far, lines ended by CR LF.
-    const QString& texto() const { return texto_; }
+    // Hands what is still buffered to the destination.
+    void termina();
 
-    // The page as it goes to disk: UTF-8.
-    QByteArray bytes() const { return texto_.toUtf8(); }
+    // A page kept in memory: its text, lines ended by CR LF, and its bytes
+    // as they go to disk (UTF-8).
+    QString texto() const { return QString::fromUtf8(bytes_); }
+    const QByteArray& bytes() const { return bytes_; }
 
 private:
+    void agrega(QLatin1StringView marcado) { bytes_.append(marcado.data(), marcado.size()); }
+    void agrega(QStringView texto);
+    void finDeLinea();
     QString atributo(const QString& nombre, const QString& valor) const;
 
-    QString texto_;
-    Comillas comillas_;
+    QIODevice* destino_ = nullptr;
+    QByteArray bytes_;
+    Comillas comillas_ = Comillas::Dobles;
+    // The start of a cell line for the width used last, which nearly always
+    // is the width of the next cell too.
+    QString ultimoAncho_;
+    QByteArray inicioCelda_;
 };
 
 // --- Cell contents. Values are converted as the regional settings write

@@ -6,6 +6,7 @@
 #include "core/sesion.h"
 #include "datosticket.h"
 #include "messagerecorder.h"
+#include "platform/db/dberror.h"
 #include "platform/ui/windowregistry.h"
 #include "registros.h"
 #include "reports/htmlmovimientos.h"
@@ -17,8 +18,10 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
@@ -204,6 +207,35 @@ TEST_F(Form15Test, ALaterReportReplacesThePageAndTheTicketFrameStaysOnUntilClosi
           QStringLiteral("10:00:00"), dinero("1"), dinero("2")}});
     core::reportecaducados(caducados, QStringLiteral("Quinto"), QString(), QStringLiteral("1"));
     EXPECT_TRUE(visor()->VERTICKET1->isVisibleTo(visor()));
+}
+
+// A writer that fails (here on an amount that is no number) leaves the page
+// shown before as it was, and no half page nor temporary file behind.
+TEST_F(Form15Test, AWriterThatFailsLeavesThePreviousPage)
+{
+    RecordSet rs = movimientos(3);
+    reports::htmlmovimientos(rs, QStringLiteral("Primero"), QString(), QStringLiteral("0"));
+    QFile archivo(pagina());
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QByteArray antes = archivo.readAll();
+    archivo.close();
+
+    RecordSet malo = testsupport::registros(
+        {{QStringLiteral("vendedor")},
+         {QStringLiteral("nombre_vend")},
+         {QStringLiteral("fecha")},
+         {QStringLiteral("movimiento")},
+         {QStringLiteral("monto")}},
+        {{QStringLiteral("00001"), QStringLiteral("Ana"), QStringLiteral("05/03/2024"),
+          QStringLiteral("Abono"), QStringLiteral("doce")}});
+    EXPECT_THROW(
+        reports::htmlmovimientos(malo, QStringLiteral("Segundo"), QString(), QStringLiteral("0")),
+        platform::db::DbError);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(archivo.readAll(), antes);
+    EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files),
+              QStringList({QStringLiteral("0001.html")}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 namespace {

@@ -43,8 +43,9 @@ TEST(ReportesPuntoVenta, PointOfSalePage)
           QStringLiteral("XYZ"), QStringLiteral("S"), dinero("9"), QStringLiteral("S")},
          {QStringLiteral("0000000005"), nulo(), QTime(23, 59, 59), QStringLiteral("U02"),
           QStringLiteral("ACT"), QStringLiteral("S"), dinero("0.5"), QStringLiteral("N")}});
-    const reports::PaginaHtml pagina =
-        core::paginaPuntoVenta(rs, Linea1, QString(), QStringLiteral("1"), QStringLiteral("Banca"));
+    reports::PaginaHtml pagina;
+    core::paginaPuntoVenta(pagina, rs, Linea1, QString(), QStringLiteral("1"),
+                           QStringLiteral("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("puntoventa.html"));
 }
 
@@ -59,9 +60,10 @@ TEST(ReportesPuntoVenta, TotalsPerSalePointPage)
              i == 7 ? nulo() : dinero(QByteArray::number(i * 1000.25, 'f', 2).constData())});
     RecordSet rs = testsupport::registros(
         {{QStringLiteral("puntoventa")}, {QStringLiteral("total"), DataType::Numeric}}, filas);
-    const reports::PaginaHtml pagina = core::paginaTotalesPuntoVenta(
-        rs, Linea1, QString(), QStringLiteral("0"), QStringLiteral("Banca"),
-        QStringLiteral("15/03/2024"), QStringLiteral("18:30:00 "));
+    reports::PaginaHtml pagina;
+    core::paginaTotalesPuntoVenta(pagina, rs, Linea1, QString(), QStringLiteral("0"),
+                                  QStringLiteral("Banca"), QStringLiteral("15/03/2024"),
+                                  QStringLiteral("18:30:00 "));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("totalespuntoventa.html"));
 }
 
@@ -78,8 +80,8 @@ TEST(ReportesPuntoVenta, ExpiredTicketsPage)
                                  QDate(2024, 1, 2), QTime(8, 0), dinero("20"), dinero("1400")},
                                 {QStringLiteral("0000000011"), QStringLiteral("U02"),
                                  QDate(2024, 1, 3), QTime(9, 15, 30), dinero("5.25"), nulo()}});
-    const reports::PaginaHtml pagina =
-        core::paginaCaducados(rs, Linea1, QStringLiteral("Vendedor: *****"), QStringLiteral("1"),
-                              QStringLiteral("Banca"));
+    reports::PaginaHtml pagina;
+    core::paginaCaducados(pagina, rs, Linea1, QStringLiteral("Vendedor: *****"),
+                          QStringLiteral("1"), QStringLiteral("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("caducados.html"));
 }

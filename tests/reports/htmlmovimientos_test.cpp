@@ -39,9 +39,10 @@ TEST(HtmlMovimientos, RowsWithBorderAndOneHeaderLine)
         {QStringLiteral("00004"), nulo(), QDate(2024, 3, 8), QStringLiteral("Ajuste"),
          dinero("-1234567.891")},
     });
-    const reports::PaginaHtml pagina =
-        reports::paginaMovimientos(rs, QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
-                                   QString(), QStringLiteral("1"), QStringLiteral("Banca Ñ & Cía"));
+    reports::PaginaHtml pagina;
+    reports::paginaMovimientos(pagina, rs,
+                               QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
+                               QString(), QStringLiteral("1"), QStringLiteral("Banca Ñ & Cía"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("movimientos_filas.html"));
     EXPECT_TRUE(rs.eof());
 }
@@ -53,8 +54,9 @@ TEST(HtmlMovimientos, AResultAtItsEndGivesTheHeaderRowOnly)
     RecordSet rs = movimientos({{QStringLiteral("00001"), QStringLiteral("Ana"), QDate(2024, 3, 5),
                                  QStringLiteral("Abono"), dinero("10")}});
     rs.moveNext();
-    const reports::PaginaHtml pagina = reports::paginaMovimientos(
-        rs, QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
+    reports::PaginaHtml pagina;
+    reports::paginaMovimientos(
+        pagina, rs, QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
         QStringLiteral("Vendedor: 00001"), QStringLiteral("0"), QStringLiteral("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("movimientos_vacio.html"));
 }

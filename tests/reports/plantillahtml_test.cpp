@@ -5,6 +5,7 @@
 #include "reports/tablahtml.h"
 
 #include <gtest/gtest.h>
+#include <QBuffer>
 
 using namespace reports;
 using platform::db::DataType;
@@ -84,7 +85,8 @@ TEST(PlantillaHtml, AnAmountThatIsNoNumberFailsTheWriter)
 
 TEST(PlantillaHtml, TheFrameWritesItsLinesInEitherQuoting)
 {
-    PaginaHtml dobles(
+    PaginaHtml dobles;
+    dobles.principio(
         {QStringLiteral("PRUEBA"), QStringLiteral("La <Banca>"), {QStringLiteral("Linea 1")}});
     dobles.inicioTabla(QStringLiteral("1"), {2, true});
     dobles.celda(QStringLiteral("25%"), QStringLiteral("x"));
@@ -109,7 +111,8 @@ TEST(PlantillaHtml, TheFrameWritesItsLinesInEitherQuoting)
                       "<p align=\"center\"><font size=\"3\">TOTAL VENTA   BS: 1.500,50</font></p>"),
               }));
 
-    PaginaHtml simples(
+    PaginaHtml simples;
+    simples.principio(
         {QStringLiteral("REPORTE DE LINE UP"), QString(), {QString()}, Comillas::Simples});
     simples.inicioTabla(QStringLiteral("0"));
     simples.celdaEncabezado(QStringLiteral("6%"), QStringLiteral("Vendedor      "));
@@ -134,7 +137,8 @@ TEST(PlantillaHtml, ATableWritesFromTheCurrentRowWithCellsLeftOutAndSums)
                    {QStringLiteral("-"), nulo()},
                    {QStringLiteral("tres"), dinero("3")}});
     rs.moveNext(); // the caller left it on the second row
-    PaginaHtml pagina({QStringLiteral("T"), QString(), {}});
+    PaginaHtml pagina;
+    pagina.principio({QStringLiteral("T"), QString(), {}});
     Tabla tabla;
     tabla.ancho = QStringLiteral("50%");
     const Celda soloConGuion = [](const Registro& r) -> std::optional<QString> {
@@ -177,4 +181,35 @@ TEST(PlantillaHtml, ATableWritesFromTheCurrentRowWithCellsLeftOutAndSums)
             QStringLiteral("<p align=\"center\"><font size=\"3\">S1: 5,50</font></p>"),
             QStringLiteral("<p align=\"center\"><font size=\"3\">S2: 2,50</font></p>"),
         }));
+}
+
+// A page for the viewer goes to its file as it grows: the file holds the
+// very bytes of the same page kept in memory, across many buffer fills.
+TEST(PlantillaHtml, APageWrittenToItsFileAsItGrowsIsTheSamePage)
+{
+    const auto escribe = [](PaginaHtml& pagina) {
+        pagina.principio({QStringLiteral("T"), QStringLiteral("Peña"), {QStringLiteral("x")}});
+        pagina.inicioTabla(QStringLiteral("1"));
+        for (int i = 0; i < 20000; ++i) {
+            pagina.inicioFila();
+            pagina.celda(QStringLiteral("50%"), contenidoTexto(QStringLiteral("fila ñ %1").arg(i)));
+            pagina.finFila();
+        }
+        pagina.finTabla();
+        pagina.fin();
+    };
+    PaginaHtml enMemoria;
+    escribe(enMemoria);
+    QBuffer archivo;
+    archivo.open(QIODevice::WriteOnly);
+    PaginaHtml enArchivo(archivo);
+    escribe(enArchivo);
+    enArchivo.termina();
+    EXPECT_GT(archivo.data().size(), 1024 * 1024);
+    EXPECT_EQ(archivo.data(), enMemoria.bytes());
+
+    QBuffer cerrado; // refuses every byte
+    PaginaHtml fallida(cerrado);
+    fallida.principio({QStringLiteral("T"), QString(), {}});
+    EXPECT_THROW(fallida.termina(), std::runtime_error);
 }
