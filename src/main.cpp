@@ -1,6 +1,7 @@
 #include "core/registerwindows.h"
 #include "lotteries/registro.h"
 #include "platform/ui/messagebox.h"
+#include "reportwindows/registro.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     // Every subsystem's windows, by the names the menu opens them with.
     core::registerWindows(ventanas);
     lotteries::registerWindows(ventanas);
+    reportwindows::registerWindows(ventanas);
 
     // The login is the only way in; it hands over to the main menu.
     ventanas.show(QStringLiteral("Form21"));
