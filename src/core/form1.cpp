@@ -132,6 +132,8 @@ Form1::Form1()
             herramientas->addWidget(b);
         }
     }
+    for (QGroupBox* frame : std::as_const(marcos_))
+        static_cast<QGridLayout*>(frame->layout())->setRowStretch(9, 1); // buttons at the top
     selectores->addStretch();
 
     auto* centro = new QHBoxLayout;
