@@ -1,6 +1,7 @@
 #include "lotteries/form5.h"
 
 #include "lotteries/actlot.h"
+#include "lotteries/marcodias.h"
 
 #include "core/sesion.h"
 
@@ -23,9 +24,6 @@ using core::marcada;
 using core::textocampo;
 
 namespace {
-
-const char* const NombresDias[] = {"Lunes", "Martes", "Miercoles", "Jueves", "Viernes", "Sabado",
-                                   "Domingo"};
 
 core::BloqueVenta::Opciones opcionesBloque()
 {
@@ -112,15 +110,10 @@ Form5::~Form5() = default;
 
 QWidget* Form5::construyeDias()
 {
-    auto* marco = new QGroupBox(QStringLiteral("< D i a s     y      H o r a s    Limite >"));
-    auto* rejilla = new QGridLayout(marco);
-    for (int d = 0; d < 7; ++d) {
-        dias.append(new QCheckBox(QString::fromLatin1(NombresDias[d])));
+    return marcodias(dias, [this] {
         horas.append(cajaBloqueada());
-        rejilla->addWidget(dias[d], d, 0);
-        rejilla->addWidget(horas[d], d, 1);
-    }
-    return marco;
+        return horas.last();
+    });
 }
 
 db::RecordSet Form5::leeLista()

@@ -2,6 +2,7 @@
 
 #include "lotteries/actlot.h"
 #include "lotteries/form5.h"
+#include "lotteries/marcodias.h"
 
 #include "core/filtros.h"
 #include "core/sesion.h"
@@ -28,8 +29,6 @@ using core::campos::Venta;
 
 namespace {
 
-const char* const NombresDias[] = {"Lunes", "Martes", "Miercoles", "Jueves", "Viernes", "Sabado",
-                                   "Domingo"};
 const QString FormatoHora = QStringLiteral("HH:mm:ss");
 // The commissions reach the editor with "." as decimal point.
 const QStringList Comisiones = {QStringLiteral("Comi_digito"), QStringLiteral("Comispar"),
@@ -84,6 +83,8 @@ Form9::Form9()
     , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
 {
     Text1->setMaxLength(3);
+    // What the name column holds: a longer name would be cut on its way.
+    Text2->setMaxLength(25);
     setCajaCodigo(Text1);
     for (QLineEdit* caja : {Text1, Text2, Text33})
         core::conectaseleccionatodo(caja);
@@ -155,17 +156,12 @@ Form9::~Form9() = default;
 
 QWidget* Form9::construyeDias()
 {
-    auto* marco = new QGroupBox(QStringLiteral("< D i a s     y      H o r a s    Limite >"));
-    auto* rejilla = new QGridLayout(marco);
-    for (int d = 0; d < 7; ++d) {
-        dias.append(new QCheckBox(QString::fromLatin1(NombresDias[d])));
+    return marcodias(dias, [this] {
         auto* hora = new QTimeEdit(QTime(0, 0));
         hora->setDisplayFormat(FormatoHora);
         horas.append(hora);
-        rejilla->addWidget(dias[d], d, 0);
-        rejilla->addWidget(hora, d, 1);
-    }
-    return marco;
+        return hora;
+    });
 }
 
 void Form9::cargaListas()

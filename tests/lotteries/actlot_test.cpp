@@ -143,14 +143,13 @@ void escribeEditor(Form9& editor)
     editor.Combo1->setEditText(QStringLiteral("01"));
 }
 
-class ActlotListasTest : public datosloterias::Fixture {
+class ActlotListasTest : public datosloterias::FixtureVentanas {
 protected:
     void SetUp() override
     {
-        Fixture::SetUp();
+        FixtureVentanas::SetUp();
         if (IsSkipped())
             return;
-        registerWindows(platform::ui::windowRegistry());
         // ACTLOT replaced by a spy with the same signature that keeps every
         // input as text, in order, and answers 0.
         db().exec(QStringLiteral(R"sql(
@@ -172,12 +171,6 @@ protected:
                              argumentos, filas);
             END $$)sql"));
     }
-    void TearDown() override
-    {
-        platform::ui::windowRegistry().clear();
-        Fixture::TearDown();
-    }
-
     QStringList recibido()
     {
         QStringList valores = db().rows(QStringLiteral("SELECT valor FROM public.recibido ORDER BY n"));

@@ -4,12 +4,15 @@
 // message recorder, and a lottery record ready to send.
 
 #include "lotteries/actlot.h"
+#include "lotteries/registro.h"
 
 #include "core/sesion.h"
+#include "platform/ui/windowregistry.h"
 #include "messagerecorder.h"
 #include "sesionprueba.h"
 #include "testdb.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
@@ -85,6 +88,24 @@ protected:
 
     std::unique_ptr<testsupport::TestDatabase> db_;
     std::unique_ptr<testsupport::MessageRecorder> rec_;
+};
+
+// The same, with the lottery windows registered; every window is gone
+// after each test.
+class FixtureVentanas : public Fixture {
+protected:
+    void SetUp() override
+    {
+        Fixture::SetUp();
+        if (!IsSkipped())
+            lotteries::registerWindows(platform::ui::windowRegistry());
+    }
+    void TearDown() override
+    {
+        platform::ui::windowRegistry().clear();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Fixture::TearDown();
+    }
 };
 
 } // namespace datosloterias

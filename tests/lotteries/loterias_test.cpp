@@ -45,21 +45,13 @@ public:
     QComboBox* Combo4 = new QComboBox;
 };
 
-class LoteriasTest : public datosloterias::Fixture {
+class LoteriasTest : public datosloterias::FixtureVentanas {
 protected:
     void SetUp() override
     {
-        Fixture::SetUp();
-        if (IsSkipped())
-            return;
-        registerWindows(platform::ui::windowRegistry());
-        platform::ui::windowRegistry().add<Form46Prueba>(QStringLiteral("Form46"));
-    }
-    void TearDown() override
-    {
-        platform::ui::windowRegistry().clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Fixture::TearDown();
+        FixtureVentanas::SetUp();
+        if (!IsSkipped())
+            platform::ui::windowRegistry().add<Form46Prueba>(QStringLiteral("Form46"));
     }
 
     // The menu's click: the catalogue, loaded and shown.
