@@ -25,6 +25,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using core::Form1;
 using core::Form21;
 using platform::ui::windowRegistry;
@@ -284,6 +286,41 @@ TEST_F(Form21Test, ANameTheCentralServerDoesNotKnowStopsTheLogin)
     EXPECT_FALSE(core::sesion().conexion.isOpen());
     EXPECT_EQ(windowRegistry().find(QStringLiteral("Form1")), nullptr);
     EXPECT_TRUE(login->isVisible());
+}
+
+TEST_F(Form21Test, FailuresOfTheServersAreReportedAndTheWindowStaysForAnotherTry)
+{
+    struct Caso {
+        const char* porque;
+        const char* servidor;
+        std::function<void()> prepara;
+    };
+    const Caso casos[] = {
+        {"the central server cannot be reached", "casa",
+         [] { qputenv("DUROZ_BD_CENTRAL", "no_existe"); }},
+        {"VLDUSRB fails", "127.0.0.1",
+         [this] { db_->exec(QStringLiteral("DROP FUNCTION proc.vldusrb")); }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.porque);
+        iniDePrueba();
+        c.prepara();
+        rec_.clear();
+        Form21* login = abreLogin();
+        llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), QString::fromLatin1(c.servidor),
+              db_->name());
+        login->conectar();
+        ASSERT_EQ(rec_.boxes().size(), 1);
+        EXPECT_TRUE(rec_.prompts()[0].startsWith(QStringLiteral("No se pudo completar el ingreso al sistema.")))
+            << rec_.prompts()[0].toStdString();
+        EXPECT_EQ(rec_.programEnds(), 0);
+        EXPECT_EQ(login->contaracceso(), 0);
+        EXPECT_TRUE(login->isVisible());
+        EXPECT_EQ(windowRegistry().find(QStringLiteral("Form1")), nullptr);
+        qputenv("DUROZ_BD_CENTRAL", central_->name().toUtf8());
+        login->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(Form21Test, FourWrongPasswordsAreRefusedAndTheFifthEndsTheProgram)
