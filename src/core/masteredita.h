@@ -15,17 +15,33 @@
 // lookups, its contents per mode and its save call. Every handler of both
 // windows runs under the shared error trap (trampa()).
 //
-// Example, a catalogue of regions whose list is read on each activation:
+// Example, a catalogue of regions whose list is read on each activation,
+// and its editor:
 //
 //   class masterregion : public core::Catalogo {
 //   public:
-//       masterregion() : Catalogo(QStringLiteral("Regiones")) { … detail boxes … }
+//       masterregion() : Catalogo(QStringLiteral("Regiones")) { …detail boxes in areaDetalle()… }
 //   protected:
-//       RecordSet leeLista() override { return conexion().execute("DSPGBR"); }
-//       QList<core::Columna> columnas() const override { return {{0, "Código", 800}, …}; }
+//       RecordSet leeLista() override { return core::sesion().conexion.execute(QStringLiteral("DSPGBR")); }
+//       QList<core::Columna> columnas() const override { return {{0, QStringLiteral("Código"), 800}, …}; }
 //       void muestraFila() override { Text1->setText(grilla()->textoColumna(0)); … }
-//       void abreEditor(bool agregar) override { abreEditorModal("editaregion"); }
-//       QString llamaEliminar() override { … ACTGBR mode "3" … return respuesta(cmd); }
+//       void abreEditor(bool agregar) override { abreEditorModal(QStringLiteral("editaregion")); }
+//       QString llamaEliminar() override
+//       {
+//           Command cmd = core::comandoact(QStringLiteral("ACTGBR"));
+//           cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1, QStringLiteral("3"));
+//           …
+//           cmd.execute();
+//           return core::respuesta(cmd);
+//       }
+//   };
+//
+//   class editaregion : public core::Editor {
+//   public:
+//       editaregion() : Editor(QStringLiteral("Región")) { …boxes in areaCampos()…; setCajaCodigo(Text1); }
+//   protected:
+//       void preparaModificar() override { …copy the catalogue's detail… }
+//       QString llamaGrabar(const QString& modo) override { …ACTGBR with @xmodo = modo… }
 //   };
 
 #include "core/conexion.h"
