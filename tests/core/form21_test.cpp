@@ -323,6 +323,21 @@ TEST_F(Form21Test, FailuresOfTheServersAreReportedAndTheWindowStaysForAnotherTry
     }
 }
 
+TEST_F(Form21Test, AServerThatCannotBeReachedIsReportedTwiceAndTheWindowStays)
+{
+    iniDePrueba();
+    Form21* login = abreLogin();
+    llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), Direccion, QStringLiteral("no_existe"));
+    login->conectar();
+    EXPECT_EQ(rec_.prompts(),
+              QStringList({QStringLiteral("No se puede Conectar con el Servidor de Datos Remotos... Finalizando"),
+                           QStringLiteral("Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema")}));
+    EXPECT_EQ(rec_.boxes().value(1).title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
+    EXPECT_EQ(rec_.programEnds(), 0);
+    EXPECT_EQ(login->contaracceso(), 0);
+    EXPECT_TRUE(login->isVisible());
+}
+
 TEST_F(Form21Test, FourWrongPasswordsAreRefusedAndTheFifthEndsTheProgram)
 {
     iniDePrueba();
