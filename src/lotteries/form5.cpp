@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace lotteries {
 
@@ -89,7 +90,16 @@ Form5::Form5()
     abajo->addWidget(Text35, 1, 1);
     abajo->addWidget(new QLabel(QStringLiteral("% Imp. Operadora")), 2, 0);
     abajo->addWidget(Text33, 2, 1);
-    Command1->setMinimumHeight(Command1->sizeHint().height() * 2);
+    // The caption is a sentence: wrap it inside the button instead of letting
+    // it stretch the window past the screen.
+    auto* leyenda = new QLabel(Command1->text());
+    leyenda->setWordWrap(true);
+    leyenda->setAlignment(Qt::AlignCenter);
+    leyenda->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Command1->setAccessibleName(Command1->text());
+    Command1->setText(QString());
+    (new QVBoxLayout(Command1))->addWidget(leyenda);
+    Command1->setMinimumHeight(leyenda->sizeHint().height() * 3);
     abajo->addWidget(Command1, 3, 0, 1, 2);
     detalle->addLayout(abajo, 3, 0, 1, 2);
     detalle->addWidget(construyeDias(), 3, 2, 1, 3);
