@@ -1,5 +1,6 @@
 #include "regional.h"
 
+#include "variantkinds.h"
 #include "vbtext.h"
 
 #include <algorithm>
@@ -116,40 +117,6 @@ Decimal decimalOf(double value)
     if (!d)
         throw std::overflow_error("number out of the range of the format");
     return *d;
-}
-
-bool isSignedInteger(int typeId)
-{
-    switch (typeId) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::Long:
-    case QMetaType::Short:
-    case QMetaType::SChar:
-    case QMetaType::Char:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isUnsignedInteger(int typeId)
-{
-    switch (typeId) {
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::ULong:
-    case QMetaType::UShort:
-    case QMetaType::UChar:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isDecimal(const QVariant& value)
-{
-    return value.metaType() == QMetaType::fromType<Decimal>();
 }
 
 } // namespace

@@ -66,7 +66,7 @@ private:
         qreal anchoTabla = 0;
     };
     struct Linea {
-        std::uint32_t primero; // first run piece
+        std::uint32_t primero; // first run of the line
         std::uint32_t cuantos;
         qreal ancho;
         qreal alto;

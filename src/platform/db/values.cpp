@@ -1,34 +1,13 @@
 #include "platform/db/values.h"
 
 #include "platform/regional.h"
+#include "platform/variantkinds.h"
 
 #include <QDateTime>
 #include <charconv>
 
 namespace platform::db {
 namespace {
-
-bool isDecimal(const QVariant& value)
-{
-    return value.metaType() == QMetaType::fromType<Decimal>();
-}
-
-bool isWholeNumber(const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool isFloating(const QVariant& value)
 {
