@@ -79,7 +79,7 @@ TestDatabase::TestDatabase(bool master)
         QUuid::createUuid().toString(QUuid::Id128).left(16));
     runOnMaintenance(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2 OWNER %3")
                          .arg(quoteIdent(name_), quoteIdent(templ),
-                              QLatin1String(ProductRole)));
+                              QLatin1String(OwnerRole)));
 }
 
 TestDatabase::~TestDatabase()
@@ -142,13 +142,17 @@ QStringList TestDatabase::rows(const QString& sql)
 
 void TestDatabase::setServerClock(const QString& timestamp)
 {
+    // The pinned clock is a row only the owner role may write.
+    if (timestamp.isEmpty()) {
+        exec(QStringLiteral("DELETE FROM public.relojprueba"));
+        return;
+    }
     const QString literal =
         QLatin1Char('\'') + QString(timestamp).replace(QLatin1Char('\''), QLatin1String("''")) +
         QLatin1Char('\'');
-    exec(QStringLiteral("ALTER DATABASE %1 SET duroz.reloj_prueba = %2")
-             .arg(quoteIdent(name_), literal));
-    // The admin session opened before sees it too.
-    exec(QStringLiteral("SET duroz.reloj_prueba = %1").arg(literal));
+    exec(QStringLiteral("INSERT INTO public.relojprueba (momento) VALUES (%1) "
+                        "ON CONFLICT (id) DO UPDATE SET momento = EXCLUDED.momento")
+             .arg(literal));
 }
 
 } // namespace testsupport

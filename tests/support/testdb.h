@@ -15,6 +15,8 @@ namespace testsupport {
 
 inline constexpr const char* ProductRole = "duroz";
 inline constexpr const char* ProductPassword = "korvast2007";
+// The role that owns the house database and everything in it (scripts/db-roles).
+inline constexpr const char* OwnerRole = "duroz_dueno";
 
 class TestDatabase {
 public:
@@ -39,8 +41,8 @@ public:
     // Every row, columns joined by "|".
     QStringList rows(const QString& sql);
 
-    // Pins the server clock of this database ("2026-01-31 23:59:58");
-    // connections opened afterwards see it. An empty text unpins it.
+    // Pins the server clock of this database ("2026-01-31 23:59:58"); every
+    // connection sees it at once. An empty text unpins it.
     void setServerClock(const QString& timestamp);
 
 private:

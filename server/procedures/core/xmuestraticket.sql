@@ -4,10 +4,10 @@
 -- together (lotteries in the order they were sold), the normal plays ("1")
 -- before the special plays ("2"), each kind in the order of the ticket.
 --
--- xfecha is the sale date "dd/mm/yyyy"; xcodigo_vend the seller, or "" or
--- "*****" for any seller (when several sellers sold that number that day,
--- the ticket of the lowest seller code is shown); xnroticket the number as
--- stored. No ticket: no rows.
+-- xfecha is the sale date "dd/mm/yyyy" (read by lee_fecha: any other text
+-- is an error); xcodigo_vend the seller, or "" or "*****" for any seller
+-- (when several sellers sold that number that day, the ticket of the lowest
+-- seller code is shown); xnroticket the number as stored. No ticket: no rows.
 CREATE FUNCTION xmuestraTICKET(xfecha varchar, xcodigo_vend varchar, xnroticket varchar,
                                xmodo varchar)
 RETURNS TABLE (usuario varchar, fechaticket date, Hora_venta time(0), statust varchar,
@@ -22,14 +22,7 @@ BEGIN
   IF xmodo IS DISTINCT FROM '2' THEN
     RAISE EXCEPTION 'xmuestraTICKET: modo desconocido "%"', xmodo;
   END IF;
-  BEGIN
-    fecha := to_date(btrim(xfecha), 'DD/MM/YYYY');
-  EXCEPTION WHEN others THEN
-    fecha := NULL;
-  END;
-  IF fecha IS NULL OR btrim(xfecha) !~ '^[0-9]{1,2}/[0-9]{1,2}/[0-9]{4}$' THEN
-    RAISE EXCEPTION 'xmuestraTICKET: fecha invalida "%"', xfecha;
-  END IF;
+  fecha := lee_fecha(xfecha);
 
   RETURN QUERY
   WITH ticket AS (

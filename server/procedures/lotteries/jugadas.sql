@@ -40,7 +40,8 @@ $$;
 --   2 rename or delete of a code that does not exist;
 --   3 blank code, or blank name to add or rename;
 --   4 code longer than 3 characters or name longer than 25;
---   5 delete of a special play that sold tickets or draw results name.
+--   5 delete of a special play that sold tickets or draw results name;
+--   7 a code holding a control or invisible character.
 -- An unknown mode is an error.
 CREATE FUNCTION ACTJUG(xmodo varchar, xespecial varchar, xdesc_espec varchar,
                        OUT return_value integer)
@@ -58,6 +59,10 @@ BEGIN
   END IF;
   IF char_length(codigo) > 3 THEN
     return_value := 4;
+    RETURN;
+  END IF;
+  IF NOT codigo_valido(codigo) THEN
+    return_value := 7;
     RETURN;
   END IF;
 

@@ -28,21 +28,14 @@ BEGIN
     ORDER BY j.especial;
 END $$;
 
--- One sale parameter as the window sends it: the text of its box, digits
--- with one "." (or "," as the workstation shows decimals) and no sign.
--- Anything else, or a value beyond numeric(9,3), is an error naming the
--- field.
+-- One sale parameter as the window sends it: the text of its box, read by
+-- lee_importe. A value beyond numeric(9,3) is an error naming the field.
 CREATE FUNCTION lotespec_valor(valor varchar, campo text)
 RETURNS numeric
 LANGUAGE plpgsql IMMUTABLE AS $$
 DECLARE
-  texto text := btrim(coalesce(valor, ''));
-  numero numeric;
+  numero numeric := round(lee_importe(valor, campo), 3);
 BEGIN
-  IF texto !~ '^([0-9]+([.,][0-9]*)?|[.,][0-9]+)$' THEN
-    RAISE EXCEPTION 'parametroslotespec: % no es un número: "%"', campo, valor;
-  END IF;
-  numero := round(replace(texto, ',', '.')::numeric, 3);
   IF numero >= 1000000 THEN
     RAISE EXCEPTION 'parametroslotespec: % fuera de rango: "%"', campo, valor;
   END IF;

@@ -62,7 +62,8 @@ $$;
 
 -- A closing hour as the editor sends it ("HH:MM:SS"); '' or NULL is no
 -- hour. NULL as well for a text that is not a time of day, which the caller
--- tells apart from a missing hour.
+-- tells apart from a missing hour: "24:00:00" and "23:59:60", which the
+-- server would read as midnight of the next day, are not.
 CREATE FUNCTION actlot_hora(texto varchar, OUT hora time, OUT valida boolean)
 LANGUAGE plpgsql IMMUTABLE AS $$
 BEGIN
@@ -75,6 +76,10 @@ BEGIN
     RETURN;
   END IF;
   hora := btrim(texto)::time(0);
+  IF hora >= '24:00' THEN
+    hora := NULL;
+    valida := false;
+  END IF;
 EXCEPTION WHEN invalid_datetime_format OR datetime_field_overflow THEN
   hora := NULL;
   valida := false;
@@ -95,8 +100,9 @@ END $$;
 --   5 delete of a lottery that sold tickets, draw results or daily results
 --     name;
 --   6 a board or operator that does not exist;
---   7 a flag other than "S"/"N" (state "A"/"I"), an hour that is not a time
---     of day, or a negative amount.
+--   7 a code holding a control or invisible character, a flag other than
+--     "S"/"N" (state "A"/"I"), an hour that is not a time of day, or an
+--     amount that is negative, NaN or infinite.
 -- An unknown mode is an error.
 CREATE FUNCTION ACTLOT(
   xmodo varchar, xcod_lot varchar, xdesc_lot varchar,
@@ -142,6 +148,10 @@ BEGIN
     return_value := 3;
     RETURN;
   END IF;
+  IF NOT codigo_valido(codigo) THEN
+    return_value := 7;
+    RETURN;
+  END IF;
 
   IF xmodo = '3' THEN
     BEGIN
@@ -164,7 +174,7 @@ BEGIN
   END IF;
   IF EXISTS (SELECT FROM unnest(banderas) b WHERE b IS NULL OR b NOT IN ('S', 'N'))
      OR xestado_act IS NULL OR xestado_act NOT IN ('A', 'I')
-     OR EXISTS (SELECT FROM unnest(montos) m WHERE m IS NULL OR m < 0) THEN
+     OR EXISTS (SELECT FROM unnest(montos) m WHERE NOT importe_valido(m) OR m < 0) THEN
     return_value := 7;
     RETURN;
   END IF;

@@ -1,0 +1,35 @@
+-- The last step of every load, as the owner role (psql variables owner,
+-- login, and casa: true for a house database). It gives the login role what
+-- the back office needs and nothing else:
+--   * CONNECT on the database (no TEMPORARY, no CREATE), USAGE on the schemas;
+--   * EXECUTE on every routine of schema proc, each of which runs as the
+--     owner (SECURITY DEFINER) with a fixed search path ending in pg_temp,
+--     so no object the caller could make is ever found before ours;
+--   * on the tables, only the rights of the plain statements the windows
+--     send, listed below with the window that sends each.
+-- A new procedure needs nothing here: every routine of proc gets the
+-- conventions on each load.
+SELECT format('REVOKE ALL ON DATABASE %I FROM PUBLIC', current_database()) \gexec
+SELECT format('GRANT CONNECT ON DATABASE %I TO %I', current_database(), :'login') \gexec
+REVOKE ALL ON SCHEMA public FROM PUBLIC;
+REVOKE ALL ON SCHEMA proc FROM PUBLIC;
+GRANT USAGE ON SCHEMA public TO :"login";
+GRANT USAGE ON SCHEMA proc TO :"login";
+REVOKE ALL ON ALL TABLES IN SCHEMA public FROM PUBLIC, :"login";
+REVOKE ALL ON ALL SEQUENCES IN SCHEMA public FROM PUBLIC, :"login";
+
+SELECT format('ALTER ROUTINE %s SECURITY DEFINER SET search_path = proc, public, pg_temp', p.oid::regprocedure),
+       format('REVOKE ALL ON ROUTINE %s FROM PUBLIC', p.oid::regprocedure),
+       format('GRANT EXECUTE ON ROUTINE %s TO %I', p.oid::regprocedure, :'login')
+  FROM pg_proc p
+ WHERE p.pronamespace = 'proc'::regnamespace AND p.prokind IN ('f', 'p')
+\gexec
+
+\if :casa
+-- Lottery catalogue, special-play parameters (Form10): reads a row with
+-- SELECT * FROM lotespec WHERE ... and deletes it with DELETE FROM lotespec.
+GRANT SELECT, DELETE ON public.lotespec TO :"login";
+-- Special-play details (Form6): DELETE FROM jugadeta WHERE especial = ...
+-- AND jugada = ... (a DELETE reads the columns of its WHERE).
+GRANT SELECT (especial, jugada), DELETE ON public.jugadeta TO :"login";
+\endif
