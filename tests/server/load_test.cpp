@@ -1,5 +1,7 @@
 // The loader on an empty database: the schema and the demo data load, and a
-// second load applies nothing again and keeps the data.
+// second load applies nothing again and keeps the data. It runs as the
+// cluster's superuser and makes everything the owner role's, also in a
+// database an earlier load left to the login role.
 
 #include "serverscripts.h"
 #include "testdb.h"
@@ -31,15 +33,15 @@ TEST(ServerLoadTest, SchemaAndDemoDataLoadTwiceIntoAnEmptyDatabase)
     TestDatabase maintenance;
     const QString empty = maintenance.name() + QStringLiteral("_vacia");
     maintenance.exec(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 OWNER %2")
-                         .arg(empty, QLatin1String(testsupport::ProductRole)));
+                         .arg(empty, QLatin1String(testsupport::OwnerRole)));
 
     QString output;
-    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, true,
+    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, false,
                                  &output),
               0)
         << output.toStdString();
     const QString first = serverscripts::query(empty, QLatin1String(Counts));
-    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, true,
+    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, false,
                                  &output),
               0)
         << output.toStdString();
@@ -65,4 +67,36 @@ TEST(ServerLoadTest, SchemaAndDemoDataLoadTwiceIntoAnEmptyDatabase)
                              "25-26-27-28-29-30-31-F1-"));
 
     maintenance.exec(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(empty));
+}
+
+TEST(ServerLoadTest, ADatabaseTheLoginRoleOwnedPassesToTheOwnerRole)
+{
+    REQUIRE_TEST_CLUSTER();
+    TestDatabase maintenance;
+    const QString old = maintenance.name() + QStringLiteral("_vieja");
+    maintenance.exec(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 OWNER %2")
+                         .arg(old, QLatin1String(testsupport::ProductRole)));
+    // What an earlier load, run as the login role, left behind.
+    serverscripts::query(old, QStringLiteral("SET ROLE duroz; CREATE TABLE public.migraciones ("
+                                             "archivo varchar(200) PRIMARY KEY, aplicada timestamp)"));
+    ASSERT_EQ(serverscripts::query(old, QStringLiteral(
+                  "SELECT pg_get_userbyid(relowner) FROM pg_class WHERE relname = 'migraciones'")),
+              QStringLiteral("duroz"));
+
+    QString output;
+    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {old}, false, &output), 0)
+        << output.toStdString();
+    EXPECT_EQ(serverscripts::query(old, QStringLiteral(
+                  "SELECT string_agg(DISTINCT pg_get_userbyid(relowner), ' ') FROM pg_class "
+                  "WHERE relnamespace = 'public'::regnamespace")),
+              QStringLiteral("duroz_dueno"));
+    EXPECT_EQ(serverscripts::query(old, QStringLiteral(
+                  "SELECT pg_get_userbyid(datdba) FROM pg_database WHERE datname = current_database()")),
+              QStringLiteral("duroz_dueno"));
+
+    // The login role cannot run the loader.
+    EXPECT_NE(serverscripts::run(QStringLiteral("server/load"), {old}, true, &output), 0);
+    EXPECT_TRUE(output.contains(QStringLiteral("superuser"))) << output.toStdString();
+
+    maintenance.exec(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(old));
 }
