@@ -2,8 +2,7 @@
 -- table of schema public, the ones of new migrations included, the checks
 -- its kinds of column need, where a column lacks them (a check once added is
 -- kept; its name tells which rule it is):
---   <column>_finito  a numeric column holds no NaN and no infinity (a column
---                    of a domain carries the domain's own check);
+--   <column>_finito  a numeric column holds no NaN and no infinity;
 --   <column>_hora    a time of day is before 24:00 ("24:00:00" and the leap
 --                    second "23:59:60" read as midnight of the next day);
 --   <column>_codigo  a code (a text column of a primary, unique or foreign

@@ -14,41 +14,25 @@ SET search_path = pg_catalog AS $$
       OR codigo !~ '[\u0001-\u001f\u007f-\u009f\u00ad\u034f\u061c\u115f\u1160\u17b4\u17b5\u180e\u200b-\u200f\u202a-\u202e\u2060-\u206f\u3164\ufe00-\ufe0f\ufeff\uffa0]'
 $$;
 
--- A sale parameter: a minimum, limit, commission % or prize factor of a
--- lottery, of a special play on a lottery, or of a seller for either.
-CREATE DOMAIN public.parametro_venta AS numeric(9,3) NOT NULL DEFAULT 0
-  CHECK (VALUE > '-Infinity' AND VALUE < 'Infinity');
-
--- The twelve sale parameters every parameter row carries (lotteries,
--- special plays of a lottery, sellers, sellers per lottery, sellers per
--- special play), declared once: a table holding them takes
--- LIKE parametrosventa.
-CREATE TYPE public.parametrosventa AS (
-  minimo_tri parametro_venta,
-  minimo_ter parametro_venta,
-  lim_tri    parametro_venta,
-  lim_ter    parametro_venta,
-  comi_tri   parametro_venta,
-  comi_ter   parametro_venta,
-  p_tri_1    parametro_venta,
-  p_tri_2    parametro_venta,
-  p_tri_3    parametro_venta,
-  p_ter_1    parametro_venta,
-  p_ter_2    parametro_venta,
-  p_ter_3    parametro_venta
+-- The twelve sale parameters (minimums, limits and commission % of triples
+-- and terminales, three prize factors of each) every parameter row carries:
+-- of lotteries, of special plays on a lottery, of sellers, of sellers per
+-- lottery and per special play. Declared once here: a table that holds them
+-- takes LIKE parametrosventa INCLUDING DEFAULTS INCLUDING CONSTRAINTS. It
+-- holds no rows. (The five tables made before it spell the same columns; a
+-- test keeps them equal to it. A lottery's first terminal prize is
+-- numeric(18,3), as its editor sends it.)
+CREATE TABLE parametrosventa (
+  minimo_tri numeric(9,3) NOT NULL DEFAULT 0,
+  minimo_ter numeric(9,3) NOT NULL DEFAULT 0,
+  lim_tri    numeric(9,3) NOT NULL DEFAULT 0,
+  lim_ter    numeric(9,3) NOT NULL DEFAULT 0,
+  comi_tri   numeric(9,3) NOT NULL DEFAULT 0,
+  comi_ter   numeric(9,3) NOT NULL DEFAULT 0,
+  p_tri_1    numeric(9,3) NOT NULL DEFAULT 0,
+  p_tri_2    numeric(9,3) NOT NULL DEFAULT 0,
+  p_tri_3    numeric(9,3) NOT NULL DEFAULT 0,
+  p_ter_1    numeric(9,3) NOT NULL DEFAULT 0,
+  p_ter_2    numeric(9,3) NOT NULL DEFAULT 0,
+  p_ter_3    numeric(9,3) NOT NULL DEFAULT 0
 );
-
--- The five tables that spelled them out take the domain. A lottery's first
--- terminal prize stays numeric(18,3), as its editor sends it.
-SELECT format('ALTER TABLE public.%I %s', c.relname,
-              string_agg(format('ALTER COLUMN %I TYPE public.parametro_venta', a.attname), ', '))
-  FROM pg_class c
-  JOIN pg_attribute a ON a.attrelid = c.oid
- WHERE c.relnamespace = 'public'::regnamespace
-   AND c.relname IN ('loterias', 'lotespec', 'vendedor', 'ven_lot', 'vendespec')
-   AND a.atttypid = 'numeric'::regtype
-   AND format_type(a.atttypid, a.atttypmod) = 'numeric(9,3)'
-   AND a.attname IN (SELECT t.attname FROM pg_attribute t
-                      WHERE t.attrelid = 'public.parametrosventa'::regclass AND t.attnum > 0)
- GROUP BY c.relname
-\gexec

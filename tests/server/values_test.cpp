@@ -95,10 +95,10 @@ TEST_F(ValuesTest, AmountsAreFinite)
          Refused},
         {"daily result NaN", "UPDATE saldosdias SET total_venta = 'NaN', subtotal = 'NaN' RETURNING 1",
          Refused},
-        {"lottery parameter NaN", "UPDATE loterias SET lim_tri = 'NaN' RETURNING 1", "parametro_venta"},
+        {"lottery parameter NaN", "UPDATE loterias SET lim_tri = 'NaN' RETURNING 1", Refused},
         {"lottery digit limit NaN", "UPDATE loterias SET lim_digito = 'NaN' RETURNING 1", Refused},
-        {"special-play parameter NaN", "UPDATE lotespec SET p_tri_1 = 'NaN' RETURNING 1", "parametro_venta"},
-        {"seller parameter NaN", "UPDATE ven_lot SET comi_ter = 'NaN' RETURNING 1", "parametro_venta"},
+        {"special-play parameter NaN", "UPDATE lotespec SET p_tri_1 = 'NaN' RETURNING 1", Refused},
+        {"seller parameter NaN", "UPDATE ven_lot SET comi_ter = 'NaN' RETURNING 1", Refused},
         {"seller chief commission NaN", "UPDATE vendedor SET comision_jefe = 'NaN' RETURNING 1", Refused},
         {"a sound amount", "UPDATE loterias SET lim_tri = 12.5 RETURNING lim_tri", "12.500"},
         {"ACTLOT with NaN amounts", actlot("'777'", "'NaN'", "'12:00'"), "7"},
@@ -112,7 +112,7 @@ TEST_F(ValuesTest, AmountsAreFinite)
 TEST_F(ValuesTest, EveryAmountColumnCarriesTheCheck)
 {
     // A numeric column of any table, new ones included, refuses NaN and
-    // infinities: by its domain or by the check the loader adds.
+    // infinities by the check the loader adds.
     EXPECT_EQ(db_->scalar(QStringLiteral(
                   "SELECT string_agg(c.relname || '.' || a.attname, ' ') FROM pg_attribute a "
                   "JOIN pg_class c ON c.oid = a.attrelid "
@@ -120,12 +120,24 @@ TEST_F(ValuesTest, EveryAmountColumnCarriesTheCheck)
                   "AND a.atttypid = 'numeric'::regtype AND NOT EXISTS (SELECT FROM pg_constraint k "
                   "WHERE k.conrelid = c.oid AND k.conname = a.attname || '_finito')")),
               QStringLiteral("NULL"));
-    // The twelve sale parameters of the five parameter tables are of one domain.
+}
+
+TEST_F(ValuesTest, TheSaleParametersAreThoseOfTheTemplate)
+{
+    // Each of the five parameter tables holds the twelve sale parameters as
+    // the template declares them (but a lottery's first terminal prize).
     EXPECT_EQ(db_->scalar(QStringLiteral(
-                  "SELECT count(*) FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
-                  "WHERE c.relname IN ('loterias', 'lotespec', 'vendedor', 'ven_lot', 'vendespec') "
-                  "AND a.atttypid = 'parametro_venta'::regtype")),
-              QStringLiteral("59")); // 5 x 12, but a lottery's first terminal prize
+                  "SELECT string_agg(c.relname || '.' || t.attname, ' ' ORDER BY c.relname, t.attnum) "
+                  "FROM pg_attribute t CROSS JOIN pg_class c "
+                  "LEFT JOIN pg_attribute a ON a.attrelid = c.oid AND a.attname = t.attname "
+                  "WHERE t.attrelid = 'parametrosventa'::regclass AND t.attnum > 0 "
+                  "AND c.oid IN ('loterias'::regclass, 'lotespec'::regclass, 'vendedor'::regclass, "
+                  "'ven_lot'::regclass, 'vendespec'::regclass) "
+                  "AND (a.attname IS NULL OR (a.atttypid, a.atttypmod, a.attnotnull) "
+                  "IS DISTINCT FROM (t.atttypid, t.atttypmod, t.attnotnull) "
+                  "OR pg_get_expr((SELECT d.adbin FROM pg_attrdef d WHERE d.adrelid = c.oid AND d.adnum = a.attnum), c.oid) "
+                  "IS DISTINCT FROM '0'::text)")),
+              QStringLiteral("loterias.p_ter_1"));
 }
 
 TEST_F(ValuesTest, TimesOfDayEndBeforeMidnight)
