@@ -2,12 +2,12 @@
 // sound database must refuse (or accept), run against a small catalogue with
 // one sold ticket.
 
+#include "serverscripts.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 using testsupport::TestDatabase;
@@ -223,21 +223,6 @@ const Case Cases[] = {
      "violates check constraint"},
 };
 
-// The server's refusal of a statement run in a transaction that is rolled
-// back afterwards; empty when the statement was accepted.
-std::string refusalOf(TestDatabase& db, const std::string& sql)
-{
-    db.exec(QStringLiteral("BEGIN"));
-    std::string refusal;
-    try {
-        db.exec(QString::fromStdString(sql));
-    } catch (const std::runtime_error& e) {
-        refusal = e.what();
-    }
-    db.exec(QStringLiteral("ROLLBACK"));
-    return refusal;
-}
-
 class SchemaTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -254,7 +239,7 @@ protected:
 TEST_F(SchemaTest, EveryIntegrityRuleHolds)
 {
     for (const Case& c : Cases) {
-        const std::string refusal = refusalOf(*db_, c.sql);
+        const std::string refusal = serverscripts::outcome(*db_, c.sql);
         if (c.refusal)
             EXPECT_NE(refusal.find(c.refusal), std::string::npos)
                 << c.name << ": expected \"" << c.refusal << "\", got \"" << refusal << '"';

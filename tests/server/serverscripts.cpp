@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <stdexcept>
+
 namespace serverscripts {
 
 int run(const QString& script, const QStringList& arguments, bool asProduct, QString* output)
@@ -42,6 +44,19 @@ QString fingerprint(const QString& database)
         "'SELECT md5(coalesce(string_agg(t::text, E''\\n'' ORDER BY t::text), '''')) AS m "
         "FROM public.%I t', tablename), false, true, '')))[1]::text, ' ' ORDER BY tablename) "
         "FROM pg_tables WHERE schemaname = 'public' AND tablename <> 'migraciones'"));
+}
+
+std::string outcome(testsupport::TestDatabase& db, const std::string& sql)
+{
+    db.exec(QStringLiteral("BEGIN"));
+    std::string result;
+    try {
+        result = db.scalar(QString::fromStdString(sql)).toStdString();
+    } catch (const std::runtime_error& e) {
+        result = e.what();
+    }
+    db.exec(QStringLiteral("ROLLBACK"));
+    return result;
 }
 
 } // namespace serverscripts

@@ -5,6 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
+namespace testsupport {
+class TestDatabase;
+}
+
 namespace serverscripts {
 
 // Runs a script of the checkout (path relative to its root) with arguments;
@@ -18,5 +24,10 @@ QString query(const QString& database, const QString& sql);
 // One text per table of schema public (but the migration bookkeeping):
 // its name and an md5 of its rows in order.
 QString fingerprint(const QString& database);
+
+// Runs SQL as superuser on a test database in a transaction rolled back
+// afterwards: the server's refusal, or else the first value it answered
+// ("" for none).
+std::string outcome(testsupport::TestDatabase& db, const std::string& sql);
 
 } // namespace serverscripts

@@ -3,12 +3,12 @@
 // control or invisible characters, dates of the calendar, amount texts with
 // either decimal mark; and the indexes the look-ups rely on.
 
+#include "serverscripts.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 using testsupport::TestDatabase;
@@ -49,21 +49,6 @@ struct Case {
     const char* expected; // the first value it answers, or part of the server's refusal
 };
 
-// The server's refusal of a statement, or the first value it answers, in a
-// transaction rolled back afterwards.
-std::string outcome(TestDatabase& db, const std::string& sql)
-{
-    db.exec(QStringLiteral("BEGIN"));
-    std::string result;
-    try {
-        result = db.scalar(QString::fromStdString(sql)).toStdString();
-    } catch (const std::runtime_error& e) {
-        result = e.what();
-    }
-    db.exec(QStringLiteral("ROLLBACK"));
-    return result;
-}
-
 class ValuesTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -75,7 +60,7 @@ protected:
     void check(const Case* begin, const Case* end)
     {
         for (const Case* c = begin; c != end; ++c) {
-            const std::string result = outcome(*db_, c->sql);
+            const std::string result = serverscripts::outcome(*db_, c->sql);
             EXPECT_NE(result.find(c->expected), std::string::npos)
                 << c->name << ": expected \"" << c->expected << "\", got \"" << result << '"';
         }
