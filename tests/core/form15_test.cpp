@@ -1,3 +1,4 @@
+#include "core/acceso.h"
 #include "core/form15.h"
 #include "core/form39.h"
 #include "core/navegador/navegador.h"
@@ -257,9 +258,7 @@ protected:
         testsupport::conectaSesion(*db_);
         core::Sesion& s = core::sesion();
         s.nombrebanca = QStringLiteral("Banca");
-        s.rsvendedores = s.conexion.execute(QStringLiteral(
-            "SELECT codvendedor, nombre_vend, perteneceal FROM vendedor ORDER BY codvendedor"));
-        s.rsloterias = s.conexion.execute(QStringLiteral("SELECT cod_lot, desc_lot FROM loterias"));
+        core::cargalistascompartidas(s.conexion);
         RecordSet ventas = puntoventa();
         core::reportepuntoventa(ventas, QStringLiteral("Ventas"), QString(), QStringLiteral("0"));
     }

@@ -1,3 +1,4 @@
+#include "core/acceso.h"
 #include "core/sesion.h"
 #include "core/textoticket.h"
 #include "datosticket.h"
@@ -43,9 +44,7 @@ protected:
                   QStringLiteral("ALTER TABLE jugadasticket ALTER COLUMN monto DROP NOT NULL;"));
         testsupport::conectaSesion(*db_);
         core::Sesion& s = core::sesion();
-        s.rsloterias = s.conexion.execute(QStringLiteral("SELECT cod_lot, desc_lot FROM loterias"));
-        s.rsjugadas = s.conexion.execute(
-            QStringLiteral("SELECT especial, jugada, desc_jugada FROM jugadeta"));
+        core::cargalistascompartidas(s.conexion);
     }
 
     void TearDown() override { core::sesion() = core::Sesion(); }

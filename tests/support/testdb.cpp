@@ -16,7 +16,12 @@ QString quoteIdent(const QString& name)
 
 PGconn* connectAdmin(const QString& db)
 {
-    const QByteArray info = QStringLiteral("dbname=%1").arg(db).toUtf8();
+    // The program's sessions' search path and date style (set on its login
+    // role alone), so that statements read here as they do there.
+    const QByteArray info =
+        QStringLiteral("dbname=%1 options='-c search_path=proc,public -c DateStyle=ISO,DMY'")
+            .arg(db)
+            .toUtf8();
     PGconn* c = PQconnectdb(info.constData());
     if (PQstatus(c) != CONNECTION_OK) {
         std::string message = PQerrorMessage(c);
@@ -80,6 +85,11 @@ TestDatabase::TestDatabase(bool master)
     runOnMaintenance(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2 OWNER %3")
                          .arg(quoteIdent(name_), quoteIdent(templ),
                               QLatin1String(OwnerRole)));
+    // As server/load leaves a database: the login role may connect, nobody
+    // else, and no one makes temporary tables.
+    runOnMaintenance(QStringLiteral("REVOKE ALL ON DATABASE %1 FROM PUBLIC; "
+                                    "GRANT CONNECT ON DATABASE %1 TO %2")
+                         .arg(quoteIdent(name_), QLatin1String(ProductRole)));
 }
 
 TestDatabase::~TestDatabase()

@@ -20,10 +20,10 @@ namespace {
 
 QString s(const char* text) { return QString::fromUtf8(text); }
 
-// The procedures and the table these tests call, created as the product's
-// role so its sessions may use them.
+// The procedures and the tables these tests call, created as the owner role
+// (as the loader does); the product's role may use them.
 const char* const SetupSql = R"sql(
-SET ROLE duroz;
+SET ROLE duroz_dueno;
 CREATE TABLE registro (n integer, texto varchar(200));
 CREATE TABLE victima (x integer);
 INSERT INTO victima VALUES (1);
@@ -78,6 +78,7 @@ CREATE FUNCTION proc.prueba_ip(xserver varchar, INOUT dir_ipdevuelta varchar,
                                OUT return_value integer)
 LANGUAGE plpgsql AS $$
 BEGIN dir_ipdevuelta := '10.0.0.' || length(xserver); return_value := 0; END $$;
+GRANT SELECT, INSERT, DELETE ON registro, victima TO duroz;
 RESET ROLE;
 )sql";
 
