@@ -31,3 +31,11 @@ TEST(MessagesTest, EndingTheProgramStopsTheCallerUnderTheRecorder)
     EXPECT_FALSE(reachedAfterEnd);
     EXPECT_EQ(recorder.programEnds(), 1);
 }
+
+TEST(MessagesTest, WithoutAServiceABoxAnswersWithItsDefaultButton)
+{
+    setMessageBoxService(nullptr);
+    EXPECT_EQ(msgbox(QStringLiteral("¿Eliminar?"), 276), msg::AnswerNo);
+    EXPECT_EQ(msgbox(QStringLiteral("¿Eliminar?"), 20), msg::AnswerYes);
+    EXPECT_EQ(msgbox(QStringLiteral("Listo"), 64), msg::AnswerOk);
+}

@@ -1,17 +1,35 @@
 #pragma once
 #include "platform/messages.h"
 
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
 namespace platform::ui {
 
-// The message boxes of the running program: modal dialogs with the buttons
-// and icon the style asks for, on top of the active window.
+// The message boxes of the running program: modal dialogs with the buttons,
+// default button and icon the style asks for, on top of the active window.
 class DialogMessageBoxes final : public MessageBoxService {
 public:
     int show(const QString& prompt, int style, const QString& title) override;
 };
 
-// Installs the dialogs and the process-leaving end-of-program call; main()
-// calls it once the application object exists.
+// The dialog DialogMessageBoxes shows, built but not shown: every part of
+// `style` read through msg::boxStyle(). An empty title gives the
+// application's name.
+std::unique_ptr<QMessageBox> createMessageBox(const QString& prompt, int style,
+                                              const QString& title, QWidget* parent = nullptr);
+// The answer (msg::Answer…) of a standard button of such a dialog.
+int answerOf(int standardButton);
+
+// Loads Qt's own Spanish texts (standard buttons "Sí" and "No", the common
+// dialogs) from the translations of the Qt installation; false when they
+// are not installed.
+bool installSpanishTranslation();
+
+// Installs the dialogs, the Spanish texts and the process-leaving
+// end-of-program call; main() calls it once the application object exists.
 void installProgramServices();
 
 } // namespace platform::ui
