@@ -1,5 +1,7 @@
+#include "core/conexion.h"
 #include "core/registerwindows.h"
 #include "lotteries/registro.h"
+#include "platform/ui/application.h"
 #include "platform/ui/messagebox.h"
 #include "reportwindows/registro.h"
 #include "platform/ui/windowregistry.h"
@@ -8,9 +10,11 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // Its event dispatch reports an error that escapes a handler.
+    platform::ui::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvelin Duroz"));
     platform::ui::installProgramServices();
+    core::installEscapedErrorReport();
 
     auto& ventanas = platform::ui::windowRegistry();
     // Every subsystem's windows, by the names the menu opens them with.

@@ -4,6 +4,7 @@
 #include "core/sesion.h"
 #include "platform/db/dberror.h"
 #include "platform/messages.h"
+#include "platform/ui/application.h"
 
 #include <QDateTime>
 
@@ -90,10 +91,13 @@ bool abreconexion(Connection& conexion, int flag, int cursorlocation)
     Q_UNUSED(flag);
     Q_UNUSED(cursorlocation);
     const Sesion& s = sesion();
+    // The variable holds the new object whatever the outcome: after a failed
+    // opening it is unopened, so the next statement fails with 3704 and the
+    // error trap's reconnection takes over, instead of going on with an old
+    // connection that may be dead.
+    conexion = Connection();
     try {
-        Connection nueva;
-        nueva.open(cadenadeconexion(s.servidor, s.puerto, s.basedatos, true), TiempoConexion);
-        conexion = nueva;
+        conexion.open(cadenadeconexion(s.servidor, s.puerto, s.basedatos, true), TiempoConexion);
         return true;
     } catch (const DbError& e) {
         if (e.number() == err::CannotConnect)
@@ -167,9 +171,9 @@ void Trampa::ejecutar(const std::function<void()>& manejador, int reejecuciones)
         if (e.number() == err::ConnectionClosed && reejecuciones < MaxReejecuciones)
             reconectar(manejador, reejecuciones);
         else
-            mensajeGeneral(e.number());
+            muestraMensajeGeneral(e.number(), numerada_);
     } catch (const std::exception&) {
-        mensajeGeneral(ErrorInterno);
+        muestraMensajeGeneral(ErrorInterno, numerada_);
     }
 }
 
@@ -191,14 +195,29 @@ void Trampa::reconectar(const std::function<void()>& manejador, int reejecucione
     }
 }
 
-void Trampa::mensajeGeneral(int numero) const
+void muestraMensajeGeneral(int numero, bool numerada)
 {
     QString mensaje = QStringLiteral(
         "Ha ocurrido un error probablemente por la perdida de conexión con el servidor por "
         "favor, salga de la aplicacion y vuelva a ingresar si el error persiste, Gracias!");
-    if (numerada_)
+    if (numerada)
         mensaje += QChar(13) + QStringLiteral("ERROR NRO: ") + QString::number(numero);
     platform::msgbox(mensaje, platform::msg::Information, QStringLiteral("Atención!"));
+}
+
+void installEscapedErrorReport()
+{
+    platform::ui::setEscapedErrorReport([](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const DbError& e) {
+            muestraMensajeGeneral(e.number(), true);
+        } catch (const platform::ProgramEnded&) {
+            throw;
+        } catch (...) {
+            muestraMensajeGeneral(ErrorInterno, true);
+        }
+    });
 }
 
 void manejoerrores(const Trampa& trampa, const std::function<void()>& manejador)

@@ -32,8 +32,9 @@ void reconstruyecadenaconexion();
 void cajacompartida(const QString& mensaje, const QString& titulo);
 
 // Replaces `conexion` with a newly opened connection to sesion()'s server,
-// port and database. Shows its own message when that fails and returns
-// false; never ends the program.
+// port and database. When that fails, shows its own message, leaves the new
+// unopened connection in `conexion` and returns false; never ends the
+// program.
 bool abreconexion(platform::db::Connection& conexion, int flag = 0, int cursorlocation = 3);
 
 // At the start of a handler: an open shared connection is replaced by a
@@ -72,7 +73,6 @@ private:
     explicit Trampa(Modo modo, std::function<void()> otro = {});
     void ejecutar(const std::function<void()>& manejador, int reejecuciones) const;
     void reconectar(const std::function<void()>& manejador, int reejecuciones) const;
-    void mensajeGeneral(int numero) const;
 
     Modo modo_;
     std::function<void()> otro_;
@@ -82,5 +82,14 @@ private:
 
 // Runs `manejador` under `trampa`.
 void manejoerrores(const Trampa& trampa, const std::function<void()>& manejador);
+
+// The trap's general message: "Ha ocurrido un error probablemente por la
+// perdida de conexión…", with "ERROR NRO: " and `numero` when `numerada`.
+void muestraMensajeGeneral(int numero, bool numerada);
+
+// An error that escapes a handler without a trap of its own shows the
+// trap's general message with its number, and the program goes on. The
+// program installs it at start, once its application object exists.
+void installEscapedErrorReport();
 
 } // namespace core

@@ -210,3 +210,47 @@ TEST_F(ConexionTest, FechaservidorFollowsTheServerClockNotTheWorkstation)
     EXPECT_EQ(sesion().fechaactual, QStringLiteral("01/03/2031"));
     EXPECT_EQ(sesion().horaactual, QStringLiteral("00:00:01 "));
 }
+
+// The session the program holds is killed on the server, and the server
+// refuses new connections to the database: the fresh-connection check fails,
+// leaves the new unopened connection, and the statement that follows goes to
+// the trap as a closed connection, which reports the failed reconnection.
+TEST_F(ConexionTest, AFailedRenewalLeavesAnUnopenedConnectionAndTheTrapReportsIt)
+{
+    ASSERT_TRUE(abreconexion(sesion().conexion, 0, 3));
+    const QString pid = backendPid();
+    db_->exec(QStringLiteral("ALTER DATABASE \"%1\" CONNECTION LIMIT 0").arg(db_->name()));
+    ASSERT_EQ(db_->scalar(QStringLiteral("SELECT pg_terminate_backend(%1, 60000)").arg(pid)),
+              QStringLiteral("t"));
+
+    int corridas = 0;
+    manejoerrores(Trampa::reejecuta().numerada(), [&] {
+        ++corridas;
+        renuevaconexion();
+        fechaservidor();
+    });
+    db_->exec(QStringLiteral("ALTER DATABASE \"%1\" CONNECTION LIMIT -1").arg(db_->name()));
+
+    EXPECT_EQ(corridas, 1);
+    EXPECT_EQ(sesion().conexion.state(), Connection::StateClosed);
+    // The opener's message at the renewal and at the reconnection, then the
+    // trap's; never the general message of a lost connection.
+    ASSERT_EQ(recorder_.boxes().size(), 3);
+    EXPECT_EQ(recorder_.boxes()[0].prompt, recorder_.boxes()[1].prompt);
+    EXPECT_EQ(recorder_.boxes()[2].prompt, FallaReconexion);
+    EXPECT_EQ(recorder_.boxes()[2].title, QStringLiteral("Quorvelin 2007 - PUNTO DE VENTA"));
+    EXPECT_EQ(recorder_.programEnds(), 0);
+
+    // The server takes connections again: the next handler's statement
+    // reconnects through the trap and runs.
+    recorder_.clear();
+    corridas = 0;
+    manejoerrores(Trampa::reejecuta().numerada(), [&] {
+        ++corridas;
+        renuevaconexion();
+        fechaservidor();
+    });
+    EXPECT_EQ(corridas, 2);
+    EXPECT_TRUE(recorder_.boxes().isEmpty());
+    EXPECT_EQ(sesion().conexion.state(), Connection::StateOpen);
+}
