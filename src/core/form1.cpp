@@ -181,7 +181,8 @@ void Form1::onLoad()
 void Form1::ejecuta(const Entrada& e)
 {
     const QString caption = texto(e.caption);
-    if (caption == texto(LineUp)) {
+    const bool esLineUp = caption == texto(LineUp);
+    if (esLineUp) {
         // The line-up window hides it again once it is up.
         Label1->setVisible(true);
         Label1->repaint();
@@ -191,11 +192,24 @@ void Form1::ejecuta(const Entrada& e)
         return;
     }
     switch (e.accion) {
-    case A::Ventana: platform::ui::windowRegistry().show(texto(e.destino)); break;
+    case A::Ventana: abreVentana(texto(e.destino), esLineUp); break;
     case A::Aviso: msgbox(texto(e.destino), msg::Information, Atencion); break;
     case A::Marco: muestraMarco(e.marco); break;
     case A::Salir: platform::endProgram();
     }
+}
+
+void Form1::abreVentana(const QString& nombre, bool ocultaLabel1)
+{
+    auto& registro = platform::ui::windowRegistry();
+    if (registro.isRegistered(nombre)) {
+        registro.show(nombre);
+        return;
+    }
+    // No window of that name is built yet: no window will hide the label.
+    if (ocultaLabel1)
+        Label1->setVisible(false);
+    msgbox(QStringLiteral("Opción en desarrollo"), msg::Information, Atencion);
 }
 
 void Form1::muestraMarco(int numero)

@@ -21,7 +21,7 @@ class Form1 : public platform::ui::Window {
 public:
     // What an entry does when clicked.
     enum class Accion {
-        Ventana, // shows the window `destino` (nothing while it is not registered)
+        Ventana, // shows the window `destino` (a notice while it is not built)
         Aviso,   // shows the notice `destino`
         Marco,   // shows frame number `marco` and hides the other three
         Salir,   // ends the program
@@ -61,6 +61,7 @@ protected:
     bool onQueryUnload() override;
 
 private:
+    void abreVentana(const QString& nombre, bool ocultaLabel1);
     void muestraMarco(int numero);
     void abreAyuda();
 

@@ -256,14 +256,22 @@ TEST_F(Form1Test, TheLineUpLabelShowsBeforeTheCheckAndStaysWhenDenied)
     EXPECT_EQ(Sonda::creadas(), QStringList({QStringLiteral("Form42"), QStringLiteral("Form51")}));
 }
 
-TEST_F(Form1Test, AnEntryWhoseWindowIsNotBuiltYetDoesNothingVisible)
+TEST_F(Form1Test, AnEntryWhoseWindowIsNotBuiltYetShowsANoticeAndLeavesNoLabelUp)
 {
     Form1* menu = abreMenu(TodosLosCodigos, {});
     const int ventanas = QApplication::topLevelWidgets().size();
-    menu->boton(QStringLiteral("Command12"))->click(); // "07 .- Loterias"
-    EXPECT_TRUE(rec_.boxes().isEmpty());
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), ventanas);
-    EXPECT_TRUE(menu->isVisible());
+    for (const char* control : {"Command12", "Command2"}) { // "07 .- Loterias", "16 .- Line Up"
+        SCOPED_TRACE(control);
+        rec_.clear();
+        menu->boton(QString::fromLatin1(control))->click();
+        ASSERT_EQ(rec_.boxes().size(), 1);
+        EXPECT_EQ(rec_.boxes()[0].prompt, QStringLiteral("Opción en desarrollo"));
+        EXPECT_EQ(rec_.boxes()[0].style, platform::msg::Information);
+        EXPECT_EQ(rec_.boxes()[0].title, QStringLiteral("Atención!"));
+        EXPECT_TRUE(menu->Label1->isHidden());
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), ventanas);
+        EXPECT_TRUE(menu->isVisible());
+    }
 }
 
 TEST_F(Form1Test, FramesShowOneAtATime)
