@@ -60,6 +60,7 @@ Form10::Form10()
     , Eliminar(new QPushButton(QStringLiteral("&Eliminar")))
     , Salir(new QPushButton(QStringLiteral("&Regresar")))
 {
+    setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
     core::BloqueVenta::Opciones opciones;
     opciones.partes = core::BloqueVenta::Normal;
     opciones.tituloNormal = QStringLiteral("< Valores Para La Jugada Especial >");

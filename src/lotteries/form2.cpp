@@ -5,6 +5,7 @@
 
 #include "platform/db/calltext.h"
 #include "platform/messages.h"
+#include "platform/ui/textwidth.h"
 #include "platform/vbtext.h"
 
 #include <QFormLayout>
@@ -37,6 +38,8 @@ form2::form2()
     setEnterModifica(core::EnterModifica::EnLaVentana);
     Text1->setReadOnly(true);
     Text2->setReadOnly(true);
+    platform::ui::showCharacters(Text2, 25);
+    grilla()->reserveColumnsWidth(765 + 4200); // the widths its activation sets
     auto* detalle = new QFormLayout(areaDetalle());
     detalle->addRow(QStringLiteral("Código"), Text1);
     detalle->addRow(QStringLiteral("Nombre"), Text2);

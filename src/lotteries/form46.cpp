@@ -14,10 +14,12 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace lotteries {
@@ -84,8 +86,14 @@ void Form46::enlaza(const db::RecordSet& lista)
         QStringLiteral("Codigo"),     QStringLiteral("Jugada"),     QStringLiteral("Lim. Tri."),
         QStringLiteral("Lim. Ter."),  QStringLiteral("Comi. Tri."), QStringLiteral("Comi. Ter."),
         QStringLiteral("Prem. Tri."), QStringLiteral("Prem. 1ero"), QStringLiteral("Prem. 2do")};
-    for (int columna = 0; columna < titulos.size(); ++columna)
+    // The grid's own widths show the values and the whole captions.
+    const QFontMetrics letra = DataGrid1->horizontalHeader()->fontMetrics();
+    const int margen = 4 * DataGrid1->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    for (int columna = 0; columna < titulos.size(); ++columna) {
         DataGrid1->ponTitulo(columna, titulos[columna]);
+        DataGrid1->setColumnWidth(columna, qMax(DataGrid1->columnWidth(columna),
+                                                letra.horizontalAdvance(titulos[columna]) + margen));
+    }
     DataGrid1->ponAnchoTwips(1, 2500);
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/sesion.h"
 
+#include "platform/ui/textwidth.h"
 #include "platform/ui/windowregistry.h"
 #include "platform/vbtext.h"
 
@@ -71,7 +72,12 @@ Form5::Form5()
           "especiales para la loteria seleccionada (Ejm. Tripletazo, Jugada del Mes, otras)")))
     , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
 {
+    setFrame({.fixedBorder = true, .minButton = false, .maxButton = false, .centred = true});
     bloque_->ponSoloLectura(true);
+    // Wide enough for the name, and for a board or operator item.
+    platform::ui::showCharacters(Text2, 25);
+    for (QLineEdit* caja : {Text34, Text35})
+        platform::ui::showCharacters(caja, 28);
     auto* detalle = new QGridLayout(areaDetalle());
     detalle->addWidget(new QLabel(QStringLiteral("Còdigo")), 0, 0);
     detalle->addWidget(Text1, 0, 1);

@@ -25,6 +25,7 @@ Form6::Form6()
     , Text3(new QLineEdit)
     , Text4(new QLineEdit)
 {
+    setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
     setLectura(core::Lectura::Guardada);
     setEnterModifica(core::EnterModifica::EnLaVentana);
     auto* detalle = new QFormLayout(areaDetalle());

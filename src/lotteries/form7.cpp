@@ -6,6 +6,7 @@
 #include "core/conexion.h"
 #include "core/sesion.h"
 
+#include "platform/ui/textwidth.h"
 #include "platform/ui/windowregistry.h"
 #include "platform/vbtext.h"
 
@@ -33,6 +34,7 @@ Form7::Form7()
     setVaciaModoAlDeshacer(true);
     limitatecleo(Text1, 2);
     limitatecleo(Text2, 20);
+    platform::ui::showCharacters(Text2, 25); // a stored name holds up to 25
     auto* campos = new QFormLayout(areaCampos());
     campos->addRow(QStringLiteral("Jugada"), Text1);
     campos->addRow(QString(), Text2);

@@ -45,6 +45,7 @@ Form8::Form8()
     , Text3(new QLineEdit)
     , Text4(new QLineEdit)
 {
+    setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
     setCajaCodigo(Text3);
     setVaciaModoAlDeshacer(true);
     Combo1->setEditable(true);

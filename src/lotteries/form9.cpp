@@ -82,6 +82,7 @@ Form9::Form9()
     , Combo1(listaEditable())
     , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
 {
+    setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
     Text1->setMaxLength(3);
     // What the name column holds: a longer name would be cut on its way.
     Text2->setMaxLength(25);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScrollBar>
 
 namespace platform::ui {
 
@@ -14,6 +15,9 @@ DataGrid::DataGrid(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // A column's own width fits its caption and the first rows' values; the
+    // windows set the widths they care about afterwards.
+    horizontalHeader()->setResizeContentsPrecision(ContentsPrecision);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { followGrid(current); });
 }
@@ -21,7 +25,24 @@ DataGrid::DataGrid(QWidget* parent)
 void DataGrid::setDataSource(const db::RecordSet& recordSet)
 {
     model_.setRecordSet(recordSet);
+    horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
     syncFromCursor();
+}
+
+void DataGrid::reserveColumnsWidth(int twips)
+{
+    const int columns = qRound(twips * logicalDpiX() / 1440.0);
+    setMinimumWidth(verticalHeader()->sizeHint().width() + columns
+                    + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+}
+
+QSize DataGrid::sizeHint() const
+{
+    QSize hint = QTableView::sizeHint();
+    const int columns = verticalHeader()->sizeHint().width() + horizontalHeader()->length()
+        + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    hint.setWidth(qMax(hint.width(), columns));
+    return hint;
 }
 
 void DataGrid::refresh()

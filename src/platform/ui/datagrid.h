@@ -24,11 +24,19 @@ public:
     // Selects the row the record set's cursor is on.
     void syncFromCursor();
 
+    // Wide enough to show every shown column (the window opens with it).
+    QSize sizeHint() const override;
+    // Keeps the grid wide enough for columns of `twips` in all, for a grid
+    // whose columns come after the window has opened.
+    void reserveColumnsWidth(int twips);
+
 signals:
     // The cursor moved because the operator moved in the grid.
     void rowChanged();
 
 private:
+    // Rows looked at to fit a column to its values.
+    static constexpr int ContentsPrecision = 100;
     void followGrid(const QModelIndex& current);
     RecordSetModel model_;
     bool syncing_ = false;

@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPointer>
+#include <QScreen>
 #include <QWindow>
 
 #include <utility>
@@ -176,11 +178,52 @@ void Window::showModal(QWidget* owner)
     setWindowModality(Qt::NonModal);
 }
 
+void Window::setFrame(const Frame& frame)
+{
+    frame_ = frame;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (frame.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (frame.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (frame.fixedBorder)
+        flags |= Qt::MSWindowsFixedSizeDialogHint;
+    setWindowFlags(flags);
+}
+
+void Window::applyFrameGeometry()
+{
+    frameApplied_ = true;
+    if (layout())
+        layout()->activate();
+    const QRect area = screen() ? screen()->availableGeometry() : QRect();
+    // The size it opens with: what it asked for, or else what its controls
+    // would like within the screen (not the desktop's two thirds of it, which
+    // cuts a wide grid); never less than its controls need.
+    // A fixed-border window opens whole, as designed, whatever the screen.
+    QSize opening = size();
+    if (!testAttribute(Qt::WA_Resized))
+        opening = area.isValid() && !frame_.fixedBorder ? sizeHint().boundedTo(area.size()) : sizeHint();
+    opening = opening.expandedTo(minimumSizeHint());
+    if (frame_.fixedBorder)
+        setFixedSize(opening);
+    else
+        resize(opening);
+    if (frame_.centred && area.isValid()) {
+        QRect placed(QPoint(), opening);
+        placed.moveCenter(area.center());
+        move(qMax(placed.left(), area.left()), qMax(placed.top(), area.top()));
+    }
+}
+
 void Window::setVisible(bool visible)
 {
     const bool wasActive = isActiveWindow();
     if (!visible && modalLoop_)
         modalLoop_->exit();
+    if (visible && !frameApplied_)
+        applyFrameGeometry();
     QWidget::setVisible(visible);
     if (visible)
         return;

@@ -24,8 +24,24 @@ namespace platform::ui {
 class Window : public QWidget {
     Q_OBJECT
 public:
+    // The window's frame as its design declares it. Each window declares
+    // its own once, in its constructor (setFrame); the frame applies it at
+    // the first showing, once the load has filled the controls.
+    struct Frame {
+        // Fixed border: the window keeps the size it opens with (its
+        // layout's, or what it asked for when larger); the operator cannot
+        // resize it.
+        bool fixedBorder = false;
+        bool minButton = true;
+        bool maxButton = true;
+        // Opens centred on the screen.
+        bool centred = false;
+    };
+
     Window();
     ~Window() override;
+
+    const Frame& frame() const { return frame_; }
 
     // Shows the window (restored when minimised), brings it to the front and
     // makes it the program's active window. Its load runs first when it has
@@ -52,6 +68,9 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    // Declares the window's frame; called by the constructor.
+    void setFrame(const Frame& frame);
+
     // The load: reads what the window shows. Controls are built by the
     // constructor.
     virtual void onLoad() {}
@@ -79,8 +98,11 @@ private:
 
     void ensureLoaded();
     void makeActive();
+    void applyFrameGeometry();
 
     QEventLoop* modalLoop_ = nullptr;
+    Frame frame_;
+    bool frameApplied_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
 };
