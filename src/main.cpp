@@ -1,9 +1,7 @@
+#include "app/registerallwindows.h"
 #include "core/conexion.h"
-#include "core/registerwindows.h"
-#include "lotteries/registro.h"
 #include "platform/ui/application.h"
 #include "platform/ui/messagebox.h"
-#include "reportwindows/registro.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QApplication>
@@ -11,16 +9,13 @@
 int main(int argc, char** argv)
 {
     // Its event dispatch reports an error that escapes a handler.
-    platform::ui::Application app(argc, argv);
+    platform::ui::Application aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvelin Duroz"));
     platform::ui::installProgramServices();
     core::installEscapedErrorReport();
 
     auto& ventanas = platform::ui::windowRegistry();
-    // Every subsystem's windows, by the names the menu opens them with.
-    core::registerWindows(ventanas);
-    lotteries::registerWindows(ventanas);
-    reportwindows::registerWindows(ventanas);
+    app::registerAllWindows(ventanas);
 
     // The login is the only way in; it hands over to the main menu.
     ventanas.show(QStringLiteral("Form21"));

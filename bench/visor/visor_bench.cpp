@@ -9,10 +9,10 @@
 // Each run prints one line of figures; peak memory is the process's, so run
 // one measurement per process (bench/visor-bench does).
 
-#include "core/entregareporte.h"
-#include "core/form15.h"
-#include "core/navegador/navegador.h"
-#include "core/registroreportes.h"
+#include "reports/entregareporte.h"
+#include "reports/form15.h"
+#include "platform/ui/navegador/navegador.h"
+#include "reports/registro.h"
 #include "platform/db/connection.h"
 #include "platform/db/recordset.h"
 #include "platform/ui/window.h"
@@ -42,7 +42,7 @@ qint64 muestra(const QString& pagina)
 {
     QElapsedTimer reloj;
     reloj.start();
-    auto* visor = platform::ui::windowRegistry().get<core::Form15>(QStringLiteral("Form15"));
+    auto* visor = platform::ui::windowRegistry().get<reports::Form15>(QStringLiteral("Form15"));
     visor->WebBrowser1->navega(pagina);
     visor->showModeless();
     visor->repaint();
@@ -63,7 +63,7 @@ int escribe(int filas, const QString& conexion)
                        "ORDER BY id LIMIT %1")
             .arg(filas));
     const qint64 lectura = reloj.restart();
-    QFile archivo(core::archivoReporte());
+    QFile archivo(reports::archivoReporte());
     if (!archivo.open(QIODevice::WriteOnly))
         return 1;
     reports::PaginaHtml pagina(archivo);
@@ -73,7 +73,7 @@ int escribe(int filas, const QString& conexion)
     pagina.termina();
     archivo.close();
     const qint64 escritura = reloj.restart();
-    const qint64 vista = muestra(core::archivoReporte());
+    const qint64 vista = muestra(reports::archivoReporte());
     std::printf("filas %d  lectura %lld ms  escritura %lld ms  (%.0f filas/s, %.1f MB)  "
                 "lectura+escritura %lld ms  visor %lld ms  pico %ld MB\n",
                 rs.recordCount(), lectura, escritura,
@@ -87,7 +87,7 @@ int escribe(int filas, const QString& conexion)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    core::registerReportWindows(platform::ui::windowRegistry());
+    reports::registerWindows(platform::ui::windowRegistry());
     QTemporaryDir carpeta;
     qputenv("DUROZ_HOME", carpeta.path().toUtf8());
     const QStringList args = QApplication::arguments();

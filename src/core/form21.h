@@ -18,9 +18,11 @@ class QLineEdit;
 class QPushButton;
 class QStatusBar;
 
-namespace core {
+namespace platform::net {
+class FileDownload;
+}
 
-class DescargaServidores;
+namespace core {
 
 class Form21 : public platform::ui::Window {
     Q_OBJECT
@@ -72,7 +74,7 @@ private:
     QString archCfg_;
     QString ipenganche_;
     int contaracceso_ = 0;
-    DescargaServidores* descarga_ = nullptr;
+    platform::net::FileDownload* descarga_ = nullptr;
 };
 
 } // namespace core

@@ -2,15 +2,12 @@
 // The server list of the login window: the file server.txt of the program
 // folder, and its download from the maker's HTTP site.
 
+#include "platform/net/filedownload.h"
+
 #include <QByteArray>
-#include <QObject>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
-class QNetworkAccessManager;
-class QNetworkReply;
 
 namespace core {
 
@@ -29,33 +26,7 @@ QStringList leelistaservidores(const QString& archivo);
 // ("http://host:port" or just "host"), or on "http://127.0.0.1" when unset.
 QUrl urllistaservidores();
 
-// One download of the list into `destino`. The body is written unchanged
-// into a temporary file beside it, which replaces the old list only once
-// the whole body has arrived with an HTTP success; any failure leaves the
-// old list as it was. Emits terminada() once, with an explanation on
-// failure.
-class DescargaServidores : public QObject {
-    Q_OBJECT
-public:
-    // A transfer that stalls this long fails.
-    static constexpr int EsperaMaximaMs = 30000;
-
-    DescargaServidores(const QString& destino, QObject* parent = nullptr);
-    ~DescargaServidores() override;
-
-    void inicia(const QUrl& url);
-
-signals:
-    void terminada(bool exito, const QString& error);
-
-private:
-    void recibe();
-    void concluye();
-    void falla(const QString& error);
-
-    QNetworkAccessManager* red_;
-    QNetworkReply* respuesta_ = nullptr;
-    QSaveFile archivo_;
-};
+// One download of the list into a file (the old list stays when it fails).
+using DescargaServidores = platform::net::FileDownload;
 
 } // namespace core

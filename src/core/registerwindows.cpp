@@ -2,7 +2,6 @@
 
 #include "core/form1.h"
 #include "core/form21.h"
-#include "core/registroreportes.h"
 #include "platform/ui/windowregistry.h"
 
 namespace core {
@@ -11,7 +10,6 @@ void registerWindows(platform::ui::WindowRegistry& registry)
 {
     registry.add<Form21>(QStringLiteral("Form21"));
     registry.add<Form1>(QStringLiteral("Form1"));
-    registerReportWindows(registry);
 }
 
 } // namespace core

@@ -1,6 +1,6 @@
 #include "reports/htmlmovimientos.h"
 
-#include "core/entregareporte.h"
+#include "reports/entregareporte.h"
 #include "core/sesion.h"
 #include "reports/tablahtml.h"
 
@@ -31,7 +31,7 @@ void paginaMovimientos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QS
 void htmlmovimientos(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
                      const QString& borde)
 {
-    core::publicaReporte([&](PaginaHtml& pagina) {
+    publicaReporte([&](PaginaHtml& pagina) {
         paginaMovimientos(pagina, rs, linea1, linea2, borde, core::sesion().nombrebanca);
     });
 }

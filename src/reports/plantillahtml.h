@@ -20,7 +20,7 @@
 // numbers and dates shown follow the regional settings.
 //
 // Nothing here touches widgets: the hand-off to the viewer is the caller's
-// (core::publicaReporte).
+// (reports::publicaReporte).
 
 #include "platform/db/recordset.h"
 #include "platform/decimal.h"

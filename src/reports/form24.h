@@ -9,7 +9,7 @@
 #include <QList>
 #include <QListWidget>
 
-namespace core {
+namespace reports {
 
 // A text list whose tab stops (in the list's dialog units) say where the
 // tab-separated fields of its lines line up.
@@ -39,4 +39,4 @@ protected:
 // The one Form24, loaded hidden on first use.
 Form24* form24();
 
-} // namespace core
+} // namespace reports

@@ -1,12 +1,12 @@
-#include "core/form15.h"
+#include "reports/form15.h"
 
 #include "core/conexion.h"
-#include "core/entregareporte.h"
-#include "core/form39.h"
-#include "core/navegador/navegador.h"
+#include "reports/entregareporte.h"
+#include "reports/form39.h"
+#include "platform/ui/navegador/navegador.h"
 #include "core/rutinas.h"
 #include "core/sesion.h"
-#include "core/textoticket.h"
+#include "reports/textoticket.h"
 #include "core/ventanapuntoventa.h"
 #include "platform/messages.h"
 #include "platform/ui/windowregistry.h"
@@ -24,7 +24,7 @@
 
 #include <stdexcept>
 
-namespace core {
+namespace reports {
 
 namespace {
 
@@ -44,7 +44,7 @@ const QString TituloPrograma = QStringLiteral("Quorvelin 2007 - BACK OFFICE");
 Form15::Form15()
 {
     setWindowTitle(QStringLiteral("Visualizar Reportes"));
-    WebBrowser1 = new navegador::Navegador(this);
+    WebBrowser1 = new platform::ui::navegador::Navegador(this);
     Command1 = new QPushButton(QStringLiteral("Imprimir"), this);
     Command2 = new QPushButton(QStringLiteral("Regresar"), this);
     VERTICKET1 = new QGroupBox(QStringLiteral("Ver Ticket"), this);
@@ -125,7 +125,7 @@ bool Form15::onQueryUnload()
 
 void Form15::Command3_Click()
 {
-    manejoerrores(Trampa::reejecuta(), [this] { buscaticket(); });
+    core::manejoerrores(core::Trampa::reejecuta(), [this] { buscaticket(); });
 }
 
 void Form15::buscaticket()
@@ -133,7 +133,7 @@ void Form15::buscaticket()
     const QString numero = numeroticket(Text1->text());
     Text1->setText(numero);
 
-    auto* puntoventa = dynamic_cast<VentanaPuntoVenta*>(
+    auto* puntoventa = dynamic_cast<core::VentanaPuntoVenta*>(
         platform::ui::windowRegistry().get(QStringLiteral("Form23")));
     if (!puntoventa)
         throw std::logic_error("the point-of-sale report window Form23 is not registered");
@@ -141,14 +141,14 @@ void Form15::buscaticket()
 
     platform::db::RecordSet rs;
     if (numero.size() <= LargoMaximoTicket)
-        rs = muestraticket(puntoventa->fechaDesde(), primerapalabra(textoVendedor), numero);
+        rs = muestraticket(puntoventa->fechaDesde(), core::primerapalabra(textoVendedor), numero);
     if (rs.recordCount() == 0) {
-        cajacompartida(QStringLiteral("El Ticket que Ingreso No Existe verifique por favor..."),
+        core::cajacompartida(QStringLiteral("El Ticket que Ingreso No Existe verifique por favor..."),
                        QStringLiteral("Quorvelin 2007 - BACK OFFICE *** ERROR DE PARAMETROS"));
         return;
     }
     const QStringList lineas =
-        textoticket(rs, textoVendedor, numero, sesion().rsloterias, sesion().rsjugadas);
+        textoticket(rs, textoVendedor, numero, core::sesion().rsloterias, core::sesion().rsjugadas);
     auto* ticket = platform::ui::windowRegistry().get<Form39>(QStringLiteral("Form39"));
     if (!ticket)
         throw std::logic_error("the ticket window Form39 is not registered");
@@ -156,4 +156,4 @@ void Form15::buscaticket()
     ticket->showModal(this);
 }
 
-} // namespace core
+} // namespace reports

@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace core::navegador {
+namespace platform::ui::navegador {
 
 struct Estilo {
     // The HTML font size, 1 to 7 (3 is the normal text).
@@ -106,4 +106,4 @@ struct Documento {
     QString textoPlano() const;
 };
 
-} // namespace core::navegador
+} // namespace platform::ui::navegador

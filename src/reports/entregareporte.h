@@ -5,7 +5,7 @@
 // A writer fills its page from the result set (reports/plantillahtml.h)
 // inside publicaReporte:
 //
-//   core::publicaReporte([&](reports::PaginaHtml& pagina) {
+//   reports::publicaReporte([&](reports::PaginaHtml& pagina) {
 //       paginaMovimientos(pagina, rs, l1, l2, borde, banca);
 //   });
 //
@@ -19,7 +19,7 @@
 
 #include <functional>
 
-namespace core {
+namespace reports {
 
 enum class BuscadorTicket {
     SinCambio, // the viewer's ticket look-up stays as it is
@@ -32,4 +32,4 @@ void publicaReporte(const std::function<void(reports::PaginaHtml&)>& escribe,
 // The page file: 0001.html of the program folder.
 QString archivoReporte();
 
-} // namespace core
+} // namespace reports

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace core {
+namespace reports {
 
 // The width of the ticket text and its separator line of 40 "=".
 inline constexpr int AnchoTicket = 40;
@@ -35,4 +35,4 @@ QStringList textoticket(platform::db::RecordSet& rs, const QString& textoVendedo
                         const QString& numero, const platform::db::RecordSet& loterias,
                         const platform::db::RecordSet& jugadas);
 
-} // namespace core
+} // namespace reports

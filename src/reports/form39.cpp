@@ -1,10 +1,10 @@
-#include "core/form39.h"
+#include "reports/form39.h"
 
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace core {
+namespace reports {
 
 Form39::Form39()
 {
@@ -40,4 +40,4 @@ void Form39::Command2_Click()
     close();
 }
 
-} // namespace core
+} // namespace reports

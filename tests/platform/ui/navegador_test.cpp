@@ -1,5 +1,5 @@
-#include "core/navegador/documento.h"
-#include "core/navegador/navegador.h"
+#include "platform/ui/navegador/documento.h"
+#include "platform/ui/navegador/navegador.h"
 #include "qtprint.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +8,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-using core::navegador::Alineacion;
-using core::navegador::Documento;
-using core::navegador::Navegador;
+using platform::ui::navegador::Alineacion;
+using platform::ui::navegador::Documento;
+using platform::ui::navegador::Navegador;
 
 TEST(Navegador, PagesAreReadAsBrowsersReadThem)
 {

@@ -1,4 +1,4 @@
-#include "core/textoticket.h"
+#include "reports/textoticket.h"
 
 #include "core/sesion.h"
 #include "platform/db/calltext.h"
@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-namespace core {
+namespace reports {
 
 using platform::Decimal;
 using platform::db::RecordSet;
@@ -106,7 +106,7 @@ RecordSet muestraticket(const QDate& fecha, const QString& vendedor, const QStri
 {
     using platform::db::DataType;
     using platform::db::Direction;
-    platform::db::Command cmd(sesion().conexion, QStringLiteral("xmuestraTICKET"));
+    platform::db::Command cmd(core::sesion().conexion, QStringLiteral("xmuestraTICKET"));
     cmd.setCommandTimeout(900);
     cmd.append(QStringLiteral("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
     cmd.append(QStringLiteral("@xfecha"), DataType::VarChar, Direction::Input, 10);
@@ -186,4 +186,4 @@ QStringList textoticket(RecordSet& rs, const QString& textoVendedor, const QStri
     return lineas;
 }
 
-} // namespace core
+} // namespace reports

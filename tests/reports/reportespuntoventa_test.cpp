@@ -1,4 +1,4 @@
-#include "core/reportespuntoventa.h"
+#include "reports/reportespuntoventa.h"
 #include "golden.h"
 #include "registros.h"
 
@@ -44,7 +44,7 @@ TEST(ReportesPuntoVenta, PointOfSalePage)
          {QStringLiteral("0000000005"), nulo(), QTime(23, 59, 59), QStringLiteral("U02"),
           QStringLiteral("ACT"), QStringLiteral("S"), dinero("0.5"), QStringLiteral("N")}});
     reports::PaginaHtml pagina;
-    core::paginaPuntoVenta(pagina, rs, Linea1, QString(), QStringLiteral("1"),
+    reports::paginaPuntoVenta(pagina, rs, Linea1, QString(), QStringLiteral("1"),
                            QStringLiteral("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("puntoventa.html"));
 }
@@ -61,7 +61,7 @@ TEST(ReportesPuntoVenta, TotalsPerSalePointPage)
     RecordSet rs = testsupport::registros(
         {{QStringLiteral("puntoventa")}, {QStringLiteral("total"), DataType::Numeric}}, filas);
     reports::PaginaHtml pagina;
-    core::paginaTotalesPuntoVenta(pagina, rs, Linea1, QString(), QStringLiteral("0"),
+    reports::paginaTotalesPuntoVenta(pagina, rs, Linea1, QString(), QStringLiteral("0"),
                                   QStringLiteral("Banca"), QStringLiteral("15/03/2024"),
                                   QStringLiteral("18:30:00 "));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("totalespuntoventa.html"));
@@ -81,7 +81,7 @@ TEST(ReportesPuntoVenta, ExpiredTicketsPage)
                                 {QStringLiteral("0000000011"), QStringLiteral("U02"),
                                  QDate(2024, 1, 3), QTime(9, 15, 30), dinero("5.25"), nulo()}});
     reports::PaginaHtml pagina;
-    core::paginaCaducados(pagina, rs, Linea1, QStringLiteral("Vendedor: *****"),
+    reports::paginaCaducados(pagina, rs, Linea1, QStringLiteral("Vendedor: *****"),
                           QStringLiteral("1"), QStringLiteral("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("caducados.html"));
 }

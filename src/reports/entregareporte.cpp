@@ -1,7 +1,7 @@
-#include "core/entregareporte.h"
+#include "reports/entregareporte.h"
 
-#include "core/form15.h"
-#include "core/navegador/navegador.h"
+#include "reports/form15.h"
+#include "platform/ui/navegador/navegador.h"
 #include "platform/programfolder.h"
 #include "platform/ui/windowregistry.h"
 
@@ -11,7 +11,7 @@
 
 #include <stdexcept>
 
-namespace core {
+namespace reports {
 
 namespace {
 
@@ -66,4 +66,4 @@ void publicaReporte(const std::function<void(reports::PaginaHtml&)>& escribe,
     visor->showModeless();
 }
 
-} // namespace core
+} // namespace reports

@@ -1,4 +1,4 @@
-#include "core/form24.h"
+#include "reports/form24.h"
 
 #include "platform/ui/windowregistry.h"
 
@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-namespace core {
+namespace reports {
 
 void ListaTabulada::setTabStops(int cuantas, const int* valores)
 {
@@ -34,4 +34,4 @@ Form24* form24()
     return ventana;
 }
 
-} // namespace core
+} // namespace reports

@@ -1,9 +1,9 @@
 #include "core/acceso.h"
-#include "core/form15.h"
-#include "core/form39.h"
-#include "core/navegador/navegador.h"
-#include "core/registroreportes.h"
-#include "core/reportespuntoventa.h"
+#include "reports/form15.h"
+#include "reports/form39.h"
+#include "platform/ui/navegador/navegador.h"
+#include "reports/registro.h"
+#include "reports/reportespuntoventa.h"
 #include "core/sesion.h"
 #include "datosticket.h"
 #include "messagerecorder.h"
@@ -100,16 +100,16 @@ protected:
         ASSERT_TRUE(carpeta_.isValid());
         qputenv("DUROZ_HOME", carpeta_.path().toUtf8());
         windowRegistry().clear();
-        core::registerReportWindows(windowRegistry());
+        reports::registerWindows(windowRegistry());
         reportwindows::registerWindows(windowRegistry());
-        core::Form15::imprimeEnArchivo(pdf());
+        reports::Form15::imprimeEnArchivo(pdf());
         core::sesion().nombrebanca = QStringLiteral("Banca");
     }
 
     void TearDown() override
     {
         windowRegistry().clear();
-        core::Form15::imprimeEnArchivo(QString());
+        reports::Form15::imprimeEnArchivo(QString());
         core::sesion() = core::Sesion();
         qunsetenv("DUROZ_HOME");
     }
@@ -117,9 +117,9 @@ protected:
     QString pagina() const { return carpeta_.filePath(QStringLiteral("0001.html")); }
     QString pdf() const { return carpeta_.filePath(QStringLiteral("impreso.pdf")); }
 
-    static core::Form15* visor()
+    static reports::Form15* visor()
     {
-        return dynamic_cast<core::Form15*>(windowRegistry().find(QStringLiteral("Form15")));
+        return dynamic_cast<reports::Form15*>(windowRegistry().find(QStringLiteral("Form15")));
     }
 
     static void despacha()
@@ -139,7 +139,7 @@ TEST_F(Form15Test, ShowsThePagePrintsItAndDeletesItOnClosing)
     RecordSet rs = movimientos(150);
     reports::htmlmovimientos(rs, QStringLiteral("Fecha Desde : 05/03/2024"), QString(),
                              QStringLiteral("1"));
-    QPointer<core::Form15> v = visor();
+    QPointer<reports::Form15> v = visor();
     ASSERT_TRUE(v);
     EXPECT_TRUE(v->isVisible());
     EXPECT_TRUE(v->VERTICKET1->isHidden());
@@ -171,11 +171,11 @@ TEST_F(Form15Test, ALaterReportReplacesThePageAndTheTicketFrameStaysOnUntilClosi
 {
     RecordSet rs = movimientos(2);
     reports::htmlmovimientos(rs, QStringLiteral("Primero"), QString(), QStringLiteral("0"));
-    core::Form15* primero = visor();
+    reports::Form15* primero = visor();
     ASSERT_TRUE(primero);
 
     RecordSet ventas = puntoventa();
-    core::reportepuntoventa(ventas, QStringLiteral("Segundo"), QString(), QStringLiteral("0"));
+    reports::reportepuntoventa(ventas, QStringLiteral("Segundo"), QString(), QStringLiteral("0"));
     EXPECT_EQ(visor(), primero);
     EXPECT_TRUE(
         primero->WebBrowser1->textoPlano().contains(QStringLiteral("REPORTE DE PUNTO DE VENTA")));
@@ -206,7 +206,7 @@ TEST_F(Form15Test, ALaterReportReplacesThePageAndTheTicketFrameStaysOnUntilClosi
          {QStringLiteral("p"), DataType::Numeric}},
         {{QStringLiteral("1"), QStringLiteral("U"), QStringLiteral("05/03/2024"),
           QStringLiteral("10:00:00"), dinero("1"), dinero("2")}});
-    core::reportecaducados(caducados, QStringLiteral("Quinto"), QString(), QStringLiteral("1"));
+    reports::reportecaducados(caducados, QStringLiteral("Quinto"), QString(), QStringLiteral("1"));
     EXPECT_TRUE(visor()->VERTICKET1->isVisibleTo(visor()));
 }
 
@@ -260,20 +260,20 @@ protected:
         s.nombrebanca = QStringLiteral("Banca");
         core::cargalistascompartidas(s.conexion);
         RecordSet ventas = puntoventa();
-        core::reportepuntoventa(ventas, QStringLiteral("Ventas"), QString(), QStringLiteral("0"));
+        reports::reportepuntoventa(ventas, QStringLiteral("Ventas"), QString(), QStringLiteral("0"));
     }
 
     // Types the number and presses Enter; the lines of the ticket window
     // that opens (closed again with its "Regresar").
     QStringList consulta(const QString& numero)
     {
-        core::Form15* v = visor();
+        reports::Form15* v = visor();
         v->Text1->setText(numero);
         v->Text1->setFocus();
         QStringList lineas;
         QTimer::singleShot(0, [&lineas] {
             auto* ticket =
-                dynamic_cast<core::Form39*>(windowRegistry().find(QStringLiteral("Form39")));
+                dynamic_cast<reports::Form39*>(windowRegistry().find(QStringLiteral("Form39")));
             if (!ticket)
                 return;
             EXPECT_TRUE(ticket->isModal());
@@ -339,7 +339,7 @@ TEST_F(Form15Ticket, TheTotalsPageCarriesTheServerDateAndLeavesTheTicketFrameAlo
     RecordSet totales = testsupport::registros(
         {{QStringLiteral("punto")}, {QStringLiteral("total"), DataType::Numeric}},
         {{QStringLiteral("00001"), dinero("10")}});
-    core::reportetotalespuntoventa(totales, QStringLiteral("Totales"), QString(),
+    reports::reportetotalespuntoventa(totales, QStringLiteral("Totales"), QString(),
                                    QStringLiteral("0"));
     EXPECT_TRUE(visor()->WebBrowser1->textoPlano().contains(
         QStringLiteral("FECHA DE IMPRESION: 05/03/2024 - 08:00:00")));

@@ -9,7 +9,7 @@
 class QListWidget;
 class QPushButton;
 
-namespace core {
+namespace reports {
 
 class Form39 : public platform::ui::Window {
     Q_OBJECT
@@ -27,4 +27,4 @@ public:
     void Command2_Click();
 };
 
-} // namespace core
+} // namespace reports

@@ -12,18 +12,18 @@ class QLineEdit;
 class QPrinter;
 class QPushButton;
 
-namespace core {
-
-namespace navegador {
+namespace platform::ui::navegador {
 class Navegador;
 }
+
+namespace reports {
 
 class Form15 : public platform::ui::Window {
     Q_OBJECT
 public:
     Form15();
 
-    navegador::Navegador* WebBrowser1;
+    platform::ui::navegador::Navegador* WebBrowser1;
     QPushButton* Command1; // "Imprimir"
     QPushButton* Command2; // "Regresar"
     // The ticket look-up, hidden until a point-of-sale or expired-tickets
@@ -52,4 +52,4 @@ private:
     void buscaticket();
 };
 
-} // namespace core
+} // namespace reports

@@ -1,7 +1,7 @@
-#include "core/navegador/navegador.h"
+#include "platform/ui/navegador/navegador.h"
 
-#include "core/navegador/composicion.h"
-#include "core/navegador/documento.h"
+#include "platform/ui/navegador/composicion.h"
+#include "platform/ui/navegador/documento.h"
 
 #include <QFile>
 #include <QPainter>
@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QtMath>
 
-namespace core::navegador {
+namespace platform::ui::navegador {
 
 namespace {
 
@@ -139,4 +139,4 @@ bool Navegador::imprime(QPrinter& impresora) const
     return pintor.end();
 }
 
-} // namespace core::navegador
+} // namespace platform::ui::navegador

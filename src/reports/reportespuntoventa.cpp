@@ -1,12 +1,12 @@
-#include "core/reportespuntoventa.h"
+#include "reports/reportespuntoventa.h"
 
 #include "core/conexion.h"
-#include "core/entregareporte.h"
+#include "reports/entregareporte.h"
 #include "core/sesion.h"
 #include "platform/vbtext.h"
 #include "reports/tablahtml.h"
 
-namespace core {
+namespace reports {
 
 using platform::Decimal;
 using platform::db::RecordSet;
@@ -103,7 +103,7 @@ void reportepuntoventa(RecordSet& rs, const QString& linea1, const QString& line
 {
     publicaReporte(
         [&](PaginaHtml& p) {
-            paginaPuntoVenta(p, rs, linea1, linea2, borde, sesion().nombrebanca);
+            paginaPuntoVenta(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
         },
         BuscadorTicket::Visible);
 }
@@ -128,8 +128,8 @@ void paginaTotalesPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& l
 void reportetotalespuntoventa(RecordSet& rs, const QString& linea1, const QString& linea2,
                               const QString& borde)
 {
-    fechaservidor();
-    const Sesion& s = sesion();
+    core::fechaservidor();
+    const core::Sesion& s = core::sesion();
     publicaReporte([&](PaginaHtml& p) {
         paginaTotalesPuntoVenta(p, rs, linea1, linea2, borde, s.nombrebanca, s.fechaactual,
                                 s.horaactual);
@@ -157,8 +157,8 @@ void reportecaducados(RecordSet& rs, const QString& linea1, const QString& linea
                       const QString& borde)
 {
     publicaReporte(
-        [&](PaginaHtml& p) { paginaCaducados(p, rs, linea1, linea2, borde, sesion().nombrebanca); },
+        [&](PaginaHtml& p) { paginaCaducados(p, rs, linea1, linea2, borde, core::sesion().nombrebanca); },
         BuscadorTicket::Visible);
 }
 
-} // namespace core
+} // namespace reports

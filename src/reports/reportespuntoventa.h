@@ -11,7 +11,7 @@
 #include "platform/db/recordset.h"
 #include "reports/plantillahtml.h"
 
-namespace core {
+namespace reports {
 
 // Columns of rptptovta by position: 0 ticket, 1 sale amount, 2 sale time,
 // 3 sale-point user, 4 state ("ACT", "ELI"), 5 prized flag ("S"), 6 prize,
@@ -40,4 +40,4 @@ void paginaCaducados(reports::PaginaHtml& pagina, platform::db::RecordSet& rs,
 void reportecaducados(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
                       const QString& borde);
 
-} // namespace core
+} // namespace reports

@@ -12,7 +12,7 @@
 
 class QPrinter;
 
-namespace core::navegador {
+namespace platform::ui::navegador {
 
 struct Documento;
 class Composicion;
@@ -54,4 +54,4 @@ private:
     std::unique_ptr<Composicion> composicion_;
 };
 
-} // namespace core::navegador
+} // namespace platform::ui::navegador

@@ -1,4 +1,4 @@
-#include "core/navegador/composicion.h"
+#include "platform/ui/navegador/composicion.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -8,7 +8,7 @@
 #include <array>
 #include <numeric>
 
-namespace core::navegador {
+namespace platform::ui::navegador {
 
 namespace {
 
@@ -389,4 +389,4 @@ std::vector<Composicion::Pagina> Composicion::paginas(qreal altoPagina) const
     return paginas;
 }
 
-} // namespace core::navegador
+} // namespace platform::ui::navegador

@@ -1,5 +1,5 @@
-#include "core/form24.h"
-#include "core/registroreportes.h"
+#include "reports/form24.h"
+#include "reports/registro.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QCoreApplication>
@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         windowRegistry().clear();
-        core::registerReportWindows(windowRegistry());
+        reports::registerWindows(windowRegistry());
     }
     void TearDown() override { windowRegistry().clear(); }
 };
@@ -25,7 +25,7 @@ protected:
 TEST_F(Form24Test, TheFirstUseLoadsTheHiddenListOnceAndWritersShareIt)
 {
     EXPECT_EQ(windowRegistry().find(QStringLiteral("Form24")), nullptr);
-    core::Form24* primera = core::form24();
+    reports::Form24* primera = reports::form24();
     ASSERT_TRUE(primera);
     EXPECT_EQ(primera->List1->tabStops(), QList<int>({-40}));
     EXPECT_EQ(primera->List1->count(), 0);
@@ -38,7 +38,7 @@ TEST_F(Form24Test, TheFirstUseLoadsTheHiddenListOnceAndWritersShareIt)
     primera->List1->addItem(QStringLiteral("00001\tCENTRO UNO\t1.500,50"));
 
     // The next writer finds the same window: no second load, lines kept.
-    core::Form24* segunda = core::form24();
+    reports::Form24* segunda = reports::form24();
     EXPECT_EQ(segunda, primera);
     EXPECT_EQ(segunda->List1->tabStops(), QList<int>({40, 50}));
     EXPECT_EQ(segunda->List1->count(), 3);

@@ -1,4 +1,4 @@
-#include "core/navegador/documento.h"
+#include "platform/ui/navegador/documento.h"
 
 #include <QHash>
 
@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-namespace core::navegador {
+namespace platform::ui::navegador {
 
 namespace {
 
@@ -656,4 +656,4 @@ QString Documento::textoPlano() const
     return salida;
 }
 
-} // namespace core::navegador
+} // namespace platform::ui::navegador

@@ -1,6 +1,6 @@
 #include "core/acceso.h"
 #include "core/sesion.h"
-#include "core/textoticket.h"
+#include "reports/textoticket.h"
 #include "datosticket.h"
 #include "platform/db/dberror.h"
 #include "registros.h"
@@ -25,9 +25,9 @@ QStringList ticket(const QString& numero, const QStringList& cuerpo, const QStri
 {
     return QStringList{QStringLiteral("<< Quorvelin 2007 >>"),  Vendedor,
                        QStringLiteral("Ticket: ") + numero,     QStringLiteral("U01"),
-                       QStringLiteral("05/03/2024   10:15:30"), core::separadorTicket()} +
+                       QStringLiteral("05/03/2024   10:15:30"), reports::separadorTicket()} +
            cuerpo +
-           QStringList{core::separadorTicket(), QStringLiteral("Total Bs.: ") + total,
+           QStringList{reports::separadorTicket(), QStringLiteral("Total Bs.: ") + total,
                        QStringLiteral("REVISE SU TICKET"), QString(),
                        anulado ? QStringLiteral("EL TICKET ESTA ANULADO")
                                : QStringLiteral("EL TICKET ESTA ACTIVO")};
@@ -137,12 +137,12 @@ TEST_F(TextoTicket, TicketTextFromTheServedRows)
         SCOPED_TRACE(c.nombre);
         vende(QStringLiteral("00001"), QString::fromUtf8(c.guardado), QString::fromUtf8(c.estado),
               c.jugadas);
-        const QString numero = core::numeroticket(QString::fromUtf8(c.tecleado));
+        const QString numero = reports::numeroticket(QString::fromUtf8(c.tecleado));
         EXPECT_EQ(numero, QString::fromUtf8(c.guardado));
-        RecordSet rs = core::muestraticket(Fecha, QStringLiteral("00001"), numero);
+        RecordSet rs = reports::muestraticket(Fecha, QStringLiteral("00001"), numero);
         ASSERT_EQ(rs.recordCount(), c.jugadas.size());
         const core::Sesion& s = core::sesion();
-        EXPECT_EQ(core::textoticket(rs, Vendedor, numero, s.rsloterias, s.rsjugadas),
+        EXPECT_EQ(reports::textoticket(rs, Vendedor, numero, s.rsloterias, s.rsjugadas),
                   ticket(numero, c.cuerpo, QString::fromUtf8(c.total),
                          QLatin1String(c.estado) == QLatin1String("ELI")));
     }
@@ -156,7 +156,7 @@ TEST_F(TextoTicket, TheProcedureFindsTheTicketOfTheSellerAndDate)
           {{"002", "1", "99", "4"}}, QStringLiteral("U02"));
 
     RecordSet rs =
-        core::muestraticket(Fecha, QStringLiteral("00001"), QStringLiteral("0000000201"));
+        reports::muestraticket(Fecha, QStringLiteral("00001"), QStringLiteral("0000000201"));
     QStringList campos;
     for (int i = 0; i < rs.fieldCount(); ++i)
         campos << rs.field(i).name().toLower();
@@ -187,7 +187,7 @@ TEST_F(TextoTicket, TheProcedureFindsTheTicketOfTheSellerAndDate)
         {Fecha, QStringLiteral("00003"), 0, QString()},
     };
     for (const Caso& c : casos) {
-        RecordSet r = core::muestraticket(c.fecha, c.vendedor, QStringLiteral("0000000201"));
+        RecordSet r = reports::muestraticket(c.fecha, c.vendedor, QStringLiteral("0000000201"));
         ASSERT_EQ(r.recordCount(), c.filas) << c.vendedor.toStdString();
         if (c.filas > 0) {
             EXPECT_EQ(r.value(QStringLiteral("usuario")).toString(), c.usuario);
@@ -253,7 +253,7 @@ TEST(TextoTicketSinServidor, OddRowsStillGiveATicket)
     const RecordSet jugadas =
         testsupport::registros({{QStringLiteral("jugada")}, {QStringLiteral("desc_jugada")}},
                                {{QStringLiteral("01"), QStringLiteral(" ARIES ")}});
-    EXPECT_EQ(core::textoticket(rs, Vendedor, QStringLiteral("0000000001"), loterias, jugadas),
+    EXPECT_EQ(reports::textoticket(rs, Vendedor, QStringLiteral("0000000001"), loterias, jugadas),
               ticket(QStringLiteral("0000000001"),
                      {QStringLiteral("Sorteo:LOTERIA DE UN NOMBRE MUY LARGO DE VERDAD"),
                       QStringLiteral("*12 x 2,00 - "), QStringLiteral("**7  ARI x 0,00   "),

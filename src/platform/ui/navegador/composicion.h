@@ -7,7 +7,7 @@
 // new columns, so even pages of a hundred thousand rows follow a resize at
 // once.
 
-#include "core/navegador/documento.h"
+#include "platform/ui/navegador/documento.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,7 +18,7 @@
 class QPaintDevice;
 class QPainter;
 
-namespace core::navegador {
+namespace platform::ui::navegador {
 
 class Composicion {
 public:
@@ -107,4 +107,4 @@ private:
     qreal alto_ = 0;
 };
 
-} // namespace core::navegador
+} // namespace platform::ui::navegador

@@ -1,0 +1,19 @@
+#include "app/registerallwindows.h"
+
+#include "core/registerwindows.h"
+#include "lotteries/registro.h"
+#include "platform/ui/windowregistry.h"
+#include "reports/registro.h"
+#include "reportwindows/registro.h"
+
+namespace app {
+
+void registerAllWindows(platform::ui::WindowRegistry& registry)
+{
+    core::registerWindows(registry);
+    reports::registerWindows(registry);
+    lotteries::registerWindows(registry);
+    reportwindows::registerWindows(registry);
+}
+
+} // namespace app
