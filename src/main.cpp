@@ -1,4 +1,5 @@
 #include "app/registerallwindows.h"
+#include "app/smokecheck.h"
 #include "core/conexion.h"
 #include "platform/ui/application.h"
 #include "platform/ui/messagebox.h"
@@ -19,5 +20,6 @@ int main(int argc, char** argv)
 
     // The login is the only way in; it hands over to the main menu.
     ventanas.show(QStringLiteral("Form21"));
+    app::reportShownWindowsWhenAsked();
     return QApplication::exec();
 }

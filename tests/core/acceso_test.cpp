@@ -8,7 +8,7 @@
 #include "platform/db/calltext.h"
 #include "platform/db/dberror.h"
 #include "../server/serverscripts.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>
@@ -34,25 +34,20 @@ QStringList filas(RecordSet rs, const QStringList& campos)
     return out;
 }
 
-class AccesoTest : public ::testing::Test {
+class AccesoTest : public testsupport::SessionTest {
 protected:
-    void SetUp() override
+    void siembra(TestDatabase& db) override
     {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<TestDatabase>();
-        db_->exec(QStringLiteral(
+        db.exec(QStringLiteral(
             "INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES "
             "('ADMIN', 'Administrador', 'Secreta1', '01-02-03-'), "
             "('SINCL', 'Sin clave', '', '01-')"));
-        testsupport::conectaSesion(*db_);
     }
 
     static Validacion valida(const QString& usuario, const QString& clave)
     {
         return validausuario(sesion().conexion, usuario, clave);
     }
-
-    std::unique_ptr<TestDatabase> db_;
 };
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "core/conexion.h"
 #include "core/rutinas.h"
 #include "core/sesion.h"
-#include "messagerecorder.h"
+#include "databasetest.h"
 #include "platform/db/dberror.h"
-#include "testdb.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +21,15 @@ const QString MensajeGeneral = QStringLiteral(
     "Ha ocurrido un error probablemente por la perdida de conexión con el servidor por favor, "
     "salga de la aplicacion y vuelva a ingresar si el error persiste, Gracias!");
 
-class ConexionTest : public ::testing::Test {
+// The session points at the suite's database but is left unopened: each
+// test opens it its own way.
+class ConexionTest : public testsupport::DatabaseTest {
 protected:
     void SetUp() override
     {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<TestDatabase>();
+        DatabaseTest::SetUp();
+        if (HasFatalFailure())
+            return;
         Sesion& s = sesion();
         s = Sesion();
         s.servidor = TestDatabase::host();
@@ -43,8 +45,11 @@ protected:
             .toString();
     }
 
-    std::unique_ptr<TestDatabase> db_;
-    MessageRecorder recorder_;
+    void TearDown() override
+    {
+        DatabaseTest::TearDown();
+        sesion() = Sesion();
+    }
 };
 
 } // namespace
@@ -75,7 +80,7 @@ TEST_F(ConexionTest, EveryOpeningReplacesTheConnectionEvenAWorkingOne)
 
     renuevaconexion();
     EXPECT_NE(backendPid(), primera);
-    EXPECT_TRUE(recorder_.boxes().isEmpty());
+    EXPECT_TRUE(rec_->boxes().isEmpty());
 }
 
 TEST_F(ConexionTest, UnreachableServerShowsTheSharedBoxAndGoesOn)
@@ -83,11 +88,11 @@ TEST_F(ConexionTest, UnreachableServerShowsTheSharedBoxAndGoesOn)
     sesion().servidor = QStringLiteral("127.0.0.1");
     sesion().puerto = QStringLiteral("1"); // nothing listens there
     EXPECT_FALSE(abreconexion(sesion().conexion, 0, 3));
-    ASSERT_EQ(recorder_.boxes().size(), 1);
-    EXPECT_EQ(recorder_.boxes()[0].prompt, NoConecta);
-    EXPECT_EQ(recorder_.boxes()[0].title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
-    EXPECT_EQ(recorder_.boxes()[0].style, 16);
-    EXPECT_EQ(recorder_.programEnds(), 0);
+    ASSERT_EQ(rec_->boxes().size(), 1);
+    EXPECT_EQ(rec_->boxes()[0].prompt, NoConecta);
+    EXPECT_EQ(rec_->boxes()[0].title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
+    EXPECT_EQ(rec_->boxes()[0].style, 16);
+    EXPECT_EQ(rec_->programEnds(), 0);
 }
 
 TEST_F(ConexionTest, RefusedLoginShowsTheErrorDetails)
@@ -96,12 +101,12 @@ TEST_F(ConexionTest, RefusedLoginShowsTheErrorDetails)
     const bool abierta = abreconexion(sesion().conexion, 0, 3);
     qunsetenv("DUROZ_DB_PASSWORD");
     EXPECT_FALSE(abierta);
-    ASSERT_EQ(recorder_.boxes().size(), 1);
-    EXPECT_TRUE(recorder_.boxes()[0].prompt.startsWith(QStringLiteral("Error Nro:")));
-    EXPECT_TRUE(recorder_.boxes()[0].prompt.contains(QStringLiteral("\r\nDescripción:")));
-    EXPECT_TRUE(recorder_.boxes()[0].prompt.contains(QStringLiteral("\r\nBASE DE DATOS Origen:")));
-    EXPECT_EQ(recorder_.boxes()[0].title, QStringLiteral("Error al Abrir Conexión...(Korvast)"));
-    EXPECT_EQ(recorder_.boxes()[0].style, 16);
+    ASSERT_EQ(rec_->boxes().size(), 1);
+    EXPECT_TRUE(rec_->boxes()[0].prompt.startsWith(QStringLiteral("Error Nro:")));
+    EXPECT_TRUE(rec_->boxes()[0].prompt.contains(QStringLiteral("\r\nDescripción:")));
+    EXPECT_TRUE(rec_->boxes()[0].prompt.contains(QStringLiteral("\r\nBASE DE DATOS Origen:")));
+    EXPECT_EQ(rec_->boxes()[0].title, QStringLiteral("Error al Abrir Conexión...(Korvast)"));
+    EXPECT_EQ(rec_->boxes()[0].style, 16);
 }
 
 TEST_F(ConexionTest, RenuevaconexionLeavesAClosedConnectionForTheTrap)
@@ -121,7 +126,7 @@ TEST_F(ConexionTest, TrapReconnectsAndRunsTheHandlerAgainFromItsStart)
     });
     EXPECT_EQ(corridas, 2);
     EXPECT_FALSE(fecha.isEmpty());
-    EXPECT_TRUE(recorder_.boxes().isEmpty());
+    EXPECT_TRUE(rec_->boxes().isEmpty());
 }
 
 TEST_F(ConexionTest, TrapVariantsAfterReconnecting)
@@ -143,7 +148,7 @@ TEST_F(ConexionTest, TrapVariantsAfterReconnecting)
     });
     EXPECT_EQ(corridas, 1);
     EXPECT_EQ(sesion().conexion.state(), Connection::StateOpen);
-    EXPECT_TRUE(recorder_.boxes().isEmpty());
+    EXPECT_TRUE(rec_->boxes().isEmpty());
 }
 
 TEST_F(ConexionTest, ReRunsAreBoundedWhenTheConnectionKeepsClosing)
@@ -155,8 +160,8 @@ TEST_F(ConexionTest, ReRunsAreBoundedWhenTheConnectionKeepsClosing)
         fechaservidor();
     });
     EXPECT_EQ(corridas, Trampa::MaxReejecuciones + 1);
-    ASSERT_EQ(recorder_.boxes().size(), 1);
-    EXPECT_EQ(recorder_.boxes()[0].prompt, MensajeGeneral + QChar(13) + QStringLiteral("ERROR NRO: 3704"));
+    ASSERT_EQ(rec_->boxes().size(), 1);
+    EXPECT_EQ(rec_->boxes()[0].prompt, MensajeGeneral + QChar(13) + QStringLiteral("ERROR NRO: 3704"));
 }
 
 TEST_F(ConexionTest, FailedReconnectionShowsBothMessagesAndGoesOnUnlessAskedToEnd)
@@ -169,13 +174,13 @@ TEST_F(ConexionTest, FailedReconnectionShowsBothMessagesAndGoesOnUnlessAskedToEn
         fechaservidor();
     });
     EXPECT_EQ(corridas, 1);
-    EXPECT_EQ(recorder_.prompts(), (QStringList{NoConecta, FallaReconexion}));
-    EXPECT_EQ(recorder_.boxes()[1].title, QStringLiteral("Quorvelin 2007 - PUNTO DE VENTA"));
-    EXPECT_EQ(recorder_.programEnds(), 0);
+    EXPECT_EQ(rec_->prompts(), (QStringList{NoConecta, FallaReconexion}));
+    EXPECT_EQ(rec_->boxes()[1].title, QStringLiteral("Quorvelin 2007 - PUNTO DE VENTA"));
+    EXPECT_EQ(rec_->programEnds(), 0);
 
     EXPECT_THROW(manejoerrores(Trampa::reejecuta().terminaSiNoReconecta(), [] { fechaservidor(); }),
                  platform::ProgramEnded);
-    EXPECT_EQ(recorder_.programEnds(), 1);
+    EXPECT_EQ(rec_->programEnds(), 1);
 }
 
 TEST_F(ConexionTest, OtherErrorsShowTheGeneralMessagePlainOrNumbered)
@@ -184,13 +189,13 @@ TEST_F(ConexionTest, OtherErrorsShowTheGeneralMessagePlainOrNumbered)
     const auto falla = [] { sesion().conexion.execute(QStringLiteral("procedimiento_que_no_existe")); };
     manejoerrores(Trampa::reejecuta(), falla);
     manejoerrores(Trampa::reejecuta().numerada(), falla);
-    ASSERT_EQ(recorder_.boxes().size(), 2);
-    EXPECT_EQ(recorder_.boxes()[0].prompt, MensajeGeneral);
-    EXPECT_EQ(recorder_.boxes()[1].prompt, MensajeGeneral + QChar(13) +
+    ASSERT_EQ(rec_->boxes().size(), 2);
+    EXPECT_EQ(rec_->boxes()[0].prompt, MensajeGeneral);
+    EXPECT_EQ(rec_->boxes()[1].prompt, MensajeGeneral + QChar(13) +
                                               QStringLiteral("ERROR NRO: ") +
                                               QString::number(platform::db::err::ServerError));
-    EXPECT_EQ(recorder_.boxes()[1].style, 64);
-    EXPECT_EQ(recorder_.boxes()[1].title, QStringLiteral("Atención!"));
+    EXPECT_EQ(rec_->boxes()[1].style, 64);
+    EXPECT_EQ(rec_->boxes()[1].title, QStringLiteral("Atención!"));
 }
 
 TEST_F(ConexionTest, FechaservidorFollowsTheServerClockNotTheWorkstation)

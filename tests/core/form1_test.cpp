@@ -7,7 +7,7 @@
 #include "core/sesion.h"
 #include "core/validapermiso.h"
 #include "messagerecorder.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 #include "ventanasprueba.h"
 
@@ -104,25 +104,33 @@ public slots:
     void abre(const QUrl& url) { abiertas << url; }
 };
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public testsupport::SessionTest {
 protected:
-    void SetUp() override
+    void siembra(TestDatabase& db) override
     {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<TestDatabase>();
-        db_->exec(QStringLiteral(
+        db.exec(QStringLiteral(
             "INSERT INTO loterias (cod_lot, desc_lot) VALUES ('001', 'ZULIA A'), ('002', 'ZULIA B');"
             "INSERT INTO jugadas (especial, desc_espec) VALUES ('ZO', 'Zodiacal');"
             "INSERT INTO jugadeta (especial, jugada, desc_jugada) VALUES ('ZO', '01', 'ARIES');"
             "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'UNO')"));
-        testsupport::conectaSesion(*db_);
+    }
+
+    void SetUp() override
+    {
+        SessionTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(home_.isValid());
         qputenv("DUROZ_HOME", home_.path().toUtf8());
         ventanasprueba::limpiaVentanas();
         core::registerWindows(windowRegistry());
     }
 
-    void TearDown() override { ventanasprueba::limpiaVentanas(); }
+    void TearDown() override
+    {
+        ventanasprueba::limpiaVentanas();
+        SessionTest::TearDown();
+    }
 
     // The menu as the login leaves it, with `permisos` and the windows of
     // `registradas` built.
@@ -135,9 +143,7 @@ protected:
         return menu;
     }
 
-    std::unique_ptr<TestDatabase> db_;
     QTemporaryDir home_;
-    MessageRecorder rec_;
 };
 
 } // namespace
@@ -174,7 +180,7 @@ TEST_F(Form1Test, EveryEntryHasItsCaptionItsCheckAndItsWindow)
             QPushButton* boton = menu->boton(QString::fromLatin1(c.control));
             ASSERT_NE(boton, nullptr);
             EXPECT_EQ(boton->text(), QString::fromUtf8(c.caption));
-            rec_.clear();
+            rec_->clear();
             Sonda::creadas().clear();
 
             boton->click();
@@ -193,8 +199,8 @@ TEST_F(Form1Test, EveryEntryHasItsCaptionItsCheckAndItsWindow)
                 avisos << Denegado;
             else if (c.aviso)
                 avisos << QString::fromUtf8(c.aviso);
-            EXPECT_EQ(rec_.prompts(), avisos);
-            for (const auto& caja : rec_.boxes())
+            EXPECT_EQ(rec_->prompts(), avisos);
+            for (const auto& caja : rec_->boxes())
                 EXPECT_EQ(caja.style, caja.prompt == Denegado ? platform::msg::Critical : platform::msg::Information);
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -210,7 +216,7 @@ TEST_F(Form1Test, SharedCodesAreCheckedOnlyWhereTheirEntryChecks)
         menu->boton(QString::fromLatin1(control))->click();
     }
     EXPECT_EQ(Sonda::creadas(), QStringList({QStringLiteral("mastercuenta"), QStringLiteral("Form14")}));
-    EXPECT_TRUE(rec_.boxes().isEmpty());
+    EXPECT_TRUE(rec_->boxes().isEmpty());
 
     // Of the two "15" and the two "18", one of each checks; neither "20" does.
     Sonda::creadas().clear();
@@ -218,7 +224,7 @@ TEST_F(Form1Test, SharedCodesAreCheckedOnlyWhereTheirEntryChecks)
         menu->boton(QString::fromLatin1(control))->click();
     EXPECT_EQ(Sonda::creadas(), QStringList({QStringLiteral("pagaticket"), QStringLiteral("mastergastos"),
                                              QStringLiteral("Form29")}));
-    EXPECT_EQ(rec_.prompts(), QStringList({Denegado, Denegado, QStringLiteral("Esta opción esta en desarrollo")}));
+    EXPECT_EQ(rec_->prompts(), QStringList({Denegado, Denegado, QStringLiteral("Esta opción esta en desarrollo")}));
 }
 
 TEST_F(Form1Test, APermissionStringGrantsExactlyItsCodes)
@@ -226,9 +232,9 @@ TEST_F(Form1Test, APermissionStringGrantsExactlyItsCodes)
     Form1* menu = abreMenu(QStringLiteral("01-05-12-"));
     QStringList concedidas;
     for (const Caso& c : Casos) {
-        rec_.clear();
+        rec_->clear();
         menu->boton(QString::fromLatin1(c.control))->click();
-        if (c.verifica && !rec_.prompts().contains(Denegado))
+        if (c.verifica && !rec_->prompts().contains(Denegado))
             concedidas << QString::fromLatin1(c.caption).left(2);
     }
     EXPECT_EQ(concedidas, QStringList({QStringLiteral("01"), QStringLiteral("05"), QStringLiteral("12")}));
@@ -241,7 +247,7 @@ TEST_F(Form1Test, TheLineUpLabelShowsBeforeTheCheckAndStaysWhenDenied)
     menu->boton(QStringLiteral("Command2"))->click();
     EXPECT_TRUE(menu->Label1->isVisible());
     EXPECT_EQ(menu->Label1->text(), QStringLiteral("Espere por Favor, Procesando LINEUP..."));
-    EXPECT_EQ(rec_.prompts(), QStringList{Denegado});
+    EXPECT_EQ(rec_->prompts(), QStringList{Denegado});
     EXPECT_TRUE(Sonda::creadas().isEmpty());
 
     // The other line-up entry leaves the label alone.
@@ -262,12 +268,12 @@ TEST_F(Form1Test, AnEntryWhoseWindowIsNotBuiltYetShowsANoticeAndLeavesNoLabelUp)
     const int ventanas = QApplication::topLevelWidgets().size();
     for (const char* control : {"Command12", "Command2"}) { // "07 .- Loterias", "16 .- Line Up"
         SCOPED_TRACE(control);
-        rec_.clear();
+        rec_->clear();
         menu->boton(QString::fromLatin1(control))->click();
-        ASSERT_EQ(rec_.boxes().size(), 1);
-        EXPECT_EQ(rec_.boxes()[0].prompt, QStringLiteral("Opción en desarrollo"));
-        EXPECT_EQ(rec_.boxes()[0].style, platform::msg::Information);
-        EXPECT_EQ(rec_.boxes()[0].title, QStringLiteral("Atención!"));
+        ASSERT_EQ(rec_->boxes().size(), 1);
+        EXPECT_EQ(rec_->boxes()[0].prompt, QStringLiteral("Opción en desarrollo"));
+        EXPECT_EQ(rec_->boxes()[0].style, platform::msg::Information);
+        EXPECT_EQ(rec_->boxes()[0].title, QStringLiteral("Atención!"));
         EXPECT_TRUE(menu->Label1->isHidden());
         EXPECT_EQ(QApplication::topLevelWidgets().size(), ventanas);
         EXPECT_TRUE(menu->isVisible());
@@ -311,7 +317,7 @@ TEST_F(Form1Test, FunctionKeysOpenTheDeskToolsWhateverTheFocusAndModifiers)
     QTest::keyClick(menu->windowHandle(), Qt::Key_F10);
     EXPECT_EQ(Sonda::creadas(), QStringList({QStringLiteral("fCalculator"), QStringLiteral("calendario"),
                                              QStringLiteral("Form18")}));
-    EXPECT_TRUE(rec_.boxes().isEmpty());
+    EXPECT_TRUE(rec_->boxes().isEmpty());
 }
 
 TEST_F(Form1Test, F1OpensTheHelpFileOnlyWhenItExists)
@@ -329,7 +335,7 @@ TEST_F(Form1Test, F1OpensTheHelpFileOnlyWhenItExists)
     QTest::keyClick(menu->windowHandle(), Qt::Key_F1);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(escritorio.abiertas, QList<QUrl>{QUrl::fromLocalFile(ayuda.fileName())});
-    EXPECT_TRUE(rec_.boxes().isEmpty());
+    EXPECT_TRUE(rec_->boxes().isEmpty());
 }
 
 TEST_F(Form1Test, ItsLoadFillsTheThreeLookupLists)
@@ -345,10 +351,10 @@ TEST_F(Form1Test, ClosingTheMenuOrSalirEndsTheProgram)
 {
     Form1* menu = abreMenu(QString());
     EXPECT_THROW(menu->close(), platform::ProgramEnded);
-    EXPECT_EQ(rec_.programEnds(), 1);
+    EXPECT_EQ(rec_->programEnds(), 1);
     EXPECT_THROW(menu->boton(QStringLiteral("XPButton1"))->click(), platform::ProgramEnded);
-    EXPECT_EQ(rec_.programEnds(), 2);
-    EXPECT_TRUE(rec_.boxes().isEmpty());
+    EXPECT_EQ(rec_->programEnds(), 2);
+    EXPECT_TRUE(rec_->boxes().isEmpty());
 }
 
 #include "form1_test.moc"

@@ -7,8 +7,7 @@
 #include "core/form21.h"
 #include "core/registerwindows.h"
 #include "core/sesion.h"
-#include "messagerecorder.h"
-#include "testdb.h"
+#include "databasetest.h"
 #include "ventanasprueba.h"
 
 #include <QComboBox>
@@ -89,16 +88,21 @@ QByteArray respuestaHttp(const char* estado, const QByteArray& cuerpo)
            "\r\nConnection: close\r\n\r\n" + cuerpo;
 }
 
-class Form21Test : public ::testing::Test {
+class Form21Test : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void siembra(TestDatabase& db) override
     {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<TestDatabase>();
-        db_->exec(QStringLiteral(
+        db.exec(QStringLiteral(
             "INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES "
             "('ADMIN', 'Administrador  ', 'admin2007', '01-02-');"
             "INSERT INTO parametrosbanca (id, name_duroz) VALUES (1, 'BANCA PRUEBA')"));
+    }
+
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (HasFatalFailure())
+            return;
         central_ = std::make_unique<TestDatabase>(true);
         central_->exec(QStringLiteral("INSERT INTO servidores (nombre, direccion) VALUES ('CASA', '%1')")
                            .arg(Direccion));
@@ -112,7 +116,11 @@ protected:
         core::registerWindows(windowRegistry());
     }
 
-    void TearDown() override { ventanasprueba::limpiaVentanas(); }
+    void TearDown() override
+    {
+        ventanasprueba::limpiaVentanas();
+        DatabaseTest::TearDown();
+    }
 
     QString archivo(const char* nombre) const { return home_.filePath(QString::fromLatin1(nombre)); }
 
@@ -144,10 +152,8 @@ protected:
         login->Text4->setText(bd);
     }
 
-    std::unique_ptr<TestDatabase> db_;
     std::unique_ptr<TestDatabase> central_;
     QTemporaryDir home_;
-    MessageRecorder rec_;
 };
 
 } // namespace
@@ -216,12 +222,12 @@ TEST_F(Form21Test, ABlankFieldIsRefusedBeforeAnythingElse)
         {QStringLiteral("ADMIN"), QStringLiteral("x"), Direccion, QString()},
     };
     for (const Caso& c : casos) {
-        rec_.clear();
+        rec_->clear();
         llena(login, c.usuario, c.clave, c.servidor, c.bd);
         login->Text4->setFocus();
         login->conectar();
-        EXPECT_EQ(rec_.prompts(), QStringList{Llenar});
-        EXPECT_EQ(rec_.boxes().value(0).style, platform::msg::Critical);
+        EXPECT_EQ(rec_->prompts(), QStringList{Llenar});
+        EXPECT_EQ(rec_->boxes().value(0).style, platform::msg::Critical);
         EXPECT_TRUE(login->Text1->hasFocus());
         EXPECT_FALSE(core::sesion().conexion.isOpen());
     }
@@ -237,7 +243,7 @@ TEST_F(Form21Test, LoggingInByAddressOpensTheMenuAndWritesTheSettingsAsTyped)
           db_->name() + QStringLiteral(" "));
     login->conectar();
 
-    EXPECT_TRUE(rec_.boxes().isEmpty()) << rec_.prompts().join(QLatin1Char('/')).toStdString();
+    EXPECT_TRUE(rec_->boxes().isEmpty()) << rec_->prompts().join(QLatin1Char('/')).toStdString();
     Form1* menu = qobject_cast<Form1*>(windowRegistry().find(QStringLiteral("Form1")));
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
@@ -269,7 +275,7 @@ TEST_F(Form21Test, AServerGivenByNameIsResolvedThroughTheCentralServerAndStoredB
     llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), QStringLiteral("casa"), db_->name());
     login->conectar();
 
-    EXPECT_TRUE(rec_.boxes().isEmpty()) << rec_.prompts().join(QLatin1Char('/')).toStdString();
+    EXPECT_TRUE(rec_->boxes().isEmpty()) << rec_->prompts().join(QLatin1Char('/')).toStdString();
     EXPECT_EQ(core::sesion().servidor, Direccion);
     ASSERT_NE(windowRegistry().find(QStringLiteral("Form1")), nullptr);
     EXPECT_TRUE(leeArchivo(archivo("DUROZ.INI")).contains("DIRIP_1=casa\r\n"));
@@ -281,7 +287,7 @@ TEST_F(Form21Test, ANameTheCentralServerDoesNotKnowStopsTheLogin)
     Form21* login = abreLogin();
     llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), QStringLiteral("OTRACASA"), db_->name());
     login->conectar();
-    EXPECT_EQ(rec_.prompts(), QStringList{QStringLiteral(
+    EXPECT_EQ(rec_->prompts(), QStringList{QStringLiteral(
                                   "El servidor central no conoce el servidor \"OTRACASA\". Verifique el nombre.")});
     EXPECT_FALSE(core::sesion().conexion.isOpen());
     EXPECT_EQ(windowRegistry().find(QStringLiteral("Form1")), nullptr);
@@ -305,15 +311,15 @@ TEST_F(Form21Test, FailuresOfTheServersAreReportedAndTheWindowStaysForAnotherTry
         SCOPED_TRACE(c.porque);
         iniDePrueba();
         c.prepara();
-        rec_.clear();
+        rec_->clear();
         Form21* login = abreLogin();
         llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), QString::fromLatin1(c.servidor),
               db_->name());
         login->conectar();
-        ASSERT_EQ(rec_.boxes().size(), 1);
-        EXPECT_TRUE(rec_.prompts()[0].startsWith(QStringLiteral("No se pudo completar el ingreso al sistema.")))
-            << rec_.prompts()[0].toStdString();
-        EXPECT_EQ(rec_.programEnds(), 0);
+        ASSERT_EQ(rec_->boxes().size(), 1);
+        EXPECT_TRUE(rec_->prompts()[0].startsWith(QStringLiteral("No se pudo completar el ingreso al sistema.")))
+            << rec_->prompts()[0].toStdString();
+        EXPECT_EQ(rec_->programEnds(), 0);
         EXPECT_EQ(login->contaracceso(), 0);
         EXPECT_TRUE(login->isVisible());
         EXPECT_EQ(windowRegistry().find(QStringLiteral("Form1")), nullptr);
@@ -329,11 +335,11 @@ TEST_F(Form21Test, AServerThatCannotBeReachedIsReportedTwiceAndTheWindowStays)
     Form21* login = abreLogin();
     llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), Direccion, QStringLiteral("no_existe"));
     login->conectar();
-    EXPECT_EQ(rec_.prompts(),
+    EXPECT_EQ(rec_->prompts(),
               QStringList({QStringLiteral("No se puede Conectar con el Servidor de Datos Remotos... Finalizando"),
                            QStringLiteral("Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema")}));
-    EXPECT_EQ(rec_.boxes().value(1).title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
-    EXPECT_EQ(rec_.programEnds(), 0);
+    EXPECT_EQ(rec_->boxes().value(1).title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
+    EXPECT_EQ(rec_->programEnds(), 0);
     EXPECT_EQ(login->contaracceso(), 0);
     EXPECT_TRUE(login->isVisible());
 }
@@ -348,13 +354,13 @@ TEST_F(Form21Test, FourWrongPasswordsAreRefusedAndTheFifthEndsTheProgram)
         EXPECT_EQ(login->contaracceso(), intento);
         EXPECT_FALSE(core::sesion().conexion.isOpen());
     }
-    EXPECT_EQ(rec_.prompts(), QStringList(4, Denegado));
-    EXPECT_EQ(rec_.boxes().value(0).title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
-    EXPECT_EQ(rec_.programEnds(), 0);
+    EXPECT_EQ(rec_->prompts(), QStringList(4, Denegado));
+    EXPECT_EQ(rec_->boxes().value(0).title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
+    EXPECT_EQ(rec_->programEnds(), 0);
 
     EXPECT_THROW(login->conectar(), platform::ProgramEnded);
-    EXPECT_EQ(rec_.prompts().last(), Terminando);
-    EXPECT_EQ(rec_.programEnds(), 1);
+    EXPECT_EQ(rec_->prompts().last(), Terminando);
+    EXPECT_EQ(rec_->programEnds(), 1);
     EXPECT_EQ(windowRegistry().find(QStringLiteral("Form1")), nullptr);
 }
 
@@ -372,18 +378,18 @@ TEST_F(Form21Test, ARefusalThroughAnotherReturnValueNeverEndsTheProgram)
         login->conectar();
         EXPECT_TRUE(login->Text1->hasFocus());
     }
-    EXPECT_EQ(rec_.prompts(), QStringList(Form21::MaxRechazos + 2, Incorrectos));
-    EXPECT_EQ(rec_.boxes().value(0).style, platform::msg::Exclamation);
+    EXPECT_EQ(rec_->prompts(), QStringList(Form21::MaxRechazos + 2, Incorrectos));
+    EXPECT_EQ(rec_->boxes().value(0).style, platform::msg::Exclamation);
     EXPECT_EQ(login->contaracceso(), 0);
-    EXPECT_EQ(rec_.programEnds(), 0);
+    EXPECT_EQ(rec_->programEnds(), 0);
     EXPECT_TRUE(core::sesion().conexion.isOpen()); // kept
 
     // Enter in the password box runs the login, then a Tab moves on from
     // where the refusal put the focus.
-    rec_.clear();
+    rec_->clear();
     login->Text2->setFocus();
     QTest::keyClick(login->windowHandle(), Qt::Key_Return);
-    EXPECT_EQ(rec_.prompts(), QStringList{Incorrectos});
+    EXPECT_EQ(rec_->prompts(), QStringList{Incorrectos});
     EXPECT_TRUE(login->Text2->hasFocus());
 }
 
@@ -422,13 +428,13 @@ TEST_F(Form21Test, ADownloadedServerListIsWrittenAsItCameAndTheProgramEnds)
     login->busca_ip->click();
     EXPECT_FALSE(login->busca_ip->isEnabled());
     EXPECT_TRUE(login->Label5->isVisible());
-    ASSERT_TRUE(ventanasprueba::espera([&] { return rec_.programEnds() > 0; }));
+    ASSERT_TRUE(ventanasprueba::espera([&] { return rec_->programEnds() > 0; }));
 
     EXPECT_EQ(sitio.pedido(), QStringLiteral("GET /update/server.txt HTTP/1.1"));
     EXPECT_EQ(leeArchivo(archivo("server.txt")), cuerpo);
-    ASSERT_EQ(rec_.boxes().size(), 1);
-    EXPECT_TRUE(rec_.prompts().value(0).startsWith(QStringLiteral("La busqueda ha sido exitosa!")));
-    EXPECT_EQ(rec_.boxes().value(0).style, platform::msg::Information);
+    ASSERT_EQ(rec_->boxes().size(), 1);
+    EXPECT_TRUE(rec_->prompts().value(0).startsWith(QStringLiteral("La busqueda ha sido exitosa!")));
+    EXPECT_EQ(rec_->boxes().value(0).style, platform::msg::Information);
     qunsetenv("DUROZ_SERVIDOR_ACTUALIZACION");
 }
 
@@ -453,20 +459,20 @@ TEST_F(Form21Test, AFailedDownloadKeepsTheOldListAndTheWindowUsable)
         SCOPED_TRACE(c.porque);
         SitioHttp sitio(c.respuesta);
         qputenv("DUROZ_SERVIDOR_ACTUALIZACION", (c.respuesta.isEmpty() ? sinSitio : sitio.url()).toLatin1());
-        rec_.clear();
+        rec_->clear();
         Form21* login = abreLogin();
 
         login->busca_ip->click();
-        ASSERT_TRUE(ventanasprueba::espera([&] { return !rec_.boxes().isEmpty(); }));
+        ASSERT_TRUE(ventanasprueba::espera([&] { return !rec_->boxes().isEmpty(); }));
 
         EXPECT_EQ(leeArchivo(archivo("server.txt")), QByteArray("VIEJO\r\n"));
         EXPECT_EQ(QDir(home_.path()).entryList(QDir::Files), QStringList{QStringLiteral("server.txt")});
         EXPECT_TRUE(login->busca_ip->isEnabled());
         EXPECT_TRUE(login->Label5->isHidden());
-        EXPECT_TRUE(rec_.prompts().value(0).startsWith(QStringLiteral("No se pudo descargar la lista de servidores")))
-            << rec_.prompts().value(0).toStdString();
-        EXPECT_EQ(rec_.boxes().value(0).style, platform::msg::Critical);
-        EXPECT_EQ(rec_.programEnds(), 0);
+        EXPECT_TRUE(rec_->prompts().value(0).startsWith(QStringLiteral("No se pudo descargar la lista de servidores")))
+            << rec_->prompts().value(0).toStdString();
+        EXPECT_EQ(rec_->boxes().value(0).style, platform::msg::Critical);
+        EXPECT_EQ(rec_->programEnds(), 0);
     }
     qunsetenv("DUROZ_SERVIDOR_ACTUALIZACION");
 }

@@ -5,9 +5,7 @@
 
 #include "core/sesion.h"
 #include "platform/db/recordset.h"
-#include "messagerecorder.h"
-#include "sesionprueba.h"
-#include "testdb.h"
+#include "sessiontest.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -50,27 +48,9 @@ inline QStringList filas(platform::db::RecordSet rs, const QList<int>& columnas)
 
 // A suite on a fresh seeded database with the shared session connected and
 // every message box recorded.
-class ConBase : public ::testing::Test {
+class ConBase : public testsupport::SessionTest {
 protected:
-    void SetUp() override
-    {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<testsupport::TestDatabase>();
-        siembra(*db_);
-        testsupport::conectaSesion(*db_);
-        rec_ = std::make_unique<testsupport::MessageRecorder>();
-    }
-
-    void TearDown() override
-    {
-        rec_.reset();
-        core::sesion() = core::Sesion();
-    }
-
-    platform::db::Connection& conexion() { return core::sesion().conexion; }
-
-    std::unique_ptr<testsupport::TestDatabase> db_;
-    std::unique_ptr<testsupport::MessageRecorder> rec_;
+    void siembra(testsupport::TestDatabase& db) override { datosjugadas::siembra(db); }
 };
 
 } // namespace datosjugadas

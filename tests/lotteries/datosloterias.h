@@ -8,9 +8,7 @@
 
 #include "core/sesion.h"
 #include "platform/ui/windowregistry.h"
-#include "messagerecorder.h"
-#include "sesionprueba.h"
-#include "testdb.h"
+#include "sessiontest.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -65,29 +63,9 @@ inline lotteries::RegistroLoteria registro(const QString& codigo, const QString&
 
 // A database per test with the seed, the session connected to it and the
 // recorder.
-class Fixture : public ::testing::Test {
+class Fixture : public testsupport::SessionTest {
 protected:
-    void SetUp() override
-    {
-        if (!testsupport::haveTestCluster())
-            GTEST_SKIP() << "needs the test cluster: run scripts/test";
-        db_ = std::make_unique<testsupport::TestDatabase>();
-        siembra(*db_);
-        testsupport::conectaSesion(*db_);
-        rec_ = std::make_unique<testsupport::MessageRecorder>();
-    }
-
-    void TearDown() override
-    {
-        rec_.reset();
-        core::sesion() = core::Sesion();
-    }
-
-    testsupport::TestDatabase& db() { return *db_; }
-    testsupport::MessageRecorder& rec() { return *rec_; }
-
-    std::unique_ptr<testsupport::TestDatabase> db_;
-    std::unique_ptr<testsupport::MessageRecorder> rec_;
+    void siembra(testsupport::TestDatabase& db) override { datosloterias::siembra(db); }
 };
 
 // The same, with the lottery windows registered; every window is gone
@@ -97,7 +75,7 @@ protected:
     void SetUp() override
     {
         Fixture::SetUp();
-        if (!IsSkipped())
+        if (!HasFatalFailure())
             lotteries::registerWindows(platform::ui::windowRegistry());
     }
     void TearDown() override

@@ -13,7 +13,7 @@
 #include "reports/htmlmovimientos.h"
 #include "reportwindows/form23.h"
 #include "reportwindows/registro.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "datosticket.h"
 #include "platform/db/dberror.h"
 #include "registros.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>
@@ -33,29 +33,29 @@ QStringList ticket(const QString& numero, const QStringList& cuerpo, const QStri
                                : QStringLiteral("EL TICKET ESTA ACTIVO")};
 }
 
-class TextoTicket : public ::testing::Test {
+class TextoTicket : public testsupport::SessionTest {
 protected:
+    void siembra(testsupport::TestDatabase& db) override
+    {
+        db.exec(QString::fromUtf8(testsupport::CatalogoTickets) +
+                // Plays carried over from the old system may lack their amount.
+                QStringLiteral("ALTER TABLE jugadasticket ALTER COLUMN monto DROP NOT NULL;"));
+    }
+
     void SetUp() override
     {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<testsupport::TestDatabase>();
-        db_->exec(QString::fromUtf8(testsupport::CatalogoTickets) +
-                  // Plays carried over from the old system may lack their amount.
-                  QStringLiteral("ALTER TABLE jugadasticket ALTER COLUMN monto DROP NOT NULL;"));
-        testsupport::conectaSesion(*db_);
+        SessionTest::SetUp();
+        if (HasFatalFailure())
+            return;
         core::Sesion& s = core::sesion();
         core::cargalistascompartidas(s.conexion);
     }
-
-    void TearDown() override { core::sesion() = core::Sesion(); }
 
     void vende(const QString& vendedor, const QString& numero, const QString& estado,
                const QList<Jugada>& jugadas, const QString& usuario = QStringLiteral("U01"))
     {
         testsupport::vendeTicket(*db_, vendedor, numero, estado, jugadas, usuario);
     }
-
-    std::unique_ptr<testsupport::TestDatabase> db_;
 };
 
 } // namespace

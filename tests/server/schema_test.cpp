@@ -2,8 +2,8 @@
 // sound database must refuse (or accept), run against a small catalogue with
 // one sold ticket.
 
+#include "databasetest.h"
 #include "serverscripts.h"
-#include "testdb.h"
 
 #include <gtest/gtest.h>
 
@@ -223,15 +223,9 @@ const Case Cases[] = {
      "violates check constraint"},
 };
 
-class SchemaTest : public ::testing::Test {
+class SchemaTest : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
-    {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<TestDatabase>();
-        db_->exec(QString::fromUtf8(Catalogue));
-    }
-    std::unique_ptr<TestDatabase> db_;
+    void siembra(TestDatabase& db) override { db.exec(QString::fromUtf8(Catalogue)); }
 };
 
 } // namespace

@@ -54,11 +54,15 @@ private:
 // True when the suite runs inside the test cluster of scripts/test.
 bool haveTestCluster();
 
+inline constexpr const char* NeedsTestCluster =
+    "needs the test cluster: run scripts/test (a plain ctest run has none)";
+
 } // namespace testsupport
 
-// Skips the current test when there is no test cluster (a plain ctest run).
+// Fails the current test when there is no test cluster (a plain ctest run):
+// a suite that never reached the server must not pass.
 #define REQUIRE_TEST_CLUSTER()                                                                 \
     do {                                                                                       \
         if (!::testsupport::haveTestCluster())                                                 \
-            GTEST_SKIP() << "needs the test cluster: run scripts/test";                        \
+            GTEST_FAIL() << ::testsupport::NeedsTestCluster;                                   \
     } while (0)
