@@ -240,15 +240,15 @@ TEST_F(ConexionTest, AFailedRenewalLeavesAnUnopenedConnectionAndTheTrapReportsIt
     EXPECT_EQ(sesion().conexion.state(), Connection::StateClosed);
     // The opener's message at the renewal and at the reconnection, then the
     // trap's; never the general message of a lost connection.
-    ASSERT_EQ(recorder_.boxes().size(), 3);
-    EXPECT_EQ(recorder_.boxes()[0].prompt, recorder_.boxes()[1].prompt);
-    EXPECT_EQ(recorder_.boxes()[2].prompt, FallaReconexion);
-    EXPECT_EQ(recorder_.boxes()[2].title, QStringLiteral("Quorvelin 2007 - PUNTO DE VENTA"));
-    EXPECT_EQ(recorder_.programEnds(), 0);
+    ASSERT_EQ(rec_->boxes().size(), 3);
+    EXPECT_EQ(rec_->boxes()[0].prompt, rec_->boxes()[1].prompt);
+    EXPECT_EQ(rec_->boxes()[2].prompt, FallaReconexion);
+    EXPECT_EQ(rec_->boxes()[2].title, QStringLiteral("Quorvelin 2007 - PUNTO DE VENTA"));
+    EXPECT_EQ(rec_->programEnds(), 0);
 
     // The server takes connections again: the next handler's statement
     // reconnects through the trap and runs.
-    recorder_.clear();
+    rec_->clear();
     corridas = 0;
     manejoerrores(Trampa::reejecuta().numerada(), [&] {
         ++corridas;
@@ -256,6 +256,6 @@ TEST_F(ConexionTest, AFailedRenewalLeavesAnUnopenedConnectionAndTheTrapReportsIt
         fechaservidor();
     });
     EXPECT_EQ(corridas, 2);
-    EXPECT_TRUE(recorder_.boxes().isEmpty());
+    EXPECT_TRUE(rec_->boxes().isEmpty());
     EXPECT_EQ(sesion().conexion.state(), Connection::StateOpen);
 }

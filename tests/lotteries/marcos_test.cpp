@@ -6,12 +6,11 @@
 #include "capturas.h"
 #include "datosloterias.h"
 
-#include "core/registerwindows.h"
+#include "app/registerallwindows.h"
 #include "core/sesion.h"
 #include "lotteries/form10.h"
 #include "lotteries/form46.h"
 #include "lotteries/form5.h"
-#include "reportwindows/registro.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -123,8 +122,7 @@ TEST_F(MarcosTest, ScreenshotsOfTheProgramsOtherWindows)
 {
     QTemporaryDir home;
     qputenv("DUROZ_HOME", home.path().toUtf8());
-    core::registerWindows(windowRegistry());
-    reportwindows::registerWindows(windowRegistry());
+    app::registerAllWindows(windowRegistry());
     core::sesion().permisoactual = QStringLiteral("19-");
     for (const char* nombre : {"Form21", "Form1", "Form15", "Form23", "Form39"}) {
         SCOPED_TRACE(nombre);
