@@ -33,6 +33,19 @@ Decimal fitted(const Decimal& value, const Parameter& p)
     return rounded;
 }
 
+// The first `size` characters as the server counts them (code points: an
+// emoji is one character, and never split in two).
+QString firstCharacters(const QString& text, int size)
+{
+    qsizetype end = 0;
+    for (int counted = 0; counted < size && end < text.size(); ++counted)
+        end += text.at(end).isHighSurrogate() && end + 1 < text.size() &&
+                       text.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
+    return text.left(end);
+}
+
 } // namespace
 
 // --- Parameter
@@ -87,7 +100,7 @@ QVariant Parameter::boundValue() const
     if (isDecimalType(type_))
         return QVariant::fromValue(fitted(converted->value<Decimal>(), *this));
     if ((type_ == DataType::VarChar || type_ == DataType::Char) && size_ > 0)
-        return QVariant(converted->toString().left(size_));
+        return QVariant(firstCharacters(converted->toString(), size_));
     return *converted;
 }
 

@@ -39,6 +39,7 @@ Column::Column(FieldInfo info) : info_(std::move(info)), values_(storageFor(info
 
 QVariant Column::get(std::size_t row) const
 {
+    decode();
     if (nulls_[row])
         return {};
     return std::visit(
@@ -54,6 +55,7 @@ QVariant Column::get(std::size_t row) const
 
 void Column::set(std::size_t row, const QVariant& converted)
 {
+    decode();
     nulls_[row] = converted.isValid() ? 0 : 1;
     std::visit(
         [&](auto& v) {
@@ -68,6 +70,7 @@ void Column::set(std::size_t row, const QVariant& converted)
 
 void Column::resize(std::size_t rows)
 {
+    decode();
     std::visit([rows](auto& v) { v.resize(rows); }, values_);
     nulls_.resize(rows, 1);
 }

@@ -17,6 +17,7 @@
 #include <QTime>
 #include <QVariant>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -41,7 +42,11 @@ public:
 
     const FieldInfo& info() const { return info_; }
     QVariant get(std::size_t row) const;
-    bool isNull(std::size_t row) const { return nulls_[row] != 0; }
+    bool isNull(std::size_t row) const
+    {
+        decode();
+        return nulls_[row] != 0;
+    }
     // Stores a value already converted to this column's type (or null).
     void set(std::size_t row, const QVariant& converted);
     void resize(std::size_t rows);
@@ -49,11 +54,25 @@ public:
     // Direct access for the result decoder.
     Values& values() { return values_; }
     std::vector<std::uint8_t>& nulls() { return nulls_; }
+    // The values arrive later: `decoder` fills values() and nulls() the
+    // first time the column is used. A list that shows two columns of fifty
+    // never pays for reading the other forty-eight.
+    void setPendingDecoder(std::function<void(Column&)> decoder) { pending_ = std::move(decoder); }
 
 private:
+    void decode() const
+    {
+        if (pending_) {
+            const auto decoder = std::move(pending_);
+            pending_ = nullptr;
+            decoder(const_cast<Column&>(*this));
+        }
+    }
+
     FieldInfo info_;
     Values values_;
     std::vector<std::uint8_t> nulls_;
+    mutable std::function<void(Column&)> pending_;
 };
 
 struct Table {

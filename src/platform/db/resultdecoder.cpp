@@ -231,18 +231,22 @@ void fill(const PGresult* result, int column, int rows, std::vector<T>& values,
 
 } // namespace
 
-std::shared_ptr<Table> decodeResult(const PGresult* result)
+std::shared_ptr<Table> decodeResult(std::shared_ptr<const PGresult> result)
 {
     auto table = std::make_shared<Table>();
-    const int rows = PQntuples(result);
-    const int columns = PQnfields(result);
+    const int rows = PQntuples(result.get());
+    const int columns = PQnfields(result.get());
     table->columns.reserve(std::size_t(columns));
     for (int column = 0; column < columns; ++column) {
-        table->addColumn(fieldInfo(result, column));
-        Column& c = table->columns.back();
-        c.resize(std::size_t(rows));
-        std::visit([&](auto& values) { fill(result, column, rows, values, c.nulls()); },
-                   c.values());
+        table->addColumn(fieldInfo(result.get(), column));
+        if (rows == 0)
+            continue;
+        table->columns.back().setPendingDecoder([result, column, rows](Column& c) {
+            std::visit([&](auto& values) { values.resize(std::size_t(rows)); }, c.values());
+            c.nulls().assign(std::size_t(rows), 1);
+            std::visit([&](auto& values) { fill(result.get(), column, rows, values, c.nulls()); },
+                       c.values());
+        });
     }
     table->setLoadedRows(std::size_t(rows));
     return table;

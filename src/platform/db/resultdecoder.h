@@ -12,6 +12,8 @@
 
 namespace platform::db::detail {
 
-std::shared_ptr<Table> decodeResult(const PGresult* result);
+// Each column is decoded the first time it is read; until the last one is,
+// the table keeps the result.
+std::shared_ptr<Table> decodeResult(std::shared_ptr<const PGresult> result);
 
 } // namespace platform::db::detail

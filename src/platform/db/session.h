@@ -42,12 +42,23 @@ public:
     // Fixed texts of this layer (may hold several statements, no values).
     void run(const char* sql);
 
+    // Statements sent together and answered in one round trip (libpq's
+    // pipeline mode); their results in order. The first that fails throws,
+    // after every answer was read; the ones after it did not run.
+    struct Statement {
+        QByteArray sql;
+        std::vector<std::optional<QByteArray>> values = {};
+        std::vector<Oid> types = {};
+    };
+    std::vector<PgResult> send(const std::vector<Statement>& statements);
+
     // A statement of the windows (SELECT, DELETE…), as it stands.
     RecordSet statement(const QString& sql);
 
-    // A server procedure with its inputs, in one transaction (or inside the
-    // open transaction of the windows), with the statement time-out given
-    // (nullopt: the server's default). `outputs` holds the values of the
+    // A server procedure with its inputs, atomic (one statement, or a
+    // transaction of its own around a call whose cursor must be fetched; or
+    // inside the open transaction of the windows), with the statement
+    // time-out given (nullopt: the server's default). `outputs` holds the values of the
     // function's OUT columns by lower-case name.
     struct CallResult {
         RecordSet rows;
@@ -70,7 +81,19 @@ private:
     // connection that broke.
     PgResult checked(PGconn* c, PgResult result);
     void endTransaction(const char* sql);
+    // The statement that gives the session the statement time-out wanted
+    // (nullopt: the server's default) when it may have another one.
+    void adjustTimeout(std::optional<int> seconds, std::vector<Statement>& batch);
+    // Sends the batch; on failure the session's time-out is no longer known
+    // and the windows' transaction (or the call's own) is rolled back.
+    std::vector<PgResult> sendAbandoning(const std::vector<Statement>& batch);
+
     PGconn* connection_ = nullptr;
+    // The statement time-out the session runs with, kept so that it is set
+    // only when it changes, in the same round trip as the statement: outer
+    // nullopt when not known (after a failure or a rollback), inner nullopt
+    // for the server's default.
+    std::optional<std::optional<int>> timeout_;
     ConnectionParams params_;
     bool userTransaction_ = false;
 };

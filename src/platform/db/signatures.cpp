@@ -12,7 +12,7 @@ namespace {
 // without arguments), overloads one after the other.
 const QByteArray CatalogueQuery = R"sql(
 SELECT p.oid, p.proname, p.proretset, p.prorettype = 'void'::regtype, p.pronargdefaults,
-       a.name, a.mode, a.typ
+       a.name, a.mode, a.typ, p.prorettype = 'refcursor'::regtype
 FROM pg_proc p
 JOIN pg_namespace n ON n.oid = p.pronamespace
 LEFT JOIN LATERAL unnest(coalesce(p.proallargtypes, p.proargtypes::oid[]),
@@ -28,6 +28,8 @@ using Overloads = std::vector<Signature>;
 // references handed out stay valid while entries are added.
 std::map<QString, std::map<QString, Overloads>> cache;
 long long lookups = 0;
+
+constexpr Oid RefcursorOid = 1790;
 
 bool isInput(char mode)
 {
@@ -53,13 +55,18 @@ Overloads readCatalogue(Session& session, const QString& procedure)
             s.returnsSet = text(r.get(), row, 2) == QLatin1String("t");
             s.returnsVoid = text(r.get(), row, 3) == QLatin1String("t");
             s.defaults = text(r.get(), row, 4).toInt();
+            s.returnsCursor = text(r.get(), row, 8) == QLatin1String("t");
             overloads.push_back(s);
         }
         if (PQgetisnull(r.get(), row, 7))
             continue;
         const QByteArray mode = PQgetvalue(r.get(), row, 6);
-        overloads.back().arguments.push_back(
+        Signature& s = overloads.back();
+        s.arguments.push_back(
             {text(r.get(), row, 5), mode.isEmpty() ? 'i' : mode[0], text(r.get(), row, 7).toUInt()});
+        const Signature::Argument& a = s.arguments.back();
+        if (a.type == RefcursorOid && a.mode != 'i' && a.mode != 'v')
+            s.returnsCursor = true;
     }
     return overloads;
 }

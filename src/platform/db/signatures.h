@@ -22,6 +22,9 @@ struct Signature {
     int defaults = 0; // trailing inputs that may be left out
     bool returnsSet = false;
     bool returnsVoid = false;
+    // A refcursor among its results: the call needs a transaction that lasts
+    // until the cursor's rows are fetched.
+    bool returnsCursor = false;
 
     std::vector<Oid> inputTypes() const; // of the in, inout and variadic arguments
     bool hasOutputs() const;             // out or inout arguments (not table columns)

@@ -241,6 +241,62 @@ TEST_F(ConnectionTest, RefcursorRowsAndReturnValue)
     EXPECT_EQ(rs.value(s("NOMBRE")), QVariant(s("fila 5")));
 }
 
+TEST_F(ConnectionTest, RefcursorCallsInsideAndOutsideTheWindowsTransaction)
+{
+    Command cmd(conn_, s("prueba_cursor"));
+    cmd.append(s("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
+    cmd.append(s("@xdesde"), DataType::Integer, Direction::Input, 0, s("4"));
+    for (int i = 0; i < 2; ++i) // the call's own transaction ends each time
+        EXPECT_EQ(cmd.execute().recordCount(), 2);
+    conn_.beginTrans();
+    conn_.execute(s("INSERT INTO registro VALUES (1, 'dentro')"));
+    EXPECT_EQ(cmd.execute().recordCount(), 2);
+    EXPECT_EQ(conn_.execute(s("prueba_cursor '5'")).recordCount(), 1);
+    EXPECT_TRUE(conn_.inTransaction());
+    conn_.rollbackTrans();
+    EXPECT_EQ(registro(), s(""));
+    // A cursor call that fails leaves no transaction behind.
+    cmd.setValue(s("@xdesde"), s("x"));
+    EXPECT_EQ(errorOf([&] { cmd.execute(); }), err::WrongType);
+    EXPECT_EQ(errorOf([&] { conn_.execute(s("prueba_cursor 'x'")); }), err::ServerError);
+    conn_.beginTrans();
+    conn_.execute(s("INSERT INTO registro VALUES (2, 'luego')"));
+    conn_.commitTrans();
+    EXPECT_EQ(registro(), s("2|luego"));
+}
+
+TEST_F(ConnectionTest, TextIsCutByCharactersAndANulIsRefusedNeverCut)
+{
+    Command cmd(conn_, s("prueba_suma"));
+    cmd.append(s("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
+    cmd.append(s("@xtexto"), DataType::VarChar, Direction::Input, 5);
+    cmd.appendDecimal(s("@xmonto"), DataType::Decimal, Direction::Input, 9, 3, 1);
+    cmd.appendDecimal(s("@xtotal"), DataType::Numeric, Direction::InputOutput, 12, 3, 0);
+    cmd.setValue(s("@xtexto"), s("ab\U0001F600\U0001F600\U0001F600\U0001F600"));
+    cmd.execute();
+    EXPECT_EQ(cmd.value(s("@RETURN_VALUE")), QVariant(qint64(5)));
+    EXPECT_EQ(registro(), s("5|ab\U0001F600\U0001F600\U0001F600"));
+    db_->exec(s("DELETE FROM registro"));
+
+    const QString nul = s("a") + QChar(0) + s("b");
+    const std::function<void()> refused[] = {
+        [&] {
+            cmd.setValue(s("@xtexto"), nul);
+            cmd.execute();
+        },
+        [&] { conn_.execute(s("prueba_nada '") + nul + s("'")); },
+        [&] { conn_.execute(s("DELETE FROM victima") + QChar(0) + s(" WHERE x = 2")); },
+        [&] { Command(conn_, s("prueba_nada") + QChar(0) + s("x")).execute(); },
+    };
+    for (const auto& action : refused) {
+        QString description;
+        EXPECT_EQ(errorOf(action, &description), err::ServerError);
+        EXPECT_TRUE(description.contains(s("U+0000"))) << description.toStdString();
+    }
+    EXPECT_EQ(registro(), s(""));
+    EXPECT_EQ(db_->scalar(s("SELECT count(*) FROM victima")), s("1"));
+}
+
 TEST_F(ConnectionTest, ReturnsTableRowsWithTypedValues)
 {
     RecordSet rs = conn_.execute(s("prueba_tipos"));
@@ -305,6 +361,22 @@ TEST_F(ConnectionTest, CommandTimeOutCancelsTheCall)
     cmd.append(s("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
     EXPECT_EQ(errorOf([&] { cmd.execute(); }), err::Timeout);
     // Only that call had the limit.
+    EXPECT_EQ(conn_.execute(s("SELECT current_setting('statement_timeout') AS t")).value(0),
+              QVariant(s("0")));
+
+    // A limit set inside a transaction of the windows that is rolled back
+    // goes with it; the next call still gets its own.
+    Command rapida(conn_, s("prueba_eco"));
+    rapida.setCommandTimeout(1);
+    rapida.append(s("@xtexto"), DataType::VarChar, Direction::Input, 0, s("x"));
+    conn_.beginTrans();
+    rapida.execute();
+    conn_.rollbackTrans();
+    EXPECT_EQ(errorOf([&] { cmd.execute(); }), err::Timeout);
+    conn_.beginTrans();
+    rapida.execute();
+    conn_.commitTrans();
+    EXPECT_EQ(errorOf([&] { cmd.execute(); }), err::Timeout);
     EXPECT_EQ(conn_.execute(s("SELECT current_setting('statement_timeout') AS t")).value(0),
               QVariant(s("0")));
 }

@@ -100,6 +100,29 @@ TEST(ParameterTest, TextIsCutToItsSizeAndIntegersReadFromText)
     EXPECT_FALSE(bound(Parameter(s("@t"), DataType::VarChar, Direction::Input)).isValid());
 }
 
+TEST(ParameterTest, TextIsCutByCharactersAsTheServerCountsThem)
+{
+    struct Case {
+        const char* text;
+        int size;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"a\U0001F600bc", 3, "a\U0001F600b"},               // an emoji is one character
+        {"\U0001F600\U0001F600\U0001F600", 2, "\U0001F600\U0001F600"},
+        {"x\U0001F600", 1, "x"},                            // never half of one
+        {"\U0001F600x", 1, "\U0001F600"},
+        {"ñandú", 4, "ñand"},
+        {"e\u0301t", 1, "e"},                               // a combining mark counts alone
+        {"abc", 5, "abc"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(bound(Parameter(s("@t"), DataType::VarChar, Direction::Input, c.size,
+                                  s(c.text))),
+                  QVariant(s(c.expected)))
+            << c.text << " / " << c.size;
+}
+
 TEST(ParameterTest, CommandFindsParametersByNameWithoutRegardToCase)
 {
     Command cmd;
