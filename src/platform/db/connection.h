@@ -8,11 +8,13 @@
 //
 // Every session runs with search_path "proc, public", DateStyle "ISO, DMY"
 // (date literals of SQL texts read day first), client encoding UTF8 and
-// application name "duroz".
+// application name "duroz", and asks for TLS as DUROZ_SSLMODE says (libpq's
+// modes; "prefer" by default: encrypted when the server offers it).
 //
 // Errors (DbError, numbers in dberror.h):
 // - open(): CannotConnect when the server cannot be reached, the database
-//   does not exist or the attempt times out; LoginFailed when the server
+//   does not exist, the attempt times out, TLS is required and not to be
+//   had, or DUROZ_SSLMODE holds no mode; LoginFailed when the server
 //   refuses the user or password.
 // - any work on a closed connection: ConnectionClosed (3704).
 // - a connection that breaks during work: CannotConnect, and the connection

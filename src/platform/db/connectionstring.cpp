@@ -42,6 +42,21 @@ bool readDataSource(const QString& value, ConnectionParams& params, QString* err
 
 } // namespace
 
+std::optional<QByteArray> sslModeFromEnvironment(QString* error)
+{
+    const QByteArray mode = qgetenv("DUROZ_SSLMODE").trimmed().toLower();
+    if (mode.isEmpty())
+        return QByteArray("prefer");
+    for (const char* known : {"disable", "allow", "prefer", "require", "verify-ca", "verify-full"})
+        if (mode == known)
+            return mode;
+    if (error)
+        *error = QStringLiteral("Valor no válido de DUROZ_SSLMODE: \"%1\" (disable, allow, "
+                                "prefer, require, verify-ca o verify-full)")
+                     .arg(QString::fromUtf8(mode));
+    return std::nullopt;
+}
+
 QString ConnectionParams::databaseKey() const
 {
     return QStringLiteral("%1:%2/%3").arg(host.toLower()).arg(port).arg(database);

@@ -9,6 +9,7 @@
 // port defaults to 1433. An empty server, "." or "(local)" means this
 // machine.
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -27,6 +28,12 @@ struct ConnectionParams {
 };
 
 inline constexpr int DefaultPort = 1433;
+
+// How the connection asks for TLS: the environment variable DUROZ_SSLMODE,
+// one of libpq's modes (disable, allow, prefer, require, verify-ca,
+// verify-full), "prefer" when unset or empty. nullopt with `error` set for
+// any other value.
+std::optional<QByteArray> sslModeFromEnvironment(QString* error = nullptr);
 
 // Reads the text; nullopt with `error` set when the port is not a number
 // from 1 to 65535.

@@ -381,6 +381,44 @@ TEST_F(ConnectionTest, CommandTimeOutCancelsTheCall)
               QVariant(s("0")));
 }
 
+TEST_F(ConnectionTest, TransportSecurityComesFromTheEnvironment)
+{
+    const bool serverHasTls = db_->scalar(s("SHOW ssl")) == s("on");
+    const QString inUse = s("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()");
+    struct Case {
+        const char* mode;
+        int error;       // when the server has TLS
+        int errorNoTls;  // when it has not
+        bool encrypted;
+    };
+    const Case cases[] = {
+        {"", 0, 0, serverHasTls}, // prefer
+        {"disable", 0, 0, false},
+        {"Require", 0, err::CannotConnect, true},
+        {"verify-full", err::CannotConnect, err::CannotConnect, true}, // no root certificate
+        {"siempre", err::CannotConnect, err::CannotConnect, false},
+    };
+    const QByteArray before = qgetenv("DUROZ_SSLMODE");
+    const QByteArray rootBefore = qgetenv("PGSSLROOTCERT");
+    qputenv("PGSSLROOTCERT", "/nonexistent/root.crt");
+    for (const Case& c : cases) {
+        qputenv("DUROZ_SSLMODE", c.mode);
+        Connection other;
+        QString description;
+        const int error = errorOf([&] { other.open(db_->connectionString()); }, &description);
+        EXPECT_EQ(error, serverHasTls ? c.error : c.errorNoTls) << c.mode;
+        if (QByteArray(c.mode) == "siempre") {
+            EXPECT_TRUE(description.contains(s("DUROZ_SSLMODE"))) << description.toStdString();
+        }
+        if (error == 0) {
+            EXPECT_EQ(other.execute(inUse).value(0), QVariant(c.encrypted)) << c.mode;
+        }
+    }
+    for (const auto& [name, value] : {std::pair{"DUROZ_SSLMODE", before},
+                                      std::pair{"PGSSLROOTCERT", rootBefore}})
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+}
+
 TEST_F(ConnectionTest, ClosedAndUnreachableConnections)
 {
     Connection never;
