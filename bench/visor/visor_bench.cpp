@@ -47,8 +47,10 @@ qint64 muestra(const QString& pagina)
     visor->showModeless();
     visor->repaint();
     QApplication::processEvents();
-    if (visor->WebBrowser1->altoPagina() == 0)
+    if (visor->WebBrowser1->altoPagina() == 0) {
         std::fprintf(stderr, "the page was not laid out\n");
+        return -1;
+    }
     return reloj.elapsed();
 }
 
@@ -64,8 +66,10 @@ int escribe(int filas, const QString& conexion)
             .arg(filas));
     const qint64 lectura = reloj.restart();
     QFile archivo(reports::archivoReporte());
-    if (!archivo.open(QIODevice::WriteOnly))
+    if (!archivo.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "%s\n", qPrintable(archivo.errorString()));
         return 1;
+    }
     reports::PaginaHtml pagina(archivo);
     reports::paginaMovimientos(pagina, rs,
                                QStringLiteral("Fecha Desde : 01/01/2024 Hasta: 31/12/2024"),
@@ -74,6 +78,8 @@ int escribe(int filas, const QString& conexion)
     archivo.close();
     const qint64 escritura = reloj.restart();
     const qint64 vista = muestra(reports::archivoReporte());
+    if (vista < 0)
+        return 1;
     std::printf("filas %d  lectura %lld ms  escritura %lld ms  (%.0f filas/s, %.1f MB)  "
                 "lectura+escritura %lld ms  visor %lld ms  pico %ld MB\n",
                 rs.recordCount(), lectura, escritura,
@@ -95,6 +101,8 @@ int main(int argc, char** argv)
         return escribe(args[2].toInt(), args[3]);
     if (args.size() == 3 && args[1] == QLatin1String("muestra")) {
         const qint64 ms = muestra(args[2]);
+        if (ms < 0)
+            return 1;
         std::printf("pagina %.1f MB  visor %lld ms  pico %ld MB\n",
                     QFileInfo(args[2]).size() / 1048576.0, ms, picoMemoriaMB());
         return 0;

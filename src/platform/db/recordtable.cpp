@@ -30,10 +30,47 @@ Column::Values storageFor(DataType type)
     case DataType::VarChar:
         break;
     }
-    return std::vector<QString>();
+    return Texts();
 }
 
 } // namespace
+
+void Texts::resize(std::size_t rows)
+{
+    while (ends_.size() < rows)
+        appendEmpty();
+    ends_.resize(rows);
+}
+
+QString Texts::at(std::size_t row) const
+{
+    const Slice& slice = ends_[row];
+    if (slice.own >= 0)
+        return own_[std::size_t(slice.own)];
+    const qsizetype start = row == 0 ? 0 : ends_[row - 1].end;
+    return QString(buffer_.constData() + start, slice.end - start);
+}
+
+void Texts::set(std::size_t row, const QString& text)
+{
+    Slice& slice = ends_[row];
+    if (slice.own < 0) {
+        slice.own = qsizetype(own_.size());
+        own_.push_back(text);
+    } else {
+        own_[std::size_t(slice.own)] = text;
+    }
+}
+
+void Texts::appendUtf8(const char* text, int length)
+{
+    const bool ascii = std::all_of(text, text + length, [](char c) { return (c & 0x80) == 0; });
+    if (ascii)
+        buffer_.append(QLatin1String(text, length));
+    else
+        buffer_.append(QString::fromUtf8(text, length));
+    ends_.push_back(Slice{buffer_.size(), -1});
+}
 
 Column::Column(FieldInfo info) : info_(std::move(info)), values_(storageFor(info_.type)) {}
 
@@ -47,6 +84,8 @@ QVariant Column::get(std::size_t row) const
             using T = typename std::decay_t<decltype(v)>::value_type;
             if constexpr (std::is_same_v<T, std::uint8_t>)
                 return QVariant(v[row] != 0);
+            else if constexpr (std::is_same_v<std::decay_t<decltype(v)>, Texts>)
+                return QVariant(v.at(row));
             else
                 return QVariant::fromValue(v[row]);
         },
@@ -62,6 +101,8 @@ void Column::set(std::size_t row, const QVariant& converted)
             using T = typename std::decay_t<decltype(v)>::value_type;
             if constexpr (std::is_same_v<T, std::uint8_t>)
                 v[row] = converted.toBool() ? 1 : 0;
+            else if constexpr (std::is_same_v<std::decay_t<decltype(v)>, Texts>)
+                v.set(row, converted.isValid() ? converted.toString() : QString());
             else
                 v[row] = converted.isValid() ? converted.value<T>() : T();
         },

@@ -32,10 +32,43 @@ struct FieldInfo {
     int scale = 0;
 };
 
+// The texts of a column. Those that came from the server sit in one buffer,
+// each cell a slice of it, so a column of a hundred thousand names costs
+// two allocations rather than a hundred thousand; a cell written later
+// holds a string of its own. Reading a cell gives a string of its own too.
+class Texts {
+public:
+    using value_type = QString;
+
+    std::size_t size() const { return ends_.size(); }
+    void resize(std::size_t rows);
+    QString at(std::size_t row) const;
+    void set(std::size_t row, const QString& text);
+    // Room for that many cells and UTF-16 units (the decoder's way in, with
+    // appendUtf8() and appendEmpty()).
+    void reserve(std::size_t cells, qsizetype units)
+    {
+        ends_.reserve(cells);
+        buffer_.reserve(units);
+    }
+    // Appends a decoded cell's UTF-8 to the buffer.
+    void appendUtf8(const char* text, int length);
+    void appendEmpty() { ends_.push_back(Slice{qsizetype(buffer_.size()), -1}); }
+
+private:
+    struct Slice {
+        qsizetype end;  // where the cell ends in buffer_
+        qsizetype own;  // index in own_, or -1
+    };
+    QString buffer_;
+    std::vector<Slice> ends_;
+    std::vector<QString> own_;
+};
+
 class Column {
 public:
     using Values = std::variant<std::vector<qint64>, std::vector<double>, std::vector<std::uint8_t>,
-                                std::vector<Decimal>, std::vector<QString>, std::vector<QDate>,
+                                std::vector<Decimal>, Texts, std::vector<QDate>,
                                 std::vector<QTime>, std::vector<QDateTime>>;
 
     explicit Column(FieldInfo info);

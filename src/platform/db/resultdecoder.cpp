@@ -179,11 +179,6 @@ bool decode(const char* text, int length, Decimal& out)
     return value.has_value();
 }
 
-bool decode(const char* text, int length, QString& out)
-{
-    out = QString::fromUtf8(text, length);
-    return true;
-}
 
 bool decode(const char* text, int length, QDate& out)
 {
@@ -229,6 +224,25 @@ void fill(const PGresult* result, int column, int rows, std::vector<T>& values,
     }
 }
 
+// Texts go into the column's one buffer, in row order.
+void fill(const PGresult* result, int column, int rows, Texts& values,
+          std::vector<std::uint8_t>& nulls)
+{
+    qsizetype units = 0;
+    for (int row = 0; row < rows; ++row)
+        units += PQgetlength(result, row, column); // UTF-8 bytes: never fewer units
+    values.resize(0);
+    values.reserve(std::size_t(rows), units);
+    for (int row = 0; row < rows; ++row) {
+        if (PQgetisnull(result, row, column)) {
+            values.appendEmpty();
+            continue;
+        }
+        values.appendUtf8(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+        nulls[std::size_t(row)] = 0;
+    }
+}
+
 } // namespace
 
 std::shared_ptr<Table> decodeResult(std::shared_ptr<const PGresult> result)
@@ -242,7 +256,12 @@ std::shared_ptr<Table> decodeResult(std::shared_ptr<const PGresult> result)
         if (rows == 0)
             continue;
         table->columns.back().setPendingDecoder([result, column, rows](Column& c) {
-            std::visit([&](auto& values) { values.resize(std::size_t(rows)); }, c.values());
+            std::visit(
+                [&](auto& values) {
+                    if constexpr (!std::is_same_v<std::decay_t<decltype(values)>, Texts>)
+                        values.resize(std::size_t(rows));
+                },
+                c.values());
             c.nulls().assign(std::size_t(rows), 1);
             std::visit([&](auto& values) { fill(result.get(), column, rows, values, c.nulls()); },
                        c.values());
