@@ -41,6 +41,8 @@ using platform::db::DataType;
 using platform::db::Direction;
 using platform::db::RecordSet;
 
+constexpr Oid VarcharOid = 1043;
+
 struct Fallo : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -81,11 +83,13 @@ public:
     Libpq(const Libpq&) = delete;
     Libpq& operator=(const Libpq&) = delete;
 
-    // One parameterised statement; its rows.
+    // One parameterised statement, its parameters typed varchar as the
+    // function declares them (the server need not infer them); its rows.
     int select(const char* sql, std::vector<const char*> values)
     {
-        PGresult* r =
-            PQexecParams(c_, sql, int(values.size()), nullptr, values.data(), nullptr, nullptr, 0);
+        const std::vector<Oid> types(values.size(), VarcharOid);
+        PGresult* r = PQexecParams(c_, sql, int(values.size()), types.data(), values.data(),
+                                   nullptr, nullptr, 0);
         comprueba(r, sql);
         const int n = leeFilas(r);
         PQclear(r);
@@ -99,7 +103,7 @@ public:
         if (PQenterPipelineMode(c_) != 1)
             throw Fallo("libpq no entra en modo pipeline");
         envia("BEGIN", {});
-        envia(sql, {value});
+        envia(sql, {value}, {VarcharOid});
         sincroniza();
         PQclear(resultado("BEGIN"));
         PGresult* r = resultado(sql);
@@ -132,10 +136,10 @@ private:
             throw Fallo(error);
         }
     }
-    void envia(const char* sql, std::vector<const char*> values)
+    void envia(const char* sql, std::vector<const char*> values, std::vector<Oid> types = {})
     {
-        if (!PQsendQueryParams(c_, sql, int(values.size()), nullptr, values.data(), nullptr,
-                               nullptr, 0))
+        if (!PQsendQueryParams(c_, sql, int(values.size()), types.empty() ? nullptr : types.data(),
+                               values.data(), nullptr, nullptr, 0))
             throw Fallo(std::string("libpq no envía: ") + PQerrorMessage(c_));
     }
     void sincroniza()
