@@ -1,11 +1,17 @@
 #pragma once
-// The key and focus handlers every text box and window of the program
-// repeats:
+// The one home of entry handling: the key and focus handlers every text box
+// and window of the program repeats.
 // - filtrodecimal: a box that takes a decimal amount lets through the
 //   digits, Backspace, Enter and one "." (refused while the box's text holds
 //   one, selected part included); every other typed key is dropped;
 // - filtroentero: a whole-number box lets through the digits, Backspace and
 //   Enter;
+// - a length limit: typing cannot make the text longer than the limit, while
+//   a longer text the window puts in the box stays whole (and is sent
+//   whole); QLineEdit::maxLength would cut the window's own text;
+// - an amount limit: typing cannot give an amount more whole digits or more
+//   decimals than the parameter it is sent in holds (precision and scale),
+//   so a value can never overflow on its way to the server;
 // - seleccionatodo: a box that receives the focus selects its whole text,
 //   so that typing replaces the old value;
 // - teclasventana: a window's own keys, seen before the focused control:
@@ -14,7 +20,11 @@
 // Keys are handled as character codes of typed keys (8 Backspace, 13 Enter,
 // 27 Esc, the character's code otherwise); a filter drops a key by answering
 // 0. Only typed keys are filtered: text a window sets, or that is pasted
-// with the mouse, passes as it is. No filter limits the length of the text.
+// with the mouse, passes as it is.
+//
+// Every conecta… call on one box adds to the box's one handler: a box may
+// take a key filter, a limit and the selection on focus together, and a key
+// passes only when every rule of the box lets it through.
 
 #include <QString>
 #include <functional>
@@ -39,12 +49,26 @@ int filtrodecimal(const QString& texto, int tecla);
 // The key code a whole-number box lets through (0: dropped).
 int filtroentero(int tecla);
 
+// The text a box would hold once a typed character replaces its selection
+// (or goes in at the cursor).
+QString textoTecleado(const QLineEdit& caja, QChar caracter);
+// True when `texto` (digits with at most one "." or ",") fits a numeric
+// parameter of that precision and scale: at most precision - scale whole
+// digits and at most scale decimals. Any other text does not fit.
+bool cabeImporte(const QString& texto, int precision, int escala);
+
 // Wire a handler to a box: the key filters drop refused keys before the
 // box sees them; seleccionatodo selects the whole text on every focus.
 void conectafiltrodecimal(QLineEdit* caja);
 void conectafiltroentero(QLineEdit* caja);
 void conectaseleccionatodo(QLineEdit* caja);
 void conectaseleccionatodo(QComboBox* lista); // an editable list's text
+// At most `caracteres` typed characters (what a typed character replaces of
+// a selection counts as room).
+void conectaLimite(QLineEdit* caja, int caracteres);
+// A typed character that would give an amount beyond the parameter's
+// precision and scale is dropped.
+void conectaLimiteImporte(QLineEdit* caja, int precision, int escala);
 
 // A window's key preview (platform::ui::Window::onKeyPreview): Esc runs
 // `cerrar`, Enter runs `principal` when given. The key always goes on to

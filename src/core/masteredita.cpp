@@ -11,6 +11,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -88,6 +89,60 @@ QString bandera(const QCheckBox* casilla)
     return casilla->checkState() == Qt::Unchecked ? QStringLiteral("N") : QStringLiteral("S");
 }
 
+QString itemopcion(const QStringList& items, const QVariant& valor, CoincideOpcion coincide)
+{
+    const QString texto = platform::regional::toText(valor).trimmed();
+    const QString digito = coincide == CoincideOpcion::PrimerCaracter ? texto.left(1) : texto;
+    if (digito.isEmpty())
+        return {};
+    for (const QString& item : items)
+        if (valorOpcion(item) == digito)
+            return item;
+    return {};
+}
+
+QString valorOpcion(const QString& item)
+{
+    return item.left(1);
+}
+
+void muestraOpcion(QComboBox* lista, const QVariant& valor, CoincideOpcion coincide)
+{
+    QStringList items;
+    for (int i = 0; i < lista->count(); ++i)
+        items << lista->itemText(i);
+    lista->setCurrentIndex(items.indexOf(itemopcion(items, valor, coincide)));
+}
+
+QWidget* encadenaTabulacion(const QList<QWidget*>& widgets)
+{
+    if (widgets.isEmpty())
+        return nullptr;
+    {
+        // Qt (6.4) leaves the order unchanged when the first widget of a
+        // pair is the last of its window's chain: a focusable stand-in at
+        // the end of the chain, gone once the order is set, avoids it.
+        QWidget centinela(widgets.first()->window());
+        centinela.setFocusPolicy(Qt::TabFocus);
+        for (qsizetype i = 1; i < widgets.size(); ++i)
+            QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    }
+    for (QWidget* widget : widgets) {
+        const QWidget* ventana = widget->window();
+        if (widget->isEnabled() && widget->isVisibleTo(ventana)
+            && (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus();
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+void VentanaAtrapada::atrapa(const std::function<void()>& manejador)
+{
+    manejoerrores(trampa(), manejador);
+}
+
 // --- Catalogo
 
 Catalogo::Catalogo(const QString& titulo)
@@ -119,9 +174,11 @@ void Catalogo::reemplazaLista(const db::RecordSet& lista)
     lista_ = lista;
 }
 
-void Catalogo::atrapa(const std::function<void()>& manejador)
+void Catalogo::setEditor(const QString& nombre, Modalidad agregar, Modalidad modificar)
 {
-    manejoerrores(trampa(), manejador);
+    editor_ = nombre;
+    modalidadAgregar_ = agregar;
+    modalidadModificar_ = modificar;
 }
 
 void Catalogo::onLoad()
@@ -133,13 +190,19 @@ void Catalogo::onLoad()
         if (lectura_ == Lectura::Guardada) {
             renuevaconexion();
             lista_ = leeLista();
+        } else if (lectura_ == Lectura::AlCargar) {
+            relee();
         }
     });
 }
 
 void Catalogo::onActivate()
 {
+    if (lectura_ == Lectura::AlCargar)
+        return;
     atrapa([this] {
+        if (renuevaAlActivar_)
+            renuevaconexion();
         if (lectura_ == Lectura::EnCadaActivacion)
             lista_ = leeLista();
         if (!enlaza(lista_))
@@ -167,6 +230,19 @@ bool Catalogo::enlaza(const db::RecordSet& lista, const QList<Columna>& disposic
     return true;
 }
 
+void Catalogo::enlazaSiempre(const db::RecordSet& lista, const QList<Columna>& disposicion)
+{
+    lista_ = lista;
+    grilla_->setDataSource(lista);
+    grilla_->disponeColumnas(disposicion);
+    muestraFila();
+}
+
+void Catalogo::relee()
+{
+    enlazaSiempre(leeLista(), columnas());
+}
+
 void Catalogo::filaCambiada()
 {
     atrapa([this] { muestraFila(); });
@@ -176,7 +252,7 @@ void Catalogo::nuevo()
 {
     atrapa([this] {
         sesion().modoedicion = QStringLiteral("A");
-        if (guardaPosicion_)
+        if (guardaPosicion_ && nuevoAlPrimero_)
             sesion().marcadormaestro = db::Bookmark{};
         abreEditor(true);
     });
@@ -192,6 +268,20 @@ void Catalogo::modificar()
     });
 }
 
+void Catalogo::abreEditor(bool agregar)
+{
+    if (editor_.isEmpty())
+        return;
+    const Modalidad modalidad = agregar ? modalidadAgregar_ : modalidadModificar_;
+    if (modalidad == Modalidad::Modal) {
+        abreEditorModal(editor_);
+    } else if (platform::ui::Window* editor = platform::ui::windowRegistry().get(editor_)) {
+        editor->showModeless();
+    }
+}
+
+// The list is bound whatever it holds and the detail shows the row now
+// current: the deleted row never stays on show for "&Nuevo" to copy.
 void Catalogo::eliminar()
 {
     atrapa([this] {
@@ -200,9 +290,9 @@ void Catalogo::eliminar()
             return;
         }
         renuevaconexion();
-        informaresultado(llamaEliminar());
-        lista_ = leeLista();
-        enlaza(lista_, columnasTrasEliminar());
+        informaEliminado(llamaEliminar());
+        trasEliminar();
+        enlazaSiempre(leeLista(), columnasTrasEliminar());
     });
 }
 
@@ -272,25 +362,46 @@ Editor::Editor(const QString& sustantivo)
     connect(deshacer_, &QPushButton::clicked, this, &Editor::deshacer);
 }
 
-void Editor::atrapa(const std::function<void()>& manejador)
-{
-    manejoerrores(trampa(), manejador);
-}
-
 void Editor::onLoad()
 {
     atrapa([this] {
-        cargaListas();
-        agregando_ = sesion().modoedicion == QLatin1String("A");
-        setWindowTitle((agregando_ ? QStringLiteral("Agregando ") : QStringLiteral("Modificando "))
-                       + sustantivo_);
-        if (cajaCodigo_)
-            cajaCodigo_->setEnabled(agregando_);
-        if (agregando_)
-            preparaAgregar();
-        else
-            preparaModificar();
+        if (cargaListas()) {
+            agregando_ = sesion().modoedicion == QLatin1String("A");
+            setWindowTitle((agregando_ ? QStringLiteral("Agregando ") : QStringLiteral("Modificando "))
+                           + sustantivo_);
+            if (cajaCodigo_)
+                cajaCodigo_->setEnabled(agregando_);
+            if (agregando_)
+                preparaAgregar();
+            else
+                preparaModificar();
+        }
+        ordenaTabulacion();
     });
+}
+
+// The member's fields as they were made: the focus chain from the window,
+// the fields' own widgets only (a list's text box goes with its list).
+QList<QWidget*> Editor::camposEnCreacion() const
+{
+    QList<QWidget*> campos;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (!campos_->isAncestorOf(w) || w->focusProxy())
+            continue;
+        QWidget* campo = w->parentWidget() && w->parentWidget()->focusProxy() == w ? w->parentWidget() : w;
+        if ((campo->focusPolicy() & Qt::TabFocus) && !campos.contains(campo))
+            campos << campo;
+    }
+    return campos;
+}
+
+// Fields first, in the member's order, then the buttons; the first field
+// that can take it has the focus.
+void Editor::ordenaTabulacion()
+{
+    QList<QWidget*> orden = camposEnOrden_.isEmpty() ? camposEnCreacion() : camposEnOrden_;
+    orden << grabar_ << deshacer_;
+    encadenaTabulacion(orden);
 }
 
 void Editor::grabar()
@@ -300,8 +411,10 @@ void Editor::grabar()
             return;
         const QString modo = sesion().modoedicion == QLatin1String("A") ? QStringLiteral("1")
                                                                         : QStringLiteral("2");
-        const bool exito = informaresultado(llamaGrabar(modo));
+        const bool exito = informaGrabado(llamaGrabar(modo));
         trasGrabar(exito);
+        if (!exito)
+            return;
         if (vaciaModoAlGrabar_)
             sesion().modoedicion.clear();
         close();

@@ -10,22 +10,69 @@
 // "A") and sesion().marcadormaestro (the grid position to come back to; an
 // invalid bookmark stands for the first row).
 //
-// A member window states only its differences: its list call, columns and
-// row display, how it opens its editor, its delete call; the editor its
-// lookups, its contents per mode and its save call. Every handler of both
-// windows runs under the shared error trap (trampa()).
+// How a member uses the base
+// --------------------------
+// A member pair states only its differences; it never disconnects a button
+// of the base, never re-implements a load or a save, never fakes an answer.
+//
+// The catalogue (a Catalogo) states in its constructor:
+// - setEditor(name, modality to add, modality to modify): the editor the
+//   buttons open (modal by default, owned by the catalogue);
+// - how it keeps its list (setLectura), where Enter modifies
+//   (setEnterModifica), whether "&Nuevo" goes back to the first row
+//   (setNuevoAlPrimero) or keeps the saved position, F2/F3/F4, the pop-up
+//   menu, the title of the delete question, a fresh connection on each
+//   activation (setRenuevaAlActivar);
+// and overrides:
+// - leeLista(), columnas(): its list call and shown columns;
+// - muestraFila(): copies the current row into the detail boxes and empties
+//   them when the list stands on no row (after deleting the last one);
+// - registro(): a public function of its own (not virtual: every member has
+//   its own record type) answering the record of the shown row, read from
+//   the list, never from the detail widgets: the editor asks for it;
+// - llamaEliminar(): sends the delete and answers the return value; its
+//   messages, when they are not the ACT call's, in informaEliminado() and
+//   noElimina(); what follows a delete in trasEliminar().
+// The delete runs the fresh-connection check before it sends, reads the list
+// again, binds it whatever it holds and shows the row now current.
+//
+// The editor (an Editor) builds its boxes in areaCampos() and states:
+// - setCamposEnOrden({...}): its fields in tab order; the buttons follow and
+//   the first enabled field has the focus when the editor opens (without
+//   the call, the fields in the order they were made);
+// - setCajaCodigo(): the key box, disabled to modify;
+// and overrides cargaListas() (false when the editor cannot load: it keeps
+// its initial caption and boxes), preparaAgregar()/preparaModificar() (the
+// latter from the catalogue's registro(), found with ventanaAbierta<T>()),
+// validaGrabar(), llamaGrabar(modo), informaGrabado() when its outcome
+// messages are its own, trasGrabar() (re-read the catalogue's list).
+// A save the server refuses (an answer other than "0", or an error) keeps
+// the editor open with what was typed; a successful one closes it.
+//
+// Every box takes its typing limits from the entry-filter module
+// (core/filtros.h): conectaLimite() for texts, BloqueVenta::ponLimites() or
+// conectaLimiteImporte() for amounts, as their parameters hold them.
+//
+// A window that is neither but runs database handlers derives from
+// VentanaAtrapada and wraps each handler in atrapa().
 //
 // Example, a catalogue of regions whose list is read on each activation,
 // and its editor:
 //
+//   struct Region { QString codigo; QString nombre; };
+//
 //   class masterregion : public core::Catalogo {
 //   public:
-//       masterregion() : Catalogo(QStringLiteral("Regiones")) { …detail boxes in areaDetalle()… }
+//       masterregion() : Catalogo(QStringLiteral("Regiones"))
+//       {
+//           …detail boxes in areaDetalle()…
+//           setEditor(QStringLiteral("editaregion"), core::Modalidad::NoModal, core::Modalidad::Modal);
+//       }
+//       Region registro() const { return {grilla()->textoColumna(0), grilla()->textoColumna(1)}; }
 //   protected:
 //       RecordSet leeLista() override { return core::sesion().conexion.execute(QStringLiteral("DSPGBR")); }
 //       QList<core::Columna> columnas() const override { return {{0, QStringLiteral("Código"), 800}, …}; }
 //       void muestraFila() override { Text1->setText(grilla()->textoColumna(0)); … }
-//       void abreEditor(bool agregar) override { abreEditorModal(QStringLiteral("editaregion")); }
 //       QString llamaEliminar() override
 //       {
 //           Command cmd = core::comandoact(QStringLiteral("ACTGBR"));
@@ -38,9 +85,19 @@
 //
 //   class editaregion : public core::Editor {
 //   public:
-//       editaregion() : Editor(QStringLiteral("Región")) { …boxes in areaCampos()…; setCajaCodigo(Text1); }
+//       editaregion() : Editor(QStringLiteral("Región"))
+//       {
+//           …boxes in areaCampos()…
+//           core::conectaLimite(Text1, 3);
+//           setCajaCodigo(Text1);
+//           setCamposEnOrden({Text1, Text2});
+//       }
 //   protected:
-//       void preparaModificar() override { …copy the catalogue's detail… }
+//       void preparaModificar() override
+//       {
+//           if (auto* lista = core::ventanaAbierta<masterregion>(QStringLiteral("masterregion")))
+//               muestra(lista->registro());
+//       }
 //       QString llamaGrabar(const QString& modo) override { …ACTGBR with @xmodo = modo… }
 //   };
 
@@ -49,12 +106,15 @@
 
 #include "platform/db/command.h"
 #include "platform/ui/window.h"
+#include "platform/ui/windowregistry.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QBoxLayout;
 class QCheckBox;
+class QComboBox;
 class QMenu;
 class QPushButton;
 
@@ -92,6 +152,51 @@ bool marcada(const QVariant& valor, bool comoGuardado = false);
 // A check box as the saves send it: "N" unchecked, "S" otherwise.
 QString bandera(const QCheckBox* casilla);
 
+// --- Option items ("2.- Seco"): a digit, ".- " and a text; the digit is
+// what is stored and sent.
+// How a stored value picks its item.
+enum class CoincideOpcion {
+    ValorEntero,    // the whole value, trimmed, is the item's digit
+    PrimerCaracter, // only the value's first character counts
+};
+// The item of `items` whose digit matches the stored value; "" when none.
+QString itemopcion(const QStringList& items, const QVariant& valor,
+                   CoincideOpcion coincide = CoincideOpcion::ValorEntero);
+// What an item stores and sends: its first character ("" for no item).
+QString valorOpcion(const QString& item);
+// Puts the list on the item of the stored value (no item when none).
+void muestraOpcion(QComboBox* lista, const QVariant& valor,
+                   CoincideOpcion coincide = CoincideOpcion::ValorEntero);
+
+// --- Windows of the program by the names they are registered under.
+// The open window of that name as its own class; null when it is not open
+// (or is of another class).
+template <class T>
+T* ventanaAbierta(const QString& nombre)
+{
+    return dynamic_cast<T*>(platform::ui::windowRegistry().find(nombre));
+}
+// The same, created and loaded (hidden) when it is not open yet.
+template <class T>
+T* cargaVentana(const QString& nombre)
+{
+    return platform::ui::windowRegistry().get<T>(nombre);
+}
+
+// Gives `widgets` that tab order, in turn, and the focus to the first one
+// that can take it (enabled and not hidden); null when none can.
+QWidget* encadenaTabulacion(const QList<QWidget*>& widgets);
+
+// A window whose handlers run under the shared error trap.
+class VentanaAtrapada : public platform::ui::Window {
+    Q_OBJECT
+protected:
+    // The error trap of every handler.
+    virtual Trampa trampa() const { return Trampa::reejecuta().numerada(); }
+    // Runs `manejador` under the window's trap.
+    void atrapa(const std::function<void()>& manejador);
+};
+
 // How a catalogue keeps its list.
 enum class Lectura {
     // Read on every activation; the grid starts on the first row.
@@ -99,12 +204,18 @@ enum class Lectura {
     // Read at load and kept (saves and deletes replace it); every
     // activation binds it again and returns to marcadormaestro.
     Guardada,
+    // Read and bound at load; the activation leaves the grid alone, and the
+    // editor's save binds the list again (relee()).
+    AlCargar,
 };
 
 // Where Enter opens the editor to modify.
 enum class EnterModifica { Nunca, EnLaGrilla, EnLaVentana };
 
-class Catalogo : public platform::ui::Window {
+// How an editor shows: modal (owned by its catalogue) or modeless.
+enum class Modalidad { Modal, NoModal };
+
+class Catalogo : public VentanaAtrapada {
     Q_OBJECT
 public:
     GrillaCatalogo* grilla() const { return grilla_; }
@@ -113,6 +224,9 @@ public:
     // Replaces the kept list (an editor's save re-reads it so); the grid
     // shows it at the next activation.
     void reemplazaLista(const platform::db::RecordSet& lista);
+    // Reads the list again and binds it, whatever it holds, on its first
+    // row, and shows that row.
+    void relee();
 
     // The operations of the buttons, keys and pop-up menu.
     void nuevo();
@@ -136,24 +250,35 @@ protected:
     // The columns the grid shows; after a delete, when they differ.
     virtual QList<Columna> columnas() const = 0;
     virtual QList<Columna> columnasTrasEliminar() const { return columnas(); }
-    // Copies the current row into the detail area (nothing when the list
-    // stands on no row).
+    // Copies the current row into the detail area; empties it when the list
+    // stands on no row.
     virtual void muestraFila() {}
     // Shows the editor; modoedicion and marcadormaestro are set already.
-    virtual void abreEditor(bool agregar) = 0;
+    // By default the editor of setEditor() with its modality.
+    virtual void abreEditor(bool agregar);
     // Sends the delete (ACT mode "3") and answers the return value as text.
     // The default refuses: a member without delete keeps the button hidden.
     virtual QString llamaEliminar();
+    // The outcome message of a delete; by default the ACT call's
+    // (informaresultado).
+    virtual void informaEliminado(const QString& respuesta) { informaresultado(respuesta); }
+    // After the outcome message, before the list is read again.
+    virtual void trasEliminar() {}
     // After the answer No to the delete question.
     virtual void noElimina() {}
-    // The error trap of every handler.
-    virtual Trampa trampa() const { return Trampa::reejecuta().numerada(); }
 
     // --- Settings of the member (in its constructor).
     void setLectura(Lectura lectura) { lectura_ = lectura; }
+    void setEditor(const QString& nombre, Modalidad agregar = Modalidad::Modal,
+                   Modalidad modificar = Modalidad::Modal);
     void setEnterModifica(EnterModifica donde) { enterModifica_ = donde; }
     // Keeps a grid position: 1 at load and on Nuevo, the bookmark on Modificar.
     void setGuardaPosicion(bool guarda) { guardaPosicion_ = guarda; }
+    // Whether "&Nuevo" puts the saved position back on the first row (it
+    // does unless the member says so).
+    void setNuevoAlPrimero(bool alPrimero) { nuevoAlPrimero_ = alPrimero; }
+    // The fresh-connection check before each activation's work.
+    void setRenuevaAlActivar(bool renueva) { renuevaAlActivar_ = renueva; }
     void setTituloConfirmacion(const QString& titulo) { tituloConfirmacion_ = titulo; }
     // F2 Nuevo, F3 Eliminar, F4 Modificar.
     void setTeclasFuncion(bool activas) { teclasFuncion_ = activas; }
@@ -171,8 +296,6 @@ protected:
     // grid left as it was, when the list has no rows.
     bool enlaza(const platform::db::RecordSet& lista);
     bool enlaza(const platform::db::RecordSet& lista, const QList<Columna>& columnas);
-    // Runs `manejador` under the member's trap.
-    void atrapa(const std::function<void()>& manejador);
 
     void onLoad() override;
     void onActivate() override;
@@ -180,6 +303,7 @@ protected:
 
 private:
     void filaCambiada();
+    void enlazaSiempre(const platform::db::RecordSet& lista, const QList<Columna>& columnas);
 
     GrillaCatalogo* grilla_;
     QWidget* detalle_;
@@ -193,19 +317,25 @@ private:
 
     Lectura lectura_ = Lectura::EnCadaActivacion;
     EnterModifica enterModifica_ = EnterModifica::EnLaGrilla;
+    QString editor_;
+    Modalidad modalidadAgregar_ = Modalidad::Modal;
+    Modalidad modalidadModificar_ = Modalidad::Modal;
     bool guardaPosicion_ = true;
+    bool nuevoAlPrimero_ = true;
+    bool renuevaAlActivar_ = false;
     bool teclasFuncion_ = false;
     QString tituloConfirmacion_ = TituloBackOffice;
 };
 
-class Editor : public platform::ui::Window {
+class Editor : public VentanaAtrapada {
     Q_OBJECT
 public:
     // The mode chosen at load: true when modoedicion was "A".
     bool agregando() const { return agregando_; }
 
     // "&Grabar" (and Enter): the member's checks, the save call, the
-    // outcome message, the member's follow-up, then the editor closes.
+    // outcome message, the member's follow-up; the editor closes after a
+    // successful save and stays open, with what was typed, after a refusal.
     void grabar();
     // "&Deshacer" (and Esc): closes without saving.
     void deshacer();
@@ -219,27 +349,32 @@ protected:
     explicit Editor(const QString& sustantivo);
 
     // --- What each member states.
-    // Fills the lookup lists; runs first at load, in both modes.
-    virtual void cargaListas() {}
+    // Fills the lookup lists; runs first at load, in both modes. False ends
+    // the load there: the editor keeps its initial caption and boxes.
+    virtual bool cargaListas() { return true; }
     // The first contents of each mode.
     virtual void preparaAgregar() {}
     virtual void preparaModificar() {}
     // The member's checks before the save; false ends the save with the
     // editor open (the member has told the operator why).
     virtual bool validaGrabar() { return true; }
-    // Sends the ACT call with "@xmodo" `modo` ("1" add, "2" modify) and
-    // answers the return value as text.
+    // Sends the save with "@xmodo" `modo` ("1" add, "2" modify) and answers
+    // the return value as text ("0" success).
     virtual QString llamaGrabar(const QString& modo) = 0;
-    // After the outcome message; `exito` for "0". Members re-read their
+    // Tells the operator the outcome and answers whether the save
+    // succeeded; by default the ACT call's messages (informaresultado).
+    virtual bool informaGrabado(const QString& respuesta) { return informaresultado(respuesta); }
+    // After the outcome message; `exito` for success. Members re-read their
     // catalogue's list here.
     virtual void trasGrabar(bool exito) { Q_UNUSED(exito); }
     // When the editor closes, in every way.
     virtual void alCerrar() {}
-    virtual Trampa trampa() const { return Trampa::reejecuta().numerada(); }
 
     // --- Settings of the member.
     // The key box: enabled to add, disabled to modify.
     void setCajaCodigo(QWidget* caja) { cajaCodigo_ = caja; }
+    // The fields in tab order; the buttons follow them.
+    void setCamposEnOrden(const QList<QWidget*>& campos) { camposEnOrden_ = campos; }
     // Empty modoedicion after a save / on "&Deshacer".
     void setVaciaModoAlGrabar(bool vacia) { vaciaModoAlGrabar_ = vacia; }
     void setVaciaModoAlDeshacer(bool vacia) { vaciaModoAlDeshacer_ = vacia; }
@@ -247,19 +382,22 @@ protected:
     // The area above the buttons, for the member's controls.
     QWidget* areaCampos() const { return campos_; }
     QBoxLayout* filaBotones() const { return botones_; }
-    void atrapa(const std::function<void()>& manejador);
 
     void onLoad() override;
     bool onKeyPreview(QKeyEvent* evento) override;
     bool onQueryUnload() override;
 
 private:
+    QList<QWidget*> camposEnCreacion() const;
+    void ordenaTabulacion();
+
     QString sustantivo_;
     QWidget* campos_;
     QBoxLayout* botones_;
     QPushButton* grabar_;
     QPushButton* deshacer_;
     QWidget* cajaCodigo_ = nullptr;
+    QList<QWidget*> camposEnOrden_;
     bool agregando_ = false;
     bool vaciaModoAlGrabar_ = false;
     bool vaciaModoAlDeshacer_ = false;

@@ -131,24 +131,37 @@ TextosVenta BloqueVenta::textos() const
     return todos;
 }
 
+TextosVenta leetextosventa(const db::RecordSet& fila)
+{
+    TextosVenta textos;
+    const QStringList todos = campos::Venta + QStringList{campos::MontoComodin} + campos::Digito + campos::Pares;
+    for (const QString& campo : todos)
+        textos.insert(campo.toLower(), platform::regional::toText(campoDe(fila, campo)));
+    return textos;
+}
+
 void BloqueVenta::muestra(const db::RecordSet& fila)
 {
-    for (const QString& campo : std::as_const(orden_))
-        ponTexto(campo, platform::regional::toText(campoDe(fila, campo)));
+    ponTextos(leetextosventa(fila));
     if (pagaComodin_)
         pagaComodin_->setChecked(campoDe(fila, campos::PagaComodin).toString()
                                  == QLatin1String("S"));
 }
 
-void BloqueVenta::copiaDe(const BloqueVenta& otro, const QStringList& conComaapunto)
+void BloqueVenta::ponTextos(const TextosVenta& textos, const QStringList& conComaapunto)
 {
     for (const QString& campo : std::as_const(orden_)) {
-        if (!otro.caja(campo))
+        const auto texto = textos.constFind(campo.toLower());
+        if (texto == textos.constEnd())
             continue;
         const bool convierte = conComaapunto.contains(campo, Qt::CaseInsensitive);
-        const QString texto = otro.texto(campo);
-        ponTexto(campo, convierte ? comaapunto(texto) : texto);
+        ponTexto(campo, convierte ? comaapunto(*texto) : *texto);
     }
+}
+
+void BloqueVenta::copiaDe(const BloqueVenta& otro, const QStringList& conComaapunto)
+{
+    ponTextos(otro.textos(), conComaapunto);
     if (pagaComodin_ && otro.pagaComodin_)
         pagaComodin_->setChecked(otro.pagaComodin_->isChecked());
 }
@@ -170,6 +183,23 @@ void BloqueVenta::ponFiltro(const QStringList& lista, FiltroCaja filtro)
             conectafiltrodecimal(c);
         else if (filtro == FiltroCaja::Entero)
             conectafiltroentero(c);
+    }
+}
+
+void BloqueVenta::ponLimites(const QList<ParametroVenta>& parametros)
+{
+    for (const ParametroVenta& p : parametros)
+        if (QLineEdit* c = caja(p.campo))
+            conectaLimiteImporte(c, p.precision, p.escala);
+}
+
+void BloqueVenta::ponLimites(const QStringList& lista, int precision, int escala)
+{
+    for (const QString& campo : lista) {
+        QLineEdit* c = caja(campo);
+        if (!c)
+            throw db::DbError::itemNotFound(campo);
+        conectaLimiteImporte(c, precision, escala);
     }
 }
 

@@ -51,6 +51,8 @@ inline const QString PagaComodin = QStringLiteral("Pagacomodin");
 // The texts of a block's boxes by field name in lower case.
 using TextosVenta = QHash<QString, QString>;
 
+struct ParametroVenta;
+
 // The key filter of a box of the block.
 enum class FiltroCaja { Ninguno, Decimal, Entero };
 
@@ -92,13 +94,20 @@ public:
     // its implicit text (regional decimal comma, no format of its own), and
     // ticks the comodin switch when Pagacomodin is "S" exactly, as stored.
     void muestra(const platform::db::RecordSet& fila);
-    // Copies the texts and the comodin switch of another block; the fields
-    // of `comaapunto` get their "," turned into ".".
+    // Puts the texts of a record's block into the boxes (fields the texts
+    // lack are left as they are); the fields of `conComaapunto` get their
+    // "," turned into ".".
+    void ponTextos(const TextosVenta& textos, const QStringList& conComaapunto = {});
+    // Copies the texts and the comodin switch of another block, as ponTextos.
     void copiaDe(const BloqueVenta& otro, const QStringList& conComaapunto = {});
     // Every empty box of the block gets "0", in the block's order.
     void rellenaVacios();
 
     void ponFiltro(const QStringList& campos, FiltroCaja filtro);
+    // Typing limits: each box takes no more whole digits and decimals than
+    // the parameter its value is sent in holds.
+    void ponLimites(const QList<ParametroVenta>& parametros);
+    void ponLimites(const QStringList& campos, int precision, int escala);
     void ponSeleccionaTodo(const QStringList& campos);
     // Locked boxes: the block only shows.
     void ponSoloLectura(bool soloLectura);
@@ -136,6 +145,10 @@ struct ParametroVenta {
     int precision = 9;
     int escala = 3;
 };
+
+// The texts a row gives the block's fields (every field of the block the row
+// holds), as the block shows them: the value's implicit text.
+TextosVenta leetextosventa(const platform::db::RecordSet& fila);
 
 // The value a box's text gives a parameter under the conversion.
 QVariant valorventa(const QString& texto, ConversionVenta conversion);

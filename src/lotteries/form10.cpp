@@ -11,7 +11,6 @@
 
 #include "platform/db/calltext.h"
 #include "platform/messages.h"
-#include "platform/ui/windowregistry.h"
 #include "platform/vbtext.h"
 
 #include <QGroupBox>
@@ -31,11 +30,6 @@ using platform::msgbox;
 namespace {
 
 const QStringList Comisiones = {QStringLiteral("Comi_Tri"), QStringLiteral("Comi_Ter")};
-
-core::Trampa trampa()
-{
-    return core::Trampa::reejecuta().numerada();
-}
 
 QStringList enteros()
 {
@@ -68,6 +62,8 @@ Form10::Form10()
     bloque_->ponFiltro(enteros(), core::FiltroCaja::Entero);
     bloque_->ponFiltro(Comisiones, core::FiltroCaja::Decimal);
     bloque_->ponSeleccionaTodo(campos::Venta);
+    // LOTESPEC holds each value as numeric 9,3.
+    bloque_->ponLimites(campos::Venta, 9, 3);
 
     List1->setMaximumHeight(List1->fontMetrics().height() * 2);
     auto* raiz = new QVBoxLayout(this);
@@ -82,12 +78,12 @@ Form10::Form10()
     }
     raiz->addLayout(botones);
 
-    QWidget* anterior = Text(12);
-    for (QWidget* siguiente : {static_cast<QWidget*>(Grabar), static_cast<QWidget*>(Eliminar),
-                               static_cast<QWidget*>(Salir), static_cast<QWidget*>(List1)}) {
-        setTabOrder(anterior, siguiente);
-        anterior = siguiente;
-    }
+    // Row by row through the boxes, the buttons, the list last.
+    QList<QWidget*> orden;
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 10, 8, 11, 9, 12})
+        orden << Text(n);
+    orden << Grabar << Eliminar << Salir << List1;
+    core::encadenaTabulacion(orden);
 
     connect(List1, &QListWidget::itemClicked, this, &Form10::List1_Click);
     connect(Grabar, &QPushButton::clicked, this, &Form10::Grabar_Click);
@@ -104,7 +100,7 @@ QLineEdit* Form10::Text(int n) const
 
 void Form10::onLoad()
 {
-    core::manejoerrores(trampa(), [this] {
+    atrapa([this] {
         List1->clear();
         setWindowTitle(QStringLiteral("Jugadas Especiales para (") + loteriaactual() + QStringLiteral(" - ")
                        + nombreloteriaactual() + QStringLiteral(")"));
@@ -115,7 +111,7 @@ void Form10::onLoad()
 
 void Form10::List1_Click()
 {
-    core::manejoerrores(trampa(), [this] {
+    atrapa([this] {
         if (List1->count() > 0)
             leeFila(loteriaactual(), platform::vb::trim(platform::vb::left(List1->item(0)->text(), 3)));
     });
@@ -140,7 +136,7 @@ void Form10::leeFila(const QString& loteria, const QString& especial)
 
 void Form10::Grabar_Click()
 {
-    core::manejoerrores(trampa(), [this] {
+    atrapa([this] {
         bloque_->rellenaVacios();
         const QString loteria = loteriaactual();
         const QString especial = especialactual();
@@ -162,7 +158,7 @@ void Form10::Grabar_Click()
 
 void Form10::Eliminar_Click()
 {
-    core::manejoerrores(trampa(), [this] {
+    atrapa([this] {
         const QString loteria = loteriaactual();
         const QString especial = especialactual();
         const bool elimina = core::confirmaeliminar();
@@ -181,8 +177,7 @@ void Form10::Eliminar_Click()
 
 void Form10::rellenaLista()
 {
-    auto* lista = qobject_cast<Form46*>(platform::ui::windowRegistry().find(QStringLiteral("Form46")));
-    if (lista)
+    if (auto* lista = core::ventanaAbierta<Form46>(QStringLiteral("Form46")))
         lista->rellena(Form46::leeLista(loteriaactual()));
 }
 

@@ -8,9 +8,8 @@
 // list and close the window. The list List1 holds the special play Form46
 // opened the window for; a click on it reads that play's row.
 
+#include "core/masteredita.h"
 #include "core/parametrosventa.h"
-
-#include "platform/ui/window.h"
 
 #include <memory>
 
@@ -21,7 +20,7 @@ class QPushButton;
 
 namespace lotteries {
 
-class Form10 : public platform::ui::Window {
+class Form10 : public core::VentanaAtrapada {
     Q_OBJECT
 public:
     Form10();

@@ -30,12 +30,20 @@ QString actjug(const QString& modo, const QString& especial, const QString& nomb
     return core::respuesta(comando);
 }
 
+void avisaNoBorra(const QString& codigo)
+{
+    platform::msgbox(QStringLiteral("No Quieres Borrar") + codigo);
+}
+
 form2::form2()
     : Catalogo(QStringLiteral("Actualizar Jugadas Especiales"))
     , Text1(new QLineEdit)
     , Text2(new QLineEdit)
 {
+    setEditor(QStringLiteral("Form7"));
     setEnterModifica(core::EnterModifica::EnLaVentana);
+    setNuevoAlPrimero(false);
+    setRenuevaAlActivar(true);
     Text1->setReadOnly(true);
     Text2->setReadOnly(true);
     platform::ui::showCharacters(Text2, 25);
@@ -43,12 +51,6 @@ form2::form2()
     auto* detalle = new QFormLayout(areaDetalle());
     detalle->addRow(QStringLiteral("Código"), Text1);
     detalle->addRow(QStringLiteral("Nombre"), Text2);
-}
-
-void form2::onActivate()
-{
-    core::renuevaconexion();
-    Catalogo::onActivate();
 }
 
 db::RecordSet form2::leeLista()
@@ -61,16 +63,17 @@ QList<core::Columna> form2::columnas() const
     return {{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 4200}};
 }
 
+JugadaEspecial form2::registro() const
+{
+    return {grilla()->textoColumna(0), grilla()->textoColumna(1)};
+}
+
 void form2::muestraFila()
 {
     Text2->clear();
-    Text1->setText(trim(grilla()->textoColumna(0)));
-    Text2->setText(rtrim(grilla()->textoColumna(1)));
-}
-
-void form2::abreEditor(bool)
-{
-    abreEditorModal(QStringLiteral("Form7"));
+    const JugadaEspecial jugada = registro();
+    Text1->setText(trim(jugada.codigo));
+    Text2->setText(rtrim(jugada.nombre));
 }
 
 QString form2::llamaEliminar()
@@ -80,7 +83,7 @@ QString form2::llamaEliminar()
 
 void form2::noElimina()
 {
-    platform::msgbox(QStringLiteral("No Quieres Borrar") + Text1->text());
+    avisaNoBorra(Text1->text());
 }
 
 void form2::muestraListaEditor(const db::RecordSet& lista)

@@ -1,9 +1,10 @@
 #pragma once
 // form2, "Actualizar Jugadas Especiales": the catalogue of the special
-// plays (code and name), read again on every activation and standing on its
-// first row; "&Nuevo" and "&Modificar" open the editor Form7 modal; the
-// delete sends ACTJUG mode "3" for the row shown. Enter anywhere modifies,
-// Esc closes.
+// plays (code and name), read again on every activation (after the
+// fresh-connection check) and standing on its first row; "&Nuevo" (which
+// keeps the saved position) and "&Modificar" open the editor Form7 modal;
+// the delete sends ACTJUG mode "3" for the row shown. Enter anywhere
+// modifies, Esc closes.
 
 #include "core/masteredita.h"
 
@@ -11,10 +12,19 @@ class QLineEdit;
 
 namespace lotteries {
 
+// A special play as the list holds it (texts untrimmed).
+struct JugadaEspecial {
+    QString codigo;
+    QString nombre;
+};
+
 class form2 : public core::Catalogo {
     Q_OBJECT
 public:
     form2();
+
+    // The special play of the grid's current row (empty when none).
+    JugadaEspecial registro() const;
 
     // The special play of the grid's current row (read-only).
     QLineEdit* Text1; // code
@@ -26,11 +36,9 @@ public:
     void muestraListaEditor(const platform::db::RecordSet& lista);
 
 protected:
-    void onActivate() override;
     platform::db::RecordSet leeLista() override;
     QList<core::Columna> columnas() const override;
     void muestraFila() override;
-    void abreEditor(bool agregar) override;
     QString llamaEliminar() override;
     void noElimina() override;
 };
@@ -38,5 +46,9 @@ protected:
 // ACTJUG as the special-play windows call it: mode, code trimmed, name
 // without trailing blanks; answers the return value as text.
 QString actjug(const QString& modo, const QString& especial, const QString& nombre);
+
+// The answer No to a delete of the special-play catalogues: "No Quieres
+// Borrar" and the code, run together.
+void avisaNoBorra(const QString& codigo);
 
 } // namespace lotteries

@@ -9,7 +9,6 @@
 #include "core/sesion.h"
 
 #include "platform/db/calltext.h"
-#include "platform/ui/windowregistry.h"
 #include "platform/vbtext.h"
 
 #include <QComboBox>
@@ -25,15 +24,6 @@
 namespace lotteries {
 
 namespace db = platform::db;
-
-namespace {
-
-core::Trampa trampa()
-{
-    return core::Trampa::reejecuta().numerada();
-}
-
-} // namespace
 
 Form46::Form46()
     : Combo4(new QComboBox)
@@ -68,7 +58,7 @@ db::RecordSet Form46::leeLista(const QString& loteria)
 
 void Form46::onLoad()
 {
-    core::manejoerrores(trampa(), [this] {
+    atrapa([this] {
         core::renuevaconexion();
         const db::RecordSet lista = leeLista(loteriaactual());
         const bool hayLineas = lista.recordCount() > 0;
@@ -107,9 +97,9 @@ void Form46::rellena(const db::RecordSet& lista)
 
 void Form46::XPButton2_Click()
 {
-    core::manejoerrores(trampa(), [this] {
+    atrapa([this] {
         // Loading the editor reads this window's current line first.
-        auto* editor = platform::ui::windowRegistry().get<Form10>(QStringLiteral("Form10"));
+        auto* editor = core::cargaVentana<Form10>(QStringLiteral("Form10"));
         if (!editor)
             return;
         editor->List1->clear();

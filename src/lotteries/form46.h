@@ -7,8 +7,9 @@
 // catalogue's F5 loads it (an open window keeps its list), writes the
 // lottery into Combo4 and shows it modeless.
 
+#include "core/masteredita.h"
+
 #include "platform/db/recordset.h"
-#include "platform/ui/window.h"
 
 class QComboBox;
 class QPushButton;
@@ -19,7 +20,7 @@ class GrillaCatalogo;
 
 namespace lotteries {
 
-class Form46 : public platform::ui::Window {
+class Form46 : public core::VentanaAtrapada {
     Q_OBJECT
 public:
     Form46();

@@ -1,6 +1,5 @@
 #include "lotteries/form5.h"
 
-#include "lotteries/actlot.h"
 #include "lotteries/marcodias.h"
 
 #include "core/sesion.h"
@@ -117,6 +116,7 @@ Form5::Form5()
     bloque_->marcoPares()->hide();
 
     setLectura(core::Lectura::Guardada);
+    setEditor(QStringLiteral("Form9"));
     setEnterModifica(core::EnterModifica::EnLaGrilla);
     activaMenuContextual();
     connect(Command1, &QPushButton::clicked, this, &Form5::parametrosespeciales);
@@ -147,41 +147,63 @@ QList<core::Columna> Form5::columnasTrasEliminar() const
     return {{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 2800}};
 }
 
-void Form5::muestraFila()
+namespace {
+
+QString interruptor(bool marcado)
 {
-    if (!grilla()->tieneFila())
-        return;
-    const db::RecordSet fila = grilla()->dataSource();
-    const auto campo = [&fila](const char* nombre) { return fila.value(QLatin1String(nombre)); };
-    Text1->setText(textocampo(campo("COD_LOT")));
-    Text2->setText(textocampo(campo("desc_lot")));
-    bloque_->muestra(fila);
-    Check8->setChecked(marcada(campo("Juegadigito")));
-    Check9->setChecked(marcada(campo("Juegapar")));
-    Check10->setChecked(marcada(campo("JUEGANORMAL")));
-    Check11->setChecked(marcada(campo("juegaespecial"), true));
-    for (int d = 0; d < 7; ++d) {
-        const QString n = QString::number(d + 1);
-        dias[d]->setChecked(marcada(fila.value(QStringLiteral("DIA_") + n)));
-        horas[d]->setText(textocampo(fila.value(QStringLiteral("hora_") + n)));
-    }
-    Text33->setText(textocampo(campo("impuesto")));
-    Text34->setText(core::itemcodigo(campo("codigo_junta"), campo("descripcion_junta")));
-    Text35->setText(core::itemcodigo(campo("codigo_operadora"), campo("descripcion_operadora")));
+    return marcado ? QStringLiteral("S") : QStringLiteral("N");
 }
 
-void Form5::abreEditor(bool)
-{
-    abreEditorModal(QStringLiteral("Form9"));
-}
+} // namespace
 
 RegistroLoteria Form5::registro() const
 {
     RegistroLoteria loteria;
-    loteria.codigo = Text1->text();
-    loteria.nombre = Text2->text();
-    loteria.montos = bloque_->textos();
+    if (!grilla()->tieneFila()) {
+        loteria.dias = QStringList(7, QStringLiteral("N"));
+        loteria.horas = QStringList(7, QString());
+        return loteria;
+    }
+    const db::RecordSet fila = grilla()->dataSource();
+    const auto campo = [&fila](const QString& nombre) { return fila.value(nombre); };
+    loteria.codigo = textocampo(campo(QStringLiteral("COD_LOT")));
+    loteria.nombre = textocampo(campo(QStringLiteral("desc_lot")));
+    loteria.montos = core::leetextosventa(fila);
+    loteria.impuesto = textocampo(campo(QStringLiteral("impuesto")));
+    for (int d = 1; d <= 7; ++d) {
+        const QString n = QString::number(d);
+        loteria.dias << interruptor(marcada(campo(QStringLiteral("DIA_") + n)));
+        loteria.horas << textocampo(campo(QStringLiteral("hora_") + n));
+    }
+    loteria.juegaespecial = interruptor(marcada(campo(QStringLiteral("juegaespecial")), true));
+    loteria.juegapar = interruptor(marcada(campo(QStringLiteral("Juegapar"))));
+    loteria.juegadigito = interruptor(marcada(campo(QStringLiteral("Juegadigito"))));
+    loteria.jueganormal = interruptor(marcada(campo(QStringLiteral("JUEGANORMAL"))));
+    loteria.pagacomodin = interruptor(marcada(campo(core::campos::PagaComodin), true));
+    loteria.junta = core::itemcodigo(campo(QStringLiteral("codigo_junta")), campo(QStringLiteral("descripcion_junta")));
+    loteria.operadora = core::itemcodigo(campo(QStringLiteral("codigo_operadora")),
+                                         campo(QStringLiteral("descripcion_operadora")));
     return loteria;
+}
+
+void Form5::muestraFila()
+{
+    const RegistroLoteria loteria = registro();
+    Text1->setText(loteria.codigo);
+    Text2->setText(loteria.nombre);
+    bloque_->ponTextos(loteria.montos);
+    Check12()->setChecked(loteria.pagacomodin == QLatin1String("S"));
+    Check8->setChecked(loteria.juegadigito == QLatin1String("S"));
+    Check9->setChecked(loteria.juegapar == QLatin1String("S"));
+    Check10->setChecked(loteria.jueganormal == QLatin1String("S"));
+    Check11->setChecked(loteria.juegaespecial == QLatin1String("S"));
+    for (int d = 0; d < 7; ++d) {
+        dias[d]->setChecked(loteria.dias.value(d) == QLatin1String("S"));
+        horas[d]->setText(loteria.horas.value(d));
+    }
+    Text33->setText(loteria.impuesto);
+    Text34->setText(loteria.junta);
+    Text35->setText(loteria.operadora);
 }
 
 QString Form5::llamaEliminar()

@@ -10,6 +10,8 @@
 // (modal), deletes the selected one, and opens the special-play parameters
 // of the selected lottery ("Form46", F5 or the wide button).
 
+#include "lotteries/actlot.h"
+
 #include "core/masteredita.h"
 #include "core/parametrosventa.h"
 
@@ -21,8 +23,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace lotteries {
-
-struct RegistroLoteria;
 
 class Form5 : public core::Catalogo {
     Q_OBJECT
@@ -50,17 +50,20 @@ public:
     // lottery, in "Form46".
     void parametrosespeciales();
 
+    // The lottery of the grid's current row, read from the list (what the
+    // detail area shows and the editor starts from); empty texts and "N"
+    // switches when the list stands on no row.
+    RegistroLoteria registro() const;
+
 protected:
     platform::db::RecordSet leeLista() override;
     QList<core::Columna> columnas() const override;
     QList<core::Columna> columnasTrasEliminar() const override;
     void muestraFila() override;
-    void abreEditor(bool agregar) override;
     QString llamaEliminar() override;
     bool onKeyPreview(QKeyEvent* evento) override;
 
 private:
-    RegistroLoteria registro() const;
     QWidget* construyeDias();
 
     std::unique_ptr<core::BloqueVenta> bloque_;

@@ -1,5 +1,6 @@
 #include "lotteries/form6.h"
 
+#include "lotteries/form2.h"
 #include "lotteries/seleccion.h"
 
 #include "core/conexion.h"
@@ -11,12 +12,10 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace lotteries {
 
 namespace db = platform::db;
-using platform::msgbox;
 
 Form6::Form6()
     : Catalogo(QStringLiteral("Actualizar Dellates de las Jugadas Especiales"))
@@ -26,7 +25,8 @@ Form6::Form6()
     , Text4(new QLineEdit)
 {
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
-    setLectura(core::Lectura::Guardada);
+    setLectura(core::Lectura::AlCargar);
+    setEditor(QStringLiteral("Form8"));
     setEnterModifica(core::EnterModifica::EnLaVentana);
     auto* detalle = new QFormLayout(areaDetalle());
     auto fila = [&](const QString& etiqueta, QLineEdit* codigo, QLineEdit* nombre) {
@@ -39,31 +39,23 @@ Form6::Form6()
     };
     fila(QStringLiteral("Jugada"), Text1, Text2);
     fila(QStringLiteral("Detalle"), Text3, Text4);
-    setTabOrder(grilla(), Text1);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Text3);
-    setTabOrder(Text3, Text4);
-
-    // The delete has messages of its own, not the ACT call's.
-    botonEliminar()->disconnect(this);
-    connect(botonEliminar(), &QPushButton::clicked, this, &Form6::eliminaDetalle);
+    core::encadenaTabulacion({grilla(), Text1, Text2, Text3, Text4});
 }
 
+// A fresh shared connection before the list is read; the program ends when
+// it cannot be opened.
 void Form6::onLoad()
 {
-    atrapa([this] {
-        core::Sesion& s = core::sesion();
-        s.modoedicion.clear();
-        s.marcadormaestro = db::Bookmark{};
+    atrapa([] {
         core::reconstruyecadenaconexion();
-        if (!core::abreconexion(s.conexion, 0, 3)) {
+        if (!core::abreconexion(core::sesion().conexion, 0, 3)) {
             core::cajacompartida(
                 QStringLiteral("Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema"),
                 core::TituloBackOffice);
             platform::endProgram();
         }
-        releeLista();
     });
+    Catalogo::onLoad();
 }
 
 db::RecordSet Form6::leeLista()
@@ -78,43 +70,40 @@ QList<core::Columna> Form6::columnas() const
             {2, QStringLiteral("Nombre "), 3100}};
 }
 
+DetalleJugada Form6::registro() const
+{
+    return {grilla()->textoColumna(0), grilla()->textoColumna(1), grilla()->textoColumna(2)};
+}
+
 void Form6::muestraFila()
 {
-    Text1->setText(grilla()->textoColumna(0));
+    const DetalleJugada detalle = registro();
+    Text1->setText(detalle.especial);
     Text2->setText(grilla()->textoColumna(3));
-    Text3->setText(grilla()->textoColumna(1));
-    Text4->setText(grilla()->textoColumna(2));
+    Text3->setText(detalle.detalle);
+    Text4->setText(detalle.nombre);
 }
 
-void Form6::releeLista()
+QString Form6::llamaEliminar()
 {
-    // Bound whatever it holds: an empty list shows no detail.
-    const db::RecordSet lista = leeLista();
-    reemplazaLista(lista);
-    grilla()->setDataSource(lista);
-    grilla()->disponeColumnas(columnas());
-    muestraFila();
+    escribeentransaccion(QStringLiteral("Delete From JugaDeta Where Especial = ") + db::quote(Text1->text())
+                         + QStringLiteral(" and Jugada = ") + db::quote(Text3->text()));
+    return QStringLiteral("0");
 }
 
-void Form6::abreEditor(bool)
+void Form6::informaEliminado(const QString&)
 {
-    abreEditorModal(QStringLiteral("Form8"));
+    platform::msgbox(QStringLiteral("Se Borro esto perfectamente ") + Text1->text());
 }
 
-void Form6::eliminaDetalle()
+void Form6::trasEliminar()
 {
-    atrapa([this] {
-        if (!core::confirmaeliminar()) {
-            msgbox(QStringLiteral("No Quieres Borrar") + Text1->text());
-            return;
-        }
-        escribeentransaccion(QStringLiteral("Delete From JugaDeta Where Especial = ")
-                             + db::quote(Text1->text()) + QStringLiteral(" and Jugada = ")
-                             + db::quote(Text3->text()));
-        msgbox(QStringLiteral("Se Borro esto perfectamente ") + Text1->text());
-        core::sesion().modoedicion.clear();
-        releeLista();
-    });
+    core::sesion().modoedicion.clear();
+}
+
+void Form6::noElimina()
+{
+    avisaNoBorra(Text1->text());
 }
 
 } // namespace lotteries

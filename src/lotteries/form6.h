@@ -2,7 +2,8 @@
 // Form6, "Actualizar Dellates de las Jugadas Especiales": the details of
 // every special play (LIST_jugadeta), the grid's current detail in four
 // read-only boxes. "&Nuevo" and "&Modificar" open the editor Form8 modal;
-// the delete removes the detail shown with a DELETE of its own and reads the
+// the delete removes the detail shown with a DELETE of its own (after the
+// fresh-connection check), tells it with messages of its own and reads the
 // list again; after a save or a delete the grid stands on its first row.
 // Enter anywhere modifies, Esc closes.
 //
@@ -15,6 +16,13 @@ class QLineEdit;
 
 namespace lotteries {
 
+// A detail of a special play as the list holds it (texts untrimmed).
+struct DetalleJugada {
+    QString especial;
+    QString detalle;
+    QString nombre;
+};
+
 class Form6 : public core::Catalogo {
     Q_OBJECT
 public:
@@ -25,19 +33,18 @@ public:
     QLineEdit* Text3; // detail's code
     QLineEdit* Text4; // detail's name
 
-    // Reads the list again and binds it to the grid on its first row (the
-    // load, the delete and the editor's save).
-    void releeLista();
-    // The delete of "&Eliminar".
-    void eliminaDetalle();
+    // The detail of the grid's current row (empty when none).
+    DetalleJugada registro() const;
 
 protected:
     void onLoad() override;
-    void onActivate() override {}
     platform::db::RecordSet leeLista() override;
     QList<core::Columna> columnas() const override;
     void muestraFila() override;
-    void abreEditor(bool agregar) override;
+    QString llamaEliminar() override;
+    void informaEliminado(const QString& respuesta) override;
+    void trasEliminar() override;
+    void noElimina() override;
 };
 
 } // namespace lotteries

@@ -1,13 +1,12 @@
 #include "lotteries/form7.h"
 
 #include "lotteries/form2.h"
-#include "lotteries/limitetecleo.h"
 
 #include "core/conexion.h"
+#include "core/filtros.h"
 #include "core/sesion.h"
 
 #include "platform/ui/textwidth.h"
-#include "platform/ui/windowregistry.h"
 #include "platform/vbtext.h"
 
 #include <QFormLayout>
@@ -21,7 +20,7 @@ namespace {
 
 form2* catalogo()
 {
-    return qobject_cast<form2*>(platform::ui::windowRegistry().find(QStringLiteral("form2")));
+    return core::ventanaAbierta<form2>(QStringLiteral("form2"));
 }
 
 } // namespace
@@ -32,13 +31,13 @@ Form7::Form7()
     , Text2(new QLineEdit)
 {
     setVaciaModoAlDeshacer(true);
-    limitatecleo(Text1, 2);
-    limitatecleo(Text2, 20);
+    core::conectaLimite(Text1, 2);
+    core::conectaLimite(Text2, 20);
     platform::ui::showCharacters(Text2, 25); // a stored name holds up to 25
     auto* campos = new QFormLayout(areaCampos());
     campos->addRow(QStringLiteral("Jugada"), Text1);
     campos->addRow(QString(), Text2);
-    setTabOrder(Text1, Text2);
+    setCamposEnOrden({Text1, Text2});
 }
 
 void Form7::preparaAgregar()
@@ -49,9 +48,10 @@ void Form7::preparaAgregar()
 
 void Form7::preparaModificar()
 {
-    if (form2* lista = catalogo()) {
-        Text1->setText(trim(lista->Text1->text()));
-        Text2->setText(trim(lista->Text2->text()));
+    if (const form2* lista = catalogo()) {
+        const JugadaEspecial jugada = lista->registro();
+        Text1->setText(trim(jugada.codigo));
+        Text2->setText(trim(jugada.nombre));
     }
 }
 

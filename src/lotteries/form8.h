@@ -2,11 +2,12 @@
 // Form8, the special-play detail editor of Form6 ("Agregando Jugadas
 // Especiales" / "Modificando Jugadas Especiales"): the special play chosen
 // from (or typed into) a list of "code name" items, the detail's code (fixed
-// when modifying) and name. The save sends ACTDETJUG in a transaction of its
-// own, tells "Se Agrego perfectamente " or "Se Actualizo perfectamente "
-// with the codes, empties the edit mode, shows the catalogue's list again
-// and closes; a refused save keeps the editor open. "&Deshacer" empties the
-// edit mode; Esc keeps it.
+// when modifying) and name. With no special play on the server the editor
+// keeps its initial caption, an empty list and its boxes untouched. The save
+// sends ACTDETJUG in a transaction of its own, tells "Se Agrego perfectamente
+// " or "Se Actualizo perfectamente " with the codes, empties the edit mode,
+// shows the catalogue's list again and closes; a refused save keeps the
+// editor open. "&Deshacer" empties the edit mode; Esc keeps it.
 
 #include "core/masteredita.h"
 
@@ -24,15 +25,13 @@ public:
     QLineEdit* Text3;  // detail's code
     QLineEdit* Text4;  // detail's name
 
-    // "&Grabar" and Enter.
-    void grabaDetalle();
-
 protected:
-    void cargaListas() override;
+    bool cargaListas() override;
     void preparaAgregar() override;
     void preparaModificar() override;
     QString llamaGrabar(const QString& modo) override;
-    bool onKeyPreview(QKeyEvent* evento) override;
+    bool informaGrabado(const QString& respuesta) override;
+    void trasGrabar(bool exito) override;
 };
 
 } // namespace lotteries

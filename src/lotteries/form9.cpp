@@ -64,7 +64,7 @@ void llenaLista(QComboBox* lista, const QString& procedimiento, const char* codi
 
 Form5* catalogo()
 {
-    return qobject_cast<Form5*>(platform::ui::windowRegistry().find(QStringLiteral("Form5")));
+    return core::ventanaAbierta<Form5>(QStringLiteral("Form5"));
 }
 
 } // namespace
@@ -83,13 +83,17 @@ Form9::Form9()
     , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
 {
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
-    Text1->setMaxLength(3);
+    core::conectaLimite(Text1, 3);
     // What the name column holds: a longer name would be cut on its way.
-    Text2->setMaxLength(25);
+    core::conectaLimite(Text2, 25);
     setCajaCodigo(Text1);
     for (QLineEdit* caja : {Text1, Text2, Text33})
         core::conectaseleccionatodo(caja);
     core::conectafiltrodecimal(Text33);
+    // The tax percentage and the comodin amount go as decimal 9,3.
+    core::conectaLimiteImporte(Text33, 9, 3);
+    bloque_->ponLimites(parametrosventaactlot());
+    bloque_->ponLimites({core::campos::MontoComodin}, 9, 3);
     const QStringList seleccionan =
         Venta + Digito + QStringList{core::campos::MontoComodin};
     bloque_->ponFiltro(seleccionan, core::FiltroCaja::Decimal);
@@ -132,8 +136,8 @@ Form9::Form9()
     ordenDeTabulacion();
 }
 
-// Row by row through the boxes, the days, the buttons, and the two lists
-// last (hidden controls are skipped).
+// Row by row through the boxes, the days and the two lists; the buttons
+// follow (hidden controls are skipped).
 void Form9::ordenDeTabulacion()
 {
     QList<QWidget*> orden = {Text1, Text2, Text33, Check10};
@@ -145,12 +149,11 @@ void Form9::ordenDeTabulacion()
         orden << bloque_->caja(campo);
     for (int d = 0; d < 7; ++d)
         orden << dias[d] << horas[d];
-    orden << Check11 << botonGrabar() << botonDeshacer() << Check9;
+    orden << Check11 << Check9;
     for (const QString& campo : Pares)
         orden << bloque_->caja(campo);
     orden << Combo5 << Combo1;
-    for (int i = 1; i < orden.size(); ++i)
-        setTabOrder(orden[i - 1], orden[i]);
+    setCamposEnOrden(orden);
 }
 
 Form9::~Form9() = default;
@@ -165,48 +168,45 @@ QWidget* Form9::construyeDias()
     });
 }
 
-void Form9::cargaListas()
+bool Form9::cargaListas()
 {
     llenaLista(Combo5, QStringLiteral("dspjuntas"), "codigo_junta", "descripcion_junta");
     llenaLista(Combo1, QStringLiteral("dspoperadoras"), "codigo_operadora", "descripcion_operadora");
+    return true;
 }
 
-void Form9::copiaDelCatalogo(const Form5& origen, bool conCodigo)
+void Form9::muestra(const RegistroLoteria& loteria, bool conCodigo)
 {
-    if (conCodigo) {
-        Text1->setText(origen.Text1->text());
-        Text2->setText(origen.Text2->text());
-    } else {
-        Text1->clear();
-        Text2->clear();
-    }
-    bloque_->copiaDe(origen.bloque(), Comisiones);
+    Text1->setText(conCodigo ? loteria.codigo : QString());
+    Text2->setText(conCodigo ? loteria.nombre : QString());
+    bloque_->ponTextos(loteria.montos, Comisiones);
+    Check12()->setChecked(loteria.pagacomodin == QLatin1String("S"));
     for (int d = 0; d < 7; ++d) {
-        const QTime hora = QTime::fromString(origen.horas[d]->text().trimmed(), FormatoHora);
+        const QTime hora = QTime::fromString(loteria.horas.value(d).trimmed(), FormatoHora);
         if (hora.isValid())
             horas[d]->setTime(hora);
-        dias[d]->setChecked(origen.dias[d]->isChecked());
+        dias[d]->setChecked(loteria.dias.value(d) == QLatin1String("S"));
     }
-    Text33->setText(origen.Text33->text());
-    Combo5->setEditText(origen.Text34->text());
-    Combo1->setEditText(origen.Text35->text());
-    Check8->setChecked(origen.Check8->isChecked());
-    Check9->setChecked(origen.Check9->isChecked());
-    Check10->setChecked(origen.Check10->isChecked());
+    Text33->setText(loteria.impuesto);
+    Combo5->setEditText(loteria.junta);
+    Combo1->setEditText(loteria.operadora);
+    Check8->setChecked(loteria.juegadigito == QLatin1String("S"));
+    Check9->setChecked(loteria.juegapar == QLatin1String("S"));
+    Check10->setChecked(loteria.jueganormal == QLatin1String("S"));
     if (conCodigo)
-        Check11->setChecked(origen.Check11->isChecked());
+        Check11->setChecked(loteria.juegaespecial == QLatin1String("S"));
 }
 
 void Form9::preparaModificar()
 {
     if (const Form5* origen = catalogo())
-        copiaDelCatalogo(*origen, true);
+        muestra(origen->registro(), true);
 }
 
 void Form9::preparaAgregar()
 {
     if (const Form5* origen = catalogo())
-        copiaDelCatalogo(*origen, false);
+        muestra(origen->registro(), false);
     else {
         Text1->clear();
         Text2->clear();

@@ -1,9 +1,11 @@
 #pragma once
 // The lottery editor: one lottery with everything its record holds, started
-// from what the catalogue "Form5" shows (in add mode as a copy of the
-// selected lottery with an empty code and name). "&Grabar" and Enter send
-// it with ACTLOT; "&Deshacer" and Esc close without sending. Every way of
-// closing puts the catalogue's grid back on its saved row.
+// from the record of the catalogue "Form5"'s selected lottery (in add mode
+// as a copy with an empty code and name). "&Grabar" and Enter send it with
+// ACTLOT; a refused save keeps the editor open with what was typed;
+// "&Deshacer" and Esc close without sending. Every way of closing puts the
+// catalogue's grid back on its saved row. No amount box takes more digits
+// than its ACTLOT parameter holds.
 
 #include "core/masteredita.h"
 #include "core/parametrosventa.h"
@@ -45,7 +47,7 @@ public:
     RegistroLoteria registro() const;
 
 protected:
-    void cargaListas() override;
+    bool cargaListas() override;
     void preparaAgregar() override;
     void preparaModificar() override;
     bool validaGrabar() override;
@@ -54,7 +56,9 @@ protected:
     void alCerrar() override;
 
 private:
-    void copiaDelCatalogo(const Form5& catalogo, bool conCodigo);
+    // Shows a lottery; in add mode without its code, name and special
+    // switch.
+    void muestra(const RegistroLoteria& loteria, bool conCodigo);
     QWidget* construyeDias();
     void ordenDeTabulacion();
 

@@ -7,7 +7,6 @@
 #include "core/sesion.h"
 
 #include "platform/db/connection.h"
-#include "platform/ui/windowregistry.h"
 #include "platform/vbtext.h"
 
 namespace lotteries {
@@ -17,8 +16,7 @@ namespace {
 // The text of a column in the current row of a loaded catalogue's grid.
 QString columnaDe(const QString& ventana, int columna)
 {
-    auto* catalogo =
-        qobject_cast<core::Catalogo*>(platform::ui::windowRegistry().find(ventana));
+    const auto* catalogo = core::ventanaAbierta<core::Catalogo>(ventana);
     return catalogo ? catalogo->grilla()->textoColumna(columna) : QString();
 }
 
@@ -36,7 +34,7 @@ QString nombreloteriaactual()
 
 QString especialactual()
 {
-    auto* lista = qobject_cast<Form46*>(platform::ui::windowRegistry().find(QStringLiteral("Form46")));
+    const auto* lista = core::ventanaAbierta<Form46>(QStringLiteral("Form46"));
     return lista ? core::primerapalabra(lista->DataGrid1->textoColumna(0)) : QString();
 }
 

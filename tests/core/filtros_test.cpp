@@ -142,3 +142,75 @@ TEST(FiltrosTest, TeclasventanaClosesOnEscAndRunsTheMainActionOnEnter)
     teclasventana(enter, cerrar);
     EXPECT_EQ(acciones, 2);
 }
+
+struct CasoImporte {
+    const char* texto;
+    int precision;
+    int escala;
+    bool cabe;
+};
+
+class CabeImporteTest : public ::testing::TestWithParam<CasoImporte> {};
+
+TEST_P(CabeImporteTest, WholeDigitsAndDecimalsWithinThePrecisionAndScale)
+{
+    EXPECT_EQ(cabeImporte(QString::fromUtf8(GetParam().texto), GetParam().precision, GetParam().escala),
+              GetParam().cabe)
+        << GetParam().texto << " " << GetParam().precision << "," << GetParam().escala;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Importes, CabeImporteTest,
+    ::testing::Values(CasoImporte{"999999", 9, 3, true}, CasoImporte{"9999999", 9, 3, false},
+                      CasoImporte{"999999.999", 9, 3, true}, CasoImporte{"1.2345", 9, 3, false},
+                      CasoImporte{"0000001", 9, 3, true}, // leading zeros take no room
+                      CasoImporte{"12,5", 9, 3, true}, CasoImporte{".5", 9, 3, true},
+                      CasoImporte{"", 9, 3, true}, CasoImporte{"1.2.3", 9, 3, false},
+                      CasoImporte{"-1", 9, 3, false}, CasoImporte{"123456789012345", 18, 3, true},
+                      CasoImporte{"1234567890123456", 18, 3, false}, CasoImporte{"1.5", 9, 0, false}));
+
+// Typing 99999999999 into an amount box of a decimal 9,3 parameter stops at
+// the six whole digits the parameter holds; a window's own text is not cut.
+TEST(FiltrosTest, AnAmountBoxTakesNoMoreThanItsParameterHolds)
+{
+    QLineEdit caja;
+    conectafiltrodecimal(&caja);
+    conectaLimiteImporte(&caja, 9, 3);
+    QTest::keyClicks(&caja, QStringLiteral("99999999999"));
+    EXPECT_EQ(caja.text(), QStringLiteral("999999"));
+    QTest::keyClicks(&caja, QStringLiteral(".12345"));
+    EXPECT_EQ(caja.text(), QStringLiteral("999999.123"));
+    QTest::keyClick(&caja, Qt::Key_Backspace);
+    EXPECT_EQ(caja.text(), QStringLiteral("999999.12"));
+    QTest::keyClick(&caja, Qt::Key_A);
+    EXPECT_EQ(caja.text(), QStringLiteral("999999.12")) << "the decimal filter still holds";
+
+    // Typing over a selection counts what it replaces as room.
+    caja.selectAll();
+    QTest::keyClick(&caja, Qt::Key_7);
+    EXPECT_EQ(caja.text(), QStringLiteral("7"));
+
+    caja.setText(QStringLiteral("12345678"));
+    EXPECT_EQ(caja.text(), QStringLiteral("12345678"));
+}
+
+// The one length limit: typing stops at the limit, a selection counts as
+// room, and a longer text the window puts in stays whole.
+TEST(FiltrosTest, TheLengthLimitBindsOnlyWhatIsTyped)
+{
+    QLineEdit caja;
+    conectaLimite(&caja, 2);
+    conectaseleccionatodo(&caja);
+    QTest::keyClicks(&caja, QStringLiteral("ABC"));
+    EXPECT_EQ(caja.text(), QStringLiteral("AB"));
+    QTest::keyClick(&caja, Qt::Key_Backspace);
+    QTest::keyClicks(&caja, QStringLiteral("Z"));
+    EXPECT_EQ(caja.text(), QStringLiteral("AZ"));
+    caja.setSelection(1, 1);
+    QTest::keyClicks(&caja, QStringLiteral("Q"));
+    EXPECT_EQ(caja.text(), QStringLiteral("AQ"));
+    caja.setText(QStringLiteral("LARGO"));
+    EXPECT_EQ(caja.text(), QStringLiteral("LARGO"));
+    QTest::keyClicks(&caja, QStringLiteral("X"));
+    EXPECT_EQ(caja.text(), QStringLiteral("LARGO"));
+}

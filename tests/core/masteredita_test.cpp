@@ -7,9 +7,11 @@
 #include "qtprint.h"
 
 #include "platform/db/dberror.h"
+#include "platform/messages.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -71,7 +73,9 @@ public:
     QList<bool> editores; // agregar?
 
     using Catalogo::enlaza;
+    using Catalogo::setEditor;
     using Catalogo::setEnterModifica;
+    using Catalogo::setNuevoAlPrimero;
     using Catalogo::setLectura;
     using Catalogo::setTeclasFuncion;
     using Catalogo::activaMenuContextual;
@@ -88,17 +92,18 @@ protected:
     {
         return {{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 3000}};
     }
-    void muestraFila() override
-    {
-        if (grilla()->tieneFila())
-            codigo->setText(grilla()->textoColumna(0));
-    }
+    void muestraFila() override { codigo->setText(grilla()->textoColumna(0)); }
     void abreEditor(bool agregar) override
     {
         editores.append(agregar);
         if (abreModal)
             abreEditorModal(QStringLiteral("probeeditor"));
+        if (porDefecto)
+            Catalogo::abreEditor(agregar);
     }
+
+public:
+    bool porDefecto = false;
     QString llamaEliminar() override
     {
         if (servidor->fallosCerrada > 0) {
@@ -372,21 +377,126 @@ INSTANTIATE_TEST_SUITE_P(Modos, EditorModoTest,
                                            CasoModo{"", false, "Modificando Pruebas", "2"},
                                            CasoModo{"a", false, "Modificando Pruebas", "2"}));
 
-TEST_F(MasterEditaTest, SaveReportsTheOutcomeAndClosesTheEditorEitherWay)
+TEST_F(MasterEditaTest, SaveReportsTheOutcomeClosesOnSuccessAndKeepsWhatWasTypedOnARefusal)
 {
     for (const QString& respuesta : {QStringLiteral("0"), QStringLiteral(" 55 ")}) {
         rec.clear();
         server.respuesta = respuesta;
+        const bool exito = respuesta == QLatin1String("0");
         ProbeEditor* e = editor(QStringLiteral("A"));
         const QPointer<ProbeEditor> vigilado(e);
+        e->codigo->setText(QStringLiteral("777"));
         e->grabar();
-        EXPECT_EQ(e->despues, QList<bool>{respuesta == QLatin1String("0")});
-        EXPECT_EQ(rec.prompts(), QStringList{respuesta == QLatin1String("0") ? Exito : Problema});
+        EXPECT_EQ(e->despues, QList<bool>{exito});
+        EXPECT_EQ(rec.prompts(), QStringList{exito ? Exito : Problema});
         EXPECT_EQ(rec.boxes()[0].style, 64);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(vigilado.isNull());
+        EXPECT_EQ(vigilado.isNull(), exito);
+        if (!exito) {
+            EXPECT_TRUE(e->isVisible());
+            EXPECT_EQ(e->codigo->text(), QStringLiteral("777"));
+            e->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
     EXPECT_EQ(sesion().modoedicion, QStringLiteral("A")) << "kept unless the member empties it";
+}
+
+TEST_F(MasterEditaTest, AnErrorOfTheSaveKeepsTheEditorOpen)
+{
+    class Falla : public ProbeEditor {
+    protected:
+        QString llamaGrabar(const QString&) override { throw db::DbError::badArgument(QStringLiteral("fuera de rango")); }
+    };
+    platform::ui::windowRegistry().add<Falla>(QStringLiteral("probeeditor"));
+    ProbeEditor* e = editor(QStringLiteral("A"));
+    e->codigo->setText(QStringLiteral("888"));
+    e->grabar();
+    ASSERT_EQ(rec.boxes().size(), 1);
+    EXPECT_TRUE(rec.boxes()[0].prompt.contains(QStringLiteral("ERROR NRO: ")));
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_EQ(e->codigo->text(), QStringLiteral("888"));
+    e->close();
+}
+
+// The editor's own outcome messages replace the ACT call's.
+TEST_F(MasterEditaTest, AMemberTellsItsOwnOutcome)
+{
+    class Propio : public ProbeEditor {
+    protected:
+        bool informaGrabado(const QString& respuesta) override
+        {
+            platform::msgbox(QStringLiteral("grabado ") + respuesta);
+            return true;
+        }
+    };
+    platform::ui::windowRegistry().add<Propio>(QStringLiteral("probeeditor"));
+    server.respuesta = QStringLiteral("x");
+    const QPointer<ProbeEditor> e(editor(QStringLiteral("A")));
+    e->grabar();
+    EXPECT_EQ(rec.prompts(), QStringList{QStringLiteral("grabado x")});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(e.isNull());
+}
+
+// An editor whose lookups find nothing to offer keeps its initial caption
+// and its boxes as they were made.
+TEST_F(MasterEditaTest, AnEditorWhoseListsCannotLoadKeepsItsInitialState)
+{
+    class SinListas : public ProbeEditor {
+    protected:
+        bool cargaListas() override { return false; }
+    };
+    platform::ui::windowRegistry().add<SinListas>(QStringLiteral("probeeditor"));
+    ProbeEditor* e = editor(QStringLiteral("M"));
+    EXPECT_EQ(e->windowTitle(), QStringLiteral("Pruebas"));
+    EXPECT_EQ(e->codigo->text(), QString());
+    EXPECT_TRUE(e->codigo->isEnabled());
+    e->close();
+}
+
+// Fields first, in the member's order, then the buttons; the first field
+// that can take it has the focus (the key box is disabled to modify).
+TEST_F(MasterEditaTest, TheEditorsTabOrderRunsThroughItsFieldsThenItsButtons)
+{
+    class DosCampos : public ProbeEditor {
+    public:
+        DosCampos()
+        {
+            areaCampos()->layout()->addWidget(nombre);
+            setCamposEnOrden({codigo, nombre});
+        }
+        QLineEdit* nombre = new QLineEdit;
+    };
+    platform::ui::windowRegistry().add<DosCampos>(QStringLiteral("probeeditor"));
+    for (const QString& modo : {QStringLiteral("A"), QStringLiteral("M")}) {
+        auto* e = static_cast<DosCampos*>(editor(modo));
+        platform::ui::doEvents();
+        QWidget* primero = modo == QLatin1String("A") ? static_cast<QWidget*>(e->codigo) : e->nombre;
+        EXPECT_EQ(QApplication::focusWidget(), primero) << modo.toStdString();
+        EXPECT_EQ(e->codigo->nextInFocusChain(), e->nombre);
+        EXPECT_EQ(e->nombre->nextInFocusChain(), e->botonGrabar());
+        EXPECT_EQ(e->botonGrabar()->nextInFocusChain(), e->botonDeshacer());
+        e->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Without an order of its own, the fields in the order they were made.
+TEST_F(MasterEditaTest, WithoutAnOrderTheFieldsGoInTheOrderTheyWereMade)
+{
+    class Creados : public ProbeEditor {
+    public:
+        Creados() { areaCampos()->layout()->addWidget(segundo); }
+        QLineEdit* segundo = new QLineEdit;
+    };
+    platform::ui::windowRegistry().add<Creados>(QStringLiteral("probeeditor"));
+    auto* e = static_cast<Creados*>(editor(QStringLiteral("A")));
+    platform::ui::doEvents();
+    EXPECT_EQ(QApplication::focusWidget(), e->codigo);
+    EXPECT_EQ(e->codigo->nextInFocusChain(), e->segundo);
+    EXPECT_EQ(e->segundo->nextInFocusChain(), e->botonGrabar());
+    e->close();
 }
 
 TEST_F(MasterEditaTest, ARefusedCheckKeepsTheEditorOpenAndSendsNothing)
@@ -433,4 +543,147 @@ TEST_F(MasterEditaTest, AModalEditorReturnsToTheCatalogueAtItsSavedRow)
     EXPECT_EQ(server.llamadas, QStringList{QStringLiteral("2:002")});
     EXPECT_EQ(catalogo->grilla()->textoColumna(0), QStringLiteral("002"));
     EXPECT_EQ(catalogo->codigo->text(), QStringLiteral("002"));
+}
+
+TEST_F(MasterEditaTest, NuevoKeepsTheSavedPositionWhenTheMemberSaysSo)
+{
+    ProbeCatalogo* catalogo = abre();
+    catalogo->setNuevoAlPrimero(false);
+    catalogo->grilla()->setCurrentIndex(catalogo->grilla()->model()->index(2, 0));
+    catalogo->modificar();
+    const db::Bookmark guardado = sesion().marcadormaestro;
+    ASSERT_TRUE(guardado.isValid());
+    catalogo->nuevo();
+    EXPECT_EQ(sesion().modoedicion, QStringLiteral("A"));
+    EXPECT_EQ(sesion().marcadormaestro, guardado);
+}
+
+// After a delete the detail shows the row now current, and nothing when
+// the list is empty: "&Nuevo" never starts from a deleted row.
+TEST_F(MasterEditaTest, AfterADeleteTheDetailShowsTheRowNowCurrent)
+{
+    server.codigos = {QStringLiteral("001"), QStringLiteral("002")};
+    ProbeCatalogo* catalogo = abre();
+    catalogo->grilla()->setCurrentIndex(catalogo->grilla()->model()->index(1, 0));
+    ASSERT_EQ(catalogo->codigo->text(), QStringLiteral("002"));
+    for (const QString& queda : {QStringLiteral("001"), QString()}) {
+        rec.answerNext(AnswerYes);
+        catalogo->eliminar();
+        EXPECT_EQ(catalogo->codigo->text(), queda);
+        EXPECT_EQ(catalogo->grilla()->textoColumna(0), queda);
+    }
+    EXPECT_EQ(server.llamadas, (QStringList{QStringLiteral("3:002"), QStringLiteral("3:001")}));
+    EXPECT_EQ(catalogo->grilla()->model()->rowCount(), 0);
+}
+
+TEST_F(MasterEditaTest, TheDeleteMessagesAndFollowUpAreTheMembers)
+{
+    class Propio : public ProbeCatalogo {
+    public:
+        QStringList pasos;
+    protected:
+        void informaEliminado(const QString& respuesta) override { pasos << QStringLiteral("informa ") + respuesta; }
+        void trasEliminar() override { pasos << QStringLiteral("despues"); }
+        void noElimina() override { pasos << QStringLiteral("no"); }
+    };
+    auto* catalogo = new Propio;
+    catalogo->showModeless();
+    rec.answerNext(AnswerNo);
+    catalogo->eliminar();
+    rec.answerNext(AnswerYes);
+    catalogo->eliminar();
+    EXPECT_EQ(catalogo->pasos, (QStringList{QStringLiteral("no"), QStringLiteral("informa 0"),
+                                            QStringLiteral("despues")}));
+    EXPECT_EQ(rec.prompts(), (QStringList{Pregunta, Pregunta}));
+    catalogo->close();
+}
+
+// setEditor: the buttons open the named editor, modal (the call returns
+// once it has closed) or modeless (it returns with the editor open).
+TEST_F(MasterEditaTest, TheDefaultEditorOpensWithItsModalityForAddAndForModify)
+{
+    ProbeCatalogo* catalogo = abre();
+    catalogo->porDefecto = true;
+    catalogo->setEditor(QStringLiteral("probeeditor"), Modalidad::NoModal, Modalidad::Modal);
+    catalogo->nuevo();
+    auto* e = ventanaAbierta<ProbeEditor>(QStringLiteral("probeeditor"));
+    ASSERT_NE(e, nullptr);
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_EQ(e->windowTitle(), QStringLiteral("Agregando Pruebas"));
+    e->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    bool visto = false;
+    QTimer::singleShot(0, [&visto] {
+        auto* modal = ventanaAbierta<ProbeEditor>(QStringLiteral("probeeditor"));
+        ASSERT_NE(modal, nullptr);
+        visto = modal->isVisible() && modal->windowTitle() == QStringLiteral("Modificando Pruebas");
+        modal->close();
+    });
+    catalogo->modificar();
+    EXPECT_TRUE(visto);
+    EXPECT_EQ(ventanaAbierta<ProbeEditor>(QStringLiteral("probeeditor")), nullptr) << "closed when modal returns";
+}
+
+TEST_F(MasterEditaTest, TheTypedLookUpAnswersOnlyAnOpenWindowOfThatClass)
+{
+    EXPECT_EQ(ventanaAbierta<ProbeEditor>(QStringLiteral("probeeditor")), nullptr) << "not open";
+    auto* e = cargaVentana<ProbeEditor>(QStringLiteral("probeeditor"));
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(ventanaAbierta<ProbeEditor>(QStringLiteral("probeeditor")), e);
+    EXPECT_EQ(ventanaAbierta<Catalogo>(QStringLiteral("probeeditor")), nullptr) << "another class";
+    EXPECT_EQ(cargaVentana<ProbeEditor>(QStringLiteral("nadie")), nullptr);
+}
+
+TEST_F(MasterEditaTest, AWindowOutsideThePairRunsItsHandlersUnderTheSharedTrap)
+{
+    class Suelta : public VentanaAtrapada {
+    public:
+        void maneja() { atrapa([] { throw db::DbError::badArgument(QStringLiteral("x")); }); }
+    };
+    Suelta ventana;
+    ventana.maneja();
+    ASSERT_EQ(rec.boxes().size(), 1);
+    EXPECT_TRUE(rec.boxes()[0].prompt.startsWith(QStringLiteral("Ha ocurrido un error")));
+    EXPECT_TRUE(rec.boxes()[0].prompt.contains(QStringLiteral("ERROR NRO: ")));
+}
+
+struct CasoOpcion {
+    const char* guardado;
+    CoincideOpcion coincide;
+    const char* item;
+};
+
+class OpcionTest : public ::testing::TestWithParam<CasoOpcion> {};
+
+const QStringList Pagos = {QStringLiteral("0.- Punta y Cola"), QStringLiteral("1.- Aproximaciones"),
+                           QStringLiteral("2.- Seco"), QStringLiteral("3.- Comodines")};
+
+TEST_P(OpcionTest, AStoredValueShowsItsItemAndTheItemStoresItsDigit)
+{
+    const QString item = QString::fromUtf8(GetParam().item);
+    EXPECT_EQ(itemopcion(Pagos, QString::fromUtf8(GetParam().guardado), GetParam().coincide), item);
+    QComboBox lista;
+    lista.addItems(Pagos);
+    muestraOpcion(&lista, QString::fromUtf8(GetParam().guardado), GetParam().coincide);
+    EXPECT_EQ(lista.currentText(), item);
+    if (!item.isEmpty()) {
+        EXPECT_EQ(valorOpcion(item), QString::fromUtf8(GetParam().guardado).trimmed().left(1));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, OpcionTest,
+    ::testing::Values(CasoOpcion{"2", CoincideOpcion::ValorEntero, "2.- Seco"},
+                      CasoOpcion{" 2 ", CoincideOpcion::ValorEntero, "2.- Seco"},
+                      CasoOpcion{"0", CoincideOpcion::ValorEntero, "0.- Punta y Cola"},
+                      CasoOpcion{"21", CoincideOpcion::ValorEntero, ""},
+                      CasoOpcion{"21", CoincideOpcion::PrimerCaracter, "2.- Seco"},
+                      CasoOpcion{"9", CoincideOpcion::ValorEntero, ""},
+                      CasoOpcion{"", CoincideOpcion::PrimerCaracter, ""}));
+
+TEST(Opcion, AnItemStoresItsDigitOnly)
+{
+    EXPECT_EQ(valorOpcion(QStringLiteral("2.- Seco")), QStringLiteral("2"));
+    EXPECT_EQ(valorOpcion(QString()), QString());
 }

@@ -73,7 +73,7 @@ const Fila Filas[] = {
     {"@xp_tri_3", Dec, 0, 9, 3, "6.125", Num, 9, "6"},
     {"@xp_ter_1", Dec, 0, 18, 3, "123456789.500", Num, 9, "70"},
     {"@xp_ter_2", Dec, 0, 9, 3, "20.000", Num, 9, "20"},
-    {"@xp_ter_3", Dec, 0, 9, 3, "1.001", Num, 9, "2"},          // 1.0005 rounded to 3 decimals
+    {"@xp_ter_3", Dec, 0, 9, 3, "1.000", Num, 9, "2"},          // typed 1.0005: no fourth decimal
     {"@xdia_1", Txt, 1, 0, 0, "S", Txt, 0, "S"},
     {"@xdia_2", Txt, 1, 0, 0, "N", Txt, 0, "S"},
     {"@xdia_3", Txt, 1, 0, 0, "S", Txt, 0, "S"},

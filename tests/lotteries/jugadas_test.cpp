@@ -140,13 +140,16 @@ TEST_F(JugadasTest, SpecialPlaysAreAddedModifiedAndDeletedFromTheCatalogue)
     EXPECT_EQ(grilla->model()->rowCount(), 2);
 }
 
-TEST_F(JugadasTest, TheServersRefusalIsToldAsAProblem)
+TEST_F(JugadasTest, TheServersRefusalIsToldAsAProblemAndKeepsTheEditorOpen)
 {
     auto* catalogo = abre<form2>(QStringLiteral("form2"));
     enEditor<Form7>(QStringLiteral("Form7"), [](Form7* e) {
         e->Text1->setText(QStringLiteral("Z"));
         e->Text2->setText(QStringLiteral("REPETIDA"));
         e->botonGrabar()->click();
+        EXPECT_TRUE(e->isVisible()) << "what was typed stays";
+        EXPECT_EQ(e->Text2->text(), QStringLiteral("REPETIDA"));
+        e->close();
     });
     catalogo->botonNuevo()->click();
     EXPECT_EQ(rec_->prompts(), QStringList{Problema});
@@ -302,4 +305,72 @@ TEST_F(JugadasTest, TheDetailsCatalogueEndsTheProgramWhenItCannotConnect)
     EXPECT_EQ(rec_->programEnds(), 1);
     EXPECT_TRUE(rec_->prompts().contains(
         QStringLiteral("Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema")));
+}
+
+// The delete of a detail replaces an open shared connection by a fresh one
+// before it sends, as the other deletes do.
+TEST_F(JugadasTest, TheDetailDeleteRunsTheFreshConnectionCheck)
+{
+    auto* catalogo = abre<Form6>(QStringLiteral("Form6"));
+    ASSERT_NE(catalogo, nullptr);
+    const auto sesionServidor = [this] {
+        return conexion().execute(QStringLiteral("SELECT pg_backend_pid()")).value(0).toString();
+    };
+    const QString antes = sesionServidor();
+    rec_->answerNext(AnswerYes);
+    catalogo->botonEliminar()->click();
+    EXPECT_EQ(detalles().size(), 2);
+    EXPECT_NE(sesionServidor(), antes);
+}
+
+// With no special play on the server the detail editor keeps its initial
+// caption, an empty list and its boxes untouched.
+TEST_F(JugadasTest, WithoutSpecialPlaysTheDetailEditorKeepsItsInitialState)
+{
+    auto* catalogo = abre<Form6>(QStringLiteral("Form6"));
+    ASSERT_NE(catalogo, nullptr);
+    db_->exec(QStringLiteral("TRUNCATE jugadas CASCADE"));
+    bool visto = false;
+    enEditor<Form8>(QStringLiteral("Form8"), [&visto](Form8* e) {
+        visto = true;
+        EXPECT_EQ(e->windowTitle(), QStringLiteral("Jugadas Especiales"));
+        EXPECT_EQ(e->Combo1->count(), 0);
+        EXPECT_EQ(e->Combo1->currentText(), QString());
+        EXPECT_EQ(e->Text3->text(), QString());
+        EXPECT_EQ(e->Text4->text(), QString());
+        EXPECT_TRUE(e->Text3->isEnabled());
+        e->botonDeshacer()->click();
+    });
+    irAFila(catalogo->grilla(), 1);
+    catalogo->botonModificar()->click();
+    EXPECT_TRUE(visto);
+}
+
+// "&Nuevo" of the special plays leaves the saved grid position as it was.
+TEST_F(JugadasTest, NuevoLeavesTheSavedPositionOfTheSpecialPlays)
+{
+    auto* catalogo = abre<form2>(QStringLiteral("form2"));
+    ASSERT_NE(catalogo, nullptr);
+    irAFila(catalogo->grilla(), 1);
+    enEditor<Form7>(QStringLiteral("Form7"), [](Form7* e) { e->botonDeshacer()->click(); });
+    catalogo->botonModificar()->click();
+    const platform::db::Bookmark guardado = core::sesion().marcadormaestro;
+    ASSERT_TRUE(guardado.isValid());
+    enEditor<Form7>(QStringLiteral("Form7"), [](Form7* e) { e->botonDeshacer()->click(); });
+    catalogo->botonNuevo()->click();
+    EXPECT_EQ(core::sesion().marcadormaestro, guardado);
+}
+
+// After deleting a special play the boxes show the row now current.
+TEST_F(JugadasTest, AfterADeleteTheSpecialPlayBoxesShowTheRowNowCurrent)
+{
+    db_->exec(QStringLiteral("INSERT INTO jugadas VALUES ('AA', 'PRIMERA')"));
+    auto* catalogo = abre<form2>(QStringLiteral("form2"));
+    ASSERT_NE(catalogo, nullptr);
+    ASSERT_EQ(catalogo->Text1->text(), QStringLiteral("AA"));
+    rec_->answerNext(AnswerYes);
+    catalogo->botonEliminar()->click();
+    EXPECT_EQ(jugadas().size(), 2);
+    EXPECT_EQ(catalogo->Text1->text(), catalogo->grilla()->textoColumna(0).trimmed());
+    EXPECT_NE(catalogo->Text1->text(), QStringLiteral("AA"));
 }

@@ -212,7 +212,7 @@ TEST_F(LoteriasTest, MainRoadAddModifyAndDelete)
     EXPECT_NEAR(catalogo->grilla()->anchoTwips(1), 2800, 15);
 }
 
-TEST_F(LoteriasTest, ARefusedSaveTellsTheProblemClosesTheEditorAndKeepsTheList)
+TEST_F(LoteriasTest, ARefusedSaveTellsTheProblemKeepsTheEditorOpenWithWhatWasTypedAndKeepsTheList)
 {
     Form5* catalogo = abreCatalogo();
     const platform::db::RecordSet antes = catalogo->lista();
@@ -220,7 +220,10 @@ TEST_F(LoteriasTest, ARefusedSaveTellsTheProblemClosesTheEditorAndKeepsTheList)
         teclea(editor.Text1, QStringLiteral("001")); // exists already
         teclea(editor.Text2, QStringLiteral("DUPLICADA"));
         editor.grabar();
-        EXPECT_TRUE(editor.isUnloaded());
+        EXPECT_FALSE(editor.isUnloaded());
+        EXPECT_TRUE(editor.isVisible());
+        EXPECT_EQ(editor.Text1->text(), QStringLiteral("001"));
+        EXPECT_EQ(editor.Text2->text(), QStringLiteral("DUPLICADA"));
     });
     catalogo->nuevo();
     EXPECT_EQ(rec().prompts(), QStringList{Problema});
@@ -294,4 +297,53 @@ TEST_F(LoteriasTest, ThePopUpDeleteOnALostConnectionReconnectsAndAsksAgain)
                            QStringLiteral("¿Deseas Eliminar la información Seleccionada?"), Exito}));
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM loterias WHERE cod_lot = '003'")),
               QStringLiteral("0"));
+}
+
+// No amount box takes more digits than its ACTLOT parameter holds: typing
+// 99999999999 stops at the whole digits of a decimal 9,3 (18,3 for the
+// first terminales prize), and the save goes through.
+TEST_F(LoteriasTest, AmountBoxesTakeNoMoreThanTheirParametersHold)
+{
+    Form5* catalogo = abreCatalogo();
+    vaAFila(*catalogo, 1);
+    enElEditor([](Form9& editor) {
+        struct Caso {
+            QLineEdit* caja;
+            const char* queda;
+        };
+        const Caso casos[] = {{editor.bloque().caja(QStringLiteral("Lim_Tri")), "999999"},
+                              {editor.bloque().caja(QStringLiteral("P_ter_1")), "99999999999"},
+                              {editor.bloque().caja(core::campos::MontoComodin), "999999"},
+                              {editor.bloque().caja(QStringLiteral("Lim_NumA")), "999999"},
+                              {editor.Text33, "999999"}};
+        for (const Caso& caso : casos) {
+            teclea(caso.caja, QStringLiteral("99999999999"));
+            EXPECT_EQ(caso.caja->text(), QString::fromUtf8(caso.queda)) << caso.caja->objectName().toStdString();
+        }
+        editor.grabar();
+        EXPECT_TRUE(editor.isUnloaded());
+    });
+    catalogo->modificar();
+    EXPECT_EQ(rec().prompts(), QStringList{Exito});
+    EXPECT_EQ(fila(QStringLiteral("002"), QStringLiteral("lim_tri, p_ter_1, montocomodin, impuesto")),
+              QStringLiteral("999999.000|99999999999.000|999999.000|999999.000"));
+}
+
+// After a delete the detail shows the row now current, so that "&Nuevo"
+// starts from a lottery that exists.
+TEST_F(LoteriasTest, AfterADeleteNuevoCopiesTheRowNowCurrent)
+{
+    Form5* catalogo = abreCatalogo();
+    vaAFila(*catalogo, 2);
+    rec().answerNext(AnswerYes);
+    catalogo->eliminar();
+    ASSERT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM loterias WHERE cod_lot = '003'")),
+              QStringLiteral("0"));
+    const QString actual = catalogo->grilla()->textoColumna(0);
+    EXPECT_EQ(catalogo->Text1->text(), actual);
+    EXPECT_EQ(catalogo->registro().codigo, actual);
+    QString impuesto;
+    enElEditor([&impuesto](Form9& editor) { impuesto = editor.Text33->text(); });
+    catalogo->nuevo();
+    EXPECT_EQ(impuesto, catalogo->Text33->text());
 }
