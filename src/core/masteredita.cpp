@@ -12,7 +12,10 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -112,6 +115,19 @@ void muestraOpcion(QComboBox* lista, const QVariant& valor, CoincideOpcion coinc
     for (int i = 0; i < lista->count(); ++i)
         items << lista->itemText(i);
     lista->setCurrentIndex(items.indexOf(itemopcion(items, valor, coincide)));
+}
+
+void etiquetaControles(QGridLayout* rejilla, int fila, int columna,
+                       const QList<std::pair<QString, QWidget*>>& pares, Qt::Orientation direccion)
+{
+    for (const auto& [titulo, control] : pares) {
+        rejilla->addWidget(new QLabel(titulo), fila, columna);
+        rejilla->addWidget(control, fila, columna + 1);
+        if (direccion == Qt::Horizontal)
+            columna += 2;
+        else
+            ++fila;
+    }
 }
 
 QWidget* encadenaTabulacion(const QList<QWidget*>& widgets)
@@ -378,6 +394,16 @@ void Editor::onLoad()
         }
         ordenaTabulacion();
     });
+}
+
+void Editor::preparaAgregar()
+{
+    for (QWidget* campo : camposEnOrden_.isEmpty() ? camposEnCreacion() : camposEnOrden_) {
+        if (auto* caja = qobject_cast<QLineEdit*>(campo))
+            caja->clear();
+        else if (auto* lista = qobject_cast<QComboBox*>(campo); lista && lista->isEditable())
+            lista->setEditText(QString());
+    }
 }
 
 // The member's fields as they were made: the focus chain from the window,

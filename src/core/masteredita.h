@@ -43,7 +43,8 @@
 // - setCajaCodigo(): the key box, disabled to modify;
 // and overrides cargaListas() (false when the editor cannot load: it keeps
 // its initial caption and boxes), preparaAgregar()/preparaModificar() (the
-// latter from the catalogue's registro(), found with ventanaAbierta<T>()),
+// latter from the catalogue's registro(), found with catalogo<T>() after
+// setCatalogo()),
 // validaGrabar(), llamaGrabar(modo), informaGrabado() when its outcome
 // messages are its own, trasGrabar() (re-read the catalogue's list).
 // A save the server refuses (an answer other than "0", or an error) keeps
@@ -91,11 +92,12 @@
 //           core::conectaLimite(Text1, 3);
 //           setCajaCodigo(Text1);
 //           setCamposEnOrden({Text1, Text2});
+//           setCatalogo(QStringLiteral("masterregion"));
 //       }
 //   protected:
 //       void preparaModificar() override
 //       {
-//           if (auto* lista = core::ventanaAbierta<masterregion>(QStringLiteral("masterregion")))
+//           if (auto* lista = catalogo<masterregion>())
 //               muestra(lista->registro());
 //       }
 //       QString llamaGrabar(const QString& modo) override { …ACTGBR with @xmodo = modo… }
@@ -115,6 +117,7 @@
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QMenu;
 class QPushButton;
 
@@ -182,6 +185,11 @@ T* cargaVentana(const QString& nombre)
 {
     return platform::ui::windowRegistry().get<T>(nombre);
 }
+
+// Places each caption with its control in `rejilla` from (fila, columna) on:
+// side by side along the row, or one pair per row down the column.
+void etiquetaControles(QGridLayout* rejilla, int fila, int columna,
+                       const QList<std::pair<QString, QWidget*>>& pares, Qt::Orientation direccion);
 
 // Gives `widgets` that tab order, in turn, and the focus to the first one
 // that can take it (enabled and not hidden); null when none can.
@@ -352,8 +360,9 @@ protected:
     // Fills the lookup lists; runs first at load, in both modes. False ends
     // the load there: the editor keeps its initial caption and boxes.
     virtual bool cargaListas() { return true; }
-    // The first contents of each mode.
-    virtual void preparaAgregar() {}
+    // The first contents of each mode; to add, by default, every text box
+    // and list text of the fields emptied.
+    virtual void preparaAgregar();
     virtual void preparaModificar() {}
     // The member's checks before the save; false ends the save with the
     // editor open (the member has told the operator why).
@@ -371,6 +380,14 @@ protected:
     virtual void alCerrar() {}
 
     // --- Settings of the member.
+    // The catalogue that opens the editor, by its registered name.
+    void setCatalogo(const QString& nombre) { catalogo_ = nombre; }
+    // That catalogue when it is open, as its own class.
+    template <class T>
+    T* catalogo() const
+    {
+        return ventanaAbierta<T>(catalogo_);
+    }
     // The key box: enabled to add, disabled to modify.
     void setCajaCodigo(QWidget* caja) { cajaCodigo_ = caja; }
     // The fields in tab order; the buttons follow them.
@@ -392,6 +409,7 @@ private:
     void ordenaTabulacion();
 
     QString sustantivo_;
+    QString catalogo_;
     QWidget* campos_;
     QBoxLayout* botones_;
     QPushButton* grabar_;

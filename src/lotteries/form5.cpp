@@ -89,12 +89,11 @@ Form5::Form5()
     detalle->addWidget(bloque_->marcoNormal(), 2, 2, 1, 3);
 
     auto* abajo = new QGridLayout;
-    abajo->addWidget(new QLabel(QStringLiteral("Junta:")), 0, 0);
-    abajo->addWidget(Text34, 0, 1);
-    abajo->addWidget(new QLabel(QStringLiteral("Operadora:")), 1, 0);
-    abajo->addWidget(Text35, 1, 1);
-    abajo->addWidget(new QLabel(QStringLiteral("% Imp. Operadora")), 2, 0);
-    abajo->addWidget(Text33, 2, 1);
+    core::etiquetaControles(abajo, 0, 0,
+                            {{QStringLiteral("Junta:"), Text34},
+                             {QStringLiteral("Operadora:"), Text35},
+                             {QStringLiteral("% Imp. Operadora"), Text33}},
+                            Qt::Vertical);
     // The caption is a sentence: wrap it inside the button instead of letting
     // it stretch the window past the screen.
     auto* leyenda = new QLabel(Command1->text());

@@ -16,20 +16,12 @@ namespace lotteries {
 
 using platform::vb::trim;
 
-namespace {
-
-form2* catalogo()
-{
-    return core::ventanaAbierta<form2>(QStringLiteral("form2"));
-}
-
-} // namespace
-
 Form7::Form7()
     : Editor(QStringLiteral("Jugadas Especiales"))
     , Text1(new QLineEdit)
     , Text2(new QLineEdit)
 {
+    setCatalogo(QStringLiteral("form2"));
     setVaciaModoAlDeshacer(true);
     core::conectaLimite(Text1, 2);
     core::conectaLimite(Text2, 20);
@@ -40,15 +32,9 @@ Form7::Form7()
     setCamposEnOrden({Text1, Text2});
 }
 
-void Form7::preparaAgregar()
-{
-    Text1->clear();
-    Text2->clear();
-}
-
 void Form7::preparaModificar()
 {
-    if (const form2* lista = catalogo()) {
+    if (const form2* lista = catalogo<form2>()) {
         const JugadaEspecial jugada = lista->registro();
         Text1->setText(trim(jugada.codigo));
         Text2->setText(trim(jugada.nombre));
@@ -63,7 +49,7 @@ QString Form7::llamaGrabar(const QString& modo)
 
 void Form7::alCerrar()
 {
-    if (form2* lista = catalogo())
+    if (form2* lista = catalogo<form2>())
         lista->muestraListaEditor(core::sesion().conexion.execute(QStringLiteral("LIST_JUG")));
 }
 

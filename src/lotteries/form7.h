@@ -21,7 +21,6 @@ public:
     QLineEdit* Text2; // name
 
 protected:
-    void preparaAgregar() override;
     void preparaModificar() override;
     QString llamaGrabar(const QString& modo) override;
     void alCerrar() override;

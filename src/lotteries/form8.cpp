@@ -24,11 +24,6 @@ using platform::vb::trim;
 
 namespace {
 
-Form6* catalogo()
-{
-    return core::ventanaAbierta<Form6>(QStringLiteral("Form6"));
-}
-
 // The special play's code: the first three characters of the list's text.
 QString codigoEspecial(const QComboBox* lista)
 {
@@ -44,6 +39,7 @@ Form8::Form8()
     , Text4(new QLineEdit)
 {
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
+    setCatalogo(QStringLiteral("Form6"));
     setCajaCodigo(Text3);
     setVaciaModoAlGrabar(true);
     setVaciaModoAlDeshacer(true);
@@ -75,16 +71,9 @@ bool Form8::cargaListas()
     return true;
 }
 
-void Form8::preparaAgregar()
-{
-    Combo1->setEditText(QString());
-    Text3->clear();
-    Text4->clear();
-}
-
 void Form8::preparaModificar()
 {
-    if (const Form6* lista = catalogo()) {
+    if (const Form6* lista = catalogo<Form6>()) {
         const DetalleJugada detalle = lista->registro();
         Combo1->setEditText(rtrim(detalle.especial));
         Text3->setText(trim(detalle.detalle));
@@ -114,7 +103,7 @@ bool Form8::informaGrabado(const QString&)
 
 void Form8::trasGrabar(bool exito)
 {
-    if (Form6* lista = catalogo(); exito && lista)
+    if (Form6* lista = catalogo<Form6>(); exito && lista)
         lista->relee();
 }
 

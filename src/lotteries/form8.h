@@ -27,7 +27,6 @@ public:
 
 protected:
     bool cargaListas() override;
-    void preparaAgregar() override;
     void preparaModificar() override;
     QString llamaGrabar(const QString& modo) override;
     bool informaGrabado(const QString& respuesta) override;

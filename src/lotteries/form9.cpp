@@ -62,18 +62,10 @@ void llenaLista(QComboBox* lista, const QString& procedimiento, const char* codi
     lista->setEditText(QString());
 }
 
-Form5* catalogo()
-{
-    return core::ventanaAbierta<Form5>(QStringLiteral("Form5"));
-}
-
 } // namespace
 
 Form9::Form9()
     : Editor(QStringLiteral("Loterias"))
-    , Text1(new QLineEdit)
-    , Text2(new QLineEdit)
-    , Text33(new QLineEdit)
     , Check8(new QCheckBox(QStringLiteral("Jugar por Digito")))
     , Check9(new QCheckBox(QStringLiteral("Jugar por Pares")))
     , Check10(new QCheckBox(QStringLiteral("Jugar en Forma Normal")))
@@ -83,6 +75,7 @@ Form9::Form9()
     , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
 {
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
+    setCatalogo(QStringLiteral("Form5"));
     core::conectaLimite(Text1, 3);
     // What the name column holds: a longer name would be cut on its way.
     core::conectaLimite(Text2, 25);
@@ -104,12 +97,11 @@ Form9::Form9()
     auto* campos = new QGridLayout(areaCampos());
     auto* arriba = new QGroupBox;
     auto* fila = new QGridLayout(arriba);
-    fila->addWidget(new QLabel(QStringLiteral("Còdigo")), 0, 0);
-    fila->addWidget(Text1, 0, 1);
-    fila->addWidget(new QLabel(QStringLiteral("Nombre")), 0, 2);
-    fila->addWidget(Text2, 0, 3);
-    fila->addWidget(new QLabel(QStringLiteral("% Imp. Operadora")), 0, 4);
-    fila->addWidget(Text33, 0, 5);
+    core::etiquetaControles(fila, 0, 0,
+                            {{QStringLiteral("Còdigo"), Text1},
+                             {QStringLiteral("Nombre"), Text2},
+                             {QStringLiteral("% Imp. Operadora"), Text33}},
+                            Qt::Horizontal);
     campos->addWidget(arriba, 0, 0, 1, 2);
 
     auto* izquierda = new QVBoxLayout;
@@ -199,13 +191,13 @@ void Form9::muestra(const RegistroLoteria& loteria, bool conCodigo)
 
 void Form9::preparaModificar()
 {
-    if (const Form5* origen = catalogo())
+    if (const Form5* origen = catalogo<Form5>())
         muestra(origen->registro(), true);
 }
 
 void Form9::preparaAgregar()
 {
-    if (const Form5* origen = catalogo())
+    if (const Form5* origen = catalogo<Form5>())
         muestra(origen->registro(), false);
     else {
         Text1->clear();
@@ -259,13 +251,13 @@ void Form9::trasGrabar(bool exito)
 {
     if (!exito)
         return;
-    if (Form5* destino = catalogo())
+    if (Form5* destino = catalogo<Form5>())
         destino->reemplazaLista(listaloterias(Text1->text()));
 }
 
 void Form9::alCerrar()
 {
-    if (Form5* destino = catalogo())
+    if (Form5* destino = catalogo<Form5>())
         destino->grilla()->irAMarcador(core::sesion().marcadormaestro);
 }
 

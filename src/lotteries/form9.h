@@ -10,12 +10,12 @@
 #include "core/masteredita.h"
 #include "core/parametrosventa.h"
 
+#include <QLineEdit>
 #include <QList>
 #include <memory>
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
 class QTimeEdit;
 
 namespace lotteries {
@@ -29,9 +29,9 @@ public:
     Form9();
     ~Form9() override;
 
-    QLineEdit* Text1;  // code, at most 3 characters
-    QLineEdit* Text2;  // name
-    QLineEdit* Text33; // tax percentage
+    QLineEdit* Text1 = new QLineEdit;  // code, at most 3 characters
+    QLineEdit* Text2 = new QLineEdit;  // name
+    QLineEdit* Text33 = new QLineEdit; // tax percentage
     QList<QCheckBox*> dias;      // Check1 … Check7
     QList<QTimeEdit*> horas;     // DTPicker1 … DTPicker7
     QCheckBox* Check8;
