@@ -2,6 +2,7 @@
 
 #include "core/registerwindows.h"
 #include "lotteries/registro.h"
+#include "sellerresults/registro.h"
 #include "platform/ui/windowregistry.h"
 #include "reports/registro.h"
 #include "reportwindows/registro.h"
@@ -14,6 +15,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     reports::registerWindows(registry);
     lotteries::registerWindows(registry);
     reportwindows::registerWindows(registry);
+    sellerresults::registerWindows(registry);
 }
 
 } // namespace app
