@@ -15,6 +15,10 @@
 
 namespace reports {
 
+// Writes a page, given the house name of the session, into the page file
+// and shows it in the report viewer.
+void publica(const std::function<void(PaginaHtml&, const QString& nombrebanca)>& escribe);
+
 // "===========>", the arrow of the grand-total rows.
 extern const QString FlechaTotal;
 
@@ -71,6 +75,10 @@ struct Importes {
     QList<std::optional<platform::Decimal>> lista() const;
 };
 
+// The headers of the seller results pages: "Venta Bs.", "Comisión Bs.",
+// "Premios Bs.", "Total Bs.".
+QStringList encabezadosImportes();
+
 // The grand-total table: the table start, a header row (the first cell's
 // text, then the amount headers), the arrow row (the arrow, then one bold
 // amount cell per content given) and "</table>".
@@ -79,15 +87,12 @@ struct TablaTotalGeneral {
     QString anchoPrimera;
     QString anchoResto;
     QString encabezadoPrimera = QStringLiteral("TOTAL GENERAL");
-    QStringList encabezados;
+    QStringList encabezados = encabezadosImportes();
     // Contents of the cells after the arrow (contenidoImporte, as a rule).
     QStringList celdas;
 };
 void escribeTotalGeneral(PaginaHtml& pagina, const QString& borde, const TablaTotalGeneral& tabla);
 
-// The headers of the seller results pages: "Venta Bs.", "Comisión Bs.",
-// "Premios Bs.", "Total Bs.".
-QStringList encabezadosImportes();
 // A header row of those pages: a first cell, then the four amount headers.
 void filaEncabezadosImportes(PaginaHtml& pagina, const QString& anchoPrimera,
                              const QString& primera, const QString& anchoImportes);

@@ -1,7 +1,5 @@
 #include "reports/htmlcuentas.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "platform/db/dberror.h"
 #include "platform/vbtext.h"
 #include "reports/escritores.h"
@@ -11,8 +9,7 @@ namespace reports {
 namespace {
 
 // A named column as text, which a NULL cannot be.
-QString textoRequerido(const Registro& rs, const QString& nombre)
-{
+QString textoRequerido(const Registro& rs, const QString& nombre) {
     const QVariant valor = rs.value(nombre);
     if (valor.isNull())
         throw platform::db::DbError::wrongType(nombre + QStringLiteral(" es nulo"));
@@ -23,8 +20,7 @@ QString textoRequerido(const Registro& rs, const QString& nombre)
 
 void paginaCuentas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                    const QString& linea2, const QString& borde, const QString& detalle,
-                   const QString& nombrebanca)
-{
+                   const QString& nombrebanca) {
     pagina.principio({QStringLiteral("ESTADO DE CUENTAS BANCARIAS"), nombrebanca,
                       segundaSiNoVacia(linea1, linea2)});
     pagina.espaciador();
@@ -34,9 +30,9 @@ void paginaCuentas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QStrin
     const Celda cuenta = celdaCodigoNombre(QStringLiteral("nombre_banco"), 1);
     pagina.inicioTabla(borde);
     if (detalle == QLatin1String("0")) {
-        filaEncabezados(pagina, ancho,
-                        {QStringLiteral("Cuenta"), QStringLiteral("Nro. Cuenta"),
-                         QStringLiteral("Saldo")});
+        filaEncabezados(
+            pagina, ancho,
+            {QStringLiteral("Cuenta"), QStringLiteral("Nro. Cuenta"), QStringLiteral("Saldo")});
         escribeFilas(pagina, rs,
                      {{ancho, cuenta}, {ancho, celdaTexto(2, 1)}, {ancho, celdaMonto(3)}});
     } else {
@@ -68,10 +64,9 @@ void paginaCuentas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QStrin
 }
 
 void htmlcuentas(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                 const QString& borde, const QString& detalle)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaCuentas(p, rs, linea1, linea2, borde, detalle, core::sesion().nombrebanca);
+                 const QString& borde, const QString& detalle) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaCuentas(p, rs, linea1, linea2, borde, detalle, banca);
     });
 }
 

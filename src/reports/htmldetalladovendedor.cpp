@@ -1,7 +1,5 @@
 #include "reports/htmldetalladovendedor.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "platform/vbtext.h"
 #include "reports/escritores.h"
 
@@ -19,8 +17,7 @@ struct Detallado {
     Importes vendedor;
 
     // The row's seller becomes the current one; its heading row.
-    void abre(const Registro& rs)
-    {
+    void abre(const Registro& rs) {
         codigo = clave(rs.value(0));
         nombre = textoValor(rs.value(1));
         vendedor = {};
@@ -29,8 +26,7 @@ struct Detallado {
         pagina.finFila();
     }
 
-    void subtotal(const QString& etiqueta)
-    {
+    void subtotal(const QString& etiqueta) {
         pagina.inicioFila();
         pagina.celda(anchoAngosto, contenidoTexto(etiqueta, 1));
         pagina.celda(anchoAngosto, contenidoFlecha());
@@ -39,8 +35,7 @@ struct Detallado {
         pagina.finFila();
     }
 
-    void fecha(const Registro& rs)
-    {
+    void fecha(const Registro& rs) {
         pagina.inicioFila();
         pagina.celda(anchoPrimera, contenidoTexto(QString(), 1));
         pagina.celda(anchoAngosto, contenidoValor(rs.value(3), 1));
@@ -52,10 +47,9 @@ struct Detallado {
 
 } // namespace
 
-void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs,
-                             const QString& linea1, const QString& linea2, const QString& borde,
-                             const QString& nombrebanca)
-{
+void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
+                             const QString& linea2, const QString& borde,
+                             const QString& nombrebanca) {
     pagina.principio({QStringLiteral("DETALLADO POR VENDEDOR"), nombrebanca, {linea1, linea2}});
     pagina.espaciador();
     Detallado d{pagina};
@@ -84,21 +78,18 @@ void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs,
     pagina.finTabla();
     pagina.espaciador();
 
-    TablaTotalGeneral total;
-    total.anchoPrimera = d.anchoAngosto;
-    total.anchoResto = d.anchoImporte;
-    total.encabezados = encabezadosImportes();
-    total.celdas = contenidosImporte(general.lista());
-    escribeTotalGeneral(pagina, borde, total);
+    escribeTotalGeneral(pagina, borde,
+                        {.anchoPrimera = d.anchoAngosto,
+                         .anchoResto = d.anchoImporte,
+                         .celdas = contenidosImporte(general.lista())});
     pagina.espaciador();
     pagina.fin();
 }
 
 void htmldetalladovendedor(platform::db::RecordSet& rs, const QString& linea1,
-                           const QString& linea2, const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaDetalladoVendedor(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
+                           const QString& linea2, const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaDetalladoVendedor(p, rs, linea1, linea2, borde, banca);
     });
 }
 

@@ -10,8 +10,8 @@
 
 namespace reports {
 
-void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs,
-                             const QString& linea1, const QString& linea2, const QString& borde,
+void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
+                             const QString& linea2, const QString& borde,
                              const QString& nombrebanca);
 
 // Called by the seller results window with the rows left on the first row,

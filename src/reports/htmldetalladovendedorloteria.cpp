@@ -1,7 +1,5 @@
 #include "reports/htmldetalladovendedorloteria.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "reports/escritores.h"
 
 namespace reports {
@@ -22,8 +20,7 @@ struct PorLoteria {
     Importes vendedor;
 
     // The seller's heading line, its table start and header row.
-    void abre(const Registro& rs)
-    {
+    void abre(const Registro& rs) {
         codigo = clave(rs.value(0));
         vendedor = {};
         pagina.encabezado(QStringLiteral("Vendedor: ") + textoValor(rs.value(0)) +
@@ -41,8 +38,7 @@ struct PorLoteria {
 
     // A row of the seller: its first row in a later seller's table is
     // written in size 1 with a wider lottery cell.
-    Importes fila(const Registro& rs, bool primeraDeOtro)
-    {
+    Importes fila(const Registro& rs, bool primeraDeOtro) {
         Importes importes;
         importes.suma(rs, 6, 7, 8, 9);
         vendedor += importes;
@@ -57,8 +53,7 @@ struct PorLoteria {
         return importes;
     }
 
-    void cierra(Cierre cierre)
-    {
+    void cierra(Cierre cierre) {
         const QString etiqueta = contenidoNegrita(QStringLiteral("TOTAL Vend :"), 1);
         pagina.inicioFila();
         if (cierre == Cierre::Intermedio)
@@ -81,8 +76,7 @@ struct PorLoteria {
 
 void paginaDetalladoVendedorLoteria(PaginaHtml& pagina, platform::db::RecordSet& rs,
                                     const QString& linea1, const QString& linea2,
-                                    const QString& borde, const QString& nombrebanca)
-{
+                                    const QString& borde, const QString& nombrebanca) {
     pagina.principio({QStringLiteral("REPORTE DETALLADO"), nombrebanca, {linea1, linea2}});
     if (rs.recordCount() > 0)
         rs.moveFirst();
@@ -101,22 +95,19 @@ void paginaDetalladoVendedorLoteria(PaginaHtml& pagina, platform::db::RecordSet&
     }
     p.cierra(Cierre::Final);
 
-    TablaTotalGeneral total;
-    total.forma.blancosAntesDeWidth = 2;
-    total.anchoPrimera = p.anchoImporte;
-    total.anchoResto = p.anchoImporte;
-    total.encabezados = encabezadosImportes();
-    total.celdas = contenidosImporte(general.lista());
-    escribeTotalGeneral(pagina, borde, total);
+    escribeTotalGeneral(pagina, borde,
+                        {.forma = {.blancosAntesDeWidth = 2},
+                         .anchoPrimera = p.anchoImporte,
+                         .anchoResto = p.anchoImporte,
+                         .celdas = contenidosImporte(general.lista())});
     pagina.espaciador();
     pagina.fin();
 }
 
 void htmldetalladovendedorloteria(platform::db::RecordSet& rs, const QString& linea1,
-                                  const QString& linea2, const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaDetalladoVendedorLoteria(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
+                                  const QString& linea2, const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaDetalladoVendedorLoteria(p, rs, linea1, linea2, borde, banca);
     });
 }
 

@@ -1,7 +1,5 @@
 #include "reports/htmlfiscalvendedor.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "platform/db/dberror.h"
 #include "platform/vbtext.h"
 #include "reports/escritores.h"
@@ -16,8 +14,7 @@ namespace {
 
 // The labels of the tax lines are markup that the page formats.
 const QString EtiquetaJunta = QStringLiteral("<center><b> Juntas de Beneficencia </b></center> ");
-const QString EtiquetaOperadora =
-    QStringLiteral("<center><b> Operadoras de Sorteo </b></center> ");
+const QString EtiquetaOperadora = QStringLiteral("<center><b> Operadoras de Sorteo </b></center> ");
 const QString EtiquetaAlcaldia = QStringLiteral("<center><b> Alcaldía </b></center> ");
 const QString EtiquetaVenta = QStringLiteral("<center><b> Venta Bruta </b></center> ");
 const QString EtiquetaPremio = QStringLiteral("<center><b> Ganacia Fortuita </b></center> ");
@@ -31,8 +28,7 @@ struct Columnas {
     int codigoAlcaldia, descripcionAlcaldia, tasaAlcaldia, impuestoAlcaldia;
     int tasaVenta, impuestoVenta, tasaPremio, impuestoPremio, totalVenta, premios;
 
-    explicit Columnas(const Registro& rs)
-    {
+    explicit Columnas(const Registro& rs) {
         const auto indice = [&rs](const char* nombre) {
             const QString n = QLatin1String(nombre);
             const int i = rs.fieldIndex(n);
@@ -88,8 +84,7 @@ public:
     };
 
     void suma(const QString& codigo, const QString& descripcion, const QString& tipo,
-              const Decimal& monto)
-    {
+              const Decimal& monto) {
         const auto i = indices_.constFind(codigo);
         if (i != indices_.constEnd()) {
             entradas_[*i].monto += monto;
@@ -109,14 +104,11 @@ class Fiscal {
 public:
     Fiscal(PaginaHtml& pagina, const Registro& rs)
         : pagina_(pagina)
-        , c_(rs)
-    {
-    }
+        , c_(rs) {}
 
     // The block of the seller of the current row; leaves the rows on the
     // next seller's first row (or at their end).
-    void bloque(Registro& rs)
-    {
+    void bloque(Registro& rs) {
         pagina_.inicioFila();
         for (int i = 0; i < 4; ++i)
             totales_[i] += importe(rs.value(4 + i));
@@ -149,9 +141,9 @@ public:
             impuestoVenta += f.impuestoVenta;
             impuestoPremio += f.impuestoPremio;
         }
-        impuestos += lineaEnte(EtiquetaAlcaldia,
-                               {codigoAlcaldia, nombreAlcaldia, tasaAlcaldia, alcaldia}, venta,
-                               QStringLiteral("A"), QStringLiteral("Alcaldia"));
+        impuestos +=
+            lineaEnte(EtiquetaAlcaldia, {codigoAlcaldia, nombreAlcaldia, tasaAlcaldia, alcaldia},
+                      venta, QStringLiteral("A"), QStringLiteral("Alcaldia"));
         lineaImpuesto(EtiquetaVenta, Seniat, venta, tasaVenta, impuestoVenta);
         resumen_.suma(QStringLiteral("V00001"), QStringLiteral("SENIAT VENTA"),
                       QStringLiteral("SENIAT"), impuestoVenta);
@@ -170,22 +162,21 @@ public:
         pagina_.finFila();
     }
 
-    void totales(const QString& borde) const
-    {
-        TablaTotalGeneral total;
-        total.anchoPrimera = ancho_;
-        total.anchoResto = angosto_;
-        total.encabezados = encabezadosImportes() << QStringLiteral("Impuestos Bs.");
-        total.celdas = contenidosImporte(
+    void totales(const QString& borde) const {
+        QStringList celdas = contenidosImporte(
             {totales_[0], totales_[1], totales_[2], totales_[3], impuestosTotal_});
-        total.celdas << contenidoResaltado(QStringLiteral("Utilidad Neta Total Bs. ") +
-                                           textoImporte(totales_[3] - impuestosTotal_));
-        escribeTotalGeneral(pagina_, borde, total);
+        celdas << contenidoResaltado(QStringLiteral("Utilidad Neta Total Bs. ") +
+                                     textoImporte(totales_[3] - impuestosTotal_));
+        escribeTotalGeneral(
+            pagina_, borde,
+            {.anchoPrimera = ancho_,
+             .anchoResto = angosto_,
+             .encabezados = encabezadosImportes() << QStringLiteral("Impuestos Bs."),
+             .celdas = celdas});
     }
 
     // The summary per taxing body, always with borders.
-    void resumen() const
-    {
+    void resumen() const {
         const QString borde = QStringLiteral("1");
         pagina_.inicioTabla(borde);
         pagina_.inicioFila();
@@ -214,8 +205,7 @@ public:
     const QString angosto_ = anchura(75, 5);
 
 private:
-    FilaFiscal lee(const Registro& rs) const
-    {
+    FilaFiscal lee(const Registro& rs) const {
         const auto ente = [&rs](int codigo, int nombre, int tasa, int impuesto) {
             return Ente{textoValor(rs.value(codigo)), textoValor(rs.value(nombre)),
                         textoValor(rs.value(tasa)), importe(rs.value(impuesto))};
@@ -232,17 +222,15 @@ private:
 
     // A line of a taxing body, whose tax also goes to its summary entry.
     Decimal lineaEnte(const QString& etiqueta, const Ente& ente, const Decimal& base,
-                             const QString& letra, const QString& tipo)
-    {
-        lineaImpuesto(etiqueta, ente.codigo + QStringLiteral(" - ") + ente.nombre, base,
-                      ente.tasa, ente.impuesto);
+                      const QString& letra, const QString& tipo) {
+        lineaImpuesto(etiqueta, ente.codigo + QStringLiteral(" - ") + ente.nombre, base, ente.tasa,
+                      ente.impuesto);
         resumen_.suma(letra + ente.codigo, ente.nombre, tipo, ente.impuesto);
         return ente.impuesto;
     }
 
     void lineaImpuesto(const QString& etiqueta, const QString& ente, const Decimal& base,
-                       const QString& tasa, const Decimal& impuesto)
-    {
+                       const QString& tasa, const Decimal& impuesto) {
         pagina_.inicioFila();
         pagina_.celda(ancho_, contenidoMarcado(etiqueta, 1));
         pagina_.celda(ancho_, contenidoTexto(ente));
@@ -263,9 +251,7 @@ private:
 } // namespace
 
 void paginaFiscalVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                          const QString& linea2, const QString& borde,
-                          const QString& nombrebanca)
-{
+                          const QString& linea2, const QString& borde, const QString& nombrebanca) {
     pagina.principio({QStringLiteral("FISCAL POR VENDEDOR"), nombrebanca, {linea1, linea2}});
     pagina.espaciador();
     Fiscal fiscal(pagina, rs);
@@ -285,11 +271,10 @@ void paginaFiscalVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const
     pagina.fin();
 }
 
-void htmlfiscalvendedor(platform::db::RecordSet& rs, const QString& linea1,
-                        const QString& linea2, const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaFiscalVendedor(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
+void htmlfiscalvendedor(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                        const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaFiscalVendedor(p, rs, linea1, linea2, borde, banca);
     });
 }
 

@@ -23,13 +23,12 @@
 namespace reports {
 
 void paginaFiscalVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                          const QString& linea2, const QString& borde,
-                          const QString& nombrebanca);
+                          const QString& linea2, const QString& borde, const QString& nombrebanca);
 
 // Called by the fiscal report window with the rows left on the first row,
 // reportelinea1 (the seller range), reportelinea2 (the date range) and the
 // border text.
-void htmlfiscalvendedor(platform::db::RecordSet& rs, const QString& linea1,
-                        const QString& linea2, const QString& borde);
+void htmlfiscalvendedor(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                        const QString& borde);
 
 } // namespace reports

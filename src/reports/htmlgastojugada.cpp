@@ -1,7 +1,5 @@
 #include "reports/htmlgastojugada.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "reports/escritores.h"
 
 namespace reports {
@@ -10,8 +8,7 @@ using platform::Decimal;
 
 void paginaGastoJugada(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                        const QString& linea2, const QString& borde, const QString& detalle,
-                       const QString& nombrebanca)
-{
+                       const QString& nombrebanca) {
     pagina.principio({QStringLiteral("CONSOLIDACION ADMINISTRATIVA"), nombrebanca,
                       segundaSiNoVacia(linea1, linea2)});
     pagina.espaciador();
@@ -43,10 +40,9 @@ void paginaGastoJugada(PaginaHtml& pagina, platform::db::RecordSet& rs, const QS
 }
 
 void htmlgastojugada(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                     const QString& borde, const QString& detalle)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaGastoJugada(p, rs, linea1, linea2, borde, detalle, core::sesion().nombrebanca);
+                     const QString& borde, const QString& detalle) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaGastoJugada(p, rs, linea1, linea2, borde, detalle, banca);
     });
 }
 

@@ -1,8 +1,6 @@
 #include "reports/htmlgrupos.h"
 
-#include "core/entregareporte.h"
 #include "core/rutinas.h"
-#include "core/sesion.h"
 #include "platform/ui/windowregistry.h"
 #include "reports/escritores.h"
 #include "reports/ventanaresultados.h"
@@ -23,15 +21,13 @@ struct Grupos {
     QString nombre;
     Importes vendedor;
 
-    void toma(const Registro& rs)
-    {
+    void toma(const Registro& rs) {
         codigo = clave(rs.value(0));
         nombre = textoValor(rs.value(7));
         vendedor = {};
     }
 
-    void celdas()
-    {
+    void celdas() {
         pagina.celda(ancho, contenidoTexto(nombre));
         for (const auto& suma : vendedor.lista())
             pagina.celda(anchoImporte, contenidoImporteSimple(suma));
@@ -42,8 +38,7 @@ struct Grupos {
 
 void paginaGrupos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                   const QString& linea2, const QString& borde, const QString& grupo,
-                  const QString& nombrebanca)
-{
+                  const QString& nombrebanca) {
     pagina.principio({QStringLiteral("RESULTADOS POR GRUPOS"), nombrebanca, {linea1, linea2}});
     if (rs.recordCount() > 0)
         rs.moveFirst();
@@ -81,29 +76,28 @@ void paginaGrupos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
     pagina.finTabla();
     pagina.espaciador();
 
-    TablaTotalGeneral total;
-    total.forma = forma;
-    total.anchoPrimera = g.ancho;
-    total.anchoResto = g.anchoImporte;
-    total.encabezados = encabezadosImportes();
-    total.encabezados.insert(2, QStringLiteral("Comi. Jefe"));
-    total.celdas = contenidosImporte(
-        {general.venta, general.comision, jefe, general.premios, general.total - jefe});
-    escribeTotalGeneral(pagina, borde, total);
+    QStringList encabezados = encabezadosImportes();
+    encabezados.insert(2, QStringLiteral("Comi. Jefe"));
+    escribeTotalGeneral(pagina, borde,
+                        {.forma = forma,
+                         .anchoPrimera = g.ancho,
+                         .anchoResto = g.anchoImporte,
+                         .encabezados = encabezados,
+                         .celdas = contenidosImporte({general.venta, general.comision, jefe,
+                                                      general.premios, general.total - jefe})});
     pagina.espaciador();
     pagina.fin();
 }
 
 void htmlgrupos(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                const QString& borde)
-{
+                const QString& borde) {
     auto* ventana = dynamic_cast<VentanaResultados*>(
         platform::ui::windowRegistry().get(QStringLiteral("Form25")));
     if (!ventana)
         throw std::logic_error("the seller results window Form25 is not registered");
     const QString grupo = core::primerapalabra(ventana->textoGrupo());
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaGrupos(p, rs, linea1, linea2, borde, grupo, core::sesion().nombrebanca);
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaGrupos(p, rs, linea1, linea2, borde, grupo, banca);
     });
 }
 

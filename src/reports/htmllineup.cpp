@@ -1,7 +1,5 @@
 #include "reports/htmllineup.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "platform/regional.h"
 #include "reports/escritores.h"
 
@@ -10,8 +8,7 @@ namespace reports {
 using platform::Decimal;
 
 void paginaLineUp(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                  const QString& linea2, const QString& borde, const QString& nombrebanca)
-{
+                  const QString& linea2, const QString& borde, const QString& nombrebanca) {
     pagina.principio(
         {QStringLiteral("REPORTE DE LINE UP"), nombrebanca, {linea1, linea2}, Comillas::Simples});
     pagina.espaciador();
@@ -48,10 +45,9 @@ void paginaLineUp(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
 }
 
 void htmllineup(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaLineUp(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
+                const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaLineUp(p, rs, linea1, linea2, borde, banca);
     });
 }
 

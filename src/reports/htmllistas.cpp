@@ -1,7 +1,5 @@
 #include "reports/htmllistas.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "platform/regional.h"
 #include "platform/vbtext.h"
 #include "reports/escritores.h"
@@ -16,16 +14,14 @@ constexpr int PorFila = 4;
 
 // The table of one layout: four results to a row, each given as its cells.
 Decimal escribeListas(PaginaHtml& pagina, Registro& rs, const QString& ancho, int columnaMonto,
-                      bool conJugada)
-{
+                      bool conJugada) {
     Decimal total;
     while (!rs.eof()) {
         pagina.inicioFila();
         for (int i = 0; i < PorFila && !rs.eof(); ++i, rs.moveNext()) {
             pagina.celda(ancho, contenidoValor(rs.value(0)));
             if (conJugada)
-                pagina.celda(ancho,
-                             contenidoTexto(platform::vb::left(textoValor(rs.value(6)), 3)));
+                pagina.celda(ancho, contenidoTexto(platform::vb::left(textoValor(rs.value(6)), 3)));
             pagina.celda(ancho, contenidoMontoSimple(rs.value(columnaMonto)));
             total += importe(rs.value(columnaMonto));
         }
@@ -36,8 +32,7 @@ Decimal escribeListas(PaginaHtml& pagina, Registro& rs, const QString& ancho, in
     return total;
 }
 
-QStringList repetidos(const QStringList& textos)
-{
+QStringList repetidos(const QStringList& textos) {
     QStringList todos;
     for (int i = 0; i < PorFila; ++i)
         todos << textos;
@@ -48,8 +43,7 @@ QStringList repetidos(const QStringList& textos)
 
 void paginaListas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                   const QString& linea2, const QString& linea3, const QString& tipojugada,
-                  const QString& linea4, const QString& borde, const QString& nombrebanca)
-{
+                  const QString& linea4, const QString& borde, const QString& nombrebanca) {
     pagina.principio({QStringLiteral("REPORTE DE LISTAS "),
                       nombrebanca,
                       {linea1, linea2 + QStringLiteral(" , ") + linea3, linea4}});
@@ -74,8 +68,7 @@ void paginaListas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
         filaEncabezados(pagina, anchura(100, 6), repetidos({numero, QStringLiteral("Jug"), monto}));
         const Decimal total = escribeListas(pagina, rs, ancho, 5, true);
         pagina.linea(QStringLiteral("<p align=\"center\"><font size=\"4\"><b>") + etiqueta +
-                     platform::regional::formatAmount(total) +
-                     QStringLiteral("</b></font></p>"));
+                     platform::regional::formatAmount(total) + QStringLiteral("</b></font></p>"));
         pagina.fin();
     }
     // Any other play type: the page ends after its header lines.
@@ -83,16 +76,13 @@ void paginaListas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
 
 void htmllistas(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
                 const QString& linea3, const QString& tipojugada, const QString& linea4,
-                const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaListas(p, rs, linea1, linea2, linea3, tipojugada, linea4, borde,
-                     core::sesion().nombrebanca);
+                const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaListas(p, rs, linea1, linea2, linea3, tipojugada, linea4, borde, banca);
     });
 }
 
-QString lineaVendedorListas(const QString& textoVendedor)
-{
+QString lineaVendedorListas(const QString& textoVendedor) {
     const QString vendedor = platform::vb::rtrim(textoVendedor);
     return vendedor.isEmpty() ? QString() : QStringLiteral("Vendedor: ") + vendedor;
 }

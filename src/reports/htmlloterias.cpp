@@ -1,7 +1,5 @@
 #include "reports/htmlloterias.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "reports/escritores.h"
 
 namespace reports {
@@ -17,8 +15,7 @@ struct Loterias {
     Importes general;
 
     // The lottery's heading line, its table start and header row.
-    void abre(const Registro& rs, const FormaTabla& forma)
-    {
+    void abre(const Registro& rs, const FormaTabla& forma) {
         actual = clave(rs.value(0));
         pagina.encabezado(QStringLiteral("Loteria: ") + textoValor(rs.value(0)) +
                           QStringLiteral(" - ") + textoValor(rs.value(5)));
@@ -28,8 +25,7 @@ struct Loterias {
     }
 
     // The lottery's "TOTALES :" row and the end of its table.
-    void cierra()
-    {
+    void cierra() {
         pagina.inicioFila();
         pagina.celda(ancho, contenidoNegrita(QStringLiteral("TOTALES :")));
         for (const auto& suma : subtotal.lista())
@@ -39,8 +35,7 @@ struct Loterias {
         pagina.espaciador();
     }
 
-    void fila(const Registro& rs)
-    {
+    void fila(const Registro& rs) {
         pagina.inicioFila();
         Importes importes;
         importes.suma(rs, 6, 7, 8, 9);
@@ -56,8 +51,7 @@ struct Loterias {
 } // namespace
 
 void paginaLoterias(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                    const QString& linea2, const QString& borde, const QString& nombrebanca)
-{
+                    const QString& linea2, const QString& borde, const QString& nombrebanca) {
     pagina.principio({QStringLiteral("REPORTE DE LOTERIAS"), nombrebanca, {linea1, linea2}});
     if (rs.recordCount() > 0)
         rs.moveFirst();
@@ -78,22 +72,19 @@ void paginaLoterias(PaginaHtml& pagina, platform::db::RecordSet& rs, const QStri
     }
     l.cierra();
 
-    TablaTotalGeneral general;
-    general.forma = primera;
-    general.anchoPrimera = l.ancho;
-    general.anchoResto = l.ancho;
-    general.encabezados = encabezadosImportes();
-    general.celdas = contenidosImporte(l.general.lista());
-    escribeTotalGeneral(pagina, borde, general);
+    escribeTotalGeneral(pagina, borde,
+                        {.forma = primera,
+                         .anchoPrimera = l.ancho,
+                         .anchoResto = l.ancho,
+                         .celdas = contenidosImporte(l.general.lista())});
     pagina.espaciador();
     pagina.fin();
 }
 
 void htmlloterias(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                  const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaLoterias(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
+                  const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaLoterias(p, rs, linea1, linea2, borde, banca);
     });
 }
 

@@ -9,13 +9,12 @@
 namespace reports {
 
 void paginaPremiosNumero(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                         const QString& linea2, const QString& borde,
-                         const QString& nombrebanca);
+                         const QString& linea2, const QString& borde, const QString& nombrebanca);
 
 // Called by the prizes-per-number window with the rows left on the first
 // row, reportelinea1 (the number and date), reportelinea2 (the lottery and
 // play) and the border text.
-void htmlpremiosnumero(platform::db::RecordSet& rs, const QString& linea1,
-                       const QString& linea2, const QString& borde);
+void htmlpremiosnumero(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                       const QString& borde);
 
 } // namespace reports

@@ -1,15 +1,12 @@
 #include "reports/htmlresumidovendedor.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "reports/escritores.h"
 
 namespace reports {
 
-void paginaResumidoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs,
-                            const QString& linea1, const QString& linea2, const QString& borde,
-                            const QString& nombrebanca)
-{
+void paginaResumidoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
+                            const QString& linea2, const QString& borde,
+                            const QString& nombrebanca) {
     pagina.principio({QStringLiteral("RESUMIDO POR VENDEDOR"), nombrebanca, {linea1, linea2}});
     pagina.espaciador();
 
@@ -25,21 +22,18 @@ void paginaResumidoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs,
     pagina.finTabla();
     pagina.espaciador();
 
-    TablaTotalGeneral general;
-    general.anchoPrimera = anchoVendedor;
-    general.anchoResto = anchoImporte;
-    general.encabezados = encabezadosImportes();
-    general.celdas = contenidosImporte(total.lista());
-    escribeTotalGeneral(pagina, borde, general);
+    escribeTotalGeneral(pagina, borde,
+                        {.anchoPrimera = anchoVendedor,
+                         .anchoResto = anchoImporte,
+                         .celdas = contenidosImporte(total.lista())});
     pagina.espaciador();
     pagina.fin();
 }
 
-void htmlresumidovendedor(platform::db::RecordSet& rs, const QString& linea1,
-                          const QString& linea2, const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaResumidoVendedor(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
+void htmlresumidovendedor(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                          const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaResumidoVendedor(p, rs, linea1, linea2, borde, banca);
     });
 }
 

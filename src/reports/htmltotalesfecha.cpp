@@ -1,7 +1,5 @@
 #include "reports/htmltotalesfecha.h"
 
-#include "core/entregareporte.h"
-#include "core/sesion.h"
 #include "reports/escritores.h"
 
 #include <array>
@@ -11,8 +9,7 @@ namespace reports {
 using platform::Decimal;
 
 void paginaTotalesFecha(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                        const QString& borde, const QString& nombrebanca)
-{
+                        const QString& borde, const QString& nombrebanca) {
     pagina.principio({QStringLiteral("RESULTAODS TOTALES"), nombrebanca, {linea1}});
     pagina.espaciador();
 
@@ -29,28 +26,25 @@ void paginaTotalesFecha(PaginaHtml& pagina, platform::db::RecordSet& rs, const Q
     escribeFilas(pagina, rs, columnas, [&](const Registro& r) {
         for (int i = 0; i < 4; ++i) {
             const std::optional<Decimal> valor = monto(r.value(i + 1));
-            sumas[i] = sumas[i] && valor ? std::optional<Decimal>(*sumas[i] + *valor)
-                                         : std::nullopt;
+            sumas[i] =
+                sumas[i] && valor ? std::optional<Decimal>(*sumas[i] + *valor) : std::nullopt;
         }
     });
     pagina.finTabla();
     pagina.espaciador();
 
-    TablaTotalGeneral general;
-    general.forma.blancosAntesDeWidth = 2;
-    general.anchoPrimera = ancho;
-    general.anchoResto = ancho;
-    general.encabezadoPrimera = QStringLiteral("TOTAL");
-    general.encabezados = encabezadosImportes();
-    general.celdas = contenidosImporte({sumas.begin(), sumas.end()});
-    escribeTotalGeneral(pagina, borde, general);
+    escribeTotalGeneral(pagina, borde,
+                        {.forma = {.blancosAntesDeWidth = 2},
+                         .anchoPrimera = ancho,
+                         .anchoResto = ancho,
+                         .encabezadoPrimera = QStringLiteral("TOTAL"),
+                         .celdas = contenidosImporte({sumas.begin(), sumas.end()})});
     pagina.fin();
 }
 
-void htmltotalesfecha(platform::db::RecordSet& rs, const QString& linea1, const QString& borde)
-{
-    core::publicaReporte([&](PaginaHtml& p) {
-        paginaTotalesFecha(p, rs, linea1, borde, core::sesion().nombrebanca);
+void htmltotalesfecha(platform::db::RecordSet& rs, const QString& linea1, const QString& borde) {
+    publica([&](PaginaHtml& p, const QString& banca) {
+        paginaTotalesFecha(p, rs, linea1, borde, banca);
     });
 }
 

@@ -16,19 +16,36 @@ using testsupport::nulo;
 
 namespace {
 
-QString s(const char* texto)
-{
+QString s(const char* texto) {
     return QString::fromUtf8(texto);
 }
 
-const QStringList Nombres = {
-    s("vendedor"), s("texto"), s("c2"), s("c3"), s("venta"), s("comision"), s("premio"),
-    s("total"), s("codigo_junta"), s("descripcion_junta"), s("tasa_junta"),
-    s("impuesto_junta"), s("codigo_operadora"), s("descripcion_operadora"),
-    s("tasa_operadora"), s("impuesto_operadora"), s("codigo_alcaldia"),
-    s("Descripcion_Alcaldia"), s("tasa_alcaldia"), s("impuesto_alcaldia"), s("tasa_venta"),
-    s("impuesto_venta"), s("tasa_premio"), s("impuesto_premio"), s("total_venta"),
-    s("premios")};
+const QStringList Nombres = {s("vendedor"),
+                             s("texto"),
+                             s("c2"),
+                             s("c3"),
+                             s("venta"),
+                             s("comision"),
+                             s("premio"),
+                             s("total"),
+                             s("codigo_junta"),
+                             s("descripcion_junta"),
+                             s("tasa_junta"),
+                             s("impuesto_junta"),
+                             s("codigo_operadora"),
+                             s("descripcion_operadora"),
+                             s("tasa_operadora"),
+                             s("impuesto_operadora"),
+                             s("codigo_alcaldia"),
+                             s("Descripcion_Alcaldia"),
+                             s("tasa_alcaldia"),
+                             s("impuesto_alcaldia"),
+                             s("tasa_venta"),
+                             s("impuesto_venta"),
+                             s("tasa_premio"),
+                             s("impuesto_premio"),
+                             s("total_venta"),
+                             s("premios")};
 
 struct Ente {
     const char* codigo;
@@ -47,13 +64,12 @@ struct Fila {
     const char* premios;
 };
 
-RecordSet fiscal(const QList<Fila>& filas)
-{
+RecordSet fiscal(const QList<Fila>& filas) {
     QList<testsupport::CampoPrueba> campos;
     for (int i = 0; i < Nombres.size(); ++i) {
         const bool texto = i <= 3 || i == 8 || i == 9 || i == 12 || i == 13 || i == 16 || i == 17;
-        campos.append({Nombres[i], texto ? platform::db::DataType::VarChar
-                                         : platform::db::DataType::Numeric});
+        campos.append({Nombres[i],
+                       texto ? platform::db::DataType::VarChar : platform::db::DataType::Numeric});
     }
     QList<QVariantList> valores;
     for (const Fila& f : filas) {
@@ -73,36 +89,64 @@ const Ente Junta1{"01", "Junta <Uno>", "5"};
 const Ente Operadora1{"10", "Opera & Co", "10"};
 const Ente Alcaldia1{"00010", "Alc. Centro", "2.5"};
 
-QList<Fila> dosVendedores()
-{
+QList<Fila> dosVendedores() {
     const char* ana[4] = {"1000", "100", "300", "600"};
     const char* luis[4] = {"200", "20", "500", "-320"};
     return {
-        {s("00001"), "00001 - Ana", {ana[0], ana[1], ana[2], ana[3]}, Junta1, Operadora1,
-         Alcaldia1, "5", "8", "500", "50"},
-        {s("00001"), "00001 - Ana", {ana[0], ana[1], ana[2], ana[3]}, {"01", "Junta <Uno>", "3"},
-         {"10", "Opera & Co", "6"}, {"00010", "Alc. Centro", "1.5"}, "3", "0", "300", "0"},
-        {s("00001"), "00001 - Ana", {ana[0], ana[1], ana[2], ana[3]}, {"02", "Junta Dos", "1"},
-         {"10", "Opera & Co", "2"}, {"00010", "Alc. Centro", "0.5"}, "1", "1.6", "100", "10"},
-        {s("00002"), "00002 - Luis", {luis[0], luis[1], luis[2], luis[3]},
-         {"02", "Junta Dos", "1"}, {"20", "Opera Dos", "2"}, {"00020", "Alc. Norte", "2"}, "2",
-         "80", "200", "500"},
+        {s("00001"),
+         "00001 - Ana",
+         {ana[0], ana[1], ana[2], ana[3]},
+         Junta1,
+         Operadora1,
+         Alcaldia1,
+         "5",
+         "8",
+         "500",
+         "50"},
+        {s("00001"),
+         "00001 - Ana",
+         {ana[0], ana[1], ana[2], ana[3]},
+         {"01", "Junta <Uno>", "3"},
+         {"10", "Opera & Co", "6"},
+         {"00010", "Alc. Centro", "1.5"},
+         "3",
+         "0",
+         "300",
+         "0"},
+        {s("00001"),
+         "00001 - Ana",
+         {ana[0], ana[1], ana[2], ana[3]},
+         {"02", "Junta Dos", "1"},
+         {"10", "Opera & Co", "2"},
+         {"00010", "Alc. Centro", "0.5"},
+         "1",
+         "1.6",
+         "100",
+         "10"},
+        {s("00002"),
+         "00002 - Luis",
+         {luis[0], luis[1], luis[2], luis[3]},
+         {"02", "Junta Dos", "1"},
+         {"20", "Opera Dos", "2"},
+         {"00020", "Alc. Norte", "2"},
+         "2",
+         "80",
+         "200",
+         "500"},
     };
 }
 
-Decimal numero(const QString& texto)
-{
+Decimal numero(const QString& texto) {
     return *platform::regional::parseDecimal(texto);
 }
 
 } // namespace
 
-TEST(HtmlFiscalVendedor, TaxLinesPerSellerTotalsOnceAndASummaryThatAddsUp)
-{
+TEST(HtmlFiscalVendedor, TaxLinesPerSellerTotalsOnceAndASummaryThatAddsUp) {
     RecordSet rs = fiscal(dosVendedores());
     reports::PaginaHtml pagina;
-    reports::paginaFiscalVendedor(pagina, rs, s("Vendedor Desde: 00001   HASTA : 00002"),
-                                  QString(), s("0"), s("Banca"));
+    reports::paginaFiscalVendedor(pagina, rs, s("Vendedor Desde: 00001   HASTA : 00002"), QString(),
+                                  s("0"), s("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), s("fiscal.html"));
     EXPECT_TRUE(rs.eof());
 
@@ -134,17 +178,16 @@ TEST(HtmlFiscalVendedor, TaxLinesPerSellerTotalsOnceAndASummaryThatAddsUp)
         suma += numero(resumen[i + 2]);
     }
     EXPECT_EQ(cuerpos,
-              QStringList({s("01 - Junta &lt;Uno&gt;"), s("02 - Junta Dos"), s("10 - Opera &amp; Co"),
-                           s("00010 - Alc. Centro"), s("00001 - SENIAT VENTA"),
-                           s("00002 - SENIAT GANANCIA FORTUITA"), s("20 - Opera Dos"),
-                           s("00020 - Alc. Norte")}));
+              QStringList({s("01 - Junta &lt;Uno&gt;"), s("02 - Junta Dos"),
+                           s("10 - Opera &amp; Co"), s("00010 - Alc. Centro"),
+                           s("00001 - SENIAT VENTA"), s("00002 - SENIAT GANANCIA FORTUITA"),
+                           s("20 - Opera Dos"), s("00020 - Alc. Norte")}));
     EXPECT_EQ(suma, numero(s("137,10")));
 }
 
 // A row without a seller code is a block of its own: the writer moves past
 // it instead of reading it for ever.
-TEST(HtmlFiscalVendedor, RowsWithoutASellerCodeAreBlocksOfTheirOwn)
-{
+TEST(HtmlFiscalVendedor, RowsWithoutASellerCodeAreBlocksOfTheirOwn) {
     QList<Fila> filas = dosVendedores();
     filas[1].vendedor = nulo();
     filas[2].vendedor = nulo();
@@ -157,8 +200,7 @@ TEST(HtmlFiscalVendedor, RowsWithoutASellerCodeAreBlocksOfTheirOwn)
     EXPECT_EQ(testsupport::montosResaltados(pagina).value(0), s("3.200,00"));
 }
 
-TEST(HtmlFiscalVendedor, ANullTaxFailsTheWriter)
-{
+TEST(HtmlFiscalVendedor, ANullTaxFailsTheWriter) {
     QList<Fila> filas = dosVendedores();
     RecordSet rs = fiscal(filas);
     rs.moveLast();

@@ -19,13 +19,11 @@ using testsupport::dinero;
 
 namespace {
 
-QString s(const char* texto)
-{
+QString s(const char* texto) {
     return QString::fromUtf8(texto);
 }
 
-QString paginaEscrita()
-{
+QString paginaEscrita() {
     QFile archivo(core::archivoReporte());
     if (!archivo.open(QIODevice::ReadOnly))
         return {};
@@ -34,8 +32,7 @@ QString paginaEscrita()
 
 } // namespace
 
-TEST(Form25, TheGroupResultsCountTheGroupChosenInItsGroupBox)
-{
+TEST(Form25, TheGroupResultsCountTheGroupChosenInItsGroupBox) {
     QTemporaryDir carpeta;
     qputenv("DUROZ_HOME", carpeta.path().toUtf8());
     windowRegistry().clear();
@@ -48,8 +45,8 @@ TEST(Form25, TheGroupResultsCountTheGroupChosenInItsGroupBox)
     form25->ELGRUPO->setCurrentIndex(1);
 
     const auto fila = [](const char* grupo, const char* venta) {
-        return QVariantList{s("00001"), {}, {}, dinero(venta), dinero("1"), dinero("1"),
-                            dinero("1"), s("Ana"), s(grupo), dinero("0")};
+        return QVariantList{s("00001"),  {},          {},       dinero(venta), dinero("1"),
+                            dinero("1"), dinero("1"), s("Ana"), s(grupo),      dinero("0")};
     };
     platform::db::RecordSet rs = testsupport::porPosicion(
         10, {3, 4, 5, 6, 9}, {fila("00001", "100"), fila("00002", "250"), fila("00002", "4")});
