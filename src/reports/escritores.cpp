@@ -5,6 +5,8 @@
 #include "platform/db/dberror.h"
 #include "platform/regional.h"
 
+#include <algorithm>
+
 namespace reports {
 
 using platform::Decimal;
@@ -19,9 +21,20 @@ namespace {
 
 // "<font face = 'Arial' size = 'N' color = 'black'>" and "</font>" around
 // `interior`, which is written as it is.
-QString fuente(const QString& interior, int tamano) {
-    return QStringLiteral("<font face = 'Arial' size = '") + QString::number(tamano) +
-           QStringLiteral("' color = 'black'>") + interior + QStringLiteral("</font>");
+QString fuente(QStringView interior, int tamano) {
+    static const QList<QString> aperturas = [] {
+        QList<QString> lista;
+        for (int t = 0; t <= 7; ++t)
+            lista << QStringLiteral("<font face = 'Arial' size = '") + QString::number(t) +
+                         QStringLiteral("' color = 'black'>");
+        return lista;
+    }();
+    const QString& apertura = aperturas[std::clamp(tamano, 0, 7)];
+    const QLatin1StringView cierre("</font>");
+    QString texto;
+    texto.reserve(apertura.size() + interior.size() + cierre.size());
+    texto.append(apertura).append(interior).append(cierre);
+    return texto;
 }
 
 } // namespace

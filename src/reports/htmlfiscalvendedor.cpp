@@ -12,13 +12,19 @@ using platform::Decimal;
 
 namespace {
 
-// The labels of the tax lines are markup that the page formats.
-const QString EtiquetaJunta = QStringLiteral("<center><b> Juntas de Beneficencia </b></center> ");
-const QString EtiquetaOperadora = QStringLiteral("<center><b> Operadoras de Sorteo </b></center> ");
-const QString EtiquetaAlcaldia = QStringLiteral("<center><b> Alcaldía </b></center> ");
-const QString EtiquetaVenta = QStringLiteral("<center><b> Venta Bruta </b></center> ");
-const QString EtiquetaPremio = QStringLiteral("<center><b> Ganacia Fortuita </b></center> ");
-const QString EtiquetaVacia = QStringLiteral("<center><b> </b></center> ");
+// The labels of the tax lines are markup that the page formats, each in
+// its small text cell.
+const QString EtiquetaJunta =
+    contenidoMarcado(QStringLiteral("<center><b> Juntas de Beneficencia </b></center> "), 1);
+const QString EtiquetaOperadora =
+    contenidoMarcado(QStringLiteral("<center><b> Operadoras de Sorteo </b></center> "), 1);
+const QString EtiquetaAlcaldia =
+    contenidoMarcado(QStringLiteral("<center><b> Alcaldía </b></center> "), 1);
+const QString EtiquetaVenta =
+    contenidoMarcado(QStringLiteral("<center><b> Venta Bruta </b></center> "), 1);
+const QString EtiquetaPremio =
+    contenidoMarcado(QStringLiteral("<center><b> Ganacia Fortuita </b></center> "), 1);
+const QString EtiquetaVacia = contenidoMarcado(QStringLiteral("<center><b> </b></center> "), 1);
 const QString Seniat = QStringLiteral(" SENIAT ");
 
 // Positions of the named columns, found once.
@@ -155,7 +161,7 @@ public:
 
         pagina_.inicioFila();
         for (int i = 0; i < 3; ++i)
-            pagina_.celda(ancho_, contenidoMarcado(EtiquetaVacia, 1));
+            pagina_.celda(ancho_, EtiquetaVacia);
         pagina_.celda(ancho_, contenidoTexto(QStringLiteral(" Total Impuestos Bs. ")));
         pagina_.celda(angosto_, contenidoImporteSimple(impuestos));
         pagina_.finFila();
@@ -232,7 +238,7 @@ private:
     void lineaImpuesto(const QString& etiqueta, const QString& ente, const Decimal& base,
                        const QString& tasa, const Decimal& impuesto) {
         pagina_.inicioFila();
-        pagina_.celda(ancho_, contenidoMarcado(etiqueta, 1));
+        pagina_.celda(ancho_, etiqueta);
         pagina_.celda(ancho_, contenidoTexto(ente));
         pagina_.celda(angosto_, contenidoImporteSimple(base));
         pagina_.celda(ancho_, contenidoTexto(tasa));
