@@ -118,7 +118,7 @@ public:
         pagina_.inicioFila();
         for (int i = 0; i < 4; ++i)
             totales_[i] += importe(rs.value(4 + i));
-        pagina_.celda(ancho_, contenidoValor(rs.value(1)));
+        pagina_.celda(ancho, contenidoValor(rs.value(1)));
 
         const std::optional<QString> vendedor = clave(rs.value(c_.vendedor));
         const QString codigoAlcaldia = textoValor(rs.value(c_.codigoAlcaldia));
@@ -161,9 +161,9 @@ public:
 
         pagina_.inicioFila();
         for (int i = 0; i < 3; ++i)
-            pagina_.celda(ancho_, EtiquetaVacia);
-        pagina_.celda(ancho_, contenidoTexto(QStringLiteral(" Total Impuestos Bs. ")));
-        pagina_.celda(angosto_, contenidoImporteSimple(impuestos));
+            pagina_.celda(ancho, EtiquetaVacia);
+        pagina_.celda(ancho, contenidoTexto(QStringLiteral(" Total Impuestos Bs. ")));
+        pagina_.celda(angosto, contenidoImporteSimple(impuestos));
         pagina_.finFila();
         pagina_.finFila();
     }
@@ -175,8 +175,8 @@ public:
                                      textoImporte(totales_[3] - impuestosTotal_));
         escribeTotalGeneral(
             pagina_, borde,
-            {.anchoPrimera = ancho_,
-             .anchoResto = angosto_,
+            {.anchoPrimera = ancho,
+             .anchoResto = angosto,
              .encabezados = encabezadosImportes() << QStringLiteral("Impuestos Bs."),
              .celdas = celdas});
     }
@@ -186,29 +186,29 @@ public:
         const QString borde = QStringLiteral("1");
         pagina_.inicioTabla(borde);
         pagina_.inicioFila();
-        pagina_.celda(ancho_, QStringLiteral("<b><center>TABLA RESUMEN DE TOTAL A PAGAR POR ENTE "
-                                             "A TRIBUTAR</center></b>"));
+        pagina_.celda(ancho, QStringLiteral("<b><center>TABLA RESUMEN DE TOTAL A PAGAR POR ENTE "
+                                            "A TRIBUTAR</center></b>"));
         pagina_.finFila();
         pagina_.finTabla();
         pagina_.inicioTabla(borde);
-        filaEncabezados(pagina_, {{ancho_, negrita(QStringLiteral("Ente a Tributar"))},
-                                  {angosto_, negrita(QStringLiteral("Tipo de Ente"))},
-                                  {angosto_, negrita(QStringLiteral("Total Impuestos Bs."))}});
+        filaEncabezados(pagina_, {{ancho, negrita(QStringLiteral("Ente a Tributar"))},
+                                  {angosto, negrita(QStringLiteral("Tipo de Ente"))},
+                                  {angosto, negrita(QStringLiteral("Total Impuestos Bs."))}});
         for (const ResumenEntes::Entrada& e : resumen_.entradas()) {
             // The code without its type letter.
             const QString codigo = e.codigo.mid(1, platform::vb::trim(e.codigo).size());
             pagina_.inicioFila();
-            pagina_.celda(angosto_,
+            pagina_.celda(angosto,
                           contenidoResaltado(codigo + QStringLiteral(" - ") + e.descripcion));
-            pagina_.celda(angosto_, contenidoResaltado(e.tipo));
-            pagina_.celda(angosto_, contenidoImporte(e.monto));
+            pagina_.celda(angosto, contenidoResaltado(e.tipo));
+            pagina_.celda(angosto, contenidoImporte(e.monto));
             pagina_.finFila();
         }
         pagina_.finTabla();
     }
 
-    const QString ancho_ = anchura(25, 1);
-    const QString angosto_ = anchura(75, 5);
+    const QString ancho = anchura(25, 1);
+    const QString angosto = anchura(75, 5);
 
 private:
     FilaFiscal lee(const Registro& rs) const {
@@ -238,11 +238,11 @@ private:
     void lineaImpuesto(const QString& etiqueta, const QString& ente, const Decimal& base,
                        const QString& tasa, const Decimal& impuesto) {
         pagina_.inicioFila();
-        pagina_.celda(ancho_, etiqueta);
-        pagina_.celda(ancho_, contenidoTexto(ente));
-        pagina_.celda(angosto_, contenidoImporteSimple(base));
-        pagina_.celda(ancho_, contenidoTexto(tasa));
-        pagina_.celda(angosto_, contenidoImporteSimple(impuesto));
+        pagina_.celda(ancho, etiqueta);
+        pagina_.celda(ancho, contenidoTexto(ente));
+        pagina_.celda(angosto, contenidoImporteSimple(base));
+        pagina_.celda(ancho, contenidoTexto(tasa));
+        pagina_.celda(angosto, contenidoImporteSimple(impuesto));
         pagina_.finFila();
     }
 
@@ -262,11 +262,11 @@ void paginaFiscalVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const
     pagina.espaciador();
     Fiscal fiscal(pagina, rs);
     pagina.inicioTabla(borde);
-    filaEncabezados(pagina, {{fiscal.ancho_, negrita(QStringLiteral("Vendedor"))},
-                             {fiscal.angosto_, negrita(QStringLiteral("Ente"))},
-                             {fiscal.angosto_, negrita(QStringLiteral("Total Deducible"))},
-                             {fiscal.angosto_, negrita(QStringLiteral("% Impuesto"))},
-                             {fiscal.angosto_, negrita(QStringLiteral("Total Impuesto Bs."))}});
+    filaEncabezados(pagina, {{fiscal.ancho, negrita(QStringLiteral("Vendedor"))},
+                             {fiscal.angosto, negrita(QStringLiteral("Ente"))},
+                             {fiscal.angosto, negrita(QStringLiteral("Total Deducible"))},
+                             {fiscal.angosto, negrita(QStringLiteral("% Impuesto"))},
+                             {fiscal.angosto, negrita(QStringLiteral("Total Impuesto Bs."))}});
     while (!rs.eof())
         fiscal.bloque(rs);
     pagina.finTabla();
