@@ -32,6 +32,8 @@ QDateEdit* selectorFecha(QWidget* ventana) {
 VentanaReporte::VentanaReporte(const Forma& forma)
     : forma_(forma) {
     setWindowTitle(forma.titulo);
+    // A small window of parameters that keeps its size.
+    setFrame({.fixedBorder = true, .maxButton = false});
     auto* disposicion = new QVBoxLayout(this);
     parametros_ = new QFormLayout;
     disposicion->addLayout(parametros_);
