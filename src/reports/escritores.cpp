@@ -1,6 +1,6 @@
 #include "reports/escritores.h"
 
-#include "core/entregareporte.h"
+#include "reports/entregareporte.h"
 #include "core/sesion.h"
 #include "platform/db/dberror.h"
 #include "platform/regional.h"
@@ -12,7 +12,7 @@ namespace reports {
 using platform::Decimal;
 
 void publica(const std::function<void(PaginaHtml&, const QString&)>& escribe) {
-    core::publicaReporte([&](PaginaHtml& p) { escribe(p, core::sesion().nombrebanca); });
+    reports::publicaReporte([&](PaginaHtml& p) { escribe(p, core::sesion().nombrebanca); });
 }
 
 const QString FlechaTotal = QStringLiteral("===========>");

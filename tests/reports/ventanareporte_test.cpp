@@ -6,7 +6,7 @@
 #include "messagerecorder.h"
 #include "platform/ui/windowregistry.h"
 #include "reports/ventanareporte.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 
 #include <gtest/gtest.h>

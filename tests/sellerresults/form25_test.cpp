@@ -1,6 +1,6 @@
 // The group results page reads its group from the seller results window.
 
-#include "core/entregareporte.h"
+#include "reports/entregareporte.h"
 #include "core/registroreportes.h"
 #include "core/sesion.h"
 #include "paginas.h"
@@ -24,7 +24,7 @@ QString s(const char* texto) {
 }
 
 QString paginaEscrita() {
-    QFile archivo(core::archivoReporte());
+    QFile archivo(reports::archivoReporte());
     if (!archivo.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(archivo.readAll());
