@@ -1,7 +1,7 @@
 // The group results page reads its group from the seller results window.
 
 #include "reports/entregareporte.h"
-#include "core/registroreportes.h"
+#include "reports/registro.h"
 #include "core/sesion.h"
 #include "paginas.h"
 #include "platform/ui/windowregistry.h"
@@ -36,7 +36,7 @@ TEST(Form25, TheGroupResultsCountTheGroupChosenInItsGroupBox) {
     QTemporaryDir carpeta;
     qputenv("DUROZ_HOME", carpeta.path().toUtf8());
     windowRegistry().clear();
-    core::registerReportWindows(windowRegistry());
+    reports::registerWindows(windowRegistry());
     sellerresults::registerWindows(windowRegistry());
 
     auto* form25 = windowRegistry().get<sellerresults::Form25>(s("Form25"));
