@@ -206,11 +206,11 @@ TEST_F(Form43Test, SavingUnchangedStoresWhatWasLoaded)
 
     // A typed point is a decimal mark too, in the percentages as in the minimum.
     w = abre();
-    w->Text4->clear();
-    QTest::keyClicks(w->Text4, QStringLiteral("12.75"));
+    w->Text5->clear();
+    QTest::keyClicks(w->Text5, QStringLiteral("12.5"));
     w->Text6->setText(QStringLiteral("2.5"));
     w->Grabar->click();
-    EXPECT_EQ(fila(), QStringLiteral("Suerte|5|BANCA|12.750|3.000|2.500"));
+    EXPECT_EQ(fila(), QStringLiteral("Suerte|5|BANCA|12.500|12.500|2.500"));
 }
 
 TEST_F(Form43Test, ANewHouseNameRenamesTheMenuAndTheNextReport)
