@@ -30,7 +30,7 @@ namespace {
 // The window's own refusals carry this title, without the accent.
 const QString TituloAviso = QStringLiteral("Atencion!");
 // mensajessp1's answer for a seller it does not know.
-const QString SinVendedor = QStringLiteral("2");
+const QString SinVendedor = QStringLiteral("6");
 
 } // namespace
 

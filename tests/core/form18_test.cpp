@@ -123,8 +123,8 @@ TEST_F(Form18Test, Mensajessp1StoresOneRowPerAddressedSeller)
         const char* porque;
     };
     const Caso rechazos[] = {
-        {QStringLiteral("99999"), QStringLiteral("x"), "2", "an unknown seller"},
-        {QStringLiteral("0000"), QStringLiteral("x"), "2", "a code is compared whole"},
+        {QStringLiteral("99999"), QStringLiteral("x"), "6", "an unknown seller"},
+        {QStringLiteral("0000"), QStringLiteral("x"), "6", "a code is compared whole"},
         {QString(), QStringLiteral("x"), "3", "no seller"},
         {QStringLiteral("00001"), QString(), "3", "no message"},
         {QStringLiteral("000011"), QStringLiteral("x"), "4", "a code longer than 5"},
@@ -139,7 +139,7 @@ TEST_F(Form18Test, Mensajessp1StoresOneRowPerAddressedSeller)
 
     // No seller at all: nobody to address.
     db_->exec(QStringLiteral("DELETE FROM mensajes; DELETE FROM vendedor"));
-    EXPECT_EQ(envia(QStringLiteral("@@@@@"), QStringLiteral("x")), QStringLiteral("2"));
+    EXPECT_EQ(envia(QStringLiteral("@@@@@"), QStringLiteral("x")), QStringLiteral("6"));
 }
 
 TEST_F(Form18Test, OpensWithEverySellerAndAllChosen)

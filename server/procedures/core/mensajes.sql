@@ -40,9 +40,9 @@ END $$;
 
 -- mensajessp1: keeps a message for the sale points of one seller, or of
 -- every seller for the code "@@@@@" (one row each), with the server's time
--- and unread. Return codes: 0 stored; 2 no such seller (or no seller at
--- all for "@@@@@"); 3 an empty code, message, sender or mode; 4 a value
--- longer than its column. A refused message stores nothing.
+-- and unread. Return codes: 0 stored; 3 an empty code, message, sender or
+-- mode; 4 a value longer than its column; 6 no such seller (or no seller at
+-- all for "@@@@@"). A refused message stores nothing.
 CREATE FUNCTION mensajessp1(xcodigo_vend varchar, mensaje varchar, vend_envia varchar,
                             xmodo varchar, OUT return_value integer)
 LANGUAGE plpgsql AS $$
@@ -65,5 +65,5 @@ BEGIN
   FROM vendedor v
   WHERE xcodigo_vend = '@@@@@' OR v.codvendedor = xcodigo_vend;
   GET DIAGNOSTICS filas = ROW_COUNT;
-  return_value := CASE WHEN filas = 0 THEN 2 ELSE 0 END;
+  return_value := CASE WHEN filas = 0 THEN 6 ELSE 0 END;
 END $$;

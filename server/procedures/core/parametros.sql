@@ -33,22 +33,24 @@ BEGIN
   RETURN nullif(xtexto, '');
 END $$;
 
--- A percentage or amount as a box shows it: "12,5" and "12.5" are 12.5;
--- "" is 0 (none). At most six whole figures and three decimals, as the
--- column holds; anything else is refused (7), never rounded or cut.
+-- A percentage or amount as a box shows it, read by lee_importe ("12,5" and
+-- "12.5" are 12.5); "" is 0 (none). At most six whole figures and three
+-- decimals, as the column holds; anything else is refused (7), never
+-- rounded or cut.
 CREATE FUNCTION actparam_importe(xtexto varchar, xcampo text)
 RETURNS numeric
 LANGUAGE plpgsql IMMUTABLE AS $$
 DECLARE
-  texto text := btrim(coalesce(xtexto, ''));
+  valor numeric;
 BEGIN
-  IF texto = '' THEN
+  IF btrim(coalesce(xtexto, ''), E' \t') = '' THEN
     RETURN 0;
   END IF;
-  IF texto !~ '^([0-9]{1,6}([.,][0-9]{0,3})?|[.,][0-9]{1,3})$' THEN
+  valor := lee_importe(xtexto, xcampo);
+  IF valor <> round(valor, 3) OR valor >= 1000000 THEN
     PERFORM actparam_rechazo(xcampo, xtexto, 7);
   END IF;
-  RETURN replace(texto, ',', '.')::numeric;
+  RETURN valor;
 END $$;
 
 -- ACTPARAM: stores the six parameters as the window sends them, all text:
