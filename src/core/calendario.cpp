@@ -21,6 +21,7 @@ calendario::calendario()
     , XPButton1(new QPushButton(QStringLiteral("Regresar")))
 {
     setWindowTitle(QStringLiteral("Calendario - Servidor"));
+    setFrame({.fixedBorder = true, .maxButton = false});
     MonthView1->setObjectName(QStringLiteral("MonthView1"));
     MonthView1->setGridVisible(true);
     Label1->setObjectName(QStringLiteral("Label1"));

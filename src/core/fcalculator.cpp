@@ -346,6 +346,7 @@ fCalculator::fCalculator()
     , Command2(new QPushButton(QStringLiteral("BsF.")))
 {
     setWindowTitle(QStringLiteral("Calculadora"));
+    setFrame({.fixedBorder = true, .maxButton = false});
     maquina_.setPitido([] { QApplication::beep(); });
 
     auto* pantalla = new QGridLayout;

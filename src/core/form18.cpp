@@ -45,6 +45,7 @@ Form18::Form18()
     , Command2(new QPushButton(QStringLiteral("Regresar")))
 {
     setWindowTitle(QStringLiteral("Vesk Mensajes - Envio de Mensajes Instantaneos"));
+    setFrame({.fixedBorder = true, .maxButton = false});
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);

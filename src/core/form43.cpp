@@ -49,6 +49,7 @@ Form43::Form43()
     , Cancelarcam(new QPushButton(QStringLiteral("&Deshacer")))
 {
     setWindowTitle(QStringLiteral("Parametros Duroz"));
+    setFrame({.fixedBorder = true, .maxButton = false});
     auto* campos = new QFormLayout;
     for (int i = 0; i < 6; ++i) {
         QLineEdit* caja = cajas()[static_cast<size_t>(i)];
