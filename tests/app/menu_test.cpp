@@ -35,6 +35,13 @@ QString todosLosPermisos()
 
 class MenuTest : public testsupport::SessionTest {
 protected:
+    // Windows that list the sellers refuse to open on a house without any.
+    void siembra(testsupport::TestDatabase& db) override
+    {
+        db.exec(QStringLiteral(
+            "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'AGENCIA UNO')"));
+    }
+
     void SetUp() override
     {
         SessionTest::SetUp();

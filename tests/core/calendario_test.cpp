@@ -5,7 +5,7 @@
 #include "core/registerwindows.h"
 #include "core/sesion.h"
 #include "messagerecorder.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 #include "ventanasprueba.h"
 

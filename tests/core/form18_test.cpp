@@ -8,7 +8,7 @@
 #include "platform/db/command.h"
 #include "platform/db/dberror.h"
 #include "messagerecorder.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 #include "ventanasprueba.h"
 

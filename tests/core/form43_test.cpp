@@ -4,14 +4,15 @@
 #include "core/form1.h"
 #include "core/form43.h"
 #include "core/registerwindows.h"
-#include "core/reportespuntoventa.h"
+#include "reports/registro.h"
+#include "reports/reportespuntoventa.h"
 #include "core/sesion.h"
 #include "platform/db/calltext.h"
 #include "platform/db/dberror.h"
 #include "platform/vbtext.h"
 #include "../reports/registros.h"
 #include "messagerecorder.h"
-#include "sesionprueba.h"
+#include "sessiontest.h"
 #include "testdb.h"
 #include "ventanasprueba.h"
 
@@ -55,6 +56,7 @@ protected:
         testsupport::conectaSesion(*db_);
         ventanasprueba::limpiaVentanas();
         core::registerWindows(windowRegistry());
+        reports::registerWindows(windowRegistry());
     }
 
     void TearDown() override
@@ -231,7 +233,7 @@ TEST_F(Form43Test, ANewHouseNameRenamesTheMenuAndTheNextReport)
     platform::db::RecordSet ventas = testsupport::registros(
         {{QStringLiteral("nroticket")}, {QStringLiteral("monto"), platform::db::DataType::Numeric}},
         {});
-    core::reportepuntoventa(ventas, QStringLiteral("Linea"), QString(), QStringLiteral("0"));
+    reports::reportepuntoventa(ventas, QStringLiteral("Linea"), QString(), QStringLiteral("0"));
     QFile pagina(home_.filePath(QStringLiteral("0001.html")));
     ASSERT_TRUE(pagina.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromLatin1(pagina.readAll()).contains(QStringLiteral("BANCA NUEVA")));
