@@ -1,0 +1,370 @@
+-- The results of the draws: their list for a date (premiappal), their entry
+-- (Grabapremios) and their award (Procesepremios2). The rules are written
+-- in server/README.md, "Awarding a draw and paying a ticket".
+
+-- premiappal 'dd/mm/yyyy': one row per lottery of the date, that is every
+-- lottery that draws on that weekday and every lottery with a result
+-- recorded for it, so a first result can be entered. Positions 0 to 15 as
+-- the results catalogue shows them; an unrecorded value is "".
+CREATE FUNCTION premiappal(xfecha varchar)
+RETURNS TABLE (cod_lot varchar, desc_lot varchar, pri_triple varchar, seg_triple varchar,
+               ter_triple varchar, pri_terminal varchar, seg_terminal varchar,
+               ter_terminal varchar, triple_especial varchar, jugada varchar,
+               especial varchar, prem_digito varchar, premio_para varchar,
+               premio_parb varchar, premio_simple varchar, procesado varchar)
+LANGUAGE plpgsql STABLE AS $$
+#variable_conflict use_column
+DECLARE
+  fecha date := lee_fecha(xfecha, 'fecha del sorteo');
+  dia int := extract(isodow FROM lee_fecha(xfecha, 'fecha del sorteo'))::int;
+BEGIN
+  RETURN QUERY
+    SELECT l.cod_lot, l.desc_lot,
+           coalesce(r.pri_triple, '')::varchar, coalesce(r.seg_triple, '')::varchar,
+           coalesce(r.ter_triple, '')::varchar, coalesce(r.pri_terminal, '')::varchar,
+           coalesce(r.seg_terminal, '')::varchar, coalesce(r.ter_terminal, '')::varchar,
+           coalesce(r.triple_especial, '')::varchar, coalesce(r.jugada, '')::varchar,
+           coalesce(r.especial, '')::varchar, coalesce(r.prem_digito, '')::varchar,
+           coalesce(r.premio_para, '')::varchar, coalesce(r.premio_parb, '')::varchar,
+           coalesce(r.premio_simple, '')::varchar, coalesce(r.procesado, 'N')::varchar
+      FROM loterias l
+      LEFT JOIN premiar r ON r.cod_lot = l.cod_lot AND r.fechapremio = fecha
+     WHERE r.cod_lot IS NOT NULL
+        OR 'S' = CASE dia WHEN 1 THEN l.dia_1 WHEN 2 THEN l.dia_2 WHEN 3 THEN l.dia_3
+                          WHEN 4 THEN l.dia_4 WHEN 5 THEN l.dia_5 WHEN 6 THEN l.dia_6
+                          ELSE l.dia_7 END
+     ORDER BY l.cod_lot;
+END $$;
+
+-- A winning number as typed: "" is none (NULL); otherwise exactly `ancho`
+-- figures, of which one may be "*" when `asterisco`. Anything else is an
+-- error naming the box.
+CREATE FUNCTION numero_ganador(valor varchar, ancho int, asterisco boolean, campo text)
+RETURNS varchar
+LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+  v text := btrim(coalesce(valor, ''));
+BEGIN
+  IF v = '' THEN
+    RETURN NULL;
+  END IF;
+  IF char_length(v) <> ancho
+     OR v !~ (CASE WHEN asterisco THEN '^[0-9*]+$' ELSE '^[0-9]+$' END)
+     OR char_length(v) - char_length(replace(v, '*', '')) > 1 THEN
+    RAISE EXCEPTION 'Grabapremios: % "%" no es un número de % cifra(s)%', campo, v, ancho,
+      CASE WHEN asterisco THEN ' (o un "*")' ELSE '' END;
+  END IF;
+  RETURN v;
+END $$;
+
+-- Grabapremios '0', date, the three triples, three terminals, digit,
+-- special triple, special terminal, special play, detail, pair values A, B
+-- and simple, lottery: records the result of that lottery and date, adding
+-- or correcting it. An empty special play (with its detail, triple and
+-- terminal) or pair value keeps what was recorded, since the entry window
+-- does not show them again. A result that changes is no longer processed.
+-- The window reads no answer: every refusal is an error.
+CREATE FUNCTION Grabapremios(xmodo varchar, xfecha varchar,
+                             Pri_TRIPLE varchar, Seg_TRIPLE varchar, Ter_TRIPLE varchar,
+                             Pri_TERMINAL varchar, Seg_TERMINAL varchar, Ter_TERMINAL varchar,
+                             prem_digito varchar, Triple_especial varchar,
+                             Terminal_especial varchar, xespecial varchar, xjugada varchar,
+                             Premio_ParA varchar, Premio_ParB varchar, Premio_simple varchar,
+                             xloteria varchar, OUT return_value integer)
+LANGUAGE plpgsql AS $$
+DECLARE
+  fecha date;
+  lot text := btrim(coalesce(xloteria, ''));
+  esp text := nullif(btrim(coalesce(xespecial, '')), '');
+  jug text := nullif(btrim(coalesce(xjugada, '')), '');
+  nuevo premiar%ROWTYPE;
+  viejo premiar%ROWTYPE;
+  pares text[];
+  i int;
+BEGIN
+  IF xmodo IS DISTINCT FROM '0' THEN
+    RAISE EXCEPTION 'Grabapremios: modo desconocido "%"', xmodo;
+  END IF;
+  fecha := lee_fecha(xfecha, 'fecha del sorteo');
+  IF NOT EXISTS (SELECT 1 FROM loterias l WHERE l.cod_lot = lot) THEN
+    RAISE EXCEPTION 'Grabapremios: la lotería "%" no existe', lot;
+  END IF;
+
+  nuevo.cod_lot := lot;
+  nuevo.fechapremio := fecha;
+  nuevo.horapremio := reloj_servidor()::time(0);
+  nuevo.pri_triple := numero_ganador(Pri_TRIPLE, 3, true, 'el 1er triple');
+  nuevo.seg_triple := numero_ganador(Seg_TRIPLE, 3, false, 'el 2do triple');
+  nuevo.ter_triple := numero_ganador(Ter_TRIPLE, 3, false, 'el 3er triple');
+  nuevo.pri_terminal := numero_ganador(Pri_TERMINAL, 2, true, 'el 1er terminal');
+  nuevo.seg_terminal := numero_ganador(Seg_TERMINAL, 2, false, 'el 2do terminal');
+  nuevo.ter_terminal := numero_ganador(Ter_TERMINAL, 2, false, 'el 3er terminal');
+  nuevo.prem_digito := numero_ganador(prem_digito, 1, true, 'el dígito');
+  IF nuevo.pri_triple IS NULL THEN
+    RAISE EXCEPTION 'Grabapremios: falta el 1er triple';
+  END IF;
+  pares := ARRAY[btrim(coalesce(Premio_ParA, '')), btrim(coalesce(Premio_ParB, '')),
+                 btrim(coalesce(Premio_simple, ''))];
+  FOR i IN 1..3 LOOP
+    IF pares[i] <> '' AND pares[i] !~ '^[0-9]{1,3}$' THEN
+      RAISE EXCEPTION 'Grabapremios: el valor de pares "%" no es un número', pares[i];
+    END IF;
+  END LOOP;
+
+  SELECT * INTO viejo FROM premiar r WHERE r.cod_lot = lot AND r.fechapremio = fecha FOR UPDATE;
+
+  IF esp IS NOT NULL AND jug IS NOT NULL THEN
+    IF NOT EXISTS (SELECT 1 FROM jugadeta d WHERE d.especial = esp AND d.jugada = jug) THEN
+      RAISE EXCEPTION 'Grabapremios: la jugada especial "%" no tiene el detalle "%"', esp, jug;
+    END IF;
+    nuevo.especial := esp;
+    nuevo.jugada := jug;
+    nuevo.triple_especial := numero_ganador(Triple_especial, 3, false, 'el triple especial');
+    nuevo.terminal_especial := numero_ganador(Terminal_especial, 2, false, 'el terminal especial');
+  ELSE
+    nuevo.especial := viejo.especial;
+    nuevo.jugada := viejo.jugada;
+    nuevo.triple_especial := viejo.triple_especial;
+    nuevo.terminal_especial := viejo.terminal_especial;
+  END IF;
+  nuevo.premio_para := coalesce(nullif(pares[1], ''), viejo.premio_para);
+  nuevo.premio_parb := coalesce(nullif(pares[2], ''), viejo.premio_parb);
+  nuevo.premio_simple := coalesce(nullif(pares[3], ''), viejo.premio_simple);
+  nuevo.impresa := coalesce(viejo.impresa, 'N');
+  nuevo.procesado := CASE
+    WHEN viejo.cod_lot IS NOT NULL
+     AND (viejo.pri_triple, viejo.seg_triple, viejo.ter_triple, viejo.pri_terminal,
+          viejo.seg_terminal, viejo.ter_terminal, viejo.prem_digito, viejo.triple_especial,
+          viejo.terminal_especial, viejo.especial, viejo.jugada)
+         IS NOT DISTINCT FROM
+         (nuevo.pri_triple, nuevo.seg_triple, nuevo.ter_triple, nuevo.pri_terminal,
+          nuevo.seg_terminal, nuevo.ter_terminal, nuevo.prem_digito, nuevo.triple_especial,
+          nuevo.terminal_especial, nuevo.especial, nuevo.jugada)
+    THEN viejo.procesado ELSE 'N' END;
+
+  INSERT INTO premiar VALUES (nuevo.*)
+  ON CONFLICT (cod_lot, fechapremio) DO UPDATE
+    SET horapremio = EXCLUDED.horapremio, pri_triple = EXCLUDED.pri_triple,
+        seg_triple = EXCLUDED.seg_triple, ter_triple = EXCLUDED.ter_triple,
+        pri_terminal = EXCLUDED.pri_terminal, seg_terminal = EXCLUDED.seg_terminal,
+        ter_terminal = EXCLUDED.ter_terminal, prem_digito = EXCLUDED.prem_digito,
+        triple_especial = EXCLUDED.triple_especial,
+        terminal_especial = EXCLUDED.terminal_especial, especial = EXCLUDED.especial,
+        jugada = EXCLUDED.jugada, premio_para = EXCLUDED.premio_para,
+        premio_parb = EXCLUDED.premio_parb, premio_simple = EXCLUDED.premio_simple,
+        procesado = EXCLUDED.procesado;
+  return_value := 0;
+END $$;
+
+-- The prize of one play: amount x the factor of the first position its
+-- number matches, by the payment mode (server/README.md). t1..t3 are the
+-- winning triples, e1..e3 the winning terminals, dig the digit; pt, pe the
+-- triple and terminal factors; a NULL position pays nobody, and neither
+-- does a winning number holding "*" (never equal to a number sold).
+CREATE FUNCTION premio_jugada(numero varchar, monto numeric, modo varchar,
+                              t1 varchar, t2 varchar, t3 varchar,
+                              e1 varchar, e2 varchar, e3 varchar, dig varchar,
+                              pt1 numeric, pt2 numeric, pt3 numeric,
+                              pe1 numeric, pe2 numeric, pe3 numeric, pdig numeric,
+                              comodin numeric)
+RETURNS numeric
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT monto * CASE char_length(numero)
+    WHEN 3 THEN CASE
+      WHEN numero = t1 THEN pt1
+      WHEN modo = '2' THEN 0
+      WHEN numero = t2 THEN pt2
+      WHEN numero = t3 THEN pt3
+      ELSE 0 END
+    WHEN 2 THEN CASE
+      WHEN numero = e1 THEN pe1
+      WHEN modo = '2' THEN 0
+      WHEN modo = '1' THEN CASE
+        WHEN e1 !~ '^[0-9]{2}$' THEN 0
+        WHEN numero::int = e1::int - 1 THEN pe2
+        WHEN numero::int = e1::int + 1 THEN pe3
+        ELSE 0 END
+      WHEN numero = e2 THEN pe2
+      WHEN numero = e3 THEN pe3
+      WHEN modo = '3' AND right(numero, 1) = right(e1, 1) THEN coalesce(comodin, 0)
+      ELSE 0 END
+    WHEN 1 THEN CASE WHEN numero = dig THEN pdig ELSE 0 END
+    ELSE 0 END
+$$;
+
+-- The kind of a play in the daily results: 1 Triples, 2 Terminales,
+-- 3 Digito, 4 Trip. Especial, 5 Term. Especial.
+CREATE FUNCTION clase_jugada(tipo varchar, numero varchar)
+RETURNS varchar
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT CASE WHEN tipo = '1' THEN CASE char_length(numero) WHEN 3 THEN '1' WHEN 2 THEN '2' ELSE '3' END
+              ELSE CASE char_length(numero) WHEN 3 THEN '4' ELSE '5' END END::varchar
+$$;
+
+-- The plays of the given lotteries on a date with everything their award
+-- and commission need: the result, and the factors, payment mode, comodin
+-- and commission % of the seller's row for the lottery (normal play) or for
+-- the lottery and special play (special play), the seller's defaults when
+-- that row is missing. `premio` is the play's stored prize, `premio_nuevo`
+-- what it earns by the result now (0 on an annulled ticket).
+CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[])
+RETURNS TABLE (codvendedor varchar, nroticket varchar, linea smallint, cod_lot varchar,
+               clase varchar, monto numeric, comision numeric, premio numeric,
+               premio_nuevo numeric, activo boolean, pagado varchar)
+LANGUAGE sql STABLE AS $$
+  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot,
+         clase_jugada(p.tipo_jugada, p.numero),
+         p.monto,
+         round(p.monto * CASE clase_jugada(p.tipo_jugada, p.numero)
+                WHEN '1' THEN coalesce(vl.comi_tri, v.comi_tri)
+                WHEN '2' THEN coalesce(vl.comi_ter, v.comi_ter)
+                WHEN '3' THEN coalesce(vl.comi_digito, v.comi_digito)
+                WHEN '4' THEN coalesce(ve.comi_tri, v.comi_tri)
+                ELSE coalesce(ve.comi_ter, v.comi_ter) END / 100, 3),
+         p.premio,
+         CASE
+           WHEN t.anulado = 'S' THEN 0
+           WHEN p.tipo_jugada = '1' THEN
+             premio_jugada(p.numero, p.monto, coalesce(vl.tipode_pago, v.tipode_pago),
+                           r.pri_triple, r.seg_triple, r.ter_triple,
+                           r.pri_terminal, r.seg_terminal, r.ter_terminal, r.prem_digito,
+                           coalesce(vl.p_tri_1, v.p_tri_1), coalesce(vl.p_tri_2, v.p_tri_2),
+                           coalesce(vl.p_tri_3, v.p_tri_3), coalesce(vl.p_ter_1, v.p_ter_1),
+                           coalesce(vl.p_ter_2, v.p_ter_2), coalesce(vl.p_ter_3, v.p_ter_3),
+                           coalesce(vl.premio_digito, v.premio_digito),
+                           CASE WHEN coalesce(vl.pagacomodin, v.pagacomodin) = 'S'
+                                THEN coalesce(vl.montocomodin, v.montocomodin) END)
+           WHEN p.especial = r.especial AND p.jugada = r.jugada THEN
+             premio_jugada(p.numero, p.monto, coalesce(ve.tipode_pago, v.tipode_pago),
+                           r.triple_especial, NULL, NULL,
+                           r.terminal_especial, left(r.triple_especial, 2), NULL, NULL,
+                           coalesce(ve.p_tri_1, v.p_tri_1), 0, 0,
+                           coalesce(ve.p_ter_1, v.p_ter_1), coalesce(ve.p_ter_2, v.p_ter_2),
+                           coalesce(ve.p_ter_3, v.p_ter_3), 0, NULL)
+           ELSE 0
+         END,
+         t.anulado = 'N', t.pagado
+    FROM jugadasticket p
+    JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket
+    JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
+    JOIN vendedor v ON v.codvendedor = p.codvendedor
+    LEFT JOIN ven_lot vl ON vl.codvendedor = p.codvendedor AND vl.cod_lot = p.cod_lot
+    LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot
+                          AND ve.especial = p.especial
+   WHERE p.fechaticket = $1
+     AND p.cod_lot = ANY ($2)
+$$;
+
+-- Procesepremios2 'dd/mm/yyyy', lotteries: awards the date's draws of the
+-- listed lotteries (codes of three characters run together, "001014"), or
+-- of every lottery with a result on that date when the list has no value.
+-- Return codes: 0 done; 55 none of them has a result for the date; 6 a code
+-- that is no lottery; 7 a malformed date or list. Running it again changes
+-- nothing; a corrected result moves the prizes among unpaid tickets only.
+CREATE FUNCTION Procesepremios2(xfecha varchar, xcod_lotp varchar DEFAULT NULL,
+                                OUT return_value integer)
+LANGUAGE plpgsql AS $$
+DECLARE
+  fsorteo date;
+  lista text := btrim(coalesce(xcod_lotp, ''));
+  pedidos varchar[];
+  lots varchar[];
+BEGIN
+  BEGIN
+    fsorteo := lee_fecha(xfecha, 'fecha');
+  EXCEPTION WHEN OTHERS THEN
+    return_value := 7;
+    RETURN;
+  END;
+  IF lista <> '' THEN
+    IF char_length(lista) % 3 <> 0 OR NOT codigo_valido(lista) THEN
+      return_value := 7;
+      RETURN;
+    END IF;
+    pedidos := ARRAY(SELECT substr(lista, i, 3)::varchar
+                       FROM generate_series(1, char_length(lista), 3) i);
+    IF EXISTS (SELECT 1 FROM unnest(pedidos) c
+                WHERE NOT EXISTS (SELECT 1 FROM loterias l WHERE l.cod_lot = c)) THEN
+      return_value := 6;
+      RETURN;
+    END IF;
+  END IF;
+
+  -- Two runs for one date would each sum a ticket's plays of the other's
+  -- lotteries as they were before: they take turns.
+  PERFORM pg_advisory_xact_lock(hashtext('Procesepremios2'), fsorteo - date '2000-01-01');
+
+  lots := ARRAY(SELECT r.cod_lot FROM premiar r
+                 WHERE r.fechapremio = fsorteo
+                   AND (pedidos IS NULL OR r.cod_lot = ANY (pedidos))
+                 ORDER BY r.cod_lot);
+  IF cardinality(lots) = 0 THEN
+    return_value := 55;
+    RETURN;
+  END IF;
+
+  -- Tickets first: the update locks each one and skips those a payment
+  -- has just marked paid; only the plays of tickets it updated change.
+  WITH nuevos AS (
+    SELECT * FROM jugadas_premiadas(fsorteo, lots) j
+     WHERE j.pagado = 'N' AND j.premio_nuevo IS DISTINCT FROM j.premio
+  ), totales AS (
+    SELECT p.codvendedor, p.nroticket,
+           sum(coalesce(n.premio_nuevo, p.premio)) AS total
+      FROM jugadasticket p
+      LEFT JOIN nuevos n ON n.codvendedor = p.codvendedor AND n.nroticket = p.nroticket
+                        AND n.linea = p.linea
+     WHERE (p.codvendedor, p.nroticket) IN (SELECT n2.codvendedor, n2.nroticket FROM nuevos n2)
+     GROUP BY p.codvendedor, p.nroticket
+  ), hechos AS (
+    UPDATE tickets t
+       SET montopremio = nullif(tt.total, 0),
+           premiado = CASE WHEN tt.total > 0 THEN 'S' ELSE 'N' END
+      FROM totales tt
+     WHERE t.codvendedor = tt.codvendedor AND t.nroticket = tt.nroticket
+       AND t.pagado = 'N'
+    RETURNING t.codvendedor, t.nroticket
+  )
+  UPDATE jugadasticket p
+     SET premio = n.premio_nuevo
+    FROM nuevos n
+    JOIN hechos h ON h.codvendedor = n.codvendedor AND h.nroticket = n.nroticket
+   WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket AND p.linea = n.linea;
+
+  -- The daily results of those lotteries, rebuilt: tax columns are kept.
+  WITH dia AS (
+    SELECT j.codvendedor, j.cod_lot, j.clase, sum(j.monto) AS venta,
+           sum(j.comision) AS comision, sum(j.premio) AS premios
+      FROM jugadas_premiadas(fsorteo, lots) j
+     WHERE j.activo
+     GROUP BY j.codvendedor, j.cod_lot, j.clase
+  ), escritos AS (
+    INSERT INTO saldosdias AS s (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,
+                                 premios, subtotal)
+    SELECT d.codvendedor, fsorteo, d.cod_lot, d.clase, d.venta, d.comision, d.premios,
+           d.venta - d.comision - d.premios
+      FROM dia d
+    ON CONFLICT (vendedor, fecha, cod_lot, tipo_jugada) DO UPDATE
+       SET total_venta = EXCLUDED.total_venta, comision = EXCLUDED.comision,
+           premios = EXCLUDED.premios, subtotal = EXCLUDED.subtotal
+     WHERE (s.total_venta, s.comision, s.premios)
+           IS DISTINCT FROM (EXCLUDED.total_venta, EXCLUDED.comision, EXCLUDED.premios)
+    RETURNING 1
+  ), quitados AS (
+    DELETE FROM saldosdias s
+     WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots) AND s.impuestos_procesados = 'N'
+       AND NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = s.vendedor
+                          AND d.cod_lot = s.cod_lot AND d.clase = s.tipo_jugada)
+    RETURNING 1
+  )
+  UPDATE saldosdias s
+     SET total_venta = 0, comision = 0, premios = 0, subtotal = 0
+   WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots) AND s.impuestos_procesados = 'S'
+     AND (s.total_venta, s.comision, s.premios) IS DISTINCT FROM (0, 0, 0)
+     AND NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = s.vendedor
+                        AND d.cod_lot = s.cod_lot AND d.clase = s.tipo_jugada);
+
+  UPDATE premiar r SET procesado = 'S'
+   WHERE r.fechapremio = fsorteo AND r.cod_lot = ANY (lots) AND r.procesado <> 'S';
+  return_value := 0;
+END $$;
