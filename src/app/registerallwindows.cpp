@@ -1,6 +1,7 @@
 #include "app/registerallwindows.h"
 
 #include "core/registerwindows.h"
+#include "draws/registro.h"
 #include "lotteries/registro.h"
 #include "sellerresults/registro.h"
 #include "platform/ui/windowregistry.h"
@@ -14,6 +15,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     core::registerWindows(registry);
     reports::registerWindows(registry);
     lotteries::registerWindows(registry);
+    draws::registerWindows(registry);
     reportwindows::registerWindows(registry);
     sellerresults::registerWindows(registry);
 }
