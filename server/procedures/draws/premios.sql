@@ -156,93 +156,48 @@ BEGIN
   return_value := 0;
 END $$;
 
--- The prize of one play: amount x the factor of the first position its
--- number matches, by the payment mode (server/README.md). t1..t3 are the
--- winning triples, e1..e3 the winning terminals, dig the digit; pt, pe the
--- triple and terminal factors; a NULL position pays nobody, and neither
--- does a winning number holding "*" (never equal to a number sold).
-CREATE FUNCTION premio_jugada(numero varchar, monto numeric, modo varchar,
-                              t1 varchar, t2 varchar, t3 varchar,
-                              e1 varchar, e2 varchar, e3 varchar, dig varchar,
-                              pt1 numeric, pt2 numeric, pt3 numeric,
-                              pe1 numeric, pe2 numeric, pe3 numeric, pdig numeric,
-                              comodin numeric)
-RETURNS numeric
-LANGUAGE sql IMMUTABLE AS $$
-  SELECT monto * CASE char_length(numero)
-    WHEN 3 THEN CASE
-      WHEN numero = t1 THEN pt1
-      WHEN modo = '2' THEN 0
-      WHEN numero = t2 THEN pt2
-      WHEN numero = t3 THEN pt3
-      ELSE 0 END
-    WHEN 2 THEN CASE
-      WHEN numero = e1 THEN pe1
-      WHEN modo = '2' THEN 0
-      WHEN modo = '1' THEN CASE
-        WHEN e1 !~ '^[0-9]{2}$' THEN 0
-        WHEN numero::int = e1::int - 1 THEN pe2
-        WHEN numero::int = e1::int + 1 THEN pe3
-        ELSE 0 END
-      WHEN numero = e2 THEN pe2
-      WHEN numero = e3 THEN pe3
-      WHEN modo = '3' AND right(numero, 1) = right(e1, 1) THEN coalesce(comodin, 0)
-      ELSE 0 END
-    WHEN 1 THEN CASE WHEN numero = dig THEN pdig ELSE 0 END
-    ELSE 0 END
-$$;
-
--- The kind of a play in the daily results: 1 Triples, 2 Terminales,
--- 3 Digito, 4 Trip. Especial, 5 Term. Especial.
-CREATE FUNCTION clase_jugada(tipo varchar, numero varchar)
-RETURNS varchar
-LANGUAGE sql IMMUTABLE AS $$
-  SELECT CASE WHEN tipo = '1' THEN CASE char_length(numero) WHEN 3 THEN '1' WHEN 2 THEN '2' ELSE '3' END
-              ELSE CASE char_length(numero) WHEN 3 THEN '4' ELSE '5' END END::varchar
-$$;
-
 -- The plays of the given lotteries on a date with everything their award
--- and commission need: the result, and the factors, payment mode, comodin
--- and commission % of the seller's row for the lottery (normal play) or for
--- the lottery and special play (special play), the seller's defaults when
--- that row is missing. `premio` is the play's stored prize, `premio_nuevo`
--- what it earns by the result now (0 on an annulled ticket).
+-- and daily results need. `premio` is the play's stored prize,
+-- `premio_nuevo` what it earns by the result now: amount x the factor of the
+-- first position its number matches, by the payment mode (server/README.md),
+-- 0 on an annulled ticket. Factors, payment mode, comodin and commission %
+-- come from the seller's row for the lottery (normal play) or for the
+-- lottery and special play (special play), the seller's defaults when that
+-- row is missing. A special play is matched only when its special play and
+-- detail are the result's: its first triple is the special triple, its
+-- terminals the special terminal and figures 1-2 of the special triple. A
+-- winning number holding "*" never equals a number sold. Written as one
+-- query, with no helper functions: every function of schema proc runs as
+-- its owner, which keeps the planner from inlining it into this scan.
 CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[])
 RETURNS TABLE (codvendedor varchar, nroticket varchar, linea smallint, cod_lot varchar,
                clase varchar, monto numeric, comision numeric, premio numeric,
                premio_nuevo numeric, activo boolean, pagado varchar)
 LANGUAGE sql STABLE AS $$
-  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot,
-         clase_jugada(p.tipo_jugada, p.numero),
-         p.monto,
-         round(p.monto * CASE clase_jugada(p.tipo_jugada, p.numero)
-                WHEN '1' THEN coalesce(vl.comi_tri, v.comi_tri)
-                WHEN '2' THEN coalesce(vl.comi_ter, v.comi_ter)
-                WHEN '3' THEN coalesce(vl.comi_digito, v.comi_digito)
-                WHEN '4' THEN coalesce(ve.comi_tri, v.comi_tri)
-                ELSE coalesce(ve.comi_ter, v.comi_ter) END / 100, 3),
-         p.premio,
-         CASE
-           WHEN t.anulado = 'S' THEN 0
-           WHEN p.tipo_jugada = '1' THEN
-             premio_jugada(p.numero, p.monto, coalesce(vl.tipode_pago, v.tipode_pago),
-                           r.pri_triple, r.seg_triple, r.ter_triple,
-                           r.pri_terminal, r.seg_terminal, r.ter_terminal, r.prem_digito,
-                           coalesce(vl.p_tri_1, v.p_tri_1), coalesce(vl.p_tri_2, v.p_tri_2),
-                           coalesce(vl.p_tri_3, v.p_tri_3), coalesce(vl.p_ter_1, v.p_ter_1),
-                           coalesce(vl.p_ter_2, v.p_ter_2), coalesce(vl.p_ter_3, v.p_ter_3),
-                           coalesce(vl.premio_digito, v.premio_digito),
-                           CASE WHEN coalesce(vl.pagacomodin, v.pagacomodin) = 'S'
-                                THEN coalesce(vl.montocomodin, v.montocomodin) END)
-           WHEN p.especial = r.especial AND p.jugada = r.jugada THEN
-             premio_jugada(p.numero, p.monto, coalesce(ve.tipode_pago, v.tipode_pago),
-                           r.triple_especial, NULL, NULL,
-                           r.terminal_especial, left(r.triple_especial, 2), NULL, NULL,
-                           coalesce(ve.p_tri_1, v.p_tri_1), 0, 0,
-                           coalesce(ve.p_ter_1, v.p_ter_1), coalesce(ve.p_ter_2, v.p_ter_2),
-                           coalesce(ve.p_ter_3, v.p_ter_3), 0, NULL)
-           ELSE 0
-         END,
+  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, k.clase, p.monto,
+         round(p.monto * k.comi / 100, 3), p.premio,
+         CASE WHEN t.anulado = 'S' OR NOT k.juega THEN 0
+              ELSE p.monto * CASE char_length(p.numero)
+           WHEN 3 THEN CASE
+             WHEN p.numero = k.t1 THEN k.pt1
+             WHEN k.modo = '2' THEN 0
+             WHEN p.numero = k.t2 THEN k.pt2
+             WHEN p.numero = k.t3 THEN k.pt3
+             ELSE 0 END
+           WHEN 2 THEN CASE
+             WHEN p.numero = k.e1 THEN k.pe1
+             WHEN k.modo = '2' THEN 0
+             WHEN k.modo = '1' THEN CASE
+               WHEN k.e1 !~ '^[0-9]{2}$' THEN 0
+               WHEN p.numero::int = k.e1::int - 1 THEN k.pe2
+               WHEN p.numero::int = k.e1::int + 1 THEN k.pe3
+               ELSE 0 END
+             WHEN p.numero = k.e2 THEN k.pe2
+             WHEN p.numero = k.e3 THEN k.pe3
+             WHEN k.modo = '3' AND right(p.numero, 1) = right(k.e1, 1) THEN coalesce(k.comodin, 0)
+             ELSE 0 END
+           WHEN 1 THEN CASE WHEN p.numero = k.dig THEN k.pdig ELSE 0 END
+           ELSE 0 END END,
          t.anulado = 'N', t.pagado
     FROM jugadasticket p
     JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket
@@ -251,6 +206,36 @@ LANGUAGE sql STABLE AS $$
     LEFT JOIN ven_lot vl ON vl.codvendedor = p.codvendedor AND vl.cod_lot = p.cod_lot
     LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot
                           AND ve.especial = p.especial
+    CROSS JOIN LATERAL (
+      SELECT CASE WHEN p.tipo_jugada = '1'
+                  THEN CASE char_length(p.numero) WHEN 3 THEN '1' WHEN 2 THEN '2' ELSE '3' END
+                  ELSE CASE char_length(p.numero) WHEN 3 THEN '4' ELSE '5' END END::varchar AS clase,
+             CASE WHEN p.tipo_jugada = '1' THEN
+               CASE char_length(p.numero) WHEN 3 THEN coalesce(vl.comi_tri, v.comi_tri)
+                                          WHEN 2 THEN coalesce(vl.comi_ter, v.comi_ter)
+                                          ELSE coalesce(vl.comi_digito, v.comi_digito) END
+             ELSE CASE char_length(p.numero) WHEN 3 THEN coalesce(ve.comi_tri, v.comi_tri)
+                                             ELSE coalesce(ve.comi_ter, v.comi_ter) END END AS comi,
+             p.tipo_jugada = '1' OR (p.especial = r.especial AND p.jugada = r.jugada) AS juega,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.tipode_pago, v.tipode_pago)
+                  ELSE coalesce(ve.tipode_pago, v.tipode_pago) END AS modo,
+             CASE WHEN p.tipo_jugada = '1' THEN r.pri_triple ELSE r.triple_especial END AS t1,
+             CASE WHEN p.tipo_jugada = '1' THEN r.seg_triple END AS t2,
+             CASE WHEN p.tipo_jugada = '1' THEN r.ter_triple END AS t3,
+             CASE WHEN p.tipo_jugada = '1' THEN r.pri_terminal ELSE r.terminal_especial END AS e1,
+             CASE WHEN p.tipo_jugada = '1' THEN r.seg_terminal ELSE left(r.triple_especial, 2) END AS e2,
+             CASE WHEN p.tipo_jugada = '1' THEN r.ter_terminal END AS e3,
+             CASE WHEN p.tipo_jugada = '1' THEN r.prem_digito END AS dig,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.p_tri_1, v.p_tri_1) ELSE coalesce(ve.p_tri_1, v.p_tri_1) END AS pt1,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.p_tri_2, v.p_tri_2) ELSE 0 END AS pt2,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.p_tri_3, v.p_tri_3) ELSE 0 END AS pt3,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.p_ter_1, v.p_ter_1) ELSE coalesce(ve.p_ter_1, v.p_ter_1) END AS pe1,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.p_ter_2, v.p_ter_2) ELSE coalesce(ve.p_ter_2, v.p_ter_2) END AS pe2,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.p_ter_3, v.p_ter_3) ELSE coalesce(ve.p_ter_3, v.p_ter_3) END AS pe3,
+             CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.premio_digito, v.premio_digito) ELSE 0 END AS pdig,
+             CASE WHEN p.tipo_jugada = '1' AND coalesce(vl.pagacomodin, v.pagacomodin) = 'S'
+                  THEN coalesce(vl.montocomodin, v.montocomodin) END AS comodin
+    ) k
    WHERE p.fechaticket = $1
      AND p.cod_lot = ANY ($2)
 $$;
