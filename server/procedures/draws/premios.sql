@@ -202,6 +202,7 @@ LANGUAGE sql STABLE AS $$
     FROM jugadasticket p
     JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket
     JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
+                  AND t.fechaticket = $1
     JOIN vendedor v ON v.codvendedor = p.codvendedor
     LEFT JOIN ven_lot vl ON vl.codvendedor = p.codvendedor AND vl.cod_lot = p.cod_lot
     LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot
