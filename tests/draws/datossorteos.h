@@ -8,9 +8,7 @@
 #include "core/sesion.h"
 #include "platform/db/command.h"
 #include "platform/db/recordset.h"
-#include "messagerecorder.h"
-#include "sesionprueba.h"
-#include "testdb.h"
+#include "sessiontest.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -197,24 +195,9 @@ inline Respuesta pagaticket(platform::db::Connection& c, const QString& serial, 
 
 // A suite on a fresh seeded database with the shared session connected and
 // every message box recorded.
-class ConBase : public ::testing::Test {
+class ConBase : public testsupport::SessionTest {
 protected:
-    void SetUp() override
-    {
-        REQUIRE_TEST_CLUSTER();
-        db_ = std::make_unique<testsupport::TestDatabase>();
-        siembra(*db_);
-        testsupport::conectaSesion(*db_);
-        rec_ = std::make_unique<testsupport::MessageRecorder>();
-    }
-
-    void TearDown() override
-    {
-        rec_.reset();
-        core::sesion() = core::Sesion();
-    }
-
-    platform::db::Connection& conexion() { return core::sesion().conexion; }
+    void siembra(testsupport::TestDatabase& db) override { datossorteos::siembra(db); }
 
     // Results of 001 (123 456 789 / 23 12 89 / 3, special T1-01 345 45) and
     // 014 (100 200 300 / 00 10 99 / 0).
@@ -236,8 +219,6 @@ protected:
         grabapremios(conexion(), b);
     }
 
-    std::unique_ptr<testsupport::TestDatabase> db_;
-    std::unique_ptr<testsupport::MessageRecorder> rec_;
 };
 
 } // namespace datossorteos

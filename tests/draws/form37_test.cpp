@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         ConBase::SetUp();
-        if (IsSkipped())
+        if (HasFatalFailure())
             return;
         resultados();
         ticket(*db_, QStringLiteral("00000"), QStringLiteral("1"), {{QStringLiteral("001"), QStringLiteral("123")}});

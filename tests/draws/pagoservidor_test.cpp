@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         ConBase::SetUp();
-        if (IsSkipped())
+        if (HasFatalFailure())
             return;
         resultados();
         ticket(*db_, QStringLiteral("00000"), QStringLiteral("0000000001"),
