@@ -46,7 +46,8 @@ END $$;
 -- parameters in their order (minimums, limits and commissions for triples
 -- and terminales, three triples prizes, three terminales prizes), as text.
 -- Mode "A" adds, "M" modifies; either way, afterwards the row of that
--- lottery and special play holds the twelve values: the window's mode comes
+-- lottery and special play holds the twelve values (a new row brings every
+-- seller's parameter row for it): the window's mode comes
 -- from the program's shared edit mode, which another window may change
 -- while this one is open, and the operator asked for these values. The
 -- caller tests no answer, so every refusal is an error: unknown mode,
@@ -61,6 +62,7 @@ LANGUAGE plpgsql AS $$
 DECLARE
   loteria text := btrim(coalesce(xcod_lot, ''));
   especial_ text := btrim(coalesce(xespecial, ''));
+  nueva boolean;
 BEGIN
   IF xmodo IS NULL OR xmodo NOT IN ('A', 'M') THEN
     RAISE EXCEPTION 'parametroslotespec: modo desconocido "%"', xmodo;
@@ -71,6 +73,7 @@ BEGIN
   IF NOT EXISTS (SELECT FROM jugadas j WHERE j.especial = especial_) THEN
     RAISE EXCEPTION 'parametroslotespec: no existe la jugada especial "%"', especial_;
   END IF;
+  nueva := NOT EXISTS (SELECT FROM lotespec p WHERE p.cod_lot = loteria AND p.especial = especial_);
   INSERT INTO lotespec AS p (cod_lot, especial, minimo_tri, minimo_ter, lim_tri, lim_ter,
                              comi_tri, comi_ter, p_tri_1, p_tri_2, p_tri_3,
                              p_ter_1, p_ter_2, p_ter_3)
@@ -87,4 +90,9 @@ BEGIN
     comi_tri = EXCLUDED.comi_tri, comi_ter = EXCLUDED.comi_ter,
     p_tri_1 = EXCLUDED.p_tri_1, p_tri_2 = EXCLUDED.p_tri_2, p_tri_3 = EXCLUDED.p_tri_3,
     p_ter_1 = EXCLUDED.p_ter_1, p_ter_2 = EXCLUDED.p_ter_2, p_ter_3 = EXCLUDED.p_ter_3;
+  IF nueva THEN
+    -- Every seller sells the lottery's new special play with his own
+    -- default parameters.
+    PERFORM parametrosvendedor_vendespec(NULL, loteria, especial_);
+  END IF;
 END $$;

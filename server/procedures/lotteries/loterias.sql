@@ -87,9 +87,9 @@ END $$;
 
 -- ACTLOT mode, code, name, the sale-parameter block, the days with their
 -- closing hours, state, closed flag, the play switches, comodin, tax %,
--- board, operator: "1" adds the lottery, "2" replaces its record, "3"
--- deletes it (with its special-play parameters, the sellers' parameters for
--- it and its blocked numbers). The delete sends the same list without the
+-- board, operator: "1" adds the lottery (and every seller's parameter row
+-- for it), "2" replaces its record, "3" deletes it (with its special-play
+-- parameters, the sellers' parameters for it and its blocked numbers). The delete sends the same list without the
 -- board and operator, and every value but the code is ignored then.
 -- Return codes:
 --   0 done;
@@ -221,6 +221,10 @@ BEGIN
     codigo_junta = junta, codigo_operadora = operadora
   WHERE cod_lot = codigo;
   return_value := CASE WHEN FOUND THEN 0 ELSE 2 END;
+  IF xmodo = '1' THEN
+    -- Every seller sells the new lottery with his own default parameters.
+    PERFORM parametrosvendedor_ven_lot(NULL, codigo);
+  END IF;
 EXCEPTION WHEN numeric_value_out_of_range THEN
   -- An amount beyond its column (9 digits, 3 of them decimals).
   return_value := 7;
