@@ -34,6 +34,23 @@ QString primercaracter(const QString& texto)
 
 } // namespace
 
+void rellenavacios(RegistroVendedor& v)
+{
+    const auto cero = [](QString& texto) {
+        if (texto.isEmpty())
+            texto = QStringLiteral("0");
+    };
+    for (QString* texto : {&v.nombre, &v.direccion, &v.telefono, &v.email, &v.clave, &v.comisionjefe})
+        cero(*texto);
+    for (auto it = v.montos.begin(); it != v.montos.end(); ++it)
+        cero(it.value());
+    cero(v.impuesto);
+    if (v.diascaduca.isEmpty())
+        v.diascaduca = QStringLiteral("5");
+    if (platform::vb::trim(v.impuesto).isEmpty())
+        v.impuesto = QStringLiteral("0");
+}
+
 const QList<ParametroVenta>& parametrosventaactven()
 {
     static const QList<ParametroVenta> lista = {

@@ -35,6 +35,12 @@ struct RegistroVendedor {
     QString gobernacion;   // the region list's text: its first word
 };
 
+// The save's normalisation of the boxes, in the editor's order: every
+// empty text but R.I.F., N.I.T. and the expiry days becomes "0" (a box of
+// blanks is not empty); empty expiry days become "5"; a tax of blanks
+// becomes "0". The editor shows the record afterwards.
+void rellenavacios(RegistroVendedor& vendedor);
+
 // The block's parameters in ACTVEN's order (decimal 9,3): digit, pairs,
 // normal.
 const QList<core::ParametroVenta>& parametrosventaactven();
