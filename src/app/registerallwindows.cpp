@@ -7,6 +7,7 @@
 #include "platform/ui/windowregistry.h"
 #include "reports/registro.h"
 #include "reportwindows/registro.h"
+#include "sellers/registro.h"
 
 namespace app {
 
@@ -16,6 +17,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     reports::registerWindows(registry);
     lotteries::registerWindows(registry);
     draws::registerWindows(registry);
+    sellers::registerWindows(registry);
     reportwindows::registerWindows(registry);
     sellerresults::registerWindows(registry);
 }

@@ -5,6 +5,7 @@
 // Without the test cluster every test fails: these suites need the server.
 
 #include "sellers/actven.h"
+#include "sellers/registro.h"
 
 #include "core/sesion.h"
 #include "platform/ui/windowregistry.h"
@@ -104,6 +105,23 @@ protected:
 
     std::unique_ptr<testsupport::TestDatabase> db_;
     std::unique_ptr<testsupport::MessageRecorder> rec_;
+};
+
+// The same, with the seller windows registered; every window is gone after
+// each test.
+class FixtureVentanas : public Fixture {
+protected:
+    void SetUp() override
+    {
+        Fixture::SetUp();
+        sellers::registerWindows(platform::ui::windowRegistry());
+    }
+    void TearDown() override
+    {
+        platform::ui::windowRegistry().clear();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Fixture::TearDown();
+    }
 };
 
 } // namespace datosvendedores

@@ -1,0 +1,18 @@
+#include "sellers/registro.h"
+
+#include "sellers/masteralcaldia.h"
+#include "sellers/mastergobernacion.h"
+
+#include "platform/ui/windowregistry.h"
+
+namespace sellers {
+
+void registerWindows(platform::ui::WindowRegistry& registry)
+{
+    registry.add<mastergobernacion>(QStringLiteral("mastergobernacion"));
+    registry.add<editagobernacion>(QStringLiteral("editagobernacion"));
+    registry.add<masteralcaldia>(QStringLiteral("masteralcaldia"));
+    registry.add<editaalcaldia>(QStringLiteral("editaalcaldia"));
+}
+
+} // namespace sellers
