@@ -5,6 +5,7 @@
 #include "core/sesion.h"
 
 #include "platform/db/calltext.h"
+#include "platform/regional.h"
 #include "platform/vbtext.h"
 
 namespace sellers {
@@ -33,6 +34,36 @@ QString primercaracter(const QString& texto)
 }
 
 } // namespace
+
+RegistroVendedor registrodefila(const db::RecordSet& fila)
+{
+    const auto texto = [&fila](const QString& campo) {
+        return platform::regional::toText(fila.value(campo));
+    };
+    RegistroVendedor v;
+    v.codigo = texto(QStringLiteral("codvendedor"));
+    v.nombre = texto(QStringLiteral("nombre_vend"));
+    v.direccion = texto(QStringLiteral("direccion_vend"));
+    v.telefono = texto(QStringLiteral("telefono_vend"));
+    v.email = texto(QStringLiteral("email_vend"));
+    v.clave = texto(QStringLiteral("clave_vend"));
+    v.estado = texto(QStringLiteral("estado_vend"));
+    v.tipopago = texto(QStringLiteral("tipode_pago"));
+    v.grupo = texto(QStringLiteral("NOMBREGRUPO"));
+    v.diascaduca = texto(QStringLiteral("Diascaduca"));
+    v.comisionjefe = texto(QStringLiteral("comision_jefe"));
+    v.impuesto = texto(QStringLiteral("impuesto"));
+    v.alcaldia = texto(QStringLiteral("Descri_Alcaldia"));
+    v.rif = texto(QStringLiteral("rif"));
+    v.nit = texto(QStringLiteral("nit"));
+    for (const ParametroVenta& p : parametrosventaactven())
+        v.montos.insert(p.campo.toLower(), texto(p.campo));
+    v.montos.insert(core::campos::MontoComodin.toLower(), texto(core::campos::MontoComodin));
+    v.pagacomodin = texto(core::campos::PagaComodin) == QLatin1String("N") ? QStringLiteral("N")
+                                                                          : QStringLiteral("S");
+    v.gobernacion = texto(QStringLiteral("Descri_Gobernacion"));
+    return v;
+}
 
 void rellenavacios(RegistroVendedor& v)
 {

@@ -35,6 +35,12 @@ struct RegistroVendedor {
     QString gobernacion;   // the region list's text: its first word
 };
 
+// The record of the list's current row (LIST_VEN), every value in the
+// text the catalogue shows (amounts with the regional decimal comma, a NULL
+// as ""); the chief, municipality and region as their "code …" texts; the
+// comodin flag "N" only when stored "N".
+RegistroVendedor registrodefila(const platform::db::RecordSet& fila);
+
 // The save's normalisation of the boxes, in the editor's order: every
 // empty text but R.I.F., N.I.T. and the expiry days becomes "0" (a box of
 // blanks is not empty); empty expiry days become "5"; a tax of blanks
