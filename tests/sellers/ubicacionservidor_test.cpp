@@ -93,6 +93,7 @@ TEST_F(UbicacionServidorTest, ActgbrRefusesWithItsCodesAndChangesNothing)
         {"1", "  ", "Otra", "3"},    // blank code
         {"1", "NEW", "   ", "3"},    // blank name
         {"3", "ZUL", "", "5"},       // municipalities and sellers name it
+        {"1", "A\tB", "Otra", "7"},  // a control character in the code
         {"3", "LAR", "x", "0"},      // nobody names it: deleted
     };
     for (const auto& c : casos)
@@ -174,6 +175,7 @@ TEST_F(UbicacionServidorTest, ActaldRefusesWithItsCodesAndChangesNothing)
         {"1", "NEW", "ZUL", " ", "3"},     // blank name
         {"1", "NEW", "XX", "Otra", "6"},   // unknown region
         {"3", "MCB", "ZUL", "", "5"},      // a seller lives there
+        {"1", "N\tW", "ZUL", "Otra", "7"}, // a control character in the code
     };
     for (const auto& c : casos)
         EXPECT_EQ(alcaldia(c.modo, QString::fromLatin1(c.codigo), QString::fromLatin1(c.region),

@@ -159,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{"bad payment mode", "2", [](RegistroVendedor& r) { r.tipopago = QStringLiteral("x"); }, "7"},
         CasoRechazo{"negative amount", "2",
                     [](RegistroVendedor& r) { r.montos[QStringLiteral("lim_tri")] = QStringLiteral("-1"); }, "7"},
+        CasoRechazo{"invisible character in the code", "1",
+                    [](RegistroVendedor& r) { r.codigo = QStringLiteral("00\u200B12"); }, "7"},
         CasoRechazo{"negative days", "2", [](RegistroVendedor& r) { r.diascaduca = QStringLiteral("-3"); }, "7"}),
     [](const ::testing::TestParamInfo<CasoRechazo>& prueba) {
         return QString::fromLatin1(prueba.param.caso).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();

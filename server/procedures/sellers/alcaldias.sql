@@ -44,7 +44,8 @@ $$;
 --   4 a code or region longer than 5 characters, a name or observations
 --     longer than 50;
 --   5 delete of a municipality that sellers or daily results name;
---   6 add of a municipality to a region that does not exist.
+--   6 add of a municipality to a region that does not exist;
+--   7 a code holding a control or invisible character.
 -- An unknown mode is an error.
 CREATE FUNCTION ACTALD(xmodo varchar, xcodigo_alcaldia varchar, xcodigo_gobernacion varchar,
                        xdescri_alcaldia varchar, xobserva_alcaldia varchar,
@@ -66,6 +67,10 @@ BEGIN
   END IF;
   IF char_length(codigo) > 5 OR char_length(region) > 5 THEN
     return_value := 4;
+    RETURN;
+  END IF;
+  IF NOT codigo_valido(codigo) OR NOT codigo_valido(region) THEN
+    return_value := 7;
     RETURN;
   END IF;
 

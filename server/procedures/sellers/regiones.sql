@@ -33,7 +33,8 @@ END $$;
 --   3 a blank code, or a blank name on add or modify;
 --   4 a code longer than 5 characters, a name longer than 50, observations
 --     longer than 60;
---   5 delete of a region that municipalities or sellers name.
+--   5 delete of a region that municipalities or sellers name;
+--   7 a code holding a control or invisible character.
 -- An unknown mode is an error.
 CREATE FUNCTION ACTGBR(xmodo varchar, xcodigo_gobernacion varchar,
                        xdescri_gobernacion varchar, xobserva_gobernacion varchar,
@@ -54,6 +55,10 @@ BEGIN
   END IF;
   IF char_length(codigo) > 5 THEN
     return_value := 4;
+    RETURN;
+  END IF;
+  IF NOT codigo_valido(codigo) THEN
+    return_value := 7;
     RETURN;
   END IF;
 

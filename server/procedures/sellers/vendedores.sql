@@ -104,9 +104,10 @@ END $$;
 --     region or municipality;
 --   4 a text longer than its column;
 --   6 a chief, region or municipality (of that region) that does not exist;
---   7 a status other than 1-3, a payment mode other than 0-3, a comodin
---     flag other than S/N, a missing or negative amount or expiry days,
---     a value beyond its column, a seller named his own chief.
+--   7 a code holding a control or invisible character, a status other
+--     than 1-3, a payment mode other than 0-3, a comodin flag other than
+--     S/N, an amount or expiry days missing, negative, NaN or infinite, a
+--     value beyond its column, a seller named his own chief.
 -- An unknown mode is an error.
 CREATE FUNCTION ACTVEN(
   xmodo varchar, xcodvendedor varchar, xnombre_vend varchar, xdireccion_vend varchar,
@@ -158,7 +159,9 @@ BEGIN
   IF xestado_vend IS NULL OR xestado_vend NOT IN ('1', '2', '3')
      OR xtipode_pago IS NULL OR xtipode_pago NOT IN ('0', '1', '2', '3')
      OR xpagacomodin IS NULL OR xpagacomodin NOT IN ('S', 'N')
-     OR EXISTS (SELECT FROM unnest(montos) m WHERE m IS NULL OR m < 0)
+     OR EXISTS (SELECT FROM unnest(montos) m WHERE NOT importe_valido(m) OR m < 0)
+     OR NOT codigo_valido(codigo) OR NOT codigo_valido(jefe)
+     OR NOT codigo_valido(alcaldia_) OR NOT codigo_valido(region)
      OR xdiascaduca <> trunc(xdiascaduca)
      OR jefe = codigo THEN
     return_value := 7;
