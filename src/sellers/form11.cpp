@@ -101,7 +101,7 @@ void Form11::llenaJefes()
 {
     const QString texto = ficha_->Combo1->currentText();
     const db::RecordSet vendedores = core::sesion().rsvendedores;
-    if (vendedores.state() == db::RecordSet::StateOpen) {
+    if (vendedores.state() == db::RecordSet::StateOpen && vendedores.recordCount() > 0) {
         // A second cursor, so the shared list's current row stays put.
         db::RecordSet jefes = vendedores.clone();
         for (jefes.moveFirst(); !jefes.eof(); jefes.moveNext()) {

@@ -6,8 +6,18 @@
 #include "espia.h"
 
 #include "sellers/actven.h"
+#include "sellers/fichavendedor.h"
+#include "sellers/form11.h"
 
 #include "core/masteredita.h"
+#include "core/sesion.h"
+
+#include "platform/ui/windowregistry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 
 using namespace sellers;
 namespace db = platform::db;
@@ -111,12 +121,20 @@ RegistroVendedor tecleado()
     return r;
 }
 
-class ActvenListaTest : public datosvendedores::Fixture {
+class ActvenListaTest : public datosvendedores::FixtureVentanas {
 protected:
     void SetUp() override
     {
-        datosvendedores::Fixture::SetUp();
+        datosvendedores::FixtureVentanas::SetUp();
         espia::instala(db(), QStringLiteral("proc.actven"));
+    }
+
+    static QStringList esperado()
+    {
+        QStringList valores;
+        for (int i = 1; i < Parametros; ++i)
+            valores << QString::fromUtf8(Filas[i].recibido);
+        return valores;
     }
 };
 
@@ -128,7 +146,6 @@ TEST_F(ActvenListaTest, TheSaveSendsTheFortyFiveParametersAsTheServerReceivesThe
     rellenavacios(r);
     db::Command comando = comandoactven(r, QStringLiteral("1"));
     ASSERT_EQ(comando.parameterCount(), Parametros);
-    QStringList esperado;
     for (int i = 0; i < Parametros; ++i) {
         const Fila& f = Filas[i];
         const db::Parameter& p = comando.parameter(i);
@@ -138,13 +155,23 @@ TEST_F(ActvenListaTest, TheSaveSendsTheFortyFiveParametersAsTheServerReceivesThe
         EXPECT_EQ(p.size(), f.tamano) << f.nombre;
         EXPECT_EQ(p.precision(), f.precision) << f.nombre;
         EXPECT_EQ(p.numericScale(), f.escala) << f.nombre;
-        if (i > 0)
-            esperado << QString::fromUtf8(f.recibido);
     }
     EXPECT_EQ(comando.commandTimeout(), 900);
     comando.execute();
     EXPECT_EQ(core::respuesta(comando), QStringLiteral("0"));
-    EXPECT_EQ(espia::recibido(db()), esperado);
+    EXPECT_EQ(espia::recibido(db()), esperado());
+}
+
+TEST_F(ActvenListaTest, TheEditorsSaveSendsWhatItsBoxesHold)
+{
+    core::sesion().modoedicion = QStringLiteral("A");
+    auto* editor = qobject_cast<Form11*>(platform::ui::windowRegistry().show(QStringLiteral("Form11")));
+    ASSERT_NE(editor, nullptr);
+    FichaVendedor& f = *editor->ficha();
+    f.muestra(tecleado());
+    editor->botonGrabar()->click();
+    EXPECT_EQ(rec().prompts(), QStringList{QStringLiteral("Se Agrego perfectamente 0001 ")});
+    EXPECT_EQ(espia::recibido(db()), esperado());
 }
 
 TEST_F(ActvenListaTest, EmptyBoxesBecomeZeroOnlyWhereTheSaveSaysSo)
