@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -314,4 +315,51 @@ TEST_F(VendedoresTest, EscInAModifyPutsTheCatalogueBackOnTheSeller)
     EXPECT_EQ(editor(), nullptr);
     EXPECT_EQ(catalogo->ficha()->Text1->text(), QStringLiteral("00002"));
     EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("M"));
+}
+
+namespace {
+
+// A window of another subsystem as the catalogue reaches it: by its
+// registered name and its control's name.
+class VentanaDeOtro : public platform::ui::Window {
+public:
+    VentanaDeOtro()
+    {
+        auto* lista = new QComboBox(this);
+        lista->setObjectName(QStringLiteral("Combo4"));
+        lista->setEditable(true);
+        auto* etiqueta = new QLabel(this);
+        etiqueta->setObjectName(QStringLiteral("Label2"));
+    }
+    QString texto() const
+    {
+        return findChild<QComboBox*>(QStringLiteral("Combo4"))->currentText()
+            + findChild<QLabel*>(QStringLiteral("Label2"))->text();
+    }
+};
+
+} // namespace
+
+TEST_F(VendedoresTest, ThePerSellerWindowsGetTheCurrentSeller)
+{
+    for (const char* nombre : {"Form44", "paramvendespe", "permisoespejo", "masterven_imp"})
+        windowRegistry().add<VentanaDeOtro>(QLatin1String(nombre));
+    Form3* catalogo = abreCatalogo();
+    ASSERT_NE(catalogo, nullptr);
+    irAFila(catalogo->grilla(), 1);
+    const auto texto = [](const char* nombre) {
+        auto* v = dynamic_cast<VentanaDeOtro*>(windowRegistry().find(QLatin1String(nombre)));
+        return v && v->isVisible() ? v->texto() : QStringLiteral("not open");
+    };
+    QTest::keyClick(catalogo->windowHandle(), Qt::Key_F4);
+    EXPECT_EQ(texto("Form44"), QStringLiteral("00002 - AGENCIA LA FORTUNA"));
+    catalogo->Command1->click();
+    EXPECT_EQ(texto("paramvendespe"), QStringLiteral("00002 - AGENCIA LA FORTUNA"));
+    catalogo->Command44->click();
+    EXPECT_EQ(texto("permisoespejo"), QStringLiteral("00002 - AGENCIA LA FORTUNA"));
+    catalogo->impuestos();
+    EXPECT_EQ(texto("masterven_imp"), QStringLiteral("00002 - AGENCIA LA FORTUNA"));
+    EXPECT_EQ(core::sesion().marcadormaestro, catalogo->grilla()->marcador());
+    // The current seller as other windows read it.
+    EXPECT_EQ(catalogo->findChild<QLineEdit*>(QStringLiteral("Text7"))->text(), QStringLiteral("2,5"));
 }
