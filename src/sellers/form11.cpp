@@ -50,6 +50,7 @@ Form11::Form11()
     : Editor(QStringLiteral("Vendedores"))
     , ficha_(new FichaVendedor(FichaVendedor::Uso::Editor))
 {
+    setFrame({.fixedBorder = true, .minButton = false, .maxButton = false, .centred = true});
     auto* campos = new QVBoxLayout(areaCampos());
     campos->addWidget(ficha_);
     setCajaCodigo(ficha_->Text1);

@@ -32,6 +32,7 @@ Form3::Form3()
     , Command3(new QPushButton(QStringLiteral("Impuestos")))
     , ficha_(new FichaVendedor(FichaVendedor::Uso::Catalogo))
 {
+    setFrame({.centred = true});
     setLectura(core::Lectura::Guardada);
     setEnterModifica(core::EnterModifica::EnLaGrilla);
     grilla()->setObjectName(QStringLiteral("DataGrid1"));
