@@ -30,11 +30,6 @@ namespace {
 
 constexpr int AnchoCodigo = 5;
 
-Form3* catalogo()
-{
-    return dynamic_cast<Form3*>(platform::ui::windowRegistry().find(QStringLiteral("Form3")));
-}
-
 // The amounts a new seller starts with: minimum plays 10, every other 0.
 void ponDefectos(core::BloqueVenta& bloque)
 {
@@ -54,6 +49,7 @@ Form11::Form11()
     auto* campos = new QVBoxLayout(areaCampos());
     campos->addWidget(ficha_);
     setCajaCodigo(ficha_->Text1);
+    setCatalogo(QStringLiteral("Form3"));
     conectaEntradas();
     ficha_->Combo5->installEventFilter(this);
 
@@ -77,14 +73,14 @@ void Form11::conectaEntradas()
         core::conectaseleccionatodo(lista);
 }
 
-void Form11::cargaListas()
+bool Form11::cargaListas()
 {
     FichaVendedor& f = *ficha_;
     f.Combo2->clear();
     f.Combo2->addItems(itemsestado());
     f.Combo3->clear();
     f.Combo3->addItems(itemstipopago());
-    Form3* lista = catalogo();
+    Form3* lista = catalogo<Form3>();
     const QString regionCatalogo = lista ? lista->ficha()->Combo5->currentText() : QString();
     f.Combo1->clear();
     f.Combo1->setEditText(lista ? lista->ficha()->Combo1->currentText() : QString());
@@ -96,6 +92,7 @@ void Form11::cargaListas()
                           + QStringLiteral(" - ")
                           + core::textocampo(regiones.value(QStringLiteral("Descripcion_gobernacion"))));
     llenaJefes();
+    return true;
 }
 
 void Form11::llenaJefes()
@@ -152,7 +149,7 @@ void Form11::preparaAgregar()
 void Form11::preparaModificar()
 {
     setWindowTitle(QStringLiteral("Modificando Vendedores"));
-    Form3* lista = catalogo();
+    Form3* lista = catalogo<Form3>();
     if (!lista)
         return;
     RegistroVendedor v = lista->registro();
@@ -214,8 +211,8 @@ void Form11::trasGrabar(bool exito)
     if (!exito)
         return;
     const db::RecordSet lista = listavendedores();
-    if (Form3* catalogo_ = catalogo())
-        catalogo_->reemplazaLista(lista);
+    if (Form3* form3 = catalogo<Form3>())
+        form3->reemplazaLista(lista);
     // After an add the shared seller list walks on its own; after a modify
     // it is the catalogue's list itself.
     core::sesion().rsvendedores = agregado_ ? lista.clone() : lista;
@@ -240,7 +237,7 @@ void Form11::alCerrar()
 {
     if (core::sesion().modoedicion != QLatin1String("M"))
         return;
-    if (Form3* lista = catalogo())
+    if (Form3* lista = catalogo<Form3>())
         lista->grilla()->irAMarcador(core::sesion().marcadormaestro);
 }
 

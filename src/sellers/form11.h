@@ -38,12 +38,12 @@ public:
     void guarda();
 
 protected:
-    void cargaListas() override;
+    bool cargaListas() override;
     void preparaAgregar() override;
     void preparaModificar() override;
     bool validaGrabar() override;
     QString llamaGrabar(const QString& modo) override;
-    bool informaGrabado(const QString& respuesta);
+    bool informaGrabado(const QString& respuesta) override;
     void trasGrabar(bool exito) override;
     void alCerrar() override;
     bool onKeyPreview(QKeyEvent* evento) override;

@@ -79,7 +79,7 @@ editaalcaldia::editaalcaldia()
     formulario()->addRow(QStringLiteral("Región"), Combo1);
 }
 
-void editaalcaldia::cargaListas()
+bool editaalcaldia::cargaListas()
 {
     db::RecordSet regiones = listaregiones(QString());
     Combo1->clear();
@@ -87,6 +87,7 @@ void editaalcaldia::cargaListas()
         Combo1->addItem(core::textocampo(regiones.value(QStringLiteral("codigo_gobernacion")))
                         + QStringLiteral(" - ")
                         + core::textocampo(regiones.value(QStringLiteral("Descri_Gobernacion"))));
+    return true;
 }
 
 void editaalcaldia::preparaAgregar()

@@ -35,7 +35,7 @@ public:
     QComboBox* Combo1; // the region, picked or typed
 
 protected:
-    void cargaListas() override;
+    bool cargaListas() override;
     void preparaAgregar() override;
     void preparaModificar() override;
     bool validaGrabar() override;

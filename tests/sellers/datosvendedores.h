@@ -9,14 +9,11 @@
 
 #include "core/sesion.h"
 #include "platform/ui/windowregistry.h"
-#include "messagerecorder.h"
-#include "sesionprueba.h"
-#include "testdb.h"
+#include "sessiontest.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace datosvendedores {
 
@@ -84,27 +81,9 @@ inline sellers::RegistroVendedor registro(const QString& codigo, const QString& 
 
 // A database per test with the seed, the session connected to it and the
 // recorder.
-class Fixture : public ::testing::Test {
+class Fixture : public testsupport::SessionTest {
 protected:
-    void SetUp() override
-    {
-        db_ = std::make_unique<testsupport::TestDatabase>();
-        siembra(*db_);
-        testsupport::conectaSesion(*db_);
-        rec_ = std::make_unique<testsupport::MessageRecorder>();
-    }
-
-    void TearDown() override
-    {
-        rec_.reset();
-        core::sesion() = core::Sesion();
-    }
-
-    testsupport::TestDatabase& db() { return *db_; }
-    testsupport::MessageRecorder& rec() { return *rec_; }
-
-    std::unique_ptr<testsupport::TestDatabase> db_;
-    std::unique_ptr<testsupport::MessageRecorder> rec_;
+    void siembra(testsupport::TestDatabase& db) override { datosvendedores::siembra(db); }
 };
 
 // The same, with the seller windows registered; every window is gone after
@@ -114,6 +93,8 @@ protected:
     void SetUp() override
     {
         Fixture::SetUp();
+        if (HasFatalFailure())
+            return;
         sellers::registerWindows(platform::ui::windowRegistry());
     }
     void TearDown() override
