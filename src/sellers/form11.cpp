@@ -52,10 +52,7 @@ Form11::Form11()
     setCatalogo(QStringLiteral("Form3"));
     conectaEntradas();
     ficha_->Combo5->installEventFilter(this);
-
-    // The save tells its outcome in its own words.
-    botonGrabar()->disconnect(this);
-    connect(botonGrabar(), &QPushButton::clicked, this, &Form11::guarda);
+    setVaciaModoAlGrabar(true);
 }
 
 void Form11::conectaEntradas()
@@ -216,21 +213,6 @@ void Form11::trasGrabar(bool exito)
     // After an add the shared seller list walks on its own; after a modify
     // it is the catalogue's list itself.
     core::sesion().rsvendedores = agregado_ ? lista.clone() : lista;
-    core::sesion().modoedicion.clear();
-}
-
-void Form11::guarda()
-{
-    atrapa([this] {
-        if (!validaGrabar())
-            return;
-        const QString modo = core::sesion().modoedicion == QLatin1String("A") ? QStringLiteral("1")
-                                                                             : QStringLiteral("2");
-        const bool exito = informaGrabado(llamaGrabar(modo));
-        trasGrabar(exito);
-        if (exito)
-            close();
-    });
 }
 
 void Form11::alCerrar()
@@ -239,11 +221,6 @@ void Form11::alCerrar()
         return;
     if (Form3* lista = catalogo<Form3>())
         lista->grilla()->irAMarcador(core::sesion().marcadormaestro);
-}
-
-bool Form11::onKeyPreview(QKeyEvent* evento)
-{
-    return core::teclasventana(*evento, [this] { close(); }, [this] { guarda(); });
 }
 
 bool Form11::eventFilter(QObject* objeto, QEvent* evento)

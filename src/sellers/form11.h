@@ -34,8 +34,6 @@ public:
     // Combo5 lost the focus: the municipalities of the region typed or
     // picked, the municipality box emptied.
     void refrescaAlcaldias();
-    // "&Grabar" and Enter.
-    void guarda();
 
 protected:
     bool cargaListas() override;
@@ -46,7 +44,6 @@ protected:
     bool informaGrabado(const QString& respuesta) override;
     void trasGrabar(bool exito) override;
     void alCerrar() override;
-    bool onKeyPreview(QKeyEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
