@@ -28,11 +28,6 @@ void numero(db::Command& comando, const QString& nombre, db::DataType tipo, int 
     comando.appendDecimal(nombre, tipo, db::Direction::Input, precision, escala, valor);
 }
 
-QString primercaracter(const QString& texto)
-{
-    return platform::vb::left(texto, 1);
-}
-
 } // namespace
 
 RegistroVendedor registrodefila(const db::RecordSet& fila)
@@ -127,8 +122,8 @@ db::Command comandoactven(const RegistroVendedor& v, const QString& modo)
     texto(c, QStringLiteral("@telefono_vend"), 50, v.telefono);
     texto(c, QStringLiteral("@clave_vend"), 10, v.clave);
     texto(c, QStringLiteral("@email_vend"), 50, v.email);
-    texto(c, QStringLiteral("@estado_vend"), 1, primercaracter(v.estado));
-    texto(c, QStringLiteral("@tipode_pago"), 1, primercaracter(v.tipopago));
+    texto(c, QStringLiteral("@estado_vend"), 1, core::valorOpcion(v.estado));
+    texto(c, QStringLiteral("@tipode_pago"), 1, core::valorOpcion(v.tipopago));
     texto(c, QStringLiteral("@codigobanco"), 3, QString());
     texto(c, QStringLiteral("@cuentabanco"), 25, QString());
     texto(c, QStringLiteral("@perteneceal"), 5, core::primerapalabra(v.grupo));

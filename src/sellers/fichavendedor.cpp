@@ -30,17 +30,6 @@ core::BloqueVenta::Opciones opcionesBloque(FichaVendedor::Uso uso)
     return o;
 }
 
-// The item whose digit is `digito`, or "" when none.
-QString itemDe(const QStringList& items, const QString& digito)
-{
-    if (digito.size() != 1)
-        return QString();
-    for (const QString& item : items)
-        if (item.startsWith(digito))
-            return item;
-    return QString();
-}
-
 QComboBox* lista(FichaVendedor::Uso uso)
 {
     auto* combo = new QComboBox;
@@ -75,13 +64,13 @@ const QStringList& itemstipopago()
 
 QString textoestado(const QString& texto)
 {
-    const QString item = itemDe(itemsestado(), platform::vb::trim(texto));
+    const QString item = core::itemopcion(itemsestado(), texto);
     return item.isEmpty() ? texto : item;
 }
 
 QString textotipopago(const QString& texto)
 {
-    const QString item = itemDe(itemstipopago(), platform::vb::left(texto, 1));
+    const QString item = core::itemopcion(itemstipopago(), texto, core::CoincideOpcion::PrimerCaracter);
     return item.isEmpty() ? texto : item;
 }
 
