@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace sellers {
 
@@ -37,6 +38,20 @@ void ponDefectos(core::BloqueVenta& bloque)
         bloque.ponTexto(campo, QStringLiteral("0"));
     for (const char* campo : {"Montom_digito", "Minimo_tri", "Minimo_ter"})
         bloque.ponTexto(QLatin1String(campo), QStringLiteral("10"));
+}
+
+// Each box takes no more than the ACTVEN parameter its value is sent in
+// holds: characters for texts, whole digits and decimals for amounts.
+void ponLimites(FichaVendedor& f)
+{
+    for (auto [caja, caracteres] : {std::pair{f.Text2, 50}, {f.Text3, 100}, {f.Text4, 50}, {f.Text5, 50},
+                                    {f.Text6, 10}, {f.Text31, 20}, {f.Text33, 20}})
+        core::conectaLimite(caja, caracteres);
+    core::conectaLimiteImporte(f.Text7, 18, 2);
+    core::conectaLimiteImporte(f.Text30, 18, 2);
+    core::conectaLimiteImporte(f.Text34, 9, 0);
+    f.bloque().ponLimites(parametrosventaactven());
+    f.bloque().ponLimites({core::campos::MontoComodin}, 9, 3);
 }
 
 } // namespace
@@ -63,6 +78,7 @@ void Form11::conectaEntradas()
     b.ponFiltro(b.campos(), core::FiltroCaja::Decimal);
     b.ponSeleccionaTodo(b.campos());
     core::conectafiltrodecimal(f.Text7);
+    ponLimites(f);
     for (QLineEdit* caja : {f.Text1, f.Text2, f.Text3, f.Text4, f.Text5, f.Text6, f.Text7, f.Text31,
                             f.Text33, f.Text34})
         core::conectaseleccionatodo(caja);

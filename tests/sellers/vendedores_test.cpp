@@ -230,6 +230,37 @@ TEST_F(VendedoresTest, TheEditorsThreeChecksSendNothing)
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM vendedor")), antes);
 }
 
+TEST_F(VendedoresTest, TheEditorsBoxesTakeNoMoreThanTheirParametersHold)
+{
+    Form3* catalogo = abreCatalogo();
+    ASSERT_NE(catalogo, nullptr);
+    catalogo->botonNuevo()->click();
+    Form11* e = editor();
+    ASSERT_NE(e, nullptr);
+    FichaVendedor& f = *e->ficha();
+    struct Caso {
+        QLineEdit* caja;
+        QString tecleado;
+        QString queda;
+    };
+    const QString largo(120, QLatin1Char('A'));
+    const QList<Caso> casos = {
+        {f.Text2, largo, largo.left(50)},           // name
+        {f.Text3, largo, largo.left(100)},          // address
+        {f.Text6, largo, largo.left(10)},           // password
+        {f.Text31, largo, largo.left(20)},          // RIF
+        {f.Text7, QStringLiteral("2.555"), QStringLiteral("2.55")},             // chief's commission (18,2)
+        {f.Text34, QStringLiteral("1234567890"), QStringLiteral("123456789")},  // expiry days (9,0)
+        {f.bloque().caja(QStringLiteral("Comi_Tri")), QStringLiteral("1234567.5678"),
+         QStringLiteral("123456.567")},                                          // an amount (9,3)
+    };
+    for (const Caso& c : casos) {
+        c.caja->clear();
+        QTest::keyClicks(c.caja, c.tecleado);
+        EXPECT_EQ(c.caja->text(), c.queda) << c.caja->objectName().toStdString();
+    }
+}
+
 TEST_F(VendedoresTest, ModifyingOnlyTheNameKeepsEveryOtherColumn)
 {
     const QString columnas = QStringLiteral(
