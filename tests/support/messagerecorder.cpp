@@ -22,6 +22,8 @@ MessageRecorder::~MessageRecorder()
 int MessageRecorder::show(const QString& prompt, int style, const QString& title)
 {
     boxes_.append({prompt, style, title});
+    if (hook_)
+        hook_(boxes_.back());
     if (!script_.empty()) {
         const int answer = script_.front();
         script_.pop_front();

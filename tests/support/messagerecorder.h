@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 
 namespace testsupport {
 
@@ -28,6 +29,9 @@ public:
     int show(const QString& prompt, int style, const QString& title) override;
 
     void answerNext(int answer) { script_.push_back(answer); }
+    // Runs with each box as it is shown, before it is answered (the user
+    // doing something while the box is up).
+    void onShow(std::function<void(const RecordedBox&)> hook) { hook_ = std::move(hook); }
     const QList<RecordedBox>& boxes() const { return boxes_; }
     QStringList prompts() const;
     void clear() { boxes_.clear(); }
@@ -37,6 +41,7 @@ private:
     QList<RecordedBox> boxes_;
     std::deque<int> script_;
     int ends_ = 0;
+    std::function<void(const RecordedBox&)> hook_;
 };
 
 } // namespace testsupport

@@ -1,0 +1,46 @@
+#include "updater/descargas.h"
+
+#include "updater/descargaarchivo.h"
+
+namespace updater {
+
+DescargaPaquetes::DescargaPaquetes(QObject* parent) : QObject(parent) {}
+
+DescargaPaquetes::~DescargaPaquetes() = default;
+
+void DescargaPaquetes::inicia(const QList<Pedido>& pedidos)
+{
+    pedidos_ = pedidos;
+    actual_ = -1;
+    siguiente();
+}
+
+void DescargaPaquetes::siguiente()
+{
+    if (descarga_) {
+        descarga_->deleteLater();
+        descarga_ = nullptr;
+    }
+    ++actual_;
+    if (actual_ >= pedidos_.size()) {
+        emit terminada(true, QString());
+        return;
+    }
+    const Pedido& pedido = pedidos_[actual_];
+    descarga_ = new DescargaArchivo(pedido.destino, this);
+    connect(descarga_, &DescargaArchivo::avance, this, &DescargaPaquetes::avance);
+    connect(descarga_, &DescargaArchivo::terminada, this,
+            [this, url = pedido.url](bool exito, const QString& error) {
+                if (!exito) {
+                    descarga_->deleteLater();
+                    descarga_ = nullptr;
+                    emit terminada(false, url.toDisplayString() + QStringLiteral(": ") + error);
+                    return;
+                }
+                emit paqueterecibido(actual_);
+                siguiente();
+            });
+    descarga_->inicia(pedido.url);
+}
+
+} // namespace updater

@@ -1,0 +1,141 @@
+#pragma once
+// Helpers of the updater's tests: an update site on 127.0.0.1 serving
+// packages, packages that are shell scripts, and a program folder.
+
+#include "qtprint.h"
+#include "updater/form1.h"
+#include "updater/programas.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QHostAddress>
+#include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace sitiopaquetes {
+
+// An HTTP site: each path answers its raw response (or 404), then the
+// connection closes. It notes the paths asked for, in order.
+class Sitio {
+public:
+    Sitio()
+    {
+        servidor_.listen(QHostAddress::LocalHost);
+        QObject::connect(&servidor_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = servidor_.nextPendingConnection())
+                atiende(s);
+        });
+    }
+
+    void sirve(const QString& ruta, const QByteArray& respuestaCruda) { respuestas_[ruta] = respuestaCruda; }
+    // 200 OK with the body and its exact Content-Length.
+    void sirveCuerpo(const QString& ruta, const QByteArray& cuerpo)
+    {
+        sirve(ruta, respuesta("200 OK", cuerpo));
+    }
+
+    static QByteArray respuesta(const char* estado, const QByteArray& cuerpo)
+    {
+        return QByteArray("HTTP/1.1 ") + estado + "\r\nContent-Length: " + QByteArray::number(cuerpo.size()) +
+               "\r\nConnection: close\r\n\r\n" + cuerpo;
+    }
+
+    QString direccion() const { return QStringLiteral("127.0.0.1:%1").arg(servidor_.serverPort()); }
+    const QStringList& pedidos() const { return pedidos_; }
+
+private:
+    void atiende(QTcpSocket* s)
+    {
+        auto recibido = std::make_shared<QByteArray>();
+        QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+        QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, recibido] {
+            *recibido += s->readAll();
+            if (!recibido->contains("\r\n\r\n"))
+                return;
+            const QList<QByteArray> linea = recibido->left(recibido->indexOf("\r\n")).split(' ');
+            const QString ruta = QString::fromLatin1(linea.value(1));
+            pedidos_ << ruta;
+            s->write(respuestas_.value(ruta, respuesta("404 Not Found", "no existe")));
+            s->disconnectFromHost();
+        });
+    }
+
+    QTcpServer servidor_;
+    QHash<QString, QByteArray> respuestas_;
+    QStringList pedidos_;
+};
+
+// A port of 127.0.0.1 where nobody listens.
+inline QString direccionSinSitio()
+{
+    QTcpServer cerrado;
+    cerrado.listen(QHostAddress::LocalHost);
+    const quint16 puerto = cerrado.serverPort();
+    cerrado.close();
+    return QStringLiteral("127.0.0.1:%1").arg(puerto);
+}
+
+// A package: a shell script that runs `orden` and ends, padded with bytes of
+// every value (after its exit, where the shell never reads) to `largo`.
+inline QByteArray paquete(const QByteArray& orden, qsizetype largo = 0)
+{
+    QByteArray cuerpo = "#!/bin/sh\n" + orden + "\nexit $?\n";
+    for (int i = 0; cuerpo.size() < largo; ++i)
+        cuerpo += char(i % 256);
+    return cuerpo;
+}
+
+// A package that leaves a copy of itself as the program's unpacked file: the
+// new program then holds exactly the bytes served.
+inline QByteArray paqueteQueSeCopia(const updater::Programa& p, qsizetype largo = 0)
+{
+    return paquete("cp \"$0\" '" + p.desempacado.toLatin1() + "'", largo);
+}
+
+inline const updater::Programa& programa(int fila)
+{
+    return updater::tablaprogramas().at(fila);
+}
+
+inline QByteArray lee(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
+}
+
+inline void escribe(const QString& ruta, const QByteArray& contenido)
+{
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << ruta.toStdString();
+    f.write(contenido);
+}
+
+// Runs the event loop until `listo` holds or the time is up.
+inline bool espera(const std::function<bool()>& listo, int ms = 30000)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    while (!listo()) {
+        if (reloj.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+// "Actualizar", then the event loop until the run is over (downloads, then
+// the installation inside the last download's handler).
+inline void actualiza(updater::Form1& ventana)
+{
+    ventana.actualizar();
+    ASSERT_TRUE(espera([&] { return !ventana.descargando(); })) << "the downloads never ended";
+}
+
+} // namespace sitiopaquetes
