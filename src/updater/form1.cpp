@@ -30,7 +30,6 @@ const QString Atencion = QStringLiteral("Atención!");
 
 // Sizes of the stored window at the desktop's usual 96 dots per inch.
 constexpr int Margen = 40;
-constexpr int AnchoContenido = 392;
 constexpr QSize TamanoImagen(392, 161);
 constexpr QSize TamanoBoton(105, 25);
 
@@ -46,7 +45,6 @@ QLabel* etiqueta(const QString& texto, const QFont& f)
 {
     auto* l = new QLabel(texto);
     l->setFont(f);
-    l->setFixedWidth(AnchoContenido);
     return l;
 }
 
@@ -80,7 +78,6 @@ Form1::Form1(QString argumentos)
     ProgressBar1 = new QProgressBar;
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setFixedWidth(AnchoContenido);
     QSizePolicy politica = ProgressBar1->sizePolicy();
     politica.setRetainSizeWhenHidden(true); // the window keeps its size
     ProgressBar1->setSizePolicy(politica);

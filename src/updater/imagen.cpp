@@ -1,6 +1,7 @@
 #include "updater/imagen.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,11 +39,14 @@ void flechas(QPainter& p, const QPointF& centro, qreal radio)
     }
 }
 
+// The text in white, as large as `puntos` or smaller, so that it fits.
 void texto(QPainter& p, const QRect& area, const QString& t, int puntos, bool negrita)
 {
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(puntos);
     f.setBold(negrita);
+    for (f.setPixelSize(puntos); f.pixelSize() > 8; f.setPixelSize(f.pixelSize() - 1))
+        if (QFontMetrics(f).horizontalAdvance(t) <= area.width())
+            break;
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, t);
@@ -57,8 +61,8 @@ QImage imagenactualizacion()
     p.setRenderHint(QPainter::Antialiasing);
     fondo(p, imagen.rect());
     flechas(p, QPointF(120, 125), 60);
-    texto(p, QRect(220, 60, 400, 70), QStringLiteral("QUORVELIN ON LINE"), 46, true);
-    texto(p, QRect(222, 130, 400, 50), QStringLiteral("Actualización en línea"), 30, false);
+    texto(p, QRect(210, 60, 410, 70), QStringLiteral("QUORVELIN ON LINE"), 46, true);
+    texto(p, QRect(212, 130, 410, 50), QStringLiteral("Actualización en línea"), 30, false);
     return imagen;
 }
 

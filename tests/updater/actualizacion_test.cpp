@@ -2,6 +2,7 @@
 // downloads and installs, what the folder holds afterwards, and what a
 // failed download, a failed unpacking or a program in use leave behind.
 
+#include "capturas.h"
 #include "messagerecorder.h"
 #include "sitiopaquetes.h"
 #include "updater/instalacion.h"
@@ -321,6 +322,35 @@ TEST_F(ActualizacionTest, AProgramInUseIsReplacedOnceTheUserHasClosedIt)
     EXPECT_EQ(rec_.boxes()[0].title, Atencion);
     EXPECT_EQ(lee(enUso), cuerpo);
     EXPECT_EQ(archivos(), QStringList{p.archivo});
+}
+
+TEST_F(ActualizacionTest, TheWindowOpensIdleWithEveryTextWhole)
+{
+    Form1 v;
+    v.showModeless();
+
+    EXPECT_EQ(v.windowTitle(), QStringLiteral("Actualización de Quorvelin"));
+    EXPECT_EQ(v.Command1->text(), QStringLiteral("Actualizar"));
+    EXPECT_EQ(v.XPButton1->text(), QStringLiteral("Salir"));
+    EXPECT_TRUE(v.Command1->isEnabled());
+    EXPECT_TRUE(v.ProgressBar1->isHidden());
+    EXPECT_EQ(v.Label1->text(), QString());
+    EXPECT_FALSE(v.Image1->pixmap().isNull());
+    const QString captura = testsupport::saveScreenshot(&v, QStringLiteral("pelvanto-Form1"));
+    EXPECT_FALSE(captura.isEmpty());
+
+    // The longest status and the heading fit their labels.
+    v.Label1->setText(QStringLiteral("Actualizando...."));
+    v.ProgressBar1->setVisible(true);
+    v.ProgressBar1->setValue(40);
+    for (const QLabel* l : {v.Label6, v.Label1})
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+            << l->text().toStdString();
+    // Showing the bar does not move the buttons.
+    const QPoint boton = v.Command1->pos();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.Command1->pos(), boton);
+    testsupport::saveScreenshot(&v, QStringLiteral("pelvanto-Form1-actualizando"));
 }
 
 TEST_F(ActualizacionTest, SalirEndsTheProgram)
