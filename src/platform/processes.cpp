@@ -39,8 +39,8 @@ bool mapsLineNames(const QByteArray& line, const FileId& file)
     if (fields[4].toULongLong(&ok) != file.inode || !ok)
         return false;
     const QList<QByteArray> device = fields[3].split(':');
-    if (device.size() == 2 && ::makedev(device[0].toUInt(nullptr, 16), device[1].toUInt(nullptr, 16)) ==
-                                  file.device)
+    if (device.size() == 2 &&
+        ::makedev(device[0].toUInt(nullptr, 16), device[1].toUInt(nullptr, 16)) == file.device)
         return true;
     // Layered file systems show the lower layer's device here: the path
     // decides.

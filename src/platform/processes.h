@@ -16,8 +16,8 @@
 namespace platform {
 
 struct CommandOutcome {
-    bool started = false;  // false: the interpreter could not be started
-    bool finished = false; // false: stopped after the time limit
+    bool started = false;    // false: the interpreter could not be started
+    bool finished = false;   // false: stopped after the time limit
     bool normalExit = false; // false: ended by a signal
     int exitCode = -1;
     QString error; // what went wrong, in words, when it did not end well

@@ -25,9 +25,9 @@ public:
     explicit Form1(QString argumentos = {});
 
     QLabel* Image1;
-    QLabel* Label6;       // "SOPORTE DE ACTUALIZACION EN LINEA DE QUORVELIN ON LINE"
+    QLabel* Label6; // "SOPORTE DE ACTUALIZACION EN LINEA DE QUORVELIN ON LINE"
     QProgressBar* ProgressBar1;
-    QLabel* Label1;       // the status line
+    QLabel* Label1;         // the status line
     QPushButton* Command1;  // "Actualizar"
     QPushButton* XPButton1; // "Salir"
 

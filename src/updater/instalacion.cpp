@@ -7,8 +7,7 @@
 
 namespace updater {
 
-Instalacion::Instalacion(QString carpeta, Programa programa, std::function<void()> enUso,
-                         int esperaMs)
+Instalacion::Instalacion(QString carpeta, Programa programa, std::function<void()> enUso, int esperaMs)
     : carpeta_(std::move(carpeta))
     , programa_(std::move(programa))
     , enUso_(std::move(enUso))
@@ -85,8 +84,7 @@ bool Instalacion::desempaca(QString& error)
                     .arg(programa_.paquete, paquete.errorString());
         return false;
     }
-    const platform::CommandOutcome fin =
-        platform::runHiddenCommand(programa_.comando, carpeta_, esperaMs_);
+    const platform::CommandOutcome fin = platform::runHiddenCommand(programa_.comando, carpeta_, esperaMs_);
     if (!fin.succeeded()) {
         error = QStringLiteral("el paquete %1 %2").arg(programa_.paquete, fin.error);
         return false;

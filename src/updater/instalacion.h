@@ -30,9 +30,9 @@ public:
 
     struct Resultado {
         bool instalado = false;
-        QString error;        // why not, in words
+        QString error;          // why not, in words
         bool restaurado = true; // false: the old program is only in the backup
-        QString respaldo;     // the backup's path when restaurado is false
+        QString respaldo;       // the backup's path when restaurado is false
     };
 
     // `enUso` is called each time the program file is found in use; the

@@ -6,8 +6,7 @@ namespace updater {
 
 namespace {
 
-Programa fila(const char* archivo, const char* rutapaquete, const char* paquete,
-              const char* desempacado)
+Programa fila(const char* archivo, const char* rutapaquete, const char* paquete, const char* desempacado)
 {
     const QString nombrePaquete = QString::fromLatin1(paquete);
     // The interpreter runs the package from the program folder, as

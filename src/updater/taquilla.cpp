@@ -75,10 +75,9 @@ QString entornoOPorDefecto(const char* variable, const char* porDefecto)
 QString cadenadeconexion(const EstadoActualizador& e)
 {
     return QStringLiteral("Provider=sqloledb;Network Library=DBMSSOCN;Data Source=") + e.servidor +
-           QLatin1Char(',') + puertoactualizador() + QStringLiteral(";Initial Catalog=") +
-           e.basedatos + QStringLiteral(";User id=") +
-           core::decodificacredencial(loginactualizador()) + QStringLiteral(";Password=") +
-           core::decodificacredencial(claveactualizador());
+           QLatin1Char(',') + puertoactualizador() + QStringLiteral(";Initial Catalog=") + e.basedatos +
+           QStringLiteral(";User id=") + core::decodificacredencial(loginactualizador()) +
+           QStringLiteral(";Password=") + core::decodificacredencial(claveactualizador());
 }
 
 void avisaFallaConexion()
@@ -96,8 +95,7 @@ void llamaxedotaquilla(Connection& conexion, const ValoresTaquilla& valores)
 {
     Command cmd(conexion, QStringLiteral("xedotaquilla"));
     cmd.setCommandTimeout(TiempoComando);
-    cmd.append(QStringLiteral("@xusuario"), DataType::VarChar, Direction::Input, 0,
-               valores.usuariotaquilla);
+    cmd.append(QStringLiteral("@xusuario"), DataType::VarChar, Direction::Input, 0, valores.usuariotaquilla);
     cmd.append(QStringLiteral("@xvendedor"), DataType::VarChar, Direction::Input, 0,
                valores.vendedortaquilla);
     cmd.execute(); // its rows, if any, are not read
@@ -176,8 +174,8 @@ void verificaedotaquilla(const QString& argumentos)
     if (!abreconexion(e.conexion, 0, 3))
         return;
     llamaxedotaquilla(e.conexion, e.taquilla);
-    platform::msgbox(QStringLiteral("Gracias por utilizar Quorvelin On Line!"),
-                     platform::msg::Information, QStringLiteral("El Equipo de Quorvelin"));
+    platform::msgbox(QStringLiteral("Gracias por utilizar Quorvelin On Line!"), platform::msg::Information,
+                     QStringLiteral("El Equipo de Quorvelin"));
 }
 
 } // namespace updater

@@ -67,8 +67,8 @@ TEST(ProcessesTest, ACommandPastItsLimitIsStoppedWithWhatItStarted)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const platform::CommandOutcome r =
-        runHiddenCommand(QStringLiteral("sleep 300 & echo $! > hijo.pid; sleep 300"), dir.path(), 1000);
+    const platform::CommandOutcome r = runHiddenCommand(
+        QStringLiteral("sleep 300 & echo $! > hijo.pid; sleep 300"), dir.path(), 1000);
 
     EXPECT_TRUE(r.started);
     EXPECT_FALSE(r.finished);

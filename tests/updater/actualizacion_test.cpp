@@ -222,7 +222,8 @@ TEST_F(ActualizacionTest, AFailedDownloadChangesNothingAndTheWindowCanTryAgain)
         {"not found", Sitio::respuesta("404 Not Found", "no existe"), false},
         {"server error", Sitio::respuesta("500 Internal Server Error", "error"), false},
         {"body shorter than announced",
-         "HTTP/1.1 200 OK\r\nContent-Length: 2000\r\nConnection: close\r\n\r\n" + QByteArray(1000, 'a'), false},
+         "HTTP/1.1 200 OK\r\nContent-Length: 2000\r\nConnection: close\r\n\r\n" + QByteArray(1000, 'a'),
+         false},
         {"nobody listens", {}, true},
     };
     for (const Caso& c : casos) {

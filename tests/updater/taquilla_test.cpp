@@ -22,7 +22,8 @@ using updater::estadoactualizador;
 namespace {
 
 const QString Gracias = QStringLiteral("Gracias por utilizar Quorvelin On Line!");
-const QString SinConexion = QStringLiteral("No se puede Conectar con el Servidor de Datos Remotos... Finalizando");
+const QString SinConexion = QStringLiteral(
+    "No se puede Conectar con el Servidor de Datos Remotos... Finalizando");
 const QString Exito = QStringLiteral("La actualizacion se ha descargado sin problemas");
 
 // A credential as the program stores it: each character's code raised by
@@ -77,10 +78,11 @@ protected:
     }
 
     // The settings file of a sale point of the test database.
-    QByteArray ini(const QByteArray& usuarioActual = "[Usuario Actual]\r\nUsuario=U7\r\nVendedor=00042\r\n") const
+    QByteArray ini(
+        const QByteArray& usuarioActual = "[Usuario Actual]\r\nUsuario=U7\r\nVendedor=00042\r\n") const
     {
-        return "[Comunicaciones]\r\nBDONLine=" + db_->name().toLatin1() + "\r\nDIRIP_1=" +
-               TestDatabase::host().toLatin1() + "\r\n" + usuarioActual;
+        return "[Comunicaciones]\r\nBDONLine=" + db_->name().toLatin1() +
+               "\r\nDIRIP_1=" + TestDatabase::host().toLatin1() + "\r\n" + usuarioActual;
     }
 
     QStringList llamadas() const
@@ -110,7 +112,8 @@ TEST_F(TaquillaTest, OnlyExactlySlashOneReportsTheSalePointsUserAndSeller)
         bool informa;
     };
     const Caso casos[] = {
-        {"/1", true}, {"", false}, {"/2", false}, {"/1 ", false}, {" /1", false}, {"/1 /1", false}, {"/10", false},
+        {"/1", true},   {"", false},      {"/2", false},  {"/1 ", false},
+        {" /1", false}, {"/1 /1", false}, {"/10", false},
     };
     escribe(ruta(QStringLiteral("TAQUILLA.INI")), ini());
     for (const Caso& c : casos) {
@@ -142,11 +145,8 @@ TEST_F(TaquillaTest, TheSettingsFileIsFoundWithoutRegardToCaseOrNotAtAll)
         bool informa;
     };
     const Caso casos[] = {
-        {"taquilla.ini", false, true},
-        {"Taquilla.Ini", false, true},
-        {nullptr, false, false},
-        {"TAQUILLA.INI", true, false},
-        {"TAQUILLA.INI.bak", false, false},
+        {"taquilla.ini", false, true}, {"Taquilla.Ini", false, true},      {nullptr, false, false},
+        {"TAQUILLA.INI", true, false}, {"TAQUILLA.INI.bak", false, false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.archivo ? c.archivo : "none");
@@ -179,7 +179,8 @@ TEST_F(TaquillaTest, MissingUserAndSellerGoOutEmptyAndCodesArriveAsTheyAre)
         {"no section", "", "|"},
         {"no keys", "[Usuario Actual]\r\nNombreUser=ANA\r\n", "|"},
         {"only the user", "[usuario actual]\r\nusuario=U7\r\n", "U7|"},
-        {"quotes and semicolons", "[Usuario Actual]\r\nUsuario=O'NEIL'; DROP TABLE x; --\r\nVendedor=00'42\r\n",
+        {"quotes and semicolons",
+         "[Usuario Actual]\r\nUsuario=O'NEIL'; DROP TABLE x; --\r\nVendedor=00'42\r\n",
          "O'NEIL'; DROP TABLE x; --|00'42"},
         {"blanks kept", "[Usuario Actual]\r\nUsuario=\" U7 \"\r\nVendedor=00042\r\n", " U7 |00042"},
     };

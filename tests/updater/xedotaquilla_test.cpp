@@ -58,17 +58,18 @@ TEST_F(XedotaquillaTest, AnyUserAndSellerAreAcceptedAndNothingIsWritten)
 TEST_F(XedotaquillaTest, TheCallTextIsAcceptedToo)
 {
     EXPECT_NO_THROW(conexion_.execute(QStringLiteral("xedotaquilla 'U7', '00042'")));
-    EXPECT_NO_THROW(conexion_.execute(platform::db::callText(QStringLiteral("xedotaquilla"),
-                                                             {QStringLiteral("O'NEIL"), QString()})));
+    EXPECT_NO_THROW(conexion_.execute(
+        platform::db::callText(QStringLiteral("xedotaquilla"), {QStringLiteral("O'NEIL"), QString()})));
 }
 
 TEST_F(XedotaquillaTest, ItRunsAsTheOwnerWithItsSearchPathLikeEveryProcedure)
 {
-    EXPECT_EQ(db_->scalar(QStringLiteral(
-                  "SELECT p.prosecdef::text || ' ' || pg_get_userbyid(p.proowner) || ' ' || "
-                  "array_to_string(p.proconfig, ',') || ' ' || has_function_privilege('duroz', p.oid, 'EXECUTE') "
-                  "FROM pg_proc p WHERE p.oid = 'proc.xedotaquilla(varchar, varchar)'::regprocedure")),
-              QStringLiteral("true duroz_dueno search_path=proc, public, pg_temp true"));
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral(
+            "SELECT p.prosecdef::text || ' ' || pg_get_userbyid(p.proowner) || ' ' || "
+            "array_to_string(p.proconfig, ',') || ' ' || has_function_privilege('duroz', p.oid, 'EXECUTE') "
+            "FROM pg_proc p WHERE p.oid = 'proc.xedotaquilla(varchar, varchar)'::regprocedure")),
+        QStringLiteral("true duroz_dueno search_path=proc, public, pg_temp true"));
 }
 
 } // namespace
