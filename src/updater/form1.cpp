@@ -67,6 +67,7 @@ Form1::Form1(QString argumentos)
     : argumentos_(std::move(argumentos))
     , esperaDesempaqueMs_(Instalacion::EsperaDesempaqueMs)
 {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Actualización de Quorvelin"));
 
     Image1 = new QLabel;
