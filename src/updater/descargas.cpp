@@ -1,8 +1,10 @@
 #include "updater/descargas.h"
 
-#include "updater/descargaarchivo.h"
+#include "platform/net/filedownload.h"
 
 namespace updater {
+
+using platform::net::FileDownload;
 
 DescargaPaquetes::DescargaPaquetes(QObject* parent) : QObject(parent) {}
 
@@ -27,9 +29,9 @@ void DescargaPaquetes::siguiente()
         return;
     }
     const Pedido& pedido = pedidos_[actual_];
-    descarga_ = new DescargaArchivo(pedido.destino, this);
-    connect(descarga_, &DescargaArchivo::avance, this, &DescargaPaquetes::avance);
-    connect(descarga_, &DescargaArchivo::terminada, this,
+    descarga_ = new FileDownload(pedido.destino, this);
+    connect(descarga_, &FileDownload::avance, this, &DescargaPaquetes::avance);
+    connect(descarga_, &FileDownload::terminada, this,
             [this, url = pedido.url](bool exito, const QString& error) {
                 if (!exito) {
                     descarga_->deleteLater();

@@ -9,9 +9,11 @@
 #include <QString>
 #include <QUrl>
 
-namespace updater {
+namespace platform::net {
+class FileDownload;
+}
 
-class DescargaArchivo;
+namespace updater {
 
 class DescargaPaquetes : public QObject {
     Q_OBJECT
@@ -43,7 +45,7 @@ private:
 
     QList<Pedido> pedidos_;
     int actual_ = -1;
-    DescargaArchivo* descarga_ = nullptr;
+    platform::net::FileDownload* descarga_ = nullptr;
 };
 
 } // namespace updater

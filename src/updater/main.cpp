@@ -1,3 +1,4 @@
+#include "app/smokecheck.h"
 #include "platform/ui/messagebox.h"
 #include "updater/form1.h"
 
@@ -15,5 +16,6 @@ int main(int argc, char** argv)
     const QStringList argumentos = QApplication::arguments().mid(1);
     auto* ventana = new updater::Form1(argumentos.join(QLatin1Char(' ')));
     ventana->showModeless();
+    app::reportShownWindowsWhenAsked();
     return QApplication::exec();
 }

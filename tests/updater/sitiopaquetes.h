@@ -5,10 +5,10 @@
 #include "qtprint.h"
 #include "updater/form1.h"
 #include "updater/programas.h"
+#include "ventanasprueba.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QHostAddress>
@@ -117,25 +117,13 @@ inline void escribe(const QString& ruta, const QByteArray& contenido)
     f.write(contenido);
 }
 
-// Runs the event loop until `listo` holds or the time is up.
-inline bool espera(const std::function<bool()>& listo, int ms = 30000)
-{
-    QElapsedTimer reloj;
-    reloj.start();
-    while (!listo()) {
-        if (reloj.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
 // "Actualizar", then the event loop until the run is over (downloads, then
 // the installation inside the last download's handler).
 inline void actualiza(updater::Form1& ventana)
 {
     ventana.actualizar();
-    ASSERT_TRUE(espera([&] { return !ventana.descargando(); })) << "the downloads never ended";
+    ASSERT_TRUE(ventanasprueba::espera([&] { return !ventana.descargando(); }))
+        << "the downloads never ended";
 }
 
 } // namespace sitiopaquetes

@@ -35,6 +35,7 @@ void FileDownload::inicia(const QUrl& url)
     pedido.setTransferTimeout(EsperaMaximaMs);
     respuesta_ = red_->get(pedido);
     connect(respuesta_, &QNetworkReply::readyRead, this, &FileDownload::recibe);
+    connect(respuesta_, &QNetworkReply::downloadProgress, this, &FileDownload::avance);
     connect(respuesta_, &QNetworkReply::finished, this, &FileDownload::concluye);
 }
 

@@ -27,6 +27,8 @@ public:
     void inicia(const QUrl& url);
 
 signals:
+    // Bytes received so far, and the length the site announced (-1: none).
+    void avance(qint64 recibidos, qint64 total);
     void terminada(bool exito, const QString& error);
 
 private:
