@@ -96,8 +96,8 @@ bool Form8::informaGrabado(const QString&)
 {
     const QString especial = codigoEspecial(Combo1);
     platform::msgbox(core::sesion().modoedicion == QLatin1String("A")
-                         ? QStringLiteral("Se Agrego perfectamente ") + especial
-                         : QStringLiteral("Se Actualizo perfectamente ") + especial + Text3->text());
+                         ? QString(QStringLiteral("Se Agrego perfectamente ") + especial)
+                         : QString(QStringLiteral("Se Actualizo perfectamente ") + especial + Text3->text()));
     return true;
 }
 

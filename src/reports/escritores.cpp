@@ -60,7 +60,7 @@ QString textoImporte(const std::optional<Decimal>& valor) {
 }
 
 QString contenidoResaltado(const QString& texto, int tamano) {
-    return fuente(QStringLiteral(" <b>") + escapa(texto) + QStringLiteral("</b>"), tamano);
+    return fuente(QString(QStringLiteral(" <b>") + escapa(texto) + QStringLiteral("</b>")), tamano);
 }
 
 QString contenidoImporte(const std::optional<Decimal>& valor, int tamano) {

@@ -43,7 +43,7 @@ db::RecordSet listaDe(const QStringList& codigos)
     for (const QString& codigo : codigos) {
         rs.addNew();
         rs.setValue(0, codigo);
-        rs.setValue(1, QStringLiteral("Nombre ") + codigo);
+        rs.setValue(1, QString(QStringLiteral("Nombre ") + codigo));
         rs.setValue(2, QStringLiteral("x"));
         rs.update();
     }

@@ -34,7 +34,7 @@ db::RecordSet fila(const QString& pagaComodin)
     rs.appendField(campos::PagaComodin, db::DataType::VarChar, 1);
     rs.addNew();
     for (int i = 0; i < lista.size(); ++i)
-        rs.setValue(i, QString::number(i) + QStringLiteral(",5"));
+        rs.setValue(i, QString(QString::number(i) + QStringLiteral(",5")));
     rs.setValue(campos::PagaComodin, pagaComodin);
     rs.update();
     return rs;

@@ -27,6 +27,8 @@ using platform::msg::AnswerNo;
 using platform::msg::AnswerYes;
 using platform::ui::windowRegistry;
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString Exito = QStringLiteral("La transacción ha sido realizada con éxito!");
@@ -198,7 +200,7 @@ TEST_F(JugadasTest, DetailsAreAddedModifiedAndDeletedFromTheirCatalogue)
     EXPECT_TRUE(grilla->isColumnHidden(3));
     EXPECT_EQ(QStringList({catalogo->Text1->text(), catalogo->Text2->text(), catalogo->Text3->text(),
                            catalogo->Text4->text()}),
-              (QStringList{"T1", "TRIPLETAZO", "01", "ARIES"}));
+              (QStringList{u"T1"_s, u"TRIPLETAZO"_s, u"01"_s, u"ARIES"_s}));
 
     // Add a detail to Z, chosen from the list.
     enEditor<Form8>(QStringLiteral("Form8"), [](Form8* e) {

@@ -29,6 +29,8 @@ using platform::msg::AnswerNo;
 using platform::msg::AnswerYes;
 using platform::ui::windowRegistry;
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString Pregunta = QStringLiteral("¿Deseas Eliminar la información Seleccionada?");
@@ -88,8 +90,8 @@ TEST_F(ParametrosEspecialesTest, TheListShowsEverySpecialPlayOfTheCataloguesLott
     EXPECT_TRUE(lista->XPButton2->isEnabled());
     EXPECT_EQ(filas(lista->DataGrid1->dataSource(), {0, 1, 4}),
               (QStringList{QStringLiteral("T1|TRIPLETAZO|12.500"), QStringLiteral("Z|ZODIACAL|NULL")}));
-    const QStringList titulos{"Codigo", "Jugada", "Lim. Tri.", "Lim. Ter.", "Comi. Tri.",
-                              "Comi. Ter.", "Prem. Tri.", "Prem. 1ero", "Prem. 2do"};
+    const QStringList titulos{u"Codigo"_s, u"Jugada"_s, u"Lim. Tri."_s, u"Lim. Ter."_s, u"Comi. Tri."_s,
+                              u"Comi. Ter."_s, u"Prem. Tri."_s, u"Prem. 1ero"_s, u"Prem. 2do"_s};
     for (int c = 0; c < titulos.size(); ++c)
         EXPECT_EQ(lista->DataGrid1->titulo(c), titulos[c]);
     EXPECT_NEAR(lista->DataGrid1->anchoTwips(1), 2500, 15);
@@ -125,7 +127,7 @@ TEST_F(ParametrosEspecialesTest, AParameterRowIsAddedModifiedAndDeleted)
     EXPECT_EQ(cajas(editor), QStringList(12, QStringLiteral("0")));
     EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("A"));
     EXPECT_EQ(core::sesion().marcadordetalle, lista->DataGrid1->marcador());
-    const QStringList valores{"1", "2", "300", "400", "12.5", "10", "600", "60", "6", "70", "7", ""};
+    const QStringList valores{u"1"_s, u"2"_s, u"300"_s, u"400"_s, u"12.5"_s, u"10"_s, u"600"_s, u"60"_s, u"6"_s, u"70"_s, u"7"_s, u""_s};
     for (int n = 1; n <= 12; ++n)
         editor->Text(n)->setText(valores[n - 1]);
     editor->Grabar->click();
@@ -143,7 +145,7 @@ TEST_F(ParametrosEspecialesTest, AParameterRowIsAddedModifiedAndDeleted)
     rec_->clear();
     editor = abreEditor(lista, 1);
     EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("M"));
-    EXPECT_EQ(cajas(editor), (QStringList{"1", "2", "300", "400", "12.5", "10", "600", "60", "6", "70", "7", "0"}));
+    EXPECT_EQ(cajas(editor), (QStringList{u"1"_s, u"2"_s, u"300"_s, u"400"_s, u"12.5"_s, u"10"_s, u"600"_s, u"60"_s, u"6"_s, u"70"_s, u"7"_s, u"0"_s}));
     editor->Text(3)->setText(QStringLiteral("999"));
     editor->Text(3)->setFocus();
     QTest::keyClick(editor->windowHandle(), Qt::Key_Return);

@@ -19,6 +19,8 @@ using platform::db::Direction;
 using platform::db::quote;
 using platform::db::RecordSet;
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class JugadasServidorTest : public datosjugadas::ConBase {
@@ -91,9 +93,9 @@ TEST_F(JugadasServidorTest, DspjugListsCodeAndNameByCodeAndRefusesOtherModes)
 {
     const RecordSet rs = conexion().execute(QStringLiteral("DSPJUG '0','A'"));
     EXPECT_EQ(filas(rs, {0, 1}), (QStringList{QStringLiteral("T1|TRIPLETAZO"), QStringLiteral("Z|ZODIACAL")}));
-    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("DSPJUG"), {"1", "A"})); })
+    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("DSPJUG"), {u"1"_s, u"A"_s})); })
                     .contains(QStringLiteral("modo")));
-    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("DSPJUG"), {"0", "X"})); })
+    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("DSPJUG"), {u"0"_s, u"X"_s})); })
                     .contains(QStringLiteral("estado")));
 }
 
@@ -124,7 +126,8 @@ TEST_F(JugadasServidorTest, ActjugAnswersItsReturnCodes)
         {"2", "T1", "", "3", "rename to a blank name"},
     };
     for (const Caso& c : casos) {
-        EXPECT_EQ(actjug(c.modo, c.especial, c.nombre), c.retorno) << c.porque;
+        EXPECT_EQ(actjug(QString::fromUtf8(c.modo), QString::fromUtf8(c.especial), QString::fromUtf8(c.nombre)),
+                  QString::fromUtf8(c.retorno)) << c.porque;
         EXPECT_EQ(jugadas(), (QStringList{QStringLiteral("T1|TRIPLETAZO"), QStringLiteral("Z|ZODIACAL")}))
             << c.porque;
     }
@@ -190,9 +193,9 @@ TEST_F(JugadasServidorTest, ListJugadetaGivesTheFourColumnsByPosition)
 TEST_F(JugadasServidorTest, ActdetjugAddsAndRenamesFromTheEditorsTexts)
 {
     // The editor cuts the special play's code out of a padded item ("Z  ").
-    escribe(exec(QStringLiteral("ACTDETJUG"), {"1", "02", "Z  ", "VIRGO"}));
-    escribe(exec(QStringLiteral("ACTDETJUG"), {"2", "01", "T1 ", "ARIES  "}));
-    escribe(exec(QStringLiteral("ACTDETJUG"), {"2", "02", "T1", "O'TAURO"}));
+    escribe(exec(QStringLiteral("ACTDETJUG"), {u"1"_s, u"02"_s, u"Z  "_s, u"VIRGO"_s}));
+    escribe(exec(QStringLiteral("ACTDETJUG"), {u"2"_s, u"01"_s, u"T1 "_s, u"ARIES  "_s}));
+    escribe(exec(QStringLiteral("ACTDETJUG"), {u"2"_s, u"02"_s, u"T1"_s, u"O'TAURO"_s}));
     EXPECT_EQ(detalles(), (QStringList{QStringLiteral("T1|01|ARIES"), QStringLiteral("T1|02|O'TAURO"),
                                        QStringLiteral("Z|01|LEO"), QStringLiteral("Z|02|VIRGO")}));
 }
@@ -204,16 +207,16 @@ TEST_F(JugadasServidorTest, ActdetjugRefusesBadRequestsWithAnErrorAndWritesNothi
         const char* mensaje;
     };
     const Caso casos[] = {
-        {{"1", "01", "T1", "OTRO"}, "ya existe"},
-        {{"2", "09", "T1", "OTRO"}, "no existe el detalle"},
-        {{"2", "02", "Z", "OTRO"}, "no existe el detalle"},
-        {{"1", "05", "QQ", "OTRO"}, "no existe la jugada"},
-        {{"1", "05", "", "OTRO"}, "falta la jugada"},
-        {{"1", "", "T1", "OTRO"}, "falta el código"},
-        {{"1", "05", "T1", "  "}, "falta el nombre"},
-        {{"1", "123", "T1", "OTRO"}, "demasiado largo"},
-        {{"1", "05", "T1", QString(21, QLatin1Char('N'))}, "demasiado largo"},
-        {{"3", "01", "T1", "OTRO"}, "modo"},
+        {{u"1"_s, u"01"_s, u"T1"_s, u"OTRO"_s}, "ya existe"},
+        {{u"2"_s, u"09"_s, u"T1"_s, u"OTRO"_s}, "no existe el detalle"},
+        {{u"2"_s, u"02"_s, u"Z"_s, u"OTRO"_s}, "no existe el detalle"},
+        {{u"1"_s, u"05"_s, u"QQ"_s, u"OTRO"_s}, "no existe la jugada"},
+        {{u"1"_s, u"05"_s, u""_s, u"OTRO"_s}, "falta la jugada"},
+        {{u"1"_s, u""_s, u"T1"_s, u"OTRO"_s}, "falta el código"},
+        {{u"1"_s, u"05"_s, u"T1"_s, u"  "_s}, "falta el nombre"},
+        {{u"1"_s, u"123"_s, u"T1"_s, u"OTRO"_s}, "demasiado largo"},
+        {{u"1"_s, u"05"_s, u"T1"_s, QString(21, QLatin1Char('N'))}, "demasiado largo"},
+        {{u"3"_s, u"01"_s, u"T1"_s, u"OTRO"_s}, "modo"},
     };
     const QStringList antes = detalles();
     for (const Caso& c : casos) {
@@ -248,16 +251,16 @@ TEST_F(JugadasServidorTest, TheDetailDeleteRunsAsItStandsWithQuotedValues)
 
 TEST_F(JugadasServidorTest, DspparamlotespecListsEverySpecialPlayWithTheLotterysValues)
 {
-    const RecordSet rs = conexion().execute(callText(QStringLiteral("dspparamlotespec"), {"001"}));
+    const RecordSet rs = conexion().execute(callText(QStringLiteral("dspparamlotespec"), {u"001"_s}));
     ASSERT_GE(rs.fieldCount(), 9);
     EXPECT_EQ(filas(rs, {0, 1, 2, 3, 4, 5, 6, 7, 8}),
               (QStringList{QStringLiteral("T1|TRIPLETAZO|300.000|400.000|12.500|10.000|600.000|70.000|7.000"),
                            QStringLiteral("Z|ZODIACAL|NULL|NULL|NULL|NULL|NULL|NULL|NULL")}));
 
-    const RecordSet otra = conexion().execute(callText(QStringLiteral("dspparamlotespec"), {"002"}));
+    const RecordSet otra = conexion().execute(callText(QStringLiteral("dspparamlotespec"), {u"002"_s}));
     EXPECT_EQ(filas(otra, {0, 2}), (QStringList{QStringLiteral("T1|NULL"), QStringLiteral("Z|NULL")}));
 
-    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("dspparamlotespec"), {"999"})); })
+    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("dspparamlotespec"), {u"999"_s})); })
                     .contains(QStringLiteral("no existe la lotería")));
 }
 
@@ -273,13 +276,13 @@ TEST_F(JugadasServidorTest, TheParameterReadRunsAsItStands)
 
 TEST_F(JugadasServidorTest, ParametroslotespecStoresTheTwelveValuesInEitherMode)
 {
-    QStringList valores{"1", "2", "300", "400", "12.5", "7,25", "600", "60", "6", "70", "7", ".5"};
+    QStringList valores{u"1"_s, u"2"_s, u"300"_s, u"400"_s, u"12.5"_s, u"7,25"_s, u"600"_s, u"60"_s, u"6"_s, u"70"_s, u"7"_s, u".5"_s};
     // Add of a new row, and a modify of a row that another window's edit
     // mode made the save send as a modify: the row holds the values.
-    escribe(exec(QStringLiteral("parametroslotespec"), QStringList{"A", "002", "T1"} + valores));
-    escribe(exec(QStringLiteral("parametroslotespec"), QStringList{"M", "002", "Z"} + doce()));
+    escribe(exec(QStringLiteral("parametroslotespec"), QStringList{u"A"_s, u"002"_s, u"T1"_s} + valores));
+    escribe(exec(QStringLiteral("parametroslotespec"), QStringList{u"M"_s, u"002"_s, u"Z"_s} + doce()));
     valores[0] = QStringLiteral("9");
-    escribe(exec(QStringLiteral("parametroslotespec"), QStringList{"M", "001", "T1"} + valores));
+    escribe(exec(QStringLiteral("parametroslotespec"), QStringList{u"M"_s, u"001"_s, u"T1"_s} + valores));
     EXPECT_EQ(parametros(),
               (QStringList{
                   QStringLiteral("001|T1|9.000|2.000|300.000|400.000|12.500|7.250|600.000|60.000|6.000|70.000|7.000|0.500"),
@@ -299,14 +302,14 @@ TEST_F(JugadasServidorTest, ParametroslotespecRefusesBadRequestsWithAnErrorAndWr
         const char* mensaje;
     };
     const Caso casos[] = {
-        {QStringList{"X", "002", "T1"} + doce(), "modo"},
-        {QStringList{"A", "999", "T1"} + doce(), "no existe la lotería"},
-        {QStringList{"A", "002", "QQ"} + doce(), "no existe la jugada"},
-        {QStringList{"A", "002", "T1"} + con(4, QStringLiteral(".")), "Comi_Tri no es un número"},
-        {QStringList{"A", "002", "T1"} + con(11, QString()), "P_ter_3 no es un número"},
-        {QStringList{"A", "002", "T1"} + con(0, QStringLiteral("-1")), "Minimo_tri no es un número"},
-        {QStringList{"A", "002", "T1"} + con(2, QStringLiteral("1.2.3")), "Lim_Tri no es un número"},
-        {QStringList{"A", "002", "T1"} + con(6, QStringLiteral("1000000")), "P_tri_1 fuera de rango"},
+        {QStringList{u"X"_s, u"002"_s, u"T1"_s} + doce(), "modo"},
+        {QStringList{u"A"_s, u"999"_s, u"T1"_s} + doce(), "no existe la lotería"},
+        {QStringList{u"A"_s, u"002"_s, u"QQ"_s} + doce(), "no existe la jugada"},
+        {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(4, QStringLiteral(".")), "Comi_Tri no es un número"},
+        {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(11, QString()), "P_ter_3 no es un número"},
+        {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(0, QStringLiteral("-1")), "Minimo_tri no es un número"},
+        {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(2, QStringLiteral("1.2.3")), "Lim_Tri no es un número"},
+        {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(6, QStringLiteral("1000000")), "P_tri_1 fuera de rango"},
     };
     const QStringList antes = parametros();
     for (const Caso& c : casos) {

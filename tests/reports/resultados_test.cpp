@@ -276,7 +276,7 @@ TEST(HtmlDetalladoVendedorLoteria, ATablePerSellerWithItsSubtotalAndGrandTotals)
     const auto fila = [](const char* vendedor, const char* loteria, const char* venta) {
         return QVariantList{s(vendedor),
                             {},
-                            s(vendedor) + QStringLiteral(" nombre"),
+                            QString(s(vendedor) + QStringLiteral(" nombre")),
                             {},
                             s(loteria),
                             s("T"),

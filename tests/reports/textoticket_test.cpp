@@ -14,6 +14,8 @@ using platform::db::DataType;
 using platform::db::RecordSet;
 using Jugada = testsupport::JugadaPrueba;
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString Vendedor = QStringLiteral("00001 - CENTRO UNO");
@@ -160,9 +162,9 @@ TEST_F(TextoTicket, TheProcedureFindsTheTicketOfTheSellerAndDate)
     QStringList campos;
     for (int i = 0; i < rs.fieldCount(); ++i)
         campos << rs.field(i).name().toLower();
-    EXPECT_EQ(campos, QStringList({"usuario", "fechaticket", "hora_venta", "statust", "cod_lot",
-                                   "tipo_jugada", "num_normal", "monto_normal", "montoespecial",
-                                   "jugada"}));
+    EXPECT_EQ(campos, QStringList({u"usuario"_s, u"fechaticket"_s, u"hora_venta"_s, u"statust"_s, u"cod_lot"_s,
+                                   u"tipo_jugada"_s, u"num_normal"_s, u"monto_normal"_s, u"montoespecial"_s,
+                                   u"jugada"_s}));
     ASSERT_EQ(rs.recordCount(), 2);
     // Normal plays before special plays, each amount in its own column.
     EXPECT_EQ(rs.value(QStringLiteral("Num_normal")).toString(), QStringLiteral("12"));
