@@ -61,7 +61,7 @@ VentanaReporte::VentanaReporte(const Forma& forma)
 }
 
 QString VentanaReporte::fechatexto(const QDate& fecha) {
-    const auto dosCifras = [](int n) {
+    const auto dosCifras = [](int n) -> QString {
         return (n < 10 ? QStringLiteral("0") : QString()) + QString::number(n);
     };
     return dosCifras(fecha.day()) + QLatin1Char('/') + dosCifras(fecha.month()) + QLatin1Char('/') +
