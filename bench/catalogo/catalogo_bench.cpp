@@ -96,9 +96,9 @@ int main(int argc, char** argv)
     }
     const int reaperturas = argc > 4 ? std::atoi(argv[4]) : 5;
     const bool vendedores = argc > 5 && QLatin1String(argv[5]) == QLatin1String("vendedores");
-    const Catalogo c = vendedores
-        ? Catalogo{QStringLiteral("Command13"), QStringLiteral("Form3"), QStringLiteral("03-")}
-        : Catalogo{QStringLiteral("Command12"), QStringLiteral("Form5"), QStringLiteral("07-")};
+    const Catalogo c =
+        vendedores ? Catalogo{QStringLiteral("Command13"), QStringLiteral("Form3"), QStringLiteral("03-")}
+                   : Catalogo{QStringLiteral("Command12"), QStringLiteral("Form5"), QStringLiteral("07-")};
     core::Sesion& s = core::sesion();
     s.servidor = QString::fromLocal8Bit(argv[1]);
     s.puerto = QString::fromLocal8Bit(argv[2]);

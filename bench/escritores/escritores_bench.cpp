@@ -22,7 +22,8 @@
 
 namespace {
 
-int escribe(const QString& reporte, int filas, const QString& conexion) {
+int escribe(const QString& reporte, int filas, const QString& conexion)
+{
     const bool fiscal = reporte == QLatin1String("fiscal");
     if (!fiscal && reporte != QLatin1String("loterias"))
         return 2;
@@ -30,10 +31,10 @@ int escribe(const QString& reporte, int filas, const QString& conexion) {
     c.open(conexion, 30);
     QElapsedTimer reloj;
     reloj.start();
-    platform::db::RecordSet rs =
-        c.execute((fiscal ? QStringLiteral("SELECT * FROM fiscalbench ORDER BY id LIMIT %1")
-                          : QStringLiteral("SELECT * FROM loteriabench ORDER BY id LIMIT %1"))
-                      .arg(filas));
+    platform::db::RecordSet rs = c.execute(
+        (fiscal ? QStringLiteral("SELECT * FROM fiscalbench ORDER BY id LIMIT %1")
+                : QStringLiteral("SELECT * FROM loteriabench ORDER BY id LIMIT %1"))
+            .arg(filas));
     const qint64 lectura = reloj.restart();
     if (rs.recordCount() != filas) {
         std::fprintf(stderr, "only %d rows\n", rs.recordCount());
@@ -64,7 +65,8 @@ int escribe(const QString& reporte, int filas, const QString& conexion) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 4) {

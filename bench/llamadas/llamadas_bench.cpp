@@ -73,8 +73,7 @@ int leeFilas(const PGresult* r)
 
 class Libpq {
 public:
-    Libpq(const QByteArray& conninfo)
-        : c_(PQconnectdb(conninfo.constData()))
+    Libpq(const QByteArray& conninfo) : c_(PQconnectdb(conninfo.constData()))
     {
         if (PQstatus(c_) != CONNECTION_OK)
             throw Fallo(std::string("libpq no conecta: ") + PQerrorMessage(c_));
@@ -88,8 +87,8 @@ public:
     int select(const char* sql, std::vector<const char*> values)
     {
         const std::vector<Oid> types(values.size(), VarcharOid);
-        PGresult* r = PQexecParams(c_, sql, int(values.size()), types.data(), values.data(),
-                                   nullptr, nullptr, 0);
+        PGresult* r = PQexecParams(c_, sql, int(values.size()), types.data(), values.data(), nullptr, nullptr,
+                                   0);
         comprueba(r, sql);
         const int n = leeFilas(r);
         PQclear(r);
@@ -110,8 +109,7 @@ public:
         const int columna = PQfnumber(r, "resultado");
         if (columna < 0 || PQntuples(r) != 1)
             throw Fallo("dspven2 no devolvió su cursor");
-        const std::string fetch =
-            std::string("FETCH ALL FROM \"") + PQgetvalue(r, 0, columna) + '"';
+        const std::string fetch = std::string("FETCH ALL FROM \"") + PQgetvalue(r, 0, columna) + '"';
         PQclear(r);
         esperaSync();
         envia(fetch.c_str(), {});
@@ -194,8 +192,8 @@ double compara(const char* titulo, std::vector<Forma> formas, int rondas)
             if (n <= 0)
                 throw Fallo(std::string(titulo) + ": " + f.nombre + " no devolvió filas");
             if (filas >= 0 && n != filas)
-                throw Fallo(std::string(titulo) + ": " + f.nombre + " devolvió " +
-                            std::to_string(n) + " filas, no " + std::to_string(filas));
+                throw Fallo(std::string(titulo) + ": " + f.nombre + " devolvió " + std::to_string(n) +
+                            " filas, no " + std::to_string(filas));
             filas = n;
         }
     }
@@ -231,8 +229,7 @@ double compara(const char* titulo, std::vector<Forma> formas, int rondas)
 int main(int argc, char** argv)
 {
     if (argc < 6) {
-        std::fprintf(stderr,
-                     "usage: llamadas_bench SERVER PORT DATABASE USER PASSWORD [ROUNDS]\n");
+        std::fprintf(stderr, "usage: llamadas_bench SERVER PORT DATABASE USER PASSWORD [ROUNDS]\n");
         return 2;
     }
     const int rondas = argc > 6 ? std::atoi(argv[6]) : 500;
@@ -256,35 +253,34 @@ int main(int argc, char** argv)
                         .toUtf8());
 
         Command lista(conexion, QStringLiteral("DSPLOT"));
-        lista.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1,
-                     QStringLiteral("0"));
-        lista.append(QStringLiteral("@xcodigo"), DataType::VarChar, Direction::Input, 3,
-                     QString());
+        lista.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1, QStringLiteral("0"));
+        lista.append(QStringLiteral("@xcodigo"), DataType::VarChar, Direction::Input, 3, QString());
         Command pequena(conexion, QStringLiteral("xDSPLOT"));
-        pequena.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1,
-                       QStringLiteral("4"));
+        pequena.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1, QStringLiteral("4"));
         pequena.append(QStringLiteral("@xestado"), DataType::VarChar, Direction::Input, 1,
                        QStringLiteral("A"));
         Command cursor(conexion, QStringLiteral("dspven2"));
         cursor.append(QStringLiteral("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
-        cursor.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1,
-                      QStringLiteral("5"));
+        cursor.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1, QStringLiteral("5"));
 
         const double r1 = compara(
             "list DSPLOT '0', ''",
             {{"typed", [&] { return leeFilas(lista.execute()); }, {}},
-             {"text", [&] { return leeFilas(conexion.execute(QStringLiteral("DSPLOT '0', ''"))); },
-              {}},
-             {"libpq", [&] { return libpq.select("SELECT * FROM proc.dsplot($1, $2)", {"0", ""}); },
+             {"text", [&] { return leeFilas(conexion.execute(QStringLiteral("DSPLOT '0', ''"))); }, {}},
+             {"libpq",
+              [&] {
+                  return libpq.select("SELECT * FROM proc.dsplot($1, $2)", {"0", ""});
+              },
               {}}},
             rondas);
         const double r2 = compara(
             "small xDSPLOT '4', 'A'",
             {{"typed", [&] { return leeFilas(pequena.execute()); }, {}},
-             {"text",
-              [&] { return leeFilas(conexion.execute(QStringLiteral("xDSPLOT '4', 'A'"))); }, {}},
+             {"text", [&] { return leeFilas(conexion.execute(QStringLiteral("xDSPLOT '4', 'A'"))); }, {}},
              {"libpq",
-              [&] { return libpq.select("SELECT * FROM proc.xdsplot($1, $2)", {"4", "A"}); },
+              [&] {
+                  return libpq.select("SELECT * FROM proc.xdsplot($1, $2)", {"4", "A"});
+              },
               {}}},
             rondas);
         const double r3 = compara(
@@ -297,8 +293,7 @@ int main(int argc, char** argv)
                   return n;
               },
               {}},
-             {"text", [&] { return leeFilas(conexion.execute(QStringLiteral("dspven2 '5'"))); },
-              {}},
+             {"text", [&] { return leeFilas(conexion.execute(QStringLiteral("dspven2 '5'"))); }, {}},
              {"libpq", [&] { return libpq.cursor("SELECT * FROM proc.dspven2($1)", "5"); }, {}}},
             rondas);
         std::printf("list/libpq=%.2f small/libpq=%.2f cursor/libpq=%.2f\n", r1, r2, r3);

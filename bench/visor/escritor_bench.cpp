@@ -35,10 +35,8 @@ int main(int argc, char** argv)
             return 1;
         }
         reports::PaginaHtml pagina(archivo);
-        reports::paginaMovimientos(pagina, rs,
-                                   QStringLiteral("Fecha Desde : 01/01/2024 Hasta: 31/12/2024"),
-                                   QString(), QStringLiteral("1"),
-                                   QStringLiteral("BANCA DE PRUEBA"));
+        reports::paginaMovimientos(pagina, rs, QStringLiteral("Fecha Desde : 01/01/2024 Hasta: 31/12/2024"),
+                                   QString(), QStringLiteral("1"), QStringLiteral("BANCA DE PRUEBA"));
         pagina.termina();
     } catch (const platform::db::DbError& e) {
         std::fprintf(stderr, "escritor_bench: %s\n", qPrintable(e.description()));

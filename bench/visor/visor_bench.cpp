@@ -71,8 +71,7 @@ int escribe(int filas, const QString& conexion)
         return 1;
     }
     reports::PaginaHtml pagina(archivo);
-    reports::paginaMovimientos(pagina, rs,
-                               QStringLiteral("Fecha Desde : 01/01/2024 Hasta: 31/12/2024"),
+    reports::paginaMovimientos(pagina, rs, QStringLiteral("Fecha Desde : 01/01/2024 Hasta: 31/12/2024"),
                                QString(), QStringLiteral("1"), QStringLiteral("BANCA DE PRUEBA"));
     pagina.termina();
     archivo.close();
@@ -83,8 +82,8 @@ int escribe(int filas, const QString& conexion)
     std::printf("filas %d  lectura %lld ms  escritura %lld ms  (%.0f filas/s, %.1f MB)  "
                 "lectura+escritura %lld ms  visor %lld ms  pico %ld MB\n",
                 rs.recordCount(), lectura, escritura,
-                escritura > 0 ? 1000.0 * rs.recordCount() / escritura : 0.0,
-                archivo.size() / 1048576.0, lectura + escritura, vista, picoMemoriaMB());
+                escritura > 0 ? 1000.0 * rs.recordCount() / escritura : 0.0, archivo.size() / 1048576.0,
+                lectura + escritura, vista, picoMemoriaMB());
     return 0;
 }
 
@@ -103,8 +102,8 @@ int main(int argc, char** argv)
         const qint64 ms = muestra(args[2]);
         if (ms < 0)
             return 1;
-        std::printf("pagina %.1f MB  visor %lld ms  pico %ld MB\n",
-                    QFileInfo(args[2]).size() / 1048576.0, ms, picoMemoriaMB());
+        std::printf("pagina %.1f MB  visor %lld ms  pico %ld MB\n", QFileInfo(args[2]).size() / 1048576.0, ms,
+                    picoMemoriaMB());
         return 0;
     }
     std::fprintf(stderr, "usage: visor_bench escribe ROWS CONNECTION | muestra PAGE\n");

@@ -73,7 +73,8 @@ void cargalistascompartidas(Connection& conexion)
 {
     using platform::db::callText;
     Sesion& s = sesion();
-    s.rsloterias = conexion.execute(callText(QStringLiteral("xDSPLOT"), {QStringLiteral("4"), QStringLiteral("A")}));
+    s.rsloterias = conexion.execute(
+        callText(QStringLiteral("xDSPLOT"), {QStringLiteral("4"), QStringLiteral("A")}));
     s.rsjugadas = conexion.execute(callText(QStringLiteral("DSPjugadeta")));
     s.rsvendedores = conexion.execute(callText(QStringLiteral("dspven2"), {QStringLiteral("5")}));
 }

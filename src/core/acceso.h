@@ -27,8 +27,7 @@ struct Validacion {
     QString retorno;
     platform::db::RecordSet filas;
 };
-Validacion validausuario(platform::db::Connection& conexion, const QString& usuario,
-                         const QString& clave);
+Validacion validausuario(platform::db::Connection& conexion, const QString& usuario, const QString& clave);
 
 // obternerip on the central server: opens a private connection with
 // `cadena`, asks for the address of the server named `nombre`, closes the

@@ -34,8 +34,8 @@ QString detallesDelError(const DbError& e)
 {
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral("Error Nro:") + QString::number(e.number()) + crlf +
-           QStringLiteral("Descripción:") + e.description() + crlf +
-           QStringLiteral("BASE DE DATOS Origen:") + e.source() + crlf;
+           QStringLiteral("Descripción:") + e.description() + crlf + QStringLiteral("BASE DE DATOS Origen:") +
+           e.source() + crlf;
 }
 
 } // namespace
@@ -128,11 +128,7 @@ void fechaservidor()
     rsfecha.close();
 }
 
-Trampa::Trampa(Modo modo, std::function<void()> otro)
-    : modo_(modo)
-    , otro_(std::move(otro))
-{
-}
+Trampa::Trampa(Modo modo, std::function<void()> otro) : modo_(modo), otro_(std::move(otro)) {}
 
 Trampa Trampa::reejecuta()
 {

@@ -116,10 +116,7 @@ Calculo calcula(double x, QChar op, double y)
 
 } // namespace
 
-MaquinaCalculadora::MaquinaCalculadora()
-    : tabla_(TablaEstados)
-{
-}
+MaquinaCalculadora::MaquinaCalculadora() : tabla_(TablaEstados) {}
 
 bool MaquinaCalculadora::leeNumero(const QString& texto, double* valor)
 {
@@ -171,8 +168,7 @@ void MaquinaCalculadora::limpiaOperacion()
 void MaquinaCalculadora::agrega(int i, QChar clave)
 {
     Registro& r = registros_[static_cast<size_t>(i)];
-    if (esError(r) || (clave == QLatin1Char(',') && r.decimal == Coma) ||
-        r.digitos.size() >= MaxCaracteres) {
+    if (esError(r) || (clave == QLatin1Char(',') && r.decimal == Coma) || r.digitos.size() >= MaxCaracteres) {
         pita();
         return;
     }
@@ -279,28 +275,12 @@ void MaquinaCalculadora::ejecuta(int accion, QChar clave)
 namespace {
 
 const std::array<fCalculator::Boton, fCalculator::Botones> TablaBotones = {{
-    {"0", "0", "Key 0"},
-    {"1", "1", "Key 1"},
-    {"2", "2", "Key 2"},
-    {"3", "3", "Key 3"},
-    {"4", "4", "Key 4"},
-    {"5", "5", "Key 5"},
-    {"6", "6", "Key 6"},
-    {"7", "7", "Key 7"},
-    {"8", "8", "Key 8"},
-    {"9", "9", "Key 9"},
-    {"+", "+", "Key +"},
-    {"-", "-", "Key -"},
-    {"×", "*", "Key *"},
-    {"÷", "/", "Key /"},
-    {"R", "R", "Key R"},
-    {"M", "M", "Key M"},
-    {"Ex", "X", "Key X"},
-    {"C", "C", "Key C"},
-    {"=", "=", "Enter or Key ="},
-    {"Salir", "OFF", "Quit"},
-    {"^", "^", "Key ^"},
-    {"±", "P", "Key P"},
+    {"0", "0", "Key 0"},  {"1", "1", "Key 1"}, {"2", "2", "Key 2"},          {"3", "3", "Key 3"},
+    {"4", "4", "Key 4"},  {"5", "5", "Key 5"}, {"6", "6", "Key 6"},          {"7", "7", "Key 7"},
+    {"8", "8", "Key 8"},  {"9", "9", "Key 9"}, {"+", "+", "Key +"},          {"-", "-", "Key -"},
+    {"×", "*", "Key *"},  {"÷", "/", "Key /"}, {"R", "R", "Key R"},          {"M", "M", "Key M"},
+    {"Ex", "X", "Key X"}, {"C", "C", "Key C"}, {"=", "=", "Enter or Key ="}, {"Salir", "OFF", "Quit"},
+    {"^", "^", "Key ^"},  {"±", "P", "Key P"},
 }};
 
 // Where each button sits: row and column of the key pad.
@@ -309,9 +289,8 @@ struct Lugar {
     int columna;
 };
 constexpr std::array<Lugar, fCalculator::Botones> Lugares = {{
-    {4, 0}, {3, 0}, {3, 1}, {3, 2}, {2, 0}, {2, 1}, {2, 2}, {1, 0}, {1, 1}, {1, 2},
-    {3, 3}, {2, 3}, {1, 3}, {0, 3}, {0, 2}, {0, 0}, {0, 1}, {4, 1}, {4, 2}, {5, 0},
-    {4, 3}, {5, 1},
+    {4, 0}, {3, 0}, {3, 1}, {3, 2}, {2, 0}, {2, 1}, {2, 2}, {1, 0}, {1, 1}, {1, 2}, {3, 3},
+    {2, 3}, {1, 3}, {0, 3}, {0, 2}, {0, 0}, {0, 1}, {4, 1}, {4, 2}, {5, 0}, {4, 3}, {5, 1},
 }};
 
 // The display pattern of "Bs." and "BsF.".
@@ -351,11 +330,10 @@ fCalculator::fCalculator()
 
     auto* pantalla = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        lblVZ[static_cast<size_t>(i)] = etiqueta(QStringLiteral("lblVZ_%1").arg(i),
-                                                 QStringLiteral("Sign"), Qt::AlignHCenter);
+        lblVZ[static_cast<size_t>(i)] = etiqueta(QStringLiteral("lblVZ_%1").arg(i), QStringLiteral("Sign"),
+                                                 Qt::AlignHCenter);
         lblReg[static_cast<size_t>(i)] = etiqueta(QStringLiteral("lblReg_%1").arg(i),
-                                                  QString::fromLatin1(AyudasRegistro[i]),
-                                                  Qt::AlignRight);
+                                                  QString::fromLatin1(AyudasRegistro[i]), Qt::AlignRight);
         lblVZ[static_cast<size_t>(i)]->setFixedWidth(22);
         pantalla->addWidget(lblVZ[static_cast<size_t>(i)], i, 0);
         pantalla->addWidget(lblReg[static_cast<size_t>(i)], i, 1);
@@ -436,9 +414,8 @@ void fCalculator::convierte(bool multiplica)
             continue; // an error shown, or a lone ","
         try {
             // "Bs." multiplies in decimal arithmetic, "BsF." divides the double.
-            etiqueta->setText(multiplica
-                                  ? regional::format(*numero * platform::Decimal(1000), PatronBs)
-                                  : regional::format(numero->toDouble() / 1000, PatronBs));
+            etiqueta->setText(multiplica ? regional::format(*numero * platform::Decimal(1000), PatronBs)
+                                         : regional::format(numero->toDouble() / 1000, PatronBs));
         } catch (const std::exception&) {
             QApplication::beep(); // beyond what a decimal holds: left as shown
         }

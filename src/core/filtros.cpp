@@ -54,10 +54,7 @@ public:
     }
 
 private:
-    explicit ManejadorCaja(QLineEdit* caja) : QObject(caja), caja_(caja)
-    {
-        caja->installEventFilter(this);
-    }
+    explicit ManejadorCaja(QLineEdit* caja) : QObject(caja), caja_(caja) { caja->installEventFilter(this); }
 
     QLineEdit* caja_;
     QList<Regla> reglas_;
@@ -82,8 +79,8 @@ int codigotecla(const QKeyEvent& evento)
     default: break;
     }
     const QString texto = evento.text();
-    if (texto.size() != 1 || evento.key() == Qt::Key_Tab || evento.key() == Qt::Key_Backtab
-        || evento.key() == Qt::Key_Delete)
+    if (texto.size() != 1 || evento.key() == Qt::Key_Tab || evento.key() == Qt::Key_Backtab ||
+        evento.key() == Qt::Key_Delete)
         return -1;
     return texto.at(0).unicode();
 }

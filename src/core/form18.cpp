@@ -34,8 +34,8 @@ const QString SinVendedor = QStringLiteral("6");
 
 } // namespace
 
-const QString Form18::MensajeInicial =
-    QStringLiteral("Escriba aqui su Mensaje y Luego haga Click en el Boton de ENVIAR");
+const QString Form18::MensajeInicial = QStringLiteral(
+    "Escriba aqui su Mensaje y Luego haga Click en el Boton de ENVIAR");
 const QString Form18::TodosLosVendedores = QStringLiteral("@@@@@ - TODOS LOS VENDEDORES");
 
 Form18::Form18()
@@ -96,10 +96,9 @@ void Form18::carga()
         return;
     }
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        Combo1->addItem(platform::regional::toText(rs.value(QStringLiteral("codvendedor"))) +
-                        QStringLiteral(" - ") +
-                        platform::vb::trim(platform::regional::toText(
-                            rs.value(QStringLiteral("nombre_vend")))));
+        Combo1->addItem(
+            platform::regional::toText(rs.value(QStringLiteral("codvendedor"))) + QStringLiteral(" - ") +
+            platform::vb::trim(platform::regional::toText(rs.value(QStringLiteral("nombre_vend")))));
     Combo1->addItem(TodosLosVendedores);
     Combo1->setCurrentIndex(Combo1->count() - 1);
     s.rsgeneral4 = platform::db::RecordSet();
@@ -112,8 +111,7 @@ QString Form18::rechazo(const QString& codigo) const
     if (mensaje == MensajeInicial || Combo1->currentText().isEmpty() || mensaje.isEmpty())
         return QStringLiteral("Debe llenar todos los campos");
     if (codigo.size() > LargoCodigo)
-        return QStringLiteral("El código del vendedor no puede tener más de %1 caracteres")
-            .arg(LargoCodigo);
+        return QStringLiteral("El código del vendedor no puede tener más de %1 caracteres").arg(LargoCodigo);
     if (mensaje.size() > LargoMensaje)
         return QStringLiteral("El mensaje no puede tener más de %1 caracteres").arg(LargoMensaje);
     return {};
@@ -134,24 +132,20 @@ void Form18::envia(const QString& codigo)
 {
     renuevaconexion();
     platform::db::Command cmd = comandoact(QStringLiteral("mensajessp1"));
-    cmd.append(QStringLiteral("@xcodigo_vend"), DataType::VarChar, Direction::Input, LargoCodigo,
-               codigo);
-    cmd.append(QStringLiteral("@mensaje"), DataType::VarChar, Direction::Input, LargoMensaje,
-               Text1->text());
+    cmd.append(QStringLiteral("@xcodigo_vend"), DataType::VarChar, Direction::Input, LargoCodigo, codigo);
+    cmd.append(QStringLiteral("@mensaje"), DataType::VarChar, Direction::Input, LargoMensaje, Text1->text());
     cmd.append(QStringLiteral("@vend_envia"), DataType::VarChar, Direction::Input, 5,
                QStringLiteral("*****"));
-    cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1,
-               QStringLiteral("0"));
+    cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1, QStringLiteral("0"));
     cmd.execute();
     const QString retorno = respuesta(cmd);
     if (retorno == SinVendedor) {
-        msgbox(QStringLiteral("El vendedor ") + codigo + QStringLiteral(" no está registrado"),
-               msg::Critical, TituloAviso);
+        msgbox(QStringLiteral("El vendedor ") + codigo + QStringLiteral(" no está registrado"), msg::Critical,
+               TituloAviso);
         return;
     }
     if (retorno != QStringLiteral("0")) {
-        msgbox(QStringLiteral("El mensaje no fue enviado, el servidor lo rechazó: código ") +
-                   retorno,
+        msgbox(QStringLiteral("El mensaje no fue enviado, el servidor lo rechazó: código ") + retorno,
                msg::Critical, TituloAviso);
         return;
     }

@@ -61,8 +61,8 @@ QLabel* etiqueta(const QString& texto, const char* nombre = nullptr)
 // database, read from the settings) is shown whole.
 void limitaLongitud(QLineEdit* caja, int n)
 {
-    caja->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral(".{0,%1}").arg(n)), caja));
+    caja->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral(".{0,%1}").arg(n)), caja));
 }
 
 void conmutaVisible(std::initializer_list<QWidget*> controles)
@@ -81,8 +81,8 @@ QString detalles(const DbError& e)
 {
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral("Error Nro:") + QString::number(e.number()) + crlf +
-           QStringLiteral("Descripción:") + e.description() + crlf +
-           QStringLiteral("BASE DE DATOS Origen:") + e.source();
+           QStringLiteral("Descripción:") + e.description() + crlf + QStringLiteral("BASE DE DATOS Origen:") +
+           e.source();
 }
 
 } // namespace
@@ -260,8 +260,8 @@ void Form21::conectar()
         }
         validaOperador();
     } catch (const DbError& e) {
-        msgbox(QStringLiteral("No se pudo completar el ingreso al sistema.\r\n") + detalles(e),
-               msg::Critical, Atencion);
+        msgbox(QStringLiteral("No se pudo completar el ingreso al sistema.\r\n") + detalles(e), msg::Critical,
+               Atencion);
     }
 }
 

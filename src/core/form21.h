@@ -32,10 +32,10 @@ public:
 
     Form21();
 
-    QLineEdit* Text1;   // "Usuario"
-    QLineEdit* Text2;   // "Clave"
-    QComboBox* Text3;   // "Dirigir a": address or name of the server
-    QLineEdit* Text4;   // "Accesar a": the database
+    QLineEdit* Text1;      // "Usuario"
+    QLineEdit* Text2;      // "Clave"
+    QComboBox* Text3;      // "Dirigir a": address or name of the server
+    QLineEdit* Text4;      // "Accesar a": the database
     QPushButton* Command1; // "Conectar"
     QPushButton* Command2; // "Salir"
     QPushButton* busca_ip; // "Busca Servidores en la Red"

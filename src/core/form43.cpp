@@ -93,7 +93,8 @@ void Form43::carga()
     platform::db::RecordSet rs = sesion().conexion.execute(QStringLiteral("dsppb"));
     if (rs.recordCount() > 0) {
         for (int i = 0; i < 6; ++i)
-            cajas()[static_cast<size_t>(i)]->setText(textocampo(rs.value(QString::fromLatin1(Campos[i].columna))));
+            cajas()[static_cast<size_t>(i)]->setText(
+                textocampo(rs.value(QString::fromLatin1(Campos[i].columna))));
         sesion().nombrebanca = Text3->text();
     }
     cargado_ = true;

@@ -29,9 +29,7 @@ protected:
     }
 };
 
-GrillaCatalogo::GrillaCatalogo(QWidget* parent)
-    : DataGrid(parent)
-    , encabezado_(new Encabezado(this))
+GrillaCatalogo::GrillaCatalogo(QWidget* parent) : DataGrid(parent), encabezado_(new Encabezado(this))
 {
     encabezado_->setSectionsClickable(true);
     encabezado_->setHighlightSections(true);
@@ -64,8 +62,7 @@ void GrillaCatalogo::ponAnchoTwips(int posicion, int twips)
 
 QString GrillaCatalogo::titulo(int posicion) const
 {
-    return encabezado_->titulos.value(
-        posicion, model()->headerData(posicion, Qt::Horizontal).toString());
+    return encabezado_->titulos.value(posicion, model()->headerData(posicion, Qt::Horizontal).toString());
 }
 
 int GrillaCatalogo::anchoTwips(int posicion) const
@@ -76,8 +73,8 @@ int GrillaCatalogo::anchoTwips(int posicion) const
 bool GrillaCatalogo::tieneFila() const
 {
     const db::RecordSet& lista = dataSource();
-    return lista.state() == db::RecordSet::StateOpen && !lista.bof() && !lista.eof()
-        && lista.absolutePosition() > 0;
+    return lista.state() == db::RecordSet::StateOpen && !lista.bof() && !lista.eof() &&
+           lista.absolutePosition() > 0;
 }
 
 QString GrillaCatalogo::textoColumna(int posicion) const

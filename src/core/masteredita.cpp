@@ -41,9 +41,8 @@ QPushButton* boton(const QString& texto, QBoxLayout* fila)
 
 bool confirmaeliminar(const QString& titulo)
 {
-    return msgbox(QStringLiteral("¿Deseas Eliminar la información Seleccionada?"),
-                  EstiloConfirmacion, titulo)
-        == platform::msg::AnswerYes;
+    return msgbox(QStringLiteral("¿Deseas Eliminar la información Seleccionada?"), EstiloConfirmacion,
+                  titulo) == platform::msg::AnswerYes;
 }
 
 bool informaresultado(const QString& respuesta)
@@ -60,8 +59,7 @@ db::Command comandoact(const QString& procedimiento, int tiempoEspera)
     db::Command comando(sesion().conexion, procedimiento);
     if (tiempoEspera >= 0)
         comando.setCommandTimeout(tiempoEspera);
-    comando.append(QStringLiteral("@RETURN_VALUE"), db::DataType::Integer,
-                   db::Direction::ReturnValue);
+    comando.append(QStringLiteral("@RETURN_VALUE"), db::DataType::Integer, db::Direction::ReturnValue);
     return comando;
 }
 
@@ -145,8 +143,7 @@ QWidget* encadenaTabulacion(const QList<QWidget*>& widgets)
     }
     for (QWidget* widget : widgets) {
         const QWidget* ventana = widget->window();
-        if (widget->isEnabled() && widget->isVisibleTo(ventana)
-            && (widget->focusPolicy() & Qt::TabFocus)) {
+        if (widget->isEnabled() && widget->isVisibleTo(ventana) && (widget->focusPolicy() & Qt::TabFocus)) {
             widget->setFocus();
             return widget;
         }
@@ -161,9 +158,7 @@ void VentanaAtrapada::atrapa(const std::function<void()>& manejador)
 
 // --- Catalogo
 
-Catalogo::Catalogo(const QString& titulo)
-    : grilla_(new GrillaCatalogo)
-    , detalle_(new QWidget)
+Catalogo::Catalogo(const QString& titulo) : grilla_(new GrillaCatalogo), detalle_(new QWidget)
 {
     setWindowTitle(titulo);
     auto* raiz = new QHBoxLayout(this);
@@ -330,9 +325,8 @@ void Catalogo::activaMenuContextual()
     menu_->addAction(QStringLiteral("Modificar"), this, &Catalogo::modificar);
     menu_->addAction(QStringLiteral("Eliminar"), this, &Catalogo::eliminar);
     grilla_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grilla_, &QWidget::customContextMenuRequested, this, [this](const QPoint& punto) {
-        menu_->popup(grilla_->viewport()->mapToGlobal(punto));
-    });
+    connect(grilla_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& punto) { menu_->popup(grilla_->viewport()->mapToGlobal(punto)); });
 }
 
 void Catalogo::abreEditorModal(const QString& nombre)
@@ -352,19 +346,17 @@ bool Catalogo::onKeyPreview(QKeyEvent* evento)
         }
     }
     const bool enter = codigotecla(*evento) == TeclaEnter;
-    const bool modifica = enter
-        && (enterModifica_ == EnterModifica::EnLaVentana
-            || (enterModifica_ == EnterModifica::EnLaGrilla && focusWidget() == grilla_));
-    return teclasventana(*evento, [this] { regresar(); },
-                         modifica ? std::function<void()>([this] { modificar(); })
-                                  : std::function<void()>());
+    const bool modifica = enter &&
+                          (enterModifica_ == EnterModifica::EnLaVentana ||
+                           (enterModifica_ == EnterModifica::EnLaGrilla && focusWidget() == grilla_));
+    return teclasventana(
+        *evento, [this] { regresar(); },
+        modifica ? std::function<void()>([this] { modificar(); }) : std::function<void()>());
 }
 
 // --- Editor
 
-Editor::Editor(const QString& sustantivo)
-    : sustantivo_(sustantivo)
-    , campos_(new QWidget)
+Editor::Editor(const QString& sustantivo) : sustantivo_(sustantivo), campos_(new QWidget)
 {
     setWindowTitle(sustantivo);
     auto* raiz = new QVBoxLayout(this);
@@ -383,8 +375,8 @@ void Editor::onLoad()
     atrapa([this] {
         if (cargaListas()) {
             agregando_ = sesion().modoedicion == QLatin1String("A");
-            setWindowTitle((agregando_ ? QStringLiteral("Agregando ") : QStringLiteral("Modificando "))
-                           + sustantivo_);
+            setWindowTitle((agregando_ ? QStringLiteral("Agregando ") : QStringLiteral("Modificando ")) +
+                           sustantivo_);
             if (cajaCodigo_)
                 cajaCodigo_->setEnabled(agregando_);
             if (agregando_)
@@ -456,7 +448,8 @@ void Editor::deshacer()
 
 bool Editor::onKeyPreview(QKeyEvent* evento)
 {
-    return teclasventana(*evento, [this] { close(); }, [this] { grabar(); });
+    return teclasventana(
+        *evento, [this] { close(); }, [this] { grabar(); });
 }
 
 bool Editor::onQueryUnload()

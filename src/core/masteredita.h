@@ -77,10 +77,8 @@
 //       QString llamaEliminar() override
 //       {
 //           Command cmd = core::comandoact(QStringLiteral("ACTGBR"));
-//           cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1, QStringLiteral("3"));
-//           …
-//           cmd.execute();
-//           return core::respuesta(cmd);
+//           cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1,
+//           QStringLiteral("3")); … cmd.execute(); return core::respuesta(cmd);
 //       }
 //   };
 //
@@ -174,14 +172,12 @@ void muestraOpcion(QComboBox* lista, const QVariant& valor,
 // --- Windows of the program by the names they are registered under.
 // The open window of that name as its own class; null when it is not open
 // (or is of another class).
-template <class T>
-T* ventanaAbierta(const QString& nombre)
+template <class T> T* ventanaAbierta(const QString& nombre)
 {
     return dynamic_cast<T*>(platform::ui::windowRegistry().find(nombre));
 }
 // The same, created and loaded (hidden) when it is not open yet.
-template <class T>
-T* cargaVentana(const QString& nombre)
+template <class T> T* cargaVentana(const QString& nombre)
 {
     return platform::ui::windowRegistry().get<T>(nombre);
 }
@@ -383,11 +379,7 @@ protected:
     // The catalogue that opens the editor, by its registered name.
     void setCatalogo(const QString& nombre) { catalogo_ = nombre; }
     // That catalogue when it is open, as its own class.
-    template <class T>
-    T* catalogo() const
-    {
-        return ventanaAbierta<T>(catalogo_);
-    }
+    template <class T> T* catalogo() const { return ventanaAbierta<T>(catalogo_); }
     // The key box: enabled to add, disabled to modify.
     void setCajaCodigo(QWidget* caja) { cajaCodigo_ = caja; }
     // The fields in tab order; the buttons follow them.

@@ -92,9 +92,12 @@ QGroupBox* BloqueVenta::construyePares(const Opciones& opciones)
     auto* marco = new QGroupBox(opciones.tituloPares);
     auto* rejilla = new QGridLayout(marco);
     rejilla->addWidget(etiqueta(QStringLiteral("Limites")), 0, 1);
-    const QString filas[] = {QStringLiteral("Número A --->"),         QStringLiteral("Número B --->"),
-                             QStringLiteral("Monto Minimo de Juego"), QStringLiteral("Comision  Vta"),
-                             QStringLiteral("1er Premio"),            QStringLiteral("Premio Sencillo")};
+    const QString filas[] = {QStringLiteral("Número A --->"),
+                             QStringLiteral("Número B --->"),
+                             QStringLiteral("Monto Minimo de Juego"),
+                             QStringLiteral("Comision  Vta"),
+                             QStringLiteral("1er Premio"),
+                             QStringLiteral("Premio Sencillo")};
     for (int fila = 0; fila < 6; ++fila) {
         rejilla->addWidget(etiqueta(filas[fila]), fila + 1, 0);
         rejilla->addWidget(nuevaCaja(campos::Pares[fila]), fila + 1, 1);
@@ -134,7 +137,8 @@ TextosVenta BloqueVenta::textos() const
 TextosVenta leetextosventa(const db::RecordSet& fila)
 {
     TextosVenta textos;
-    const QStringList todos = campos::Venta + QStringList{campos::MontoComodin} + campos::Digito + campos::Pares;
+    const QStringList todos = campos::Venta + QStringList{campos::MontoComodin} + campos::Digito +
+                              campos::Pares;
     for (const QString& campo : todos)
         textos.insert(campo.toLower(), platform::regional::toText(campoDe(fila, campo)));
     return textos;
@@ -144,8 +148,7 @@ void BloqueVenta::muestra(const db::RecordSet& fila)
 {
     ponTextos(leetextosventa(fila));
     if (pagaComodin_)
-        pagaComodin_->setChecked(campoDe(fila, campos::PagaComodin).toString()
-                                 == QLatin1String("S"));
+        pagaComodin_->setChecked(campoDe(fila, campos::PagaComodin).toString() == QLatin1String("S"));
 }
 
 void BloqueVenta::ponTextos(const TextosVenta& textos, const QStringList& conComaapunto)

@@ -63,9 +63,12 @@ public:
         int partes = Normal;
         QString tituloNormal = QStringLiteral("< Venta Normal >");
         // The six row labels of the normal frame.
-        QStringList filasNormal = {QStringLiteral("Monto Minimo de Juego"), QStringLiteral("Limites"),
-                                   QStringLiteral("Comision  Vta"),         QStringLiteral("1er Premio"),
-                                   QStringLiteral("2do Premio"),            QStringLiteral("3er Premio")};
+        QStringList filasNormal = {QStringLiteral("Monto Minimo de Juego"),
+                                   QStringLiteral("Limites"),
+                                   QStringLiteral("Comision  Vta"),
+                                   QStringLiteral("1er Premio"),
+                                   QStringLiteral("2do Premio"),
+                                   QStringLiteral("3er Premio")};
         QString tituloDigito = QStringLiteral("< Venta Por Digito >");
         QString tituloPares = QStringLiteral("< Venta Por Pares >");
     };

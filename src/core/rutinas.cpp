@@ -56,8 +56,7 @@ QString leeini(const QString& archivo, const QString& seccion, const QString& cl
     return platform::readProfileString(archivo, seccion, clave, QString());
 }
 
-void escribeini(const QString& archivo, const QString& seccion, const QString& clave,
-                const QString& valor)
+void escribeini(const QString& archivo, const QString& seccion, const QString& clave, const QString& valor)
 {
     platform::writeProfileString(archivo, seccion, clave, valor);
 }

@@ -24,8 +24,7 @@ QString separamiles(const QString& valor);
 // escribeini creates the file and the section when missing. Its result is
 // not looked at, as callers never did.
 QString leeini(const QString& archivo, const QString& seccion, const QString& clave);
-void escribeini(const QString& archivo, const QString& seccion, const QString& clave,
-                const QString& valor);
+void escribeini(const QString& archivo, const QString& seccion, const QString& clave, const QString& valor);
 
 // The stored credentials are lists of decimal character codes (ANSI code
 // page), each followed by "/": codigosatexto turns them into characters (a

@@ -64,9 +64,8 @@ Form37::Form37()
     todo->addLayout(fecha);
     todo->addLayout(botones);
 
-    connect(Command1, &QPushButton::clicked, this, [this] {
-        core::manejoerrores(core::Trampa::reejecuta().numerada(), [this] { procesar(); });
-    });
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { core::manejoerrores(core::Trampa::reejecuta().numerada(), [this] { procesar(); }); });
     connect(XPButton1, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -81,8 +80,9 @@ void Form37::onLoad()
     LALOTERIA->clear();
     using platform::regional::toText;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        LALOTERIA->addItem(platform::vb::trim(toText(rs.value(QStringLiteral("COD_LOT")))) + QStringLiteral(" - ")
-                           + platform::vb::rtrim(toText(rs.value(QStringLiteral("desc_lot")))));
+        LALOTERIA->addItem(platform::vb::trim(toText(rs.value(QStringLiteral("COD_LOT")))) +
+                           QStringLiteral(" - ") +
+                           platform::vb::rtrim(toText(rs.value(QStringLiteral("desc_lot")))));
 }
 
 bool Form37::onKeyPreview(QKeyEvent* event)
@@ -106,8 +106,8 @@ bool Form37::confirma()
 {
     if (!pregunta(QStringLiteral("Desea procesar resultados?")))
         return false;
-    return !listaLoterias().isEmpty()
-        || pregunta(QStringLiteral("Desea procesar todas las loterias de la fecha seleccionada?"));
+    return !listaLoterias().isEmpty() ||
+           pregunta(QStringLiteral("Desea procesar todas las loterias de la fecha seleccionada?"));
 }
 
 void Form37::procesar()

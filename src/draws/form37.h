@@ -23,8 +23,8 @@ public:
     QListWidget* LALOTERIA;
     QLabel* Label2;
     QDateEdit* DTPicker1;
-    QPushButton* Command1;   // "Procesar"
-    QPushButton* XPButton1;  // "Regresar"
+    QPushButton* Command1;  // "Procesar"
+    QPushButton* XPButton1; // "Regresar"
 
     // The codes of the chosen lotteries run together, in list order.
     QString listaLoterias() const;

@@ -113,8 +113,9 @@ void pagaticket::onLoad()
     platform::db::RecordSet& rs = core::sesion().rsvendedores;
     if (rs.recordCount() > 0)
         for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-            VEND->addItem(platform::regional::toText(rs.value(QStringLiteral("codvendedor"))) + QStringLiteral(" - ")
-                          + trim(platform::regional::toText(rs.value(QStringLiteral("nombre_vend")))));
+            VEND->addItem(platform::regional::toText(rs.value(QStringLiteral("codvendedor"))) +
+                          QStringLiteral(" - ") +
+                          trim(platform::regional::toText(rs.value(QStringLiteral("nombre_vend")))));
     VEND->setCurrentIndex(-1);
 }
 
@@ -138,13 +139,14 @@ void pagaticket::alVerificar()
 {
     core::manejoerrores(core::Trampa::reejecuta().numerada(), [this] {
         if (VEND->currentText().isEmpty()) {
-            platform::msgbox(QStringLiteral("Debe seleccionar el vendedor del ticket"), msg::Information, Atencion);
+            platform::msgbox(QStringLiteral("Debe seleccionar el vendedor del ticket"), msg::Information,
+                             Atencion);
             VEND->setFocus();
             return;
         }
         if (Text1->text().isEmpty()) {
-            platform::msgbox(QStringLiteral("Debe escribir el serial que aparece en el ticket"), msg::Information,
-                             Atencion);
+            platform::msgbox(QStringLiteral("Debe escribir el serial que aparece en el ticket"),
+                             msg::Information, Atencion);
             Text1->setFocus();
             return;
         }
@@ -164,13 +166,14 @@ bool pagaticket::teclaSerial(int tecla)
     bool tragada = false;
     core::manejoerrores(core::Trampa::reejecuta().numerada(), [this, tecla, &tragada] {
         if (VEND->currentText().isEmpty()) {
-            platform::msgbox(QStringLiteral("Debe seleccionar el vendedor del ticket"), msg::Information, Atencion);
+            platform::msgbox(QStringLiteral("Debe seleccionar el vendedor del ticket"), msg::Information,
+                             Atencion);
             VEND->setFocus();
             tragada = true;
             return;
         }
-        if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && !Text1->text().isEmpty()
-            && !Text2->text().isEmpty()) {
+        if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && !Text1->text().isEmpty() &&
+            !Text2->text().isEmpty()) {
             tragada = true;
             solicitud(Origen::Tecla);
         }
@@ -220,8 +223,7 @@ void pagaticket::solicitud(Origen origen)
         return;
     }
     if (platform::msgbox(QStringLiteral("Desea cancelar el ticket?"), msg::YesNo | msg::Question,
-                         QStringLiteral("Responda!"))
-        != msg::AnswerYes)
+                         QStringLiteral("Responda!")) != msg::AnswerYes)
         return;
 
     cmd.setValue(QStringLiteral("@xserial"), Text1->text());

@@ -24,15 +24,15 @@ class pagaticket : public platform::ui::Window {
 public:
     pagaticket();
 
-    QComboBox* VEND;            // the ticket's seller
-    QLineEdit* Text2;           // ticket number
-    QLineEdit* Text1;           // serial
+    QComboBox* VEND;  // the ticket's seller
+    QLineEdit* Text2; // ticket number
+    QLineEdit* Text1; // serial
     QLabel* Fecha_venta;
     QLabel* Hora_venta;
     QLabel* Estado_ticket;
-    QLabel* TOTal_TICKET1;      // the prize
-    QPushButton* Eliminar;      // "Verificar"
-    QPushButton* Command2;      // "Regresar"
+    QLabel* TOTal_TICKET1; // the prize
+    QPushButton* Eliminar; // "Verificar"
+    QPushButton* Command2; // "Regresar"
     QStatusBar* StatusBar1;
 
 protected:

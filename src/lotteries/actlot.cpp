@@ -15,9 +15,8 @@ using core::ParametroVenta;
 namespace {
 
 constexpr int TiempoEsperaGrabar = 900;
-const QStringList Dias = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
-                          QStringLiteral("7")};
+const QStringList Dias = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                          QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7")};
 
 void texto(db::Command& comando, const QString& nombre, int tamano, const QString& valor)
 {
@@ -53,9 +52,9 @@ void dias(db::Command& comando, const QStringList& dias, const QStringList& hora
 
 void interruptores(db::Command& comando, const QStringList& valores)
 {
-    const QString nombres[] = {QStringLiteral("@xestado_act"),   QStringLiteral("@xcerrada"),
+    const QString nombres[] = {QStringLiteral("@xestado_act"),    QStringLiteral("@xcerrada"),
                                QStringLiteral("@xjuegaespecial"), QStringLiteral("@xjuegapar"),
-                               QStringLiteral("@xjuegadigito"),  QStringLiteral("@xjueganormal"),
+                               QStringLiteral("@xjuegadigito"),   QStringLiteral("@xjueganormal"),
                                QStringLiteral("@xpagacomodin")};
     for (int i = 0; i < 7; ++i)
         texto(comando, nombres[i], 1, valores.value(i));
@@ -97,15 +96,13 @@ db::Command comandograbaloteria(const RegistroLoteria& loteria, const QString& m
     db::Command comando = core::comandoact(QStringLiteral("ACTLOT"), TiempoEsperaGrabar);
     cabecera(comando, modo, loteria, ConversionVenta::PuntoAComa, db::DataType::Decimal, 9, 3);
     dias(comando, loteria.dias, loteria.horas);
-    interruptores(comando, {QStringLiteral("A"), QStringLiteral("N"), loteria.juegaespecial,
-                            loteria.juegapar, loteria.juegadigito, loteria.jueganormal,
-                            loteria.pagacomodin});
+    interruptores(comando, {QStringLiteral("A"), QStringLiteral("N"), loteria.juegaespecial, loteria.juegapar,
+                            loteria.juegadigito, loteria.jueganormal, loteria.pagacomodin});
     const auto monto = [](const QString& t) { return core::valorventa(t, ConversionVenta::PuntoAComa); };
-    comando.appendDecimal(QStringLiteral("@xmontocomodin"), db::DataType::Decimal,
-                          db::Direction::Input, 9, 3,
+    comando.appendDecimal(QStringLiteral("@xmontocomodin"), db::DataType::Decimal, db::Direction::Input, 9, 3,
                           monto(loteria.montos.value(core::campos::MontoComodin.toLower())));
-    comando.appendDecimal(QStringLiteral("@ximpuesto"), db::DataType::Decimal,
-                          db::Direction::Input, 9, 3, monto(loteria.impuesto));
+    comando.appendDecimal(QStringLiteral("@ximpuesto"), db::DataType::Decimal, db::Direction::Input, 9, 3,
+                          monto(loteria.impuesto));
     texto(comando, QStringLiteral("@codigo_junta"), 3, platform::vb::left(loteria.junta, 3));
     texto(comando, QStringLiteral("@codigo_operadora"), 3, platform::vb::left(loteria.operadora, 3));
     return comando;
@@ -114,8 +111,8 @@ db::Command comandograbaloteria(const RegistroLoteria& loteria, const QString& m
 db::Command comandoeliminaloteria(const RegistroLoteria& loteria)
 {
     db::Command comando = core::comandoact(QStringLiteral("ACTLOT"));
-    cabecera(comando, QStringLiteral("3"), loteria, ConversionVenta::NumeroInicial,
-             db::DataType::Numeric, 9, 0);
+    cabecera(comando, QStringLiteral("3"), loteria, ConversionVenta::NumeroInicial, db::DataType::Numeric, 9,
+             0);
     const QString si = QStringLiteral("S");
     dias(comando, QStringList(7, si), QStringList(7, QString()));
     interruptores(comando, {QStringLiteral("A"), QStringLiteral("N"), si, si, si, si, si});

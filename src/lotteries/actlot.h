@@ -15,19 +15,19 @@ namespace lotteries {
 
 // One lottery as a window holds it: texts of its boxes, "S"/"N" switches.
 struct RegistroLoteria {
-    QString codigo;            // as typed; trimmed when sent
-    QString nombre;            // right-trimmed when sent
-    core::TextosVenta montos;  // the sale-parameter block with the comodin amount
-    QString impuesto;          // "% Imp. Operadora"
-    QStringList dias;          // Monday … Sunday: "S" / "N"
-    QStringList horas;         // Monday … Sunday: "HH:MM:SS"
+    QString codigo;           // as typed; trimmed when sent
+    QString nombre;           // right-trimmed when sent
+    core::TextosVenta montos; // the sale-parameter block with the comodin amount
+    QString impuesto;         // "% Imp. Operadora"
+    QStringList dias;         // Monday … Sunday: "S" / "N"
+    QStringList horas;        // Monday … Sunday: "HH:MM:SS"
     QString juegaespecial = QStringLiteral("N");
     QString juegapar = QStringLiteral("N");
     QString juegadigito = QStringLiteral("N");
     QString jueganormal = QStringLiteral("N");
     QString pagacomodin = QStringLiteral("N");
-    QString junta;             // the board list's text: "code - name"
-    QString operadora;         // the operator list's text
+    QString junta;     // the board list's text: "code - name"
+    QString operadora; // the operator list's text
 };
 
 // The block's parameters in ACTLOT's order (decimal 9,3; the first terminal

@@ -42,8 +42,8 @@ QStringList enteros()
 // The WHERE of the row of a lottery and special play, values quoted.
 QString dondeFila(const QString& loteria, const QString& especial)
 {
-    return QStringLiteral(" WHERE COD_LOT = ") + db::quote(loteria) + QStringLiteral(" AND ESPECIAL = ")
-        + db::quote(especial);
+    return QStringLiteral(" WHERE COD_LOT = ") + db::quote(loteria) + QStringLiteral(" AND ESPECIAL = ") +
+           db::quote(especial);
 }
 
 } // namespace
@@ -102,8 +102,8 @@ void Form10::onLoad()
 {
     atrapa([this] {
         List1->clear();
-        setWindowTitle(QStringLiteral("Jugadas Especiales para (") + loteriaactual() + QStringLiteral(" - ")
-                       + nombreloteriaactual() + QStringLiteral(")"));
+        setWindowTitle(QStringLiteral("Jugadas Especiales para (") + loteriaactual() + QStringLiteral(" - ") +
+                       nombreloteriaactual() + QStringLiteral(")"));
         leeFila(loteriaactual(), especialactual());
         Text(1)->setFocus();
     });
@@ -120,7 +120,8 @@ void Form10::List1_Click()
 void Form10::leeFila(const QString& loteria, const QString& especial)
 {
     core::Sesion& s = core::sesion();
-    s.rsgeneral3 = s.conexion.execute(QStringLiteral("SELECT * FROM LOTESPEC") + dondeFila(loteria, especial));
+    s.rsgeneral3 = s.conexion.execute(QStringLiteral("SELECT * FROM LOTESPEC") +
+                                      dondeFila(loteria, especial));
     if (s.rsgeneral3.recordCount() > 0) {
         s.modoedicion = QStringLiteral("M");
         bloque_->muestra(s.rsgeneral3);
@@ -142,13 +143,14 @@ void Form10::Grabar_Click()
         const QString especial = especialactual();
         core::renuevaconexion();
         const bool agrega = core::sesion().modoedicion == QLatin1String("A");
-        escribeentransaccion(QStringLiteral("exec ")
-                             + db::callText(QStringLiteral("parametroslotespec"),
-                                            QStringList{agrega ? QStringLiteral("A") : QStringLiteral("M"),
-                                                        loteria, especial}
-                                                + core::textosventa(bloque_->textos(), campos::Venta)));
-        msgbox((agrega ? QStringLiteral("Se Agrego perfectamente ") : QStringLiteral("Se Actualizo perfectamente "))
-               + loteria + especial);
+        escribeentransaccion(
+            QStringLiteral("exec ") +
+            db::callText(QStringLiteral("parametroslotespec"),
+                         QStringList{agrega ? QStringLiteral("A") : QStringLiteral("M"), loteria, especial} +
+                             core::textosventa(bloque_->textos(), campos::Venta)));
+        msgbox((agrega ? QStringLiteral("Se Agrego perfectamente ")
+                       : QStringLiteral("Se Actualizo perfectamente ")) +
+               loteria + especial);
         core::sesion().modoedicion.clear();
         core::renuevaconexion();
         rellenaLista();
@@ -183,7 +185,8 @@ void Form10::rellenaLista()
 
 bool Form10::onKeyPreview(QKeyEvent* evento)
 {
-    return core::teclasventana(*evento, [this] { close(); }, [this] { Grabar_Click(); });
+    return core::teclasventana(
+        *evento, [this] { close(); }, [this] { Grabar_Click(); });
 }
 
 } // namespace lotteries

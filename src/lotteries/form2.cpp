@@ -55,7 +55,8 @@ form2::form2()
 
 db::RecordSet form2::leeLista()
 {
-    return core::sesion().conexion.execute(db::callText(QStringLiteral("DSPJUG"), {QStringLiteral("0"), QStringLiteral("A")}));
+    return core::sesion().conexion.execute(
+        db::callText(QStringLiteral("DSPJUG"), {QStringLiteral("0"), QStringLiteral("A")}));
 }
 
 QList<core::Columna> form2::columnas() const
@@ -89,8 +90,7 @@ void form2::noElimina()
 void form2::muestraListaEditor(const db::RecordSet& lista)
 {
     grilla()->setDataSource(lista);
-    grilla()->disponeColumnas(
-        {{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 3000}});
+    grilla()->disponeColumnas({{0, QStringLiteral("Còdigo"), 765}, {1, QStringLiteral("Nombre "), 3000}});
     grilla()->irAMarcador(core::sesion().marcadormaestro);
 }
 

@@ -103,8 +103,8 @@ void Form46::XPButton2_Click()
         if (!editor)
             return;
         editor->List1->clear();
-        editor->List1->addItem(platform::vb::trim(DataGrid1->textoColumna(0)) + QStringLiteral(" - ")
-                               + platform::vb::rtrim(DataGrid1->textoColumna(1)));
+        editor->List1->addItem(platform::vb::trim(DataGrid1->textoColumna(0)) + QStringLiteral(" - ") +
+                               platform::vb::rtrim(DataGrid1->textoColumna(1)));
         core::sesion().marcadordetalle = DataGrid1->marcador();
         editor->showModeless();
     });

@@ -36,8 +36,8 @@ public:
     // the box by its object name, "Combo4") before it shows the window.
     QComboBox* Combo4;
     core::GrillaCatalogo* DataGrid1;
-    QPushButton* XPButton1;           // "Regresar"
-    QPushButton* XPButton2;           // "Seleccionar"
+    QPushButton* XPButton1; // "Regresar"
+    QPushButton* XPButton2; // "Seleccionar"
 
     // Opens the editor for the current line.
     void XPButton2_Click();

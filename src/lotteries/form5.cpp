@@ -29,8 +29,8 @@ namespace {
 core::BloqueVenta::Opciones opcionesBloque()
 {
     core::BloqueVenta::Opciones o;
-    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito
-        | core::BloqueVenta::Pares;
+    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito |
+               core::BloqueVenta::Pares;
     o.filasNormal[5] = QStringLiteral("3cer Premio");
     return o;
 }
@@ -66,9 +66,9 @@ Form5::Form5()
     , Check9(new QCheckBox(QStringLiteral("Jugar por Pares")))
     , Check10(new QCheckBox(QStringLiteral("Jugar en Forma Normal")))
     , Check11(new QCheckBox(QStringLiteral("Usar Jugadas Especiales")))
-    , Command1(new QPushButton(QStringLiteral(
-          "Presione la tecla F5 o haga clic en este boton para configurar los parametros "
-          "especiales para la loteria seleccionada (Ejm. Tripletazo, Jugada del Mes, otras)")))
+    , Command1(new QPushButton(
+          QStringLiteral("Presione la tecla F5 o haga clic en este boton para configurar los parametros "
+                         "especiales para la loteria seleccionada (Ejm. Tripletazo, Jugada del Mes, otras)")))
     , bloque_(std::make_unique<core::BloqueVenta>(opcionesBloque()))
 {
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false, .centred = true});
@@ -179,7 +179,8 @@ RegistroLoteria Form5::registro() const
     loteria.juegadigito = interruptor(marcada(campo(QStringLiteral("Juegadigito"))));
     loteria.jueganormal = interruptor(marcada(campo(QStringLiteral("JUEGANORMAL"))));
     loteria.pagacomodin = interruptor(marcada(campo(core::campos::PagaComodin), true));
-    loteria.junta = core::itemcodigo(campo(QStringLiteral("codigo_junta")), campo(QStringLiteral("descripcion_junta")));
+    loteria.junta = core::itemcodigo(campo(QStringLiteral("codigo_junta")),
+                                     campo(QStringLiteral("descripcion_junta")));
     loteria.operadora = core::itemcodigo(campo(QStringLiteral("codigo_operadora")),
                                          campo(QStringLiteral("descripcion_operadora")));
     return loteria;
@@ -220,8 +221,8 @@ void Form5::parametrosespeciales()
         if (!ventana)
             return;
         if (auto* lista = ventana->findChild<QComboBox*>(QStringLiteral("Combo4")))
-            ponTextoLista(lista, platform::vb::trim(grilla()->textoColumna(0)) + QStringLiteral(" - ")
-                                     + platform::vb::rtrim(grilla()->textoColumna(1)));
+            ponTextoLista(lista, platform::vb::trim(grilla()->textoColumna(0)) + QStringLiteral(" - ") +
+                                     platform::vb::rtrim(grilla()->textoColumna(1)));
         ventana->showModeless();
     });
 }

@@ -31,17 +31,17 @@ public:
     ~Form5() override;
 
     // The detail area, as the editor copies it.
-    QLineEdit* Text1;  // code
-    QLineEdit* Text2;  // name
-    QLineEdit* Text33; // tax percentage
-    QLineEdit* Text34; // board, "code - name"
-    QLineEdit* Text35; // operator
-    QList<QCheckBox*> dias;   // Check1 … Check7, Monday … Sunday
-    QList<QLineEdit*> horas;  // Text25 … Text31
-    QCheckBox* Check8;  // "Jugar por Digito"
-    QCheckBox* Check9;  // "Jugar por Pares" (hidden)
-    QCheckBox* Check10; // "Jugar en Forma Normal"
-    QCheckBox* Check11; // "Usar Jugadas Especiales"
+    QLineEdit* Text1;        // code
+    QLineEdit* Text2;        // name
+    QLineEdit* Text33;       // tax percentage
+    QLineEdit* Text34;       // board, "code - name"
+    QLineEdit* Text35;       // operator
+    QList<QCheckBox*> dias;  // Check1 … Check7, Monday … Sunday
+    QList<QLineEdit*> horas; // Text25 … Text31
+    QCheckBox* Check8;       // "Jugar por Digito"
+    QCheckBox* Check9;       // "Jugar por Pares" (hidden)
+    QCheckBox* Check10;      // "Jugar en Forma Normal"
+    QCheckBox* Check11;      // "Usar Jugadas Especiales"
     QPushButton* Command1;
     const core::BloqueVenta& bloque() const { return *bloque_; }
     QCheckBox* Check12() const { return bloque_->pagaComodin(); }

@@ -16,10 +16,7 @@ namespace lotteries {
 
 using platform::vb::trim;
 
-Form7::Form7()
-    : Editor(QStringLiteral("Jugadas Especiales"))
-    , Text1(new QLineEdit)
-    , Text2(new QLineEdit)
+Form7::Form7() : Editor(QStringLiteral("Jugadas Especiales")), Text1(new QLineEdit), Text2(new QLineEdit)
 {
     setCatalogo(QStringLiteral("form2"));
     setVaciaModoAlDeshacer(true);

@@ -64,8 +64,8 @@ bool Form8::cargaListas()
         return false;
     Combo1->clear();
     for (s.rsgeneral.moveFirst(); !s.rsgeneral.eof(); s.rsgeneral.moveNext())
-        Combo1->addItem(s.rsgeneral.value(QStringLiteral("especial")).toString() + QLatin1Char(' ')
-                        + s.rsgeneral.value(QStringLiteral("desc_espec")).toString());
+        Combo1->addItem(s.rsgeneral.value(QStringLiteral("especial")).toString() + QLatin1Char(' ') +
+                        s.rsgeneral.value(QStringLiteral("desc_espec")).toString());
     Combo1->setCurrentIndex(-1);
     s.rsgeneral3 = db::RecordSet();
     return true;
@@ -86,9 +86,9 @@ void Form8::preparaModificar()
 QString Form8::llamaGrabar(const QString& modo)
 {
     core::renuevaconexion();
-    escribeentransaccion(QStringLiteral("exec ")
-                         + db::callText(QStringLiteral("ACTDETJUG"),
-                                        {modo, Text3->text(), codigoEspecial(Combo1), Text4->text()}));
+    escribeentransaccion(QStringLiteral("exec ") +
+                         db::callText(QStringLiteral("ACTDETJUG"),
+                                      {modo, Text3->text(), codigoEspecial(Combo1), Text4->text()}));
     return QStringLiteral("0");
 }
 

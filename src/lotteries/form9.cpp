@@ -37,8 +37,8 @@ const QStringList Comisiones = {QStringLiteral("Comi_digito"), QStringLiteral("C
 core::BloqueVenta::Opciones opcionesBloque()
 {
     core::BloqueVenta::Opciones o;
-    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito
-        | core::BloqueVenta::Pares;
+    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito |
+               core::BloqueVenta::Pares;
     return o;
 }
 
@@ -51,14 +51,13 @@ QComboBox* listaEditable()
 }
 
 // "code - name" items of a lookup.
-void llenaLista(QComboBox* lista, const QString& procedimiento, const char* codigo,
-                const char* nombre)
+void llenaLista(QComboBox* lista, const QString& procedimiento, const char* codigo, const char* nombre)
 {
     db::RecordSet filas = core::sesion().conexion.execute(procedimiento);
     lista->clear();
     for (; !filas.eof(); filas.moveNext())
-        lista->addItem(core::itemcodigo(filas.value(QLatin1String(codigo)),
-                                        filas.value(QLatin1String(nombre))));
+        lista->addItem(
+            core::itemcodigo(filas.value(QLatin1String(codigo)), filas.value(QLatin1String(nombre))));
     lista->setEditText(QString());
 }
 
@@ -87,8 +86,7 @@ Form9::Form9()
     core::conectaLimiteImporte(Text33, 9, 3);
     bloque_->ponLimites(parametrosventaactlot());
     bloque_->ponLimites({core::campos::MontoComodin}, 9, 3);
-    const QStringList seleccionan =
-        Venta + Digito + QStringList{core::campos::MontoComodin};
+    const QStringList seleccionan = Venta + Digito + QStringList{core::campos::MontoComodin};
     bloque_->ponFiltro(seleccionan, core::FiltroCaja::Decimal);
     bloque_->ponSeleccionaTodo(seleccionan);
     bloque_->ponFiltro(Pares.mid(0, 4), core::FiltroCaja::Decimal);

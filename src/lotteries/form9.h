@@ -32,14 +32,14 @@ public:
     QLineEdit* Text1 = new QLineEdit;  // code, at most 3 characters
     QLineEdit* Text2 = new QLineEdit;  // name
     QLineEdit* Text33 = new QLineEdit; // tax percentage
-    QList<QCheckBox*> dias;      // Check1 … Check7
-    QList<QTimeEdit*> horas;     // DTPicker1 … DTPicker7
+    QList<QCheckBox*> dias;            // Check1 … Check7
+    QList<QTimeEdit*> horas;           // DTPicker1 … DTPicker7
     QCheckBox* Check8;
-    QCheckBox* Check9;  // hidden
+    QCheckBox* Check9; // hidden
     QCheckBox* Check10;
     QCheckBox* Check11;
-    QComboBox* Combo5;  // board
-    QComboBox* Combo1;  // operator
+    QComboBox* Combo5; // board
+    QComboBox* Combo1; // operator
     core::BloqueVenta& bloque() { return *bloque_; }
     QCheckBox* Check12() const { return bloque_->pagaComodin(); }
 

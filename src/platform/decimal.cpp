@@ -30,8 +30,14 @@ constexpr std::array<u128, 39> makePowers()
 constexpr std::array<u128, 39> kPow10 = makePowers();
 constexpr u128 kLimit = kPow10[Decimal::MaxDigits]; // magnitudes stay below
 
-u128 magnitude(i128 v) { return v < 0 ? u128(0) - u128(v) : u128(v); }
-i128 withSign(u128 mag, bool negative) { return negative ? -i128(mag) : i128(mag); }
+u128 magnitude(i128 v)
+{
+    return v < 0 ? u128(0) - u128(v) : u128(v);
+}
+i128 withSign(u128 mag, bool negative)
+{
+    return negative ? -i128(mag) : i128(mag);
+}
 
 int digitCount(u128 v)
 {
@@ -366,8 +372,8 @@ Decimal Decimal::operator-() const
 Decimal Decimal::operator+(const Decimal& other) const
 {
     i128 sum = 0;
-    if (scale_ == other.scale_ && !__builtin_add_overflow(mantissa_, other.mantissa_, &sum)
-        && magnitude(sum) < kLimit)
+    if (scale_ == other.scale_ && !__builtin_add_overflow(mantissa_, other.mantissa_, &sum) &&
+        magnitude(sum) < kLimit)
         return fromParts({sum, scale_}); // the common case: amounts of one scale
     const int scale = std::max(scale_, other.scale_);
     const auto [a, b] = alignedMagnitudes(mantissa_, scale_, other.mantissa_, other.scale_);
@@ -386,8 +392,8 @@ Decimal Decimal::operator-(const Decimal& other) const
 Decimal Decimal::operator*(const Decimal& other) const
 {
     i128 direct = 0;
-    if (scale_ + other.scale_ <= MaxScale && !__builtin_mul_overflow(mantissa_, other.mantissa_, &direct)
-        && magnitude(direct) < kLimit)
+    if (scale_ + other.scale_ <= MaxScale && !__builtin_mul_overflow(mantissa_, other.mantissa_, &direct) &&
+        magnitude(direct) < kLimit)
         return fromParts({direct, scale_ + other.scale_});
     const U256 product = U256::from(magnitude(mantissa_)) * magnitude(other.mantissa_);
     return fromParts(fitWide((mantissa_ < 0) != (other.mantissa_ < 0), product, scale_ + other.scale_));

@@ -75,8 +75,7 @@ public:
     Decimal operator-(const Decimal& other) const;
     Decimal operator*(const Decimal& other) const;
     // Division to `decimals` places.
-    Decimal dividedBy(const Decimal& divisor, int decimals,
-                      Rounding mode = Rounding::HalfAwayFromZero) const;
+    Decimal dividedBy(const Decimal& divisor, int decimals, Rounding mode = Rounding::HalfAwayFromZero) const;
     Decimal& operator+=(const Decimal& other) { return *this = *this + other; }
     Decimal& operator-=(const Decimal& other) { return *this = *this - other; }
 

@@ -64,8 +64,8 @@ std::optional<KeyLine> keyLine(const QString& line)
 
 QString unquoted(const QString& value)
 {
-    if (value.size() >= 2 && value.front() == value.back()
-        && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')))
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')))
         return value.mid(1, value.size() - 2);
     return value;
 }
@@ -131,10 +131,10 @@ std::optional<qsizetype> findKey(const QStringList& lines, const SectionRange& r
 
 bool validNames(const QString& section, const QString& key, const QString& value)
 {
-    return !section.isEmpty() && !key.isEmpty() && !section.contains(QLatin1Char(']'))
-           && !key.contains(QLatin1Char('=')) && !key.startsWith(QLatin1Char('['))
-           && !key.startsWith(QLatin1Char(';')) && !hasLineBreak(section) && !hasLineBreak(key)
-           && !hasLineBreak(value);
+    return !section.isEmpty() && !key.isEmpty() && !section.contains(QLatin1Char(']')) &&
+           !key.contains(QLatin1Char('=')) && !key.startsWith(QLatin1Char('[')) &&
+           !key.startsWith(QLatin1Char(';')) && !hasLineBreak(section) && !hasLineBreak(key) &&
+           !hasLineBreak(value);
 }
 
 } // namespace
@@ -152,8 +152,7 @@ QString readProfileString(const QString& path, const QString& section, const QSt
     return result.left(MaxProfileValueLength);
 }
 
-bool writeProfileString(const QString& path, const QString& section, const QString& key,
-                        const QString& value)
+bool writeProfileString(const QString& path, const QString& section, const QString& key, const QString& value)
 {
     const QString sectionText = trimBlanks(section), keyName = trimBlanks(key);
     if (!validNames(sectionText, keyName, value))

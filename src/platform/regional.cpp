@@ -232,8 +232,8 @@ std::optional<QDate> parseDate(const QString& text)
         return std::nullopt;
     int numbers[3] = {};
     for (int i = 0; i < 3; ++i) {
-        if (parts[i].isEmpty()
-            || !std::all_of(parts[i].begin(), parts[i].end(), [](QChar c) { return isAsciiDigit(c); }))
+        if (parts[i].isEmpty() ||
+            !std::all_of(parts[i].begin(), parts[i].end(), [](QChar c) { return isAsciiDigit(c); }))
             return std::nullopt;
         numbers[i] = parts[i].toInt();
     }
@@ -253,20 +253,13 @@ QString toText(const QVariant& value, const Settings& s)
     if (isUnsignedInteger(type))
         return QString::number(value.toULongLong());
     switch (type) {
-    case QMetaType::Bool:
-        return value.toBool() ? s.trueText : s.falseText;
-    case QMetaType::Double:
-        return numberText(value.toDouble(), s);
-    case QMetaType::Float:
-        return numberText(value.toFloat(), s);
-    case QMetaType::QDate:
-        return dateText(value.toDate(), s);
-    case QMetaType::QTime:
-        return timeText(value.toTime(), s);
-    case QMetaType::QDateTime:
-        return dateTimeText(value.toDateTime(), s);
-    default:
-        return value.toString();
+    case QMetaType::Bool: return value.toBool() ? s.trueText : s.falseText;
+    case QMetaType::Double: return numberText(value.toDouble(), s);
+    case QMetaType::Float: return numberText(value.toFloat(), s);
+    case QMetaType::QDate: return dateText(value.toDate(), s);
+    case QMetaType::QTime: return timeText(value.toTime(), s);
+    case QMetaType::QDateTime: return dateTimeText(value.toDateTime(), s);
+    default: return value.toString();
     }
 }
 
@@ -282,15 +275,11 @@ std::optional<Decimal> toDecimal(const QVariant& value, const Settings& s)
     if (isUnsignedInteger(type))
         return Decimal::parse(QString::number(value.toULongLong()));
     switch (type) {
-    case QMetaType::Bool:
-        return Decimal(value.toBool() ? -1 : 0);
+    case QMetaType::Bool: return Decimal(value.toBool() ? -1 : 0);
     case QMetaType::Double:
-    case QMetaType::Float:
-        return Decimal::fromDouble(value.toDouble(), type == QMetaType::Float ? 7 : 15);
-    case QMetaType::QString:
-        return parseDecimal(value.toString(), s);
-    default:
-        return std::nullopt;
+    case QMetaType::Float: return Decimal::fromDouble(value.toDouble(), type == QMetaType::Float ? 7 : 15);
+    case QMetaType::QString: return parseDecimal(value.toString(), s);
+    default: return std::nullopt;
     }
 }
 

@@ -17,10 +17,8 @@ inline bool isSignedInteger(int typeId)
     case QMetaType::Long:
     case QMetaType::Short:
     case QMetaType::SChar:
-    case QMetaType::Char:
-        return true;
-    default:
-        return false;
+    case QMetaType::Char: return true;
+    default: return false;
     }
 }
 
@@ -31,10 +29,8 @@ inline bool isUnsignedInteger(int typeId)
     case QMetaType::ULongLong:
     case QMetaType::ULong:
     case QMetaType::UShort:
-    case QMetaType::UChar:
-        return true;
-    default:
-        return false;
+    case QMetaType::UChar: return true;
+    default: return false;
     }
 }
 

@@ -30,10 +30,9 @@ qsizetype trailingBlanks(const QString& text)
 // Windows-1252 in 0x80-0x9F; the five codes it leaves undefined pass
 // through as their Latin-1 control characters, as Windows converts them.
 constexpr std::array<char16_t, 32> kAnsi80To9F = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 bool isValSkipped(QChar c)
@@ -125,15 +124,15 @@ double val(const QString& text)
             continue;
         const char16_t u = c.unicode();
         if (isAsciiDigit(c)) {
-            state = state == State::Sign ? State::Whole
+            state = state == State::Sign           ? State::Whole
                     : state == State::ExponentSign ? State::Exponent
                                                    : state;
         } else if ((u == '+' || u == '-') && (state == State::Sign || state == State::ExponentSign)) {
             state = state == State::Sign ? State::Whole : State::Exponent;
         } else if (u == '.' && (state == State::Sign || state == State::Whole)) {
             state = State::Fraction;
-        } else if ((u == 'e' || u == 'E' || u == 'd' || u == 'D')
-                   && (state == State::Whole || state == State::Fraction)) {
+        } else if ((u == 'e' || u == 'E' || u == 'd' || u == 'D') &&
+                   (state == State::Whole || state == State::Fraction)) {
             state = State::ExponentSign;
             number.append('e');
             continue;

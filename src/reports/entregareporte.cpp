@@ -52,8 +52,7 @@ QString archivoReporte()
     return platform::programFile(QStringLiteral("0001.html"));
 }
 
-void publicaReporte(const std::function<void(reports::PaginaHtml&)>& escribe,
-                    BuscadorTicket buscador)
+void publicaReporte(const std::function<void(reports::PaginaHtml&)>& escribe, BuscadorTicket buscador)
 {
     CursorEspera espera;
     escribePagina(escribe);

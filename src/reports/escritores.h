@@ -94,8 +94,8 @@ struct TablaTotalGeneral {
 void escribeTotalGeneral(PaginaHtml& pagina, const QString& borde, const TablaTotalGeneral& tabla);
 
 // A header row of those pages: a first cell, then the four amount headers.
-void filaEncabezadosImportes(PaginaHtml& pagina, const QString& anchoPrimera,
-                             const QString& primera, const QString& anchoImportes);
+void filaEncabezadosImportes(PaginaHtml& pagina, const QString& anchoPrimera, const QString& primera,
+                             const QString& anchoImportes);
 
 // A table of fixed columns, each with its own width: the header row, then
 // one row per record from the current one to the end (a cell maker's

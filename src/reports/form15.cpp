@@ -144,11 +144,11 @@ void Form15::buscaticket()
         rs = muestraticket(puntoventa->fechaDesde(), core::primerapalabra(textoVendedor), numero);
     if (rs.recordCount() == 0) {
         core::cajacompartida(QStringLiteral("El Ticket que Ingreso No Existe verifique por favor..."),
-                       QStringLiteral("Quorvelin 2007 - BACK OFFICE *** ERROR DE PARAMETROS"));
+                             QStringLiteral("Quorvelin 2007 - BACK OFFICE *** ERROR DE PARAMETROS"));
         return;
     }
-    const QStringList lineas =
-        textoticket(rs, textoVendedor, numero, core::sesion().rsloterias, core::sesion().rsjugadas);
+    const QStringList lineas = textoticket(rs, textoVendedor, numero, core::sesion().rsloterias,
+                                           core::sesion().rsjugadas);
     auto* ticket = platform::ui::windowRegistry().get<Form39>(QStringLiteral("Form39"));
     if (!ticket)
         throw std::logic_error("the ticket window Form39 is not registered");

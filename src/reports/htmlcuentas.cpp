@@ -9,7 +9,8 @@ namespace reports {
 namespace {
 
 // A named column as text, which a NULL cannot be.
-QString textoRequerido(const Registro& rs, const QString& nombre) {
+QString textoRequerido(const Registro& rs, const QString& nombre)
+{
     const QVariant valor = rs.value(nombre);
     if (valor.isNull())
         throw platform::db::DbError::wrongType(nombre + QStringLiteral(" es nulo"));
@@ -20,9 +21,10 @@ QString textoRequerido(const Registro& rs, const QString& nombre) {
 
 void paginaCuentas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                    const QString& linea2, const QString& borde, const QString& detalle,
-                   const QString& nombrebanca) {
-    pagina.principio({QStringLiteral("ESTADO DE CUENTAS BANCARIAS"), nombrebanca,
-                      segundaSiNoVacia(linea1, linea2)});
+                   const QString& nombrebanca)
+{
+    pagina.principio(
+        {QStringLiteral("ESTADO DE CUENTAS BANCARIAS"), nombrebanca, segundaSiNoVacia(linea1, linea2)});
     pagina.espaciador();
 
     const QString anchoDescripcion = anchura(25, 1);
@@ -30,11 +32,9 @@ void paginaCuentas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QStrin
     const Celda cuenta = celdaCodigoNombre(QStringLiteral("nombre_banco"), 1);
     pagina.inicioTabla(borde);
     if (detalle == QLatin1String("0")) {
-        filaEncabezados(
-            pagina, ancho,
-            {QStringLiteral("Cuenta"), QStringLiteral("Nro. Cuenta"), QStringLiteral("Saldo")});
-        escribeFilas(pagina, rs,
-                     {{ancho, cuenta}, {ancho, celdaTexto(2, 1)}, {ancho, celdaMonto(3)}});
+        filaEncabezados(pagina, ancho,
+                        {QStringLiteral("Cuenta"), QStringLiteral("Nro. Cuenta"), QStringLiteral("Saldo")});
+        escribeFilas(pagina, rs, {{ancho, cuenta}, {ancho, celdaTexto(2, 1)}, {ancho, celdaMonto(3)}});
     } else {
         QList<Encabezado> encabezados;
         for (const QString& texto : {QStringLiteral("Cuenta"), QStringLiteral("Nro. Cuenta"),
@@ -45,8 +45,7 @@ void paginaCuentas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QStrin
         filaEncabezados(pagina, encabezados);
         const Celda vendedor = [](const Registro& r) {
             return std::optional<QString>(contenidoTexto(
-                platform::vb::trim(textoRequerido(r, QStringLiteral("vendedor"))) +
-                    QStringLiteral(" - ") +
+                platform::vb::trim(textoRequerido(r, QStringLiteral("vendedor"))) + QStringLiteral(" - ") +
                     platform::vb::rtrim(textoRequerido(r, QStringLiteral("nombre_vend"))),
                 1));
         };
@@ -64,7 +63,8 @@ void paginaCuentas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QStrin
 }
 
 void htmlcuentas(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                 const QString& borde, const QString& detalle) {
+                 const QString& borde, const QString& detalle)
+{
     publica([&](PaginaHtml& p, const QString& banca) {
         paginaCuentas(p, rs, linea1, linea2, borde, detalle, banca);
     });

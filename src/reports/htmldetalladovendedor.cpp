@@ -17,7 +17,8 @@ struct Detallado {
     Importes vendedor;
 
     // The row's seller becomes the current one; its heading row.
-    void abre(const Registro& rs) {
+    void abre(const Registro& rs)
+    {
         codigo = clave(rs.value(0));
         nombre = textoValor(rs.value(1));
         vendedor = {};
@@ -26,7 +27,8 @@ struct Detallado {
         pagina.finFila();
     }
 
-    void subtotal(const QString& etiqueta) {
+    void subtotal(const QString& etiqueta)
+    {
         pagina.inicioFila();
         pagina.celda(anchoAngosto, contenidoTexto(etiqueta, 1));
         pagina.celda(anchoAngosto, contenidoFlecha());
@@ -35,7 +37,8 @@ struct Detallado {
         pagina.finFila();
     }
 
-    void fecha(const Registro& rs) {
+    void fecha(const Registro& rs)
+    {
         pagina.inicioFila();
         pagina.celda(anchoPrimera, contenidoTexto(QString(), 1));
         pagina.celda(anchoAngosto, contenidoValor(rs.value(3), 1));
@@ -48,8 +51,8 @@ struct Detallado {
 } // namespace
 
 void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                             const QString& linea2, const QString& borde,
-                             const QString& nombrebanca) {
+                             const QString& linea2, const QString& borde, const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("DETALLADO POR VENDEDOR"), nombrebanca, {linea1, linea2}});
     pagina.espaciador();
     Detallado d{pagina};
@@ -86,8 +89,9 @@ void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, co
     pagina.fin();
 }
 
-void htmldetalladovendedor(platform::db::RecordSet& rs, const QString& linea1,
-                           const QString& linea2, const QString& borde) {
+void htmldetalladovendedor(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                           const QString& borde)
+{
     publica([&](PaginaHtml& p, const QString& banca) {
         paginaDetalladoVendedor(p, rs, linea1, linea2, borde, banca);
     });

@@ -11,13 +11,12 @@
 namespace reports {
 
 void paginaDetalladoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                             const QString& linea2, const QString& borde,
-                             const QString& nombrebanca);
+                             const QString& linea2, const QString& borde, const QString& nombrebanca);
 
 // Called by the seller results window with the rows left on the first row,
 // reportelinea1 (the seller range), reportelinea2 (the date range) and the
 // border text.
-void htmldetalladovendedor(platform::db::RecordSet& rs, const QString& linea1,
-                           const QString& linea2, const QString& borde);
+void htmldetalladovendedor(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                           const QString& borde);
 
 } // namespace reports

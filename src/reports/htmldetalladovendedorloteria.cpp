@@ -20,11 +20,12 @@ struct PorLoteria {
     Importes vendedor;
 
     // The seller's heading line, its table start and header row.
-    void abre(const Registro& rs) {
+    void abre(const Registro& rs)
+    {
         codigo = clave(rs.value(0));
         vendedor = {};
-        pagina.encabezado(QStringLiteral("Vendedor: ") + textoValor(rs.value(0)) +
-                          QStringLiteral(" - ") + textoValor(rs.value(2)));
+        pagina.encabezado(QStringLiteral("Vendedor: ") + textoValor(rs.value(0)) + QStringLiteral(" - ") +
+                          textoValor(rs.value(2)));
         FormaTabla forma;
         forma.blancoTrasBorder = true;
         forma.blancosAntesDeWidth = 2;
@@ -38,14 +39,14 @@ struct PorLoteria {
 
     // A row of the seller: its first row in a later seller's table is
     // written in size 1 with a wider lottery cell.
-    Importes fila(const Registro& rs, bool primeraDeOtro) {
+    Importes fila(const Registro& rs, bool primeraDeOtro)
+    {
         Importes importes;
         importes.suma(rs, 6, 7, 8, 9);
         vendedor += importes;
         const int tamano = primeraDeOtro ? 1 : 2;
         pagina.inicioFila();
-        pagina.celda(primeraDeOtro ? anchoLoteria : anchoImporte,
-                     contenidoValor(rs.value(4), tamano));
+        pagina.celda(primeraDeOtro ? anchoLoteria : anchoImporte, contenidoValor(rs.value(4), tamano));
         pagina.celda(anchoJugada, contenidoValor(rs.value(5), tamano));
         for (int columna = 6; columna <= 9; ++columna)
             pagina.celda(anchoImporte, contenidoMontoSimple(rs.value(columna), tamano));
@@ -53,7 +54,8 @@ struct PorLoteria {
         return importes;
     }
 
-    void cierra(Cierre cierre) {
+    void cierra(Cierre cierre)
+    {
         const QString etiqueta = contenidoNegrita(QStringLiteral("TOTAL Vend :"), 1);
         pagina.inicioFila();
         if (cierre == Cierre::Intermedio)
@@ -63,9 +65,8 @@ struct PorLoteria {
             pagina.celda(anchoImporte, etiqueta);
         pagina.celda(anchoJugada, contenidoNegrita(QStringLiteral("=====>"), 1));
         for (const auto& suma : vendedor.lista())
-            pagina.celda(anchoImporte, cierre == Cierre::Intermedio
-                                           ? contenidoNegrita(textoImporte(suma), 1)
-                                           : contenidoImporteSimple(suma, 1));
+            pagina.celda(anchoImporte, cierre == Cierre::Intermedio ? contenidoNegrita(textoImporte(suma), 1)
+                                                                    : contenidoImporteSimple(suma, 1));
         pagina.finFila();
         pagina.finTabla();
         pagina.espaciador();
@@ -74,9 +75,9 @@ struct PorLoteria {
 
 } // namespace
 
-void paginaDetalladoVendedorLoteria(PaginaHtml& pagina, platform::db::RecordSet& rs,
-                                    const QString& linea1, const QString& linea2,
-                                    const QString& borde, const QString& nombrebanca) {
+void paginaDetalladoVendedorLoteria(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
+                                    const QString& linea2, const QString& borde, const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("REPORTE DETALLADO"), nombrebanca, {linea1, linea2}});
     if (rs.recordCount() > 0)
         rs.moveFirst();
@@ -104,8 +105,9 @@ void paginaDetalladoVendedorLoteria(PaginaHtml& pagina, platform::db::RecordSet&
     pagina.fin();
 }
 
-void htmldetalladovendedorloteria(platform::db::RecordSet& rs, const QString& linea1,
-                                  const QString& linea2, const QString& borde) {
+void htmldetalladovendedorloteria(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                                  const QString& borde)
+{
     publica([&](PaginaHtml& p, const QString& banca) {
         paginaDetalladoVendedorLoteria(p, rs, linea1, linea2, borde, banca);
     });

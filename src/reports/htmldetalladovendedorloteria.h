@@ -10,13 +10,12 @@
 
 namespace reports {
 
-void paginaDetalladoVendedorLoteria(PaginaHtml& pagina, platform::db::RecordSet& rs,
-                                    const QString& linea1, const QString& linea2,
-                                    const QString& borde, const QString& nombrebanca);
+void paginaDetalladoVendedorLoteria(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
+                                    const QString& linea2, const QString& borde, const QString& nombrebanca);
 
 // Called by the seller results window with the rows, reportelinea1 (the
 // seller range), reportelinea2 (the date range) and the border text.
-void htmldetalladovendedorloteria(platform::db::RecordSet& rs, const QString& linea1,
-                                  const QString& linea2, const QString& borde);
+void htmldetalladovendedorloteria(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
+                                  const QString& borde);
 
 } // namespace reports

@@ -14,16 +14,14 @@ namespace {
 
 // The labels of the tax lines are markup that the page formats, each in
 // its small text cell.
-const QString EtiquetaJunta =
-    contenidoMarcado(QStringLiteral("<center><b> Juntas de Beneficencia </b></center> "), 1);
-const QString EtiquetaOperadora =
-    contenidoMarcado(QStringLiteral("<center><b> Operadoras de Sorteo </b></center> "), 1);
-const QString EtiquetaAlcaldia =
-    contenidoMarcado(QStringLiteral("<center><b> Alcaldía </b></center> "), 1);
-const QString EtiquetaVenta =
-    contenidoMarcado(QStringLiteral("<center><b> Venta Bruta </b></center> "), 1);
-const QString EtiquetaPremio =
-    contenidoMarcado(QStringLiteral("<center><b> Ganacia Fortuita </b></center> "), 1);
+const QString EtiquetaJunta = contenidoMarcado(
+    QStringLiteral("<center><b> Juntas de Beneficencia </b></center> "), 1);
+const QString EtiquetaOperadora = contenidoMarcado(
+    QStringLiteral("<center><b> Operadoras de Sorteo </b></center> "), 1);
+const QString EtiquetaAlcaldia = contenidoMarcado(QStringLiteral("<center><b> Alcaldía </b></center> "), 1);
+const QString EtiquetaVenta = contenidoMarcado(QStringLiteral("<center><b> Venta Bruta </b></center> "), 1);
+const QString EtiquetaPremio = contenidoMarcado(QStringLiteral("<center><b> Ganacia Fortuita </b></center> "),
+                                                1);
 const QString EtiquetaVacia = contenidoMarcado(QStringLiteral("<center><b> </b></center> "), 1);
 const QString Seniat = QStringLiteral(" SENIAT ");
 
@@ -34,7 +32,8 @@ struct Columnas {
     int codigoAlcaldia, descripcionAlcaldia, tasaAlcaldia, impuestoAlcaldia;
     int tasaVenta, impuestoVenta, tasaPremio, impuestoPremio, totalVenta, premios;
 
-    explicit Columnas(const Registro& rs) {
+    explicit Columnas(const Registro& rs)
+    {
         const auto indice = [&rs](const char* nombre) {
             const QString n = QLatin1String(nombre);
             const int i = rs.fieldIndex(n);
@@ -89,8 +88,8 @@ public:
         Decimal monto;
     };
 
-    void suma(const QString& codigo, const QString& descripcion, const QString& tipo,
-              const Decimal& monto) {
+    void suma(const QString& codigo, const QString& descripcion, const QString& tipo, const Decimal& monto)
+    {
         const auto i = indices_.constFind(codigo);
         if (i != indices_.constEnd()) {
             entradas_[*i].monto += monto;
@@ -108,13 +107,12 @@ private:
 
 class Fiscal {
 public:
-    Fiscal(PaginaHtml& pagina, const Registro& rs)
-        : pagina_(pagina)
-        , c_(rs) {}
+    Fiscal(PaginaHtml& pagina, const Registro& rs) : pagina_(pagina), c_(rs) {}
 
     // The block of the seller of the current row; leaves the rows on the
     // next seller's first row (or at their end).
-    void bloque(Registro& rs) {
+    void bloque(Registro& rs)
+    {
         pagina_.inicioFila();
         for (int i = 0; i < 4; ++i)
             totales_[i] += importe(rs.value(4 + i));
@@ -147,12 +145,11 @@ public:
             impuestoVenta += f.impuestoVenta;
             impuestoPremio += f.impuestoPremio;
         }
-        impuestos +=
-            lineaEnte(EtiquetaAlcaldia, {codigoAlcaldia, nombreAlcaldia, tasaAlcaldia, alcaldia},
-                      venta, QStringLiteral("A"), QStringLiteral("Alcaldia"));
+        impuestos += lineaEnte(EtiquetaAlcaldia, {codigoAlcaldia, nombreAlcaldia, tasaAlcaldia, alcaldia},
+                               venta, QStringLiteral("A"), QStringLiteral("Alcaldia"));
         lineaImpuesto(EtiquetaVenta, Seniat, venta, tasaVenta, impuestoVenta);
-        resumen_.suma(QStringLiteral("V00001"), QStringLiteral("SENIAT VENTA"),
-                      QStringLiteral("SENIAT"), impuestoVenta);
+        resumen_.suma(QStringLiteral("V00001"), QStringLiteral("SENIAT VENTA"), QStringLiteral("SENIAT"),
+                      impuestoVenta);
         lineaImpuesto(EtiquetaPremio, Seniat, premios, tasaPremio, impuestoPremio);
         resumen_.suma(QStringLiteral("G00002"), QStringLiteral("SENIAT GANANCIA FORTUITA"),
                       QStringLiteral("SENIAT"), impuestoPremio);
@@ -168,21 +165,22 @@ public:
         pagina_.finFila();
     }
 
-    void totales(const QString& borde) const {
+    void totales(const QString& borde) const
+    {
         QStringList celdas = contenidosImporte(
             {totales_[0], totales_[1], totales_[2], totales_[3], impuestosTotal_});
         celdas << contenidoResaltado(QStringLiteral("Utilidad Neta Total Bs. ") +
                                      textoImporte(totales_[3] - impuestosTotal_));
-        escribeTotalGeneral(
-            pagina_, borde,
-            {.anchoPrimera = ancho,
-             .anchoResto = angosto,
-             .encabezados = encabezadosImportes() << QStringLiteral("Impuestos Bs."),
-             .celdas = celdas});
+        escribeTotalGeneral(pagina_, borde,
+                            {.anchoPrimera = ancho,
+                             .anchoResto = angosto,
+                             .encabezados = encabezadosImportes() << QStringLiteral("Impuestos Bs."),
+                             .celdas = celdas});
     }
 
     // The summary per taxing body, always with borders.
-    void resumen() const {
+    void resumen() const
+    {
         const QString borde = QStringLiteral("1");
         pagina_.inicioTabla(borde);
         pagina_.inicioFila();
@@ -198,8 +196,7 @@ public:
             // The code without its type letter.
             const QString codigo = e.codigo.mid(1, platform::vb::trim(e.codigo).size());
             pagina_.inicioFila();
-            pagina_.celda(angosto,
-                          contenidoResaltado(codigo + QStringLiteral(" - ") + e.descripcion));
+            pagina_.celda(angosto, contenidoResaltado(codigo + QStringLiteral(" - ") + e.descripcion));
             pagina_.celda(angosto, contenidoResaltado(e.tipo));
             pagina_.celda(angosto, contenidoImporte(e.monto));
             pagina_.finFila();
@@ -211,14 +208,14 @@ public:
     const QString angosto = anchura(75, 5);
 
 private:
-    FilaFiscal lee(const Registro& rs) const {
+    FilaFiscal lee(const Registro& rs) const
+    {
         const auto ente = [&rs](int codigo, int nombre, int tasa, int impuesto) {
             return Ente{textoValor(rs.value(codigo)), textoValor(rs.value(nombre)),
                         textoValor(rs.value(tasa)), importe(rs.value(impuesto))};
         };
         return {ente(c_.codigoJunta, c_.descripcionJunta, c_.tasaJunta, c_.impuestoJunta),
-                ente(c_.codigoOperadora, c_.descripcionOperadora, c_.tasaOperadora,
-                     c_.impuestoOperadora),
+                ente(c_.codigoOperadora, c_.descripcionOperadora, c_.tasaOperadora, c_.impuestoOperadora),
                 importe(rs.value(c_.totalVenta)),
                 importe(rs.value(c_.premios)),
                 importe(rs.value(c_.impuestoAlcaldia)),
@@ -227,16 +224,18 @@ private:
     }
 
     // A line of a taxing body, whose tax also goes to its summary entry.
-    Decimal lineaEnte(const QString& etiqueta, const Ente& ente, const Decimal& base,
-                      const QString& letra, const QString& tipo) {
+    Decimal lineaEnte(const QString& etiqueta, const Ente& ente, const Decimal& base, const QString& letra,
+                      const QString& tipo)
+    {
         lineaImpuesto(etiqueta, ente.codigo + QStringLiteral(" - ") + ente.nombre, base, ente.tasa,
                       ente.impuesto);
         resumen_.suma(letra + ente.codigo, ente.nombre, tipo, ente.impuesto);
         return ente.impuesto;
     }
 
-    void lineaImpuesto(const QString& etiqueta, const QString& ente, const Decimal& base,
-                       const QString& tasa, const Decimal& impuesto) {
+    void lineaImpuesto(const QString& etiqueta, const QString& ente, const Decimal& base, const QString& tasa,
+                       const Decimal& impuesto)
+    {
         pagina_.inicioFila();
         pagina_.celda(ancho, etiqueta);
         pagina_.celda(ancho, contenidoTexto(ente));
@@ -257,7 +256,8 @@ private:
 } // namespace
 
 void paginaFiscalVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                          const QString& linea2, const QString& borde, const QString& nombrebanca) {
+                          const QString& linea2, const QString& borde, const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("FISCAL POR VENDEDOR"), nombrebanca, {linea1, linea2}});
     pagina.espaciador();
     Fiscal fiscal(pagina, rs);
@@ -278,7 +278,8 @@ void paginaFiscalVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const
 }
 
 void htmlfiscalvendedor(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                        const QString& borde) {
+                        const QString& borde)
+{
     publica([&](PaginaHtml& p, const QString& banca) {
         paginaFiscalVendedor(p, rs, linea1, linea2, borde, banca);
     });

@@ -8,9 +8,10 @@ using platform::Decimal;
 
 void paginaGastoJugada(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                        const QString& linea2, const QString& borde, const QString& detalle,
-                       const QString& nombrebanca) {
-    pagina.principio({QStringLiteral("CONSOLIDACION ADMINISTRATIVA"), nombrebanca,
-                      segundaSiNoVacia(linea1, linea2)});
+                       const QString& nombrebanca)
+{
+    pagina.principio(
+        {QStringLiteral("CONSOLIDACION ADMINISTRATIVA"), nombrebanca, segundaSiNoVacia(linea1, linea2)});
     pagina.espaciador();
 
     const QString ancho = anchura(100, 4);
@@ -40,7 +41,8 @@ void paginaGastoJugada(PaginaHtml& pagina, platform::db::RecordSet& rs, const QS
 }
 
 void htmlgastojugada(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                     const QString& borde, const QString& detalle) {
+                     const QString& borde, const QString& detalle)
+{
     publica([&](PaginaHtml& p, const QString& banca) {
         paginaGastoJugada(p, rs, linea1, linea2, borde, detalle, banca);
     });

@@ -21,13 +21,15 @@ struct Grupos {
     QString nombre;
     Importes vendedor;
 
-    void toma(const Registro& rs) {
+    void toma(const Registro& rs)
+    {
         codigo = clave(rs.value(0));
         nombre = textoValor(rs.value(7));
         vendedor = {};
     }
 
-    void celdas() {
+    void celdas()
+    {
         pagina.celda(ancho, contenidoTexto(nombre));
         for (const auto& suma : vendedor.lista())
             pagina.celda(anchoImporte, contenidoImporteSimple(suma));
@@ -38,7 +40,8 @@ struct Grupos {
 
 void paginaGrupos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                   const QString& linea2, const QString& borde, const QString& grupo,
-                  const QString& nombrebanca) {
+                  const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("RESULTADOS POR GRUPOS"), nombrebanca, {linea1, linea2}});
     if (rs.recordCount() > 0)
         rs.moveFirst();
@@ -83,14 +86,15 @@ void paginaGrupos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
                          .anchoPrimera = g.ancho,
                          .anchoResto = g.anchoImporte,
                          .encabezados = encabezados,
-                         .celdas = contenidosImporte({general.venta, general.comision, jefe,
-                                                      general.premios, general.total - jefe})});
+                         .celdas = contenidosImporte({general.venta, general.comision, jefe, general.premios,
+                                                      general.total - jefe})});
     pagina.espaciador();
     pagina.fin();
 }
 
 void htmlgrupos(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                const QString& borde) {
+                const QString& borde)
+{
     auto* ventana = dynamic_cast<VentanaResultados*>(
         platform::ui::windowRegistry().get(QStringLiteral("Form25")));
     if (!ventana)

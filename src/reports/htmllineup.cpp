@@ -8,7 +8,8 @@ namespace reports {
 using platform::Decimal;
 
 void paginaLineUp(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                  const QString& linea2, const QString& borde, const QString& nombrebanca) {
+                  const QString& linea2, const QString& borde, const QString& nombrebanca)
+{
     pagina.principio(
         {QStringLiteral("REPORTE DE LINE UP"), nombrebanca, {linea1, linea2}, Comillas::Simples});
     pagina.espaciador();
@@ -45,10 +46,9 @@ void paginaLineUp(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
 }
 
 void htmllineup(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                const QString& borde) {
-    publica([&](PaginaHtml& p, const QString& banca) {
-        paginaLineUp(p, rs, linea1, linea2, borde, banca);
-    });
+                const QString& borde)
+{
+    publica([&](PaginaHtml& p, const QString& banca) { paginaLineUp(p, rs, linea1, linea2, borde, banca); });
 }
 
 } // namespace reports

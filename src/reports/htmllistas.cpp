@@ -14,7 +14,8 @@ constexpr int PorFila = 4;
 
 // The table of one layout: four results to a row, each given as its cells.
 Decimal escribeListas(PaginaHtml& pagina, Registro& rs, const QString& ancho, int columnaMonto,
-                      bool conJugada) {
+                      bool conJugada)
+{
     Decimal total;
     while (!rs.eof()) {
         pagina.inicioFila();
@@ -32,7 +33,8 @@ Decimal escribeListas(PaginaHtml& pagina, Registro& rs, const QString& ancho, in
     return total;
 }
 
-QStringList repetidos(const QStringList& textos) {
+QStringList repetidos(const QStringList& textos)
+{
     QStringList todos;
     for (int i = 0; i < PorFila; ++i)
         todos << textos;
@@ -43,7 +45,8 @@ QStringList repetidos(const QStringList& textos) {
 
 void paginaListas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                   const QString& linea2, const QString& linea3, const QString& tipojugada,
-                  const QString& linea4, const QString& borde, const QString& nombrebanca) {
+                  const QString& linea4, const QString& borde, const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("REPORTE DE LISTAS "),
                       nombrebanca,
                       {linea1, linea2 + QStringLiteral(" , ") + linea3, linea4}});
@@ -59,8 +62,8 @@ void paginaListas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
         tipojugada == QLatin1String("5")) {
         pagina.inicioTabla(borde, forma);
         filaEncabezados(pagina, ancho, repetidos({numero, monto}));
-        const Decimal total =
-            escribeListas(pagina, rs, ancho, tipojugada == QLatin1String("5") ? 3 : 4, false);
+        const Decimal total = escribeListas(pagina, rs, ancho, tipojugada == QLatin1String("5") ? 3 : 4,
+                                            false);
         pagina.parrafoTotal(etiqueta, total);
         pagina.fin();
     } else if (tipojugada == QLatin1String("3") || tipojugada == QLatin1String("4")) {
@@ -75,14 +78,15 @@ void paginaListas(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString
 }
 
 void htmllistas(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                const QString& linea3, const QString& tipojugada, const QString& linea4,
-                const QString& borde) {
+                const QString& linea3, const QString& tipojugada, const QString& linea4, const QString& borde)
+{
     publica([&](PaginaHtml& p, const QString& banca) {
         paginaListas(p, rs, linea1, linea2, linea3, tipojugada, linea4, borde, banca);
     });
 }
 
-QString lineaVendedorListas(const QString& textoVendedor) {
+QString lineaVendedorListas(const QString& textoVendedor)
+{
     const QString vendedor = platform::vb::rtrim(textoVendedor);
     return vendedor.isEmpty() ? QString() : QStringLiteral("Vendedor: ") + vendedor;
 }

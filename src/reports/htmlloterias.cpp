@@ -15,17 +15,19 @@ struct Loterias {
     Importes general;
 
     // The lottery's heading line, its table start and header row.
-    void abre(const Registro& rs, const FormaTabla& forma) {
+    void abre(const Registro& rs, const FormaTabla& forma)
+    {
         actual = clave(rs.value(0));
-        pagina.encabezado(QStringLiteral("Loteria: ") + textoValor(rs.value(0)) +
-                          QStringLiteral(" - ") + textoValor(rs.value(5)));
+        pagina.encabezado(QStringLiteral("Loteria: ") + textoValor(rs.value(0)) + QStringLiteral(" - ") +
+                          textoValor(rs.value(5)));
         pagina.inicioTabla(borde, forma);
         filaEncabezadosImportes(pagina, ancho, QStringLiteral("Vendedor"), ancho);
         subtotal = {};
     }
 
     // The lottery's "TOTALES :" row and the end of its table.
-    void cierra() {
+    void cierra()
+    {
         pagina.inicioFila();
         pagina.celda(ancho, contenidoNegrita(QStringLiteral("TOTALES :")));
         for (const auto& suma : subtotal.lista())
@@ -35,7 +37,8 @@ struct Loterias {
         pagina.espaciador();
     }
 
-    void fila(const Registro& rs) {
+    void fila(const Registro& rs)
+    {
         pagina.inicioFila();
         Importes importes;
         importes.suma(rs, 6, 7, 8, 9);
@@ -51,7 +54,8 @@ struct Loterias {
 } // namespace
 
 void paginaLoterias(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                    const QString& linea2, const QString& borde, const QString& nombrebanca) {
+                    const QString& linea2, const QString& borde, const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("REPORTE DE LOTERIAS"), nombrebanca, {linea1, linea2}});
     if (rs.recordCount() > 0)
         rs.moveFirst();
@@ -82,10 +86,10 @@ void paginaLoterias(PaginaHtml& pagina, platform::db::RecordSet& rs, const QStri
 }
 
 void htmlloterias(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                  const QString& borde) {
-    publica([&](PaginaHtml& p, const QString& banca) {
-        paginaLoterias(p, rs, linea1, linea2, borde, banca);
-    });
+                  const QString& borde)
+{
+    publica(
+        [&](PaginaHtml& p, const QString& banca) { paginaLoterias(p, rs, linea1, linea2, borde, banca); });
 }
 
 } // namespace reports

@@ -9,16 +9,15 @@ namespace reports {
 void paginaMovimientos(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
                        const QString& linea2, const QString& borde, const QString& nombrebanca)
 {
-    pagina.principio({QStringLiteral("MOVIMIENTOS ADMINISTRATIVOS"), nombrebanca,
-                      segundaSiNoVacia(linea1, linea2)});
+    pagina.principio(
+        {QStringLiteral("MOVIMIENTOS ADMINISTRATIVOS"), nombrebanca, segundaSiNoVacia(linea1, linea2)});
     pagina.espaciador();
 
     Tabla tabla;
     tabla.ancho = anchura(100, 4);
     const Celda vendedor = [](const Registro& r) {
-        return std::optional<QString>(
-            contenidoTexto(textoValor(r.value(0)) + QLatin1Char('-') +
-                           textoValor(r.value(QStringLiteral("nombre_vend")))));
+        return std::optional<QString>(contenidoTexto(textoValor(r.value(0)) + QLatin1Char('-') +
+                                                     textoValor(r.value(QStringLiteral("nombre_vend")))));
     };
     tabla.columnas = {{QStringLiteral("VENDEDOR"), vendedor},
                       {QStringLiteral("MOVIMIENTO"), celdaTexto(3)},

@@ -5,8 +5,8 @@
 namespace reports {
 
 void paginaResumidoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                            const QString& linea2, const QString& borde,
-                            const QString& nombrebanca) {
+                            const QString& linea2, const QString& borde, const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("RESUMIDO POR VENDEDOR"), nombrebanca, {linea1, linea2}});
     pagina.espaciador();
 
@@ -31,7 +31,8 @@ void paginaResumidoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, con
 }
 
 void htmlresumidovendedor(platform::db::RecordSet& rs, const QString& linea1, const QString& linea2,
-                          const QString& borde) {
+                          const QString& borde)
+{
     publica([&](PaginaHtml& p, const QString& banca) {
         paginaResumidoVendedor(p, rs, linea1, linea2, borde, banca);
     });

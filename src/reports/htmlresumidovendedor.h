@@ -9,8 +9,7 @@
 namespace reports {
 
 void paginaResumidoVendedor(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                            const QString& linea2, const QString& borde,
-                            const QString& nombrebanca);
+                            const QString& linea2, const QString& borde, const QString& nombrebanca);
 
 // Called by the seller results window with the rows left on the first row,
 // reportelinea1 (the seller range), reportelinea2 (the date range) and the

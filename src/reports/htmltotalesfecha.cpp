@@ -9,7 +9,8 @@ namespace reports {
 using platform::Decimal;
 
 void paginaTotalesFecha(PaginaHtml& pagina, platform::db::RecordSet& rs, const QString& linea1,
-                        const QString& borde, const QString& nombrebanca) {
+                        const QString& borde, const QString& nombrebanca)
+{
     pagina.principio({QStringLiteral("RESULTAODS TOTALES"), nombrebanca, {linea1}});
     pagina.espaciador();
 
@@ -26,8 +27,7 @@ void paginaTotalesFecha(PaginaHtml& pagina, platform::db::RecordSet& rs, const Q
     escribeFilas(pagina, rs, columnas, [&](const Registro& r) {
         for (int i = 0; i < 4; ++i) {
             const std::optional<Decimal> valor = monto(r.value(i + 1));
-            sumas[i] =
-                sumas[i] && valor ? std::optional<Decimal>(*sumas[i] + *valor) : std::nullopt;
+            sumas[i] = sumas[i] && valor ? std::optional<Decimal>(*sumas[i] + *valor) : std::nullopt;
         }
     });
     pagina.finTabla();
@@ -42,10 +42,9 @@ void paginaTotalesFecha(PaginaHtml& pagina, platform::db::RecordSet& rs, const Q
     pagina.fin();
 }
 
-void htmltotalesfecha(platform::db::RecordSet& rs, const QString& linea1, const QString& borde) {
-    publica([&](PaginaHtml& p, const QString& banca) {
-        paginaTotalesFecha(p, rs, linea1, borde, banca);
-    });
+void htmltotalesfecha(platform::db::RecordSet& rs, const QString& linea1, const QString& borde)
+{
+    publica([&](PaginaHtml& p, const QString& banca) { paginaTotalesFecha(p, rs, linea1, borde, banca); });
 }
 
 } // namespace reports

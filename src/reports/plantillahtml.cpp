@@ -48,8 +48,7 @@ PaginaHtml::PaginaHtml()
     bytes_.reserve(64 * 1024);
 }
 
-PaginaHtml::PaginaHtml(QIODevice& destino)
-    : destino_(&destino)
+PaginaHtml::PaginaHtml(QIODevice& destino) : destino_(&destino)
 {
     bytes_.reserve(Bloque + 16 * 1024);
 }
@@ -59,13 +58,12 @@ void PaginaHtml::principio(const Marco& marco)
     comillas_ = marco.comillas;
     linea(QStringLiteral("<html>"));
     linea(QStringLiteral("<head>"));
-    linea(
-        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"));
+    linea(QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"));
     linea(QStringLiteral("<title>Quorvelin 2007</title>"));
     linea(QStringLiteral("</head>"));
     linea(QStringLiteral("<body>"));
-    linea(QStringLiteral("<address ") +
-          atributo(QStringLiteral("align"), QStringLiteral("center")) + QStringLiteral("><span ") +
+    linea(QStringLiteral("<address ") + atributo(QStringLiteral("align"), QStringLiteral("center")) +
+          QStringLiteral("><span ") +
           atributo(QStringLiteral("style"), QStringLiteral("font-style: normal")) +
           QStringLiteral("><b>Quorvelin 2007  < ") + marco.titulo + QStringLiteral(" >") +
           escapa(marco.nombrebanca) + QStringLiteral("</b></span></address>"));
@@ -126,8 +124,8 @@ void PaginaHtml::espaciador()
 
 void PaginaHtml::encabezado(const QString& texto)
 {
-    linea(QStringLiteral("<address ") +
-          atributo(QStringLiteral("align"), QStringLiteral("center")) + QStringLiteral("><span ") +
+    linea(QStringLiteral("<address ") + atributo(QStringLiteral("align"), QStringLiteral("center")) +
+          QStringLiteral("><span ") +
           atributo(QStringLiteral("style"), QStringLiteral("font-style: normal")) +
           QStringLiteral("><b><font ") + atributo(QStringLiteral("size"), QStringLiteral("3")) +
           QLatin1Char('>') + escapa(texto) + QStringLiteral("</font></span></b></address>"));
@@ -135,9 +133,8 @@ void PaginaHtml::encabezado(const QString& texto)
 
 void PaginaHtml::inicioTabla(const QString& borde, const FormaTabla& forma)
 {
-    linea(QStringLiteral("<table border=") +
-          (forma.blancoTrasBorder ? QStringLiteral(" ") : QString()) + escapa(borde) +
-          QString(forma.blancosAntesDeWidth, QLatin1Char(' ')) +
+    linea(QStringLiteral("<table border=") + (forma.blancoTrasBorder ? QStringLiteral(" ") : QString()) +
+          escapa(borde) + QString(forma.blancosAntesDeWidth, QLatin1Char(' ')) +
           atributo(QStringLiteral("width"), QStringLiteral("100%")) + QLatin1Char('>'));
 }
 
@@ -164,8 +161,7 @@ void PaginaHtml::celda(const QString& ancho, const QString& contenido)
     if (inicioCelda_.isEmpty() || ancho != ultimoAncho_) {
         ultimoAncho_ = ancho;
         inicioCelda_ =
-            (QStringLiteral("<td ") + atributo(QStringLiteral("width"), ancho) + QLatin1Char('>'))
-                .toUtf8();
+            (QStringLiteral("<td ") + atributo(QStringLiteral("width"), ancho) + QLatin1Char('>')).toUtf8();
     }
     bytes_.append(inicioCelda_);
     agrega(contenido);
@@ -182,8 +178,7 @@ void PaginaHtml::parrafoTotal(const QString& etiqueta, const Decimal& suma)
 {
     linea(QStringLiteral("<p ") + atributo(QStringLiteral("align"), QStringLiteral("center")) +
           QStringLiteral("><font ") + atributo(QStringLiteral("size"), QStringLiteral("3")) +
-          QLatin1Char('>') + escapa(etiqueta) + regional::formatAmount(suma) +
-          QStringLiteral("</font></p>"));
+          QLatin1Char('>') + escapa(etiqueta) + regional::formatAmount(suma) + QStringLiteral("</font></p>"));
 }
 
 void PaginaHtml::fin()
@@ -196,8 +191,7 @@ namespace {
 
 // The font opening, the text and the closing in one string, allocated once
 // (a page of a hundred thousand rows makes four hundred thousand of them).
-QString enFuente(int tamano, QLatin1StringView antes, const QString& texto,
-                 QLatin1StringView despues)
+QString enFuente(int tamano, QLatin1StringView antes, const QString& texto, QLatin1StringView despues)
 {
     const QString& apertura = aperturaFuente(tamano);
     QString contenido;
@@ -220,8 +214,7 @@ QString contenidoValor(const QVariant& valor, int tamano)
 
 QString contenidoMonto(const QVariant& valor, int tamano)
 {
-    return enFuente(tamano, QLatin1StringView(" <b>"), textoMonto(valor),
-                    QLatin1StringView("</b></font>"));
+    return enFuente(tamano, QLatin1StringView(" <b>"), textoMonto(valor), QLatin1StringView("</b></font>"));
 }
 
 QString contenidoMontoSimple(const QVariant& valor, int tamano)
@@ -240,8 +233,7 @@ std::optional<Decimal> monto(const QVariant& valor)
         return std::nullopt;
     const std::optional<Decimal> numero = regional::toDecimal(valor);
     if (!numero)
-        throw platform::db::DbError::wrongType(QStringLiteral("no es un monto: ") +
-                                               regional::toText(valor));
+        throw platform::db::DbError::wrongType(QStringLiteral("no es un monto: ") + regional::toText(valor));
     return numero;
 }
 
@@ -268,23 +260,12 @@ QString escapa(const QString& texto)
     escapado.reserve(texto.size() + 16);
     for (QChar c : texto) {
         switch (c.unicode()) {
-        case '<':
-            escapado += QStringLiteral("&lt;");
-            break;
-        case '>':
-            escapado += QStringLiteral("&gt;");
-            break;
-        case '&':
-            escapado += QStringLiteral("&amp;");
-            break;
-        case '"':
-            escapado += QStringLiteral("&quot;");
-            break;
-        case '\'':
-            escapado += QStringLiteral("&#39;");
-            break;
-        default:
-            escapado += c;
+        case '<': escapado += QStringLiteral("&lt;"); break;
+        case '>': escapado += QStringLiteral("&gt;"); break;
+        case '&': escapado += QStringLiteral("&amp;"); break;
+        case '"': escapado += QStringLiteral("&quot;"); break;
+        case '\'': escapado += QStringLiteral("&#39;"); break;
+        default: escapado += c;
         }
     }
     return escapado;

@@ -27,8 +27,7 @@ Tabla tablaDe(const RecordSet& rs)
     return tabla;
 }
 
-void principio(PaginaHtml& pagina, const QString& titulo, const QString& nombrebanca,
-               QStringList encabezados)
+void principio(PaginaHtml& pagina, const QString& titulo, const QString& nombrebanca, QStringList encabezados)
 {
     pagina.principio({titulo, nombrebanca, std::move(encabezados)});
     pagina.espaciador();
@@ -59,14 +58,13 @@ Sumando deActivos(int columna)
 
 } // namespace
 
-void paginaPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
-                      const QString& linea2, const QString& borde, const QString& nombrebanca)
+void paginaPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& linea1, const QString& linea2,
+                      const QString& borde, const QString& nombrebanca)
 {
     principio(pagina, QStringLiteral("REPORTE DE PUNTO DE VENTA"), nombrebanca, {linea1, linea2});
     Tabla tabla = tablaDe(rs);
     const Celda hora = [](const Registro& r) {
-        return std::optional<QString>(
-            contenidoTexto(platform::vb::left(textoValor(r.value(2)), 8)));
+        return std::optional<QString>(contenidoTexto(platform::vb::left(textoValor(r.value(2)), 8)));
     };
     // An unknown state writes no cell: the later cells of the row move left.
     const Celda estado = [](const Registro& r) -> std::optional<QString> {
@@ -98,23 +96,20 @@ void paginaPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
     pagina.fin();
 }
 
-void reportepuntoventa(RecordSet& rs, const QString& linea1, const QString& linea2,
-                       const QString& borde)
+void reportepuntoventa(RecordSet& rs, const QString& linea1, const QString& linea2, const QString& borde)
 {
     publicaReporte(
-        [&](PaginaHtml& p) {
-            paginaPuntoVenta(p, rs, linea1, linea2, borde, core::sesion().nombrebanca);
-        },
+        [&](PaginaHtml& p) { paginaPuntoVenta(p, rs, linea1, linea2, borde, core::sesion().nombrebanca); },
         BuscadorTicket::Visible);
 }
 
-void paginaTotalesPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
-                             const QString& linea2, const QString& borde,
-                             const QString& nombrebanca, const QString& fecha, const QString& hora)
+void paginaTotalesPuntoVenta(PaginaHtml& pagina, RecordSet& rs, const QString& linea1, const QString& linea2,
+                             const QString& borde, const QString& nombrebanca, const QString& fecha,
+                             const QString& hora)
 {
-    principio(pagina, QStringLiteral("REPORTE DE TOTALES POR PUNTO DE VENTA"), nombrebanca,
-              {linea1, linea2,
-               QStringLiteral("FECHA DE IMPRESION: ") + fecha + QStringLiteral(" - ") + hora});
+    principio(
+        pagina, QStringLiteral("REPORTE DE TOTALES POR PUNTO DE VENTA"), nombrebanca,
+        {linea1, linea2, QStringLiteral("FECHA DE IMPRESION: ") + fecha + QStringLiteral(" - ") + hora});
     Tabla tabla = tablaDe(rs);
     tabla.columnas = {{QStringLiteral("Vendedor"), celdaTexto(0)},
                       {QStringLiteral("Total Venta Bs."), celdaMontoSimple(1)}};
@@ -131,16 +126,14 @@ void reportetotalespuntoventa(RecordSet& rs, const QString& linea1, const QStrin
     core::fechaservidor();
     const core::Sesion& s = core::sesion();
     publicaReporte([&](PaginaHtml& p) {
-        paginaTotalesPuntoVenta(p, rs, linea1, linea2, borde, s.nombrebanca, s.fechaactual,
-                                s.horaactual);
+        paginaTotalesPuntoVenta(p, rs, linea1, linea2, borde, s.nombrebanca, s.fechaactual, s.horaactual);
     });
 }
 
-void paginaCaducados(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
-                     const QString& linea2, const QString& borde, const QString& nombrebanca)
+void paginaCaducados(PaginaHtml& pagina, RecordSet& rs, const QString& linea1, const QString& linea2,
+                     const QString& borde, const QString& nombrebanca)
 {
-    principio(pagina, QStringLiteral("REPORTE DE TICKETS CADUCADOS"), nombrebanca,
-              {linea1, linea2});
+    principio(pagina, QStringLiteral("REPORTE DE TICKETS CADUCADOS"), nombrebanca, {linea1, linea2});
     Tabla tabla = tablaDe(rs);
     tabla.columnas = {{QStringLiteral("Ticket #"), celdaTexto(0)},
                       {QStringLiteral("Usuario"), celdaTexto(1)},
@@ -153,8 +146,7 @@ void paginaCaducados(PaginaHtml& pagina, RecordSet& rs, const QString& linea1,
     pagina.fin();
 }
 
-void reportecaducados(RecordSet& rs, const QString& linea1, const QString& linea2,
-                      const QString& borde)
+void reportecaducados(RecordSet& rs, const QString& linea1, const QString& linea2, const QString& borde)
 {
     publicaReporte(
         [&](PaginaHtml& p) { paginaCaducados(p, rs, linea1, linea2, borde, core::sesion().nombrebanca); },

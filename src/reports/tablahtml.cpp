@@ -11,10 +11,7 @@ struct Campo {
     int posicion = -1;
     QString nombre;
 
-    QVariant valor(const Registro& rs) const
-    {
-        return posicion >= 0 ? rs.value(posicion) : rs.value(nombre);
-    }
+    QVariant valor(const Registro& rs) const { return posicion >= 0 ? rs.value(posicion) : rs.value(nombre); }
 };
 
 Celda celdaDe(Campo campo, QString (*contenido)(const QVariant&, int), int tamano)
@@ -79,9 +76,7 @@ Celda celdaMontoSimple(int columna, int tamano)
 
 Sumando sumaDe(int columna)
 {
-    return [columna](const Registro& rs) {
-        return std::optional<Decimal>(montoOCero(rs.value(columna)));
-    };
+    return [columna](const Registro& rs) { return std::optional<Decimal>(montoOCero(rs.value(columna))); };
 }
 
 } // namespace reports

@@ -61,8 +61,8 @@ std::vector<Jugada> jugadasDe(RecordSet& rs)
 
 // The name of `codigo` in a lookup list, or the code itself when the list
 // does not hold it.
-QString nombreEnLista(const RecordSet& lista, const QString& campoCodigo,
-                      const QString& campoNombre, const QString& codigo)
+QString nombreEnLista(const RecordSet& lista, const QString& campoCodigo, const QString& campoNombre,
+                      const QString& codigo)
 {
     if (lista.state() != RecordSet::StateOpen || lista.recordCount() == 0 ||
         lista.fieldIndex(campoCodigo) < 0 || lista.fieldIndex(campoNombre) < 0)
@@ -138,9 +138,8 @@ QStringList textoticket(RecordSet& rs, const QString& textoVendedor, const QStri
     std::size_t i = 0;
     while (i < todas.size()) {
         const QString loteria = todas[i].loteria;
-        lineas << centrado(QStringLiteral("Sorteo:") +
-                           nombreEnLista(loterias, QStringLiteral("cod_lot"),
-                                         QStringLiteral("desc_lot"), loteria));
+        lineas << centrado(QStringLiteral("Sorteo:") + nombreEnLista(loterias, QStringLiteral("cod_lot"),
+                                                                     QStringLiteral("desc_lot"), loteria));
         int contador = 0;
         QString linea;
         const auto deLaLoteria = [&](const QString& tipo) {
@@ -167,8 +166,7 @@ QStringList textoticket(RecordSet& rs, const QString& textoVendedor, const QStri
             const QString nombre = nombreEnLista(jugadas, QStringLiteral("jugada"),
                                                  QStringLiteral("desc_jugada"), todas[i].jugada);
             linea += textoNumero(todas[i].numero) + QStringLiteral("  ") + vb::left(nombre, 3) +
-                     QStringLiteral(" x ") + regional::formatAmount(todas[i].monto) +
-                     QStringLiteral("   ");
+                     QStringLiteral(" x ") + regional::formatAmount(todas[i].monto) + QStringLiteral("   ");
             if (++contador >= 2) {
                 lineas << linea;
                 linea.clear();
@@ -181,8 +179,7 @@ QStringList textoticket(RecordSet& rs, const QString& textoVendedor, const QStri
     }
     lineas << separadorTicket() << QStringLiteral("Total Bs.: ") + regional::formatAmount(total)
            << QStringLiteral("REVISE SU TICKET") << QString()
-           << (anulado ? QStringLiteral("EL TICKET ESTA ANULADO")
-                       : QStringLiteral("EL TICKET ESTA ACTIVO"));
+           << (anulado ? QStringLiteral("EL TICKET ESTA ANULADO") : QStringLiteral("EL TICKET ESTA ACTIVO"));
     return lineas;
 }
 

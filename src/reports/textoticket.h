@@ -21,8 +21,7 @@ QString numeroticket(const QString& texto);
 
 // The plays of ticket `numero` sold on `fecha` by `vendedor` (a seller code),
 // through xmuestraTICKET on the shared connection.
-platform::db::RecordSet muestraticket(const QDate& fecha, const QString& vendedor,
-                                      const QString& numero);
+platform::db::RecordSet muestraticket(const QDate& fecha, const QString& vendedor, const QString& numero);
 
 // The ticket text of the rows of xmuestraTICKET (at least one): the heading
 // with the seller item `textoVendedor` and the ticket number, a group per
@@ -31,8 +30,7 @@ platform::db::RecordSet muestraticket(const QDate& fecha, const QString& vendedo
 // special-play names come from `loterias` (cod_lot, desc_lot) and `jugadas`
 // (jugada, desc_jugada); a code missing there is shown itself. Rows whose
 // play type is neither "1" nor "2" are left out; a NULL amount counts as 0.
-QStringList textoticket(platform::db::RecordSet& rs, const QString& textoVendedor,
-                        const QString& numero, const platform::db::RecordSet& loterias,
-                        const platform::db::RecordSet& jugadas);
+QStringList textoticket(platform::db::RecordSet& rs, const QString& textoVendedor, const QString& numero,
+                        const platform::db::RecordSet& loterias, const platform::db::RecordSet& jugadas);
 
 } // namespace reports

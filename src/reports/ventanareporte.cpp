@@ -20,7 +20,8 @@ namespace regional = platform::regional;
 
 namespace {
 
-QDateEdit* selectorFecha(QWidget* ventana) {
+QDateEdit* selectorFecha(QWidget* ventana)
+{
     auto* fecha = new QDateEdit(ventana);
     fecha->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     fecha->setCalendarPopup(true);
@@ -29,8 +30,8 @@ QDateEdit* selectorFecha(QWidget* ventana) {
 
 } // namespace
 
-VentanaReporte::VentanaReporte(const Forma& forma)
-    : forma_(forma) {
+VentanaReporte::VentanaReporte(const Forma& forma) : forma_(forma)
+{
     setWindowTitle(forma.titulo);
     // A small window of parameters that keeps its size.
     setFrame({.fixedBorder = true, .maxButton = false});
@@ -39,9 +40,8 @@ VentanaReporte::VentanaReporte(const Forma& forma)
     disposicion->addLayout(parametros_);
     if (forma.fechas != Fechas::Ninguna) {
         Desdes = selectorFecha(this);
-        parametros_->addRow(forma.fechas == Fechas::SoloDesde ? QStringLiteral("Fecha:")
-                                                              : QStringLiteral("Desde"),
-                            Desdes);
+        parametros_->addRow(
+            forma.fechas == Fechas::SoloDesde ? QStringLiteral("Fecha:") : QStringLiteral("Desde"), Desdes);
     }
     if (forma.fechas == Fechas::DesdeHasta) {
         Hastas = selectorFecha(this);
@@ -60,7 +60,8 @@ VentanaReporte::VentanaReporte(const Forma& forma)
     connect(Command2, &QPushButton::clicked, this, [this] { close(); });
 }
 
-QString VentanaReporte::fechatexto(const QDate& fecha) {
+QString VentanaReporte::fechatexto(const QDate& fecha)
+{
     const auto dosCifras = [](int n) -> QString {
         return (n < 10 ? QStringLiteral("0") : QString()) + QString::number(n);
     };
@@ -68,16 +69,19 @@ QString VentanaReporte::fechatexto(const QDate& fecha) {
            QString::number(fecha.year());
 }
 
-QString VentanaReporte::textoBorde() const {
+QString VentanaReporte::textoBorde() const
+{
     return Bordes->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-QString VentanaReporte::codigoVendedor(const QComboBox* caja) {
+QString VentanaReporte::codigoVendedor(const QComboBox* caja)
+{
     return core::primerapalabra(caja->currentText());
 }
 
-void VentanaReporte::llenaVendedores(
-    QComboBox* caja, const std::function<bool(const platform::db::RecordSet&)>& admite) {
+void VentanaReporte::llenaVendedores(QComboBox* caja,
+                                     const std::function<bool(const platform::db::RecordSet&)>& admite)
+{
     caja->clear();
     // The shared list's own cursor is left where other windows put it.
     platform::db::RecordSet vendedores = core::sesion().rsvendedores.clone();
@@ -91,7 +95,8 @@ void VentanaReporte::llenaVendedores(
     }
 }
 
-void VentanaReporte::onLoad() {
+void VentanaReporte::onLoad()
+{
     core::manejoerrores(core::Trampa::simple(), [this] {
         if (forma_.renuevaAlCargar)
             core::renuevaconexion();
@@ -105,17 +110,19 @@ void VentanaReporte::onLoad() {
     });
 }
 
-bool VentanaReporte::onKeyPreview(QKeyEvent* evento) {
+bool VentanaReporte::onKeyPreview(QKeyEvent* evento)
+{
     return core::teclasventana(*evento, [this] { close(); });
 }
 
-void VentanaReporte::generar() {
-    core::manejoerrores(forma_.reejecutaTrasReconectar ? core::Trampa::reejecuta()
-                                                       : core::Trampa::simple(),
+void VentanaReporte::generar()
+{
+    core::manejoerrores(forma_.reejecutaTrasReconectar ? core::Trampa::reejecuta() : core::Trampa::simple(),
                         [this] { corre(); });
 }
 
-void VentanaReporte::corre() {
+void VentanaReporte::corre()
+{
     core::renuevaconexion();
     if (forma_.renuevaDosVeces)
         core::renuevaconexion();

@@ -87,9 +87,8 @@ protected:
 
     // Fills a seller box from the shared seller list: code, " - ", name,
     // for every seller that `admite` lets through (every one without it).
-    static void
-    llenaVendedores(QComboBox* caja,
-                    const std::function<bool(const platform::db::RecordSet&)>& admite = {});
+    static void llenaVendedores(QComboBox* caja,
+                                const std::function<bool(const platform::db::RecordSet&)>& admite = {});
 
     // The member's lists, filled when the window loads (after the dates).
     virtual void cargaListas() {}
@@ -101,7 +100,8 @@ protected:
     // Sets reportelinea1 and reportelinea2 (and further header values).
     virtual void fijaEncabezados() {}
     // Calls the writer with the rows on their first row and the border text.
-    virtual void escribe(platform::db::RecordSet& rs, const QString& borde) {
+    virtual void escribe(platform::db::RecordSet& rs, const QString& borde)
+    {
         Q_UNUSED(rs);
         Q_UNUSED(borde);
     }

@@ -5,14 +5,16 @@
 
 namespace sellerresults {
 
-Form25::Form25() {
+Form25::Form25()
+{
     setWindowTitle(QStringLiteral("Resultados de Vendedores"));
     ELGRUPO = new QComboBox(this);
     auto* disposicion = new QFormLayout(this);
     disposicion->addRow(QStringLiteral("Grupo"), ELGRUPO);
 }
 
-QString Form25::textoGrupo() const {
+QString Form25::textoGrupo() const
+{
     return ELGRUPO->currentText();
 }
 

@@ -5,7 +5,8 @@
 
 namespace sellerresults {
 
-void registerWindows(platform::ui::WindowRegistry& registro) {
+void registerWindows(platform::ui::WindowRegistry& registro)
+{
     registro.add<Form25>(QStringLiteral("Form25"));
 }
 

@@ -22,8 +22,8 @@ void texto(db::Command& comando, const QString& nombre, int tamano, const QStrin
     comando.append(nombre, db::DataType::VarChar, db::Direction::Input, tamano, valor);
 }
 
-void numero(db::Command& comando, const QString& nombre, db::DataType tipo, int precision,
-            int escala, const QVariant& valor)
+void numero(db::Command& comando, const QString& nombre, db::DataType tipo, int precision, int escala,
+            const QVariant& valor)
 {
     comando.appendDecimal(nombre, tipo, db::Direction::Input, precision, escala, valor);
 }
@@ -55,7 +55,7 @@ RegistroVendedor registrodefila(const db::RecordSet& fila)
         v.montos.insert(p.campo.toLower(), texto(p.campo));
     v.montos.insert(core::campos::MontoComodin.toLower(), texto(core::campos::MontoComodin));
     v.pagacomodin = texto(core::campos::PagaComodin) == QLatin1String("N") ? QStringLiteral("N")
-                                                                          : QStringLiteral("S");
+                                                                           : QStringLiteral("S");
     v.gobernacion = texto(QStringLiteral("Descri_Gobernacion"));
     return v;
 }
@@ -111,8 +111,8 @@ db::Command comandoactven(const RegistroVendedor& v, const QString& modo)
     const auto monto = [](const QString& t) {
         return core::valorventa(t, core::ConversionVenta::PuntoAComa);
     };
-    const QVariant comisionjefe =
-        platform::vb::trim(v.comisionjefe).isEmpty() ? QVariant(0) : monto(v.comisionjefe);
+    const QVariant comisionjefe = platform::vb::trim(v.comisionjefe).isEmpty() ? QVariant(0)
+                                                                               : monto(v.comisionjefe);
 
     db::Command c = core::comandoact(QStringLiteral("ACTVEN"), TiempoEsperaGrabar);
     texto(c, QStringLiteral("@xmodo"), 1, modo);
@@ -134,8 +134,7 @@ db::Command comandoactven(const RegistroVendedor& v, const QString& modo)
     texto(c, QStringLiteral("@codigo_alcaldia"), 5, core::primerapalabra(v.alcaldia));
     texto(c, QStringLiteral("@rif"), 20, v.rif);
     texto(c, QStringLiteral("@nit"), 20, v.nit);
-    core::agregaparametrosventa(c, parametrosventaactven(), v.montos,
-                                core::ConversionVenta::PuntoAComa);
+    core::agregaparametrosventa(c, parametrosventaactven(), v.montos, core::ConversionVenta::PuntoAComa);
     texto(c, QStringLiteral("@pagacomodin"), 1, v.pagacomodin);
     numero(c, QStringLiteral("@montocomodin"), db::DataType::Decimal, 9, 3,
            monto(v.montos.value(core::campos::MontoComodin.toLower())));

@@ -15,24 +15,24 @@ namespace sellers {
 // One seller as the editor holds it: the texts of its boxes, after the
 // save's own normalisation (empty boxes "0", empty expiry days "5").
 struct RegistroVendedor {
-    QString codigo;        // sent untrimmed: the editor checks its 5 characters
+    QString codigo; // sent untrimmed: the editor checks its 5 characters
     QString nombre;
     QString direccion;
     QString telefono;
     QString clave;
     QString email;
-    QString estado;        // the status list's text: its first character is sent
-    QString tipopago;      // the payment-mode list's text: its first character
-    QString grupo;         // the chief list's text: its first word ("" a chief)
+    QString estado;   // the status list's text: its first character is sent
+    QString tipopago; // the payment-mode list's text: its first character
+    QString grupo;    // the chief list's text: its first word ("" a chief)
     QString diascaduca;
     QString comisionjefe;
     QString impuesto;
-    QString alcaldia;      // the municipality list's text: its first word
+    QString alcaldia; // the municipality list's text: its first word
     QString rif;
     QString nit;
-    core::TextosVenta montos;  // normal, digit and pair blocks with the comodin amount
+    core::TextosVenta montos; // normal, digit and pair blocks with the comodin amount
     QString pagacomodin = QStringLiteral("N");
-    QString gobernacion;   // the region list's text: its first word
+    QString gobernacion; // the region list's text: its first word
 };
 
 // The record of the list's current row (LIST_VEN), every value in the

@@ -16,8 +16,7 @@ namespace {
 
 const QString TituloEliminar = QStringLiteral("DOVEV UZ ARAR");
 
-QFormLayout* formularioEn(QWidget* area, QLineEdit* codigo, QLineEdit* nombre,
-                          QLineEdit* observaciones)
+QFormLayout* formularioEn(QWidget* area, QLineEdit* codigo, QLineEdit* nombre, QLineEdit* observaciones)
 {
     auto* formulario = new QFormLayout(area);
     formulario->addRow(QStringLiteral("Código"), codigo);

@@ -18,8 +18,8 @@ namespace {
 core::BloqueVenta::Opciones opcionesBloque(FichaVendedor::Uso uso)
 {
     core::BloqueVenta::Opciones o;
-    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito
-        | core::BloqueVenta::Pares;
+    o.partes = core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito |
+               core::BloqueVenta::Pares;
     const bool catalogo = uso == FichaVendedor::Uso::Catalogo;
     o.filasNormal = {catalogo ? QStringLiteral("Minimo de Juego") : QStringLiteral("Monto Minimo de Juego"),
                      catalogo ? QStringLiteral("Limites por  jugada") : QStringLiteral("Limites"),
@@ -57,8 +57,9 @@ const QStringList& itemsestado()
 
 const QStringList& itemstipopago()
 {
-    static const QStringList items = {QStringLiteral("0.- Punta y Cola"), QStringLiteral("1.- Aproximaciones"),
-                                      QStringLiteral("2.- Seco"), QStringLiteral("3.- Comodines")};
+    static const QStringList items = {QStringLiteral("0.- Punta y Cola"),
+                                      QStringLiteral("1.- Aproximaciones"), QStringLiteral("2.- Seco"),
+                                      QStringLiteral("3.- Comodines")};
     return items;
 }
 
@@ -116,7 +117,8 @@ FichaVendedor::FichaVendedor(Uso uso, QWidget* parent)
     g->addWidget(Text5, 3, 1, 1, 2);
     etiqueta(QStringLiteral("Grupo al Que Pertenece"), 4, 0);
     g->addWidget(Combo1, 4, 1, 1, 2);
-    etiqueta(catalogo ? QStringLiteral("% Comi. Jefe Grupo") : QStringLiteral("% Comision al Jefe Grupo"), 5, 0);
+    etiqueta(catalogo ? QStringLiteral("% Comi. Jefe Grupo") : QStringLiteral("% Comision al Jefe Grupo"), 5,
+             0);
     g->addWidget(Text7, 5, 1);
     QLabel* impuesto = etiqueta(QStringLiteral("% Impuesto"), 5, 2);
     g->addWidget(Text30, 5, 3);
@@ -127,7 +129,8 @@ FichaVendedor::FichaVendedor(Uso uso, QWidget* parent)
     g->addWidget(Combo3, 1, 5);
     etiqueta(QStringLiteral("Estado Actual"), 2, 5);
     g->addWidget(Combo2, 3, 5);
-    etiqueta(catalogo ? QStringLiteral("** Clave de Acceso al Sistema") : QStringLiteral("Clave de Acceso al Sistema"),
+    etiqueta(catalogo ? QStringLiteral("** Clave de Acceso al Sistema")
+                      : QStringLiteral("Clave de Acceso al Sistema"),
              4, 5);
     g->addWidget(Text6, 5, 5);
     etiqueta(QStringLiteral("R.I.F."), 6, 5);
@@ -148,7 +151,8 @@ FichaVendedor::FichaVendedor(Uso uso, QWidget* parent)
     bloque_->marcoPares()->hide();
 
     if (catalogo) {
-        for (QLineEdit* caja : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text30, Text31, Text33, Text34})
+        for (QLineEdit* caja :
+             {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text30, Text31, Text33, Text34})
             caja->setReadOnly(true);
         bloque_->ponSoloLectura(true);
     }

@@ -44,8 +44,13 @@ void ponDefectos(core::BloqueVenta& bloque)
 // holds: characters for texts, whole digits and decimals for amounts.
 void ponLimites(FichaVendedor& f)
 {
-    for (auto [caja, caracteres] : {std::pair{f.Text2, 50}, {f.Text3, 100}, {f.Text4, 50}, {f.Text5, 50},
-                                    {f.Text6, 10}, {f.Text31, 20}, {f.Text33, 20}})
+    for (auto [caja, caracteres] : {std::pair{f.Text2, 50},
+                                    {f.Text3, 100},
+                                    {f.Text4, 50},
+                                    {f.Text5, 50},
+                                    {f.Text6, 10},
+                                    {f.Text31, 20},
+                                    {f.Text33, 20}})
         core::conectaLimite(caja, caracteres);
     core::conectaLimiteImporte(f.Text7, 18, 2);
     core::conectaLimiteImporte(f.Text30, 18, 2);
@@ -56,9 +61,7 @@ void ponLimites(FichaVendedor& f)
 
 } // namespace
 
-Form11::Form11()
-    : Editor(QStringLiteral("Vendedores"))
-    , ficha_(new FichaVendedor(FichaVendedor::Uso::Editor))
+Form11::Form11() : Editor(QStringLiteral("Vendedores")), ficha_(new FichaVendedor(FichaVendedor::Uso::Editor))
 {
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false, .centred = true});
     auto* campos = new QVBoxLayout(areaCampos());
@@ -79,8 +82,8 @@ void Form11::conectaEntradas()
     b.ponSeleccionaTodo(b.campos());
     core::conectafiltrodecimal(f.Text7);
     ponLimites(f);
-    for (QLineEdit* caja : {f.Text1, f.Text2, f.Text3, f.Text4, f.Text5, f.Text6, f.Text7, f.Text31,
-                            f.Text33, f.Text34})
+    for (QLineEdit* caja :
+         {f.Text1, f.Text2, f.Text3, f.Text4, f.Text5, f.Text6, f.Text7, f.Text31, f.Text33, f.Text34})
         core::conectaseleccionatodo(caja);
     for (QComboBox* lista : {f.Combo1, f.Combo2, f.Combo3, f.Combo4})
         core::conectaseleccionatodo(lista);
@@ -101,9 +104,9 @@ bool Form11::cargaListas()
 
     f.Combo5->clear();
     for (db::RecordSet regiones = listaregiones(QStringLiteral("00")); !regiones.eof(); regiones.moveNext())
-        f.Combo5->addItem(core::textocampo(regiones.value(QStringLiteral("codigo_gobernacion")))
-                          + QStringLiteral(" - ")
-                          + core::textocampo(regiones.value(QStringLiteral("Descripcion_gobernacion"))));
+        f.Combo5->addItem(core::textocampo(regiones.value(QStringLiteral("codigo_gobernacion"))) +
+                          QStringLiteral(" - ") +
+                          core::textocampo(regiones.value(QStringLiteral("Descripcion_gobernacion"))));
     llenaJefes();
     return true;
 }
@@ -118,9 +121,9 @@ void Form11::llenaJefes()
         for (jefes.moveFirst(); !jefes.eof(); jefes.moveNext()) {
             if (!platform::vb::trim(core::textocampo(jefes.value(QStringLiteral("perteneceal")))).isEmpty())
                 continue;
-            ficha_->Combo1->addItem(platform::vb::trim(core::textocampo(jefes.value(QStringLiteral("codvendedor"))))
-                                    + QStringLiteral(" .- ")
-                                    + core::textocampo(jefes.value(QStringLiteral("nombre_vend"))));
+            ficha_->Combo1->addItem(
+                platform::vb::trim(core::textocampo(jefes.value(QStringLiteral("codvendedor")))) +
+                QStringLiteral(" .- ") + core::textocampo(jefes.value(QStringLiteral("nombre_vend"))));
         }
     }
     ficha_->Combo1->setCurrentIndex(-1);
@@ -132,8 +135,9 @@ void Form11::llenaAlcaldias(const QString& region)
     QComboBox* alcaldias = ficha_->Combo4;
     alcaldias->clear();
     for (db::RecordSet rs = alcaldiasderegion(core::primerapalabra(region)); !rs.eof(); rs.moveNext())
-        alcaldias->addItem(core::textocampo(rs.value(QStringLiteral("codigo_alcaldia"))) + QStringLiteral(" - ")
-                           + core::textocampo(rs.value(QStringLiteral("Descripcion_Alcaldia"))));
+        alcaldias->addItem(core::textocampo(rs.value(QStringLiteral("codigo_alcaldia"))) +
+                           QStringLiteral(" - ") +
+                           core::textocampo(rs.value(QStringLiteral("Descripcion_Alcaldia"))));
     alcaldias->setCurrentIndex(-1);
 }
 
@@ -182,8 +186,8 @@ bool Form11::validaGrabar()
         return false;
     }
     if (platform::vb::trim(f.Combo5->currentText()).isEmpty()) {
-        platform::msgbox(QStringLiteral("Obligatoriamente debe asignar este vendedor a alguna Gobernación"), 16,
-                         titulo);
+        platform::msgbox(QStringLiteral("Obligatoriamente debe asignar este vendedor a alguna Gobernación"),
+                         16, titulo);
         f.Combo5->setFocus();
         return false;
     }
@@ -210,12 +214,13 @@ QString Form11::llamaGrabar(const QString& modo)
 bool Form11::informaGrabado(const QString& respuesta)
 {
     if (respuesta != QLatin1String("0")) {
-        platform::msgbox(QStringLiteral("Hubo problemas realizando la transaccion!"), 16, core::TituloAtencion);
+        platform::msgbox(QStringLiteral("Hubo problemas realizando la transaccion!"), 16,
+                         core::TituloAtencion);
         return false;
     }
     platform::msgbox((agregado_ ? QStringLiteral("Se Agrego perfectamente ")
-                                : QStringLiteral("Se Actualizo perfectamente "))
-                     + ficha_->Text1->text());
+                                : QStringLiteral("Se Actualizo perfectamente ")) +
+                     ficha_->Text1->text());
     return true;
 }
 

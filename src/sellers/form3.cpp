@@ -45,9 +45,8 @@ Form3::Form3()
     detalle->addLayout(permisos);
     Command44->hide();
     Command3->hide();
-    connect(ficha_->Text6, &QLineEdit::textChanged, this, [this](const QString& clave) {
-        Command44->setVisible(!platform::vb::trim(clave).isEmpty());
-    });
+    connect(ficha_->Text6, &QLineEdit::textChanged, this,
+            [this](const QString& clave) { Command44->setVisible(!platform::vb::trim(clave).isEmpty()); });
 
     filaBotones()->addWidget(ParamLotes);
     filaBotones()->addWidget(Command1);
@@ -97,8 +96,8 @@ void Form3::muestraFila()
 
 QString Form3::codigonombre() const
 {
-    return platform::vb::trim(ficha_->Text1->text()) + QStringLiteral(" - ")
-        + platform::vb::rtrim(ficha_->Text2->text());
+    return platform::vb::trim(ficha_->Text1->text()) + QStringLiteral(" - ") +
+           platform::vb::rtrim(ficha_->Text2->text());
 }
 
 void Form3::abreEditor(bool)

@@ -51,22 +51,22 @@ void masteralcaldia::copiaFila()
     Text1->setText(core::textocampo(grilla()->textoColumna(0)));
     Text2->setText(core::textocampo(grilla()->textoColumna(1)));
     Text3->setText(core::textocampo(grilla()->textoColumna(2)));
-    Text4->setText(grilla()->textoColumna(3).trimmed() + QStringLiteral(" - ")
-                   + core::textocampo(grilla()->textoColumna(4)));
+    Text4->setText(grilla()->textoColumna(3).trimmed() + QStringLiteral(" - ") +
+                   core::textocampo(grilla()->textoColumna(4)));
 }
 
 bool masteralcaldia::codigosCaben()
 {
-    return codigoCabe(Text1->text().trimmed(), AnchoCodigoAlcaldia, Alcaldia)
-        && codigoCabe(core::primerapalabra(Text4->text()), AnchoCodigoRegion, Region);
+    return codigoCabe(Text1->text().trimmed(), AnchoCodigoAlcaldia, Alcaldia) &&
+           codigoCabe(core::primerapalabra(Text4->text()), AnchoCodigoRegion, Region);
 }
 
 QString masteralcaldia::llamaEliminar()
 {
     if (!codigosCaben())
         return QStringLiteral("4");
-    db::Command c = comandoactald(QStringLiteral("3"), Text1->text(),
-                                  core::primerapalabra(Text4->text()), QString(), QString());
+    db::Command c = comandoactald(QStringLiteral("3"), Text1->text(), core::primerapalabra(Text4->text()),
+                                  QString(), QString());
     c.execute();
     return core::respuesta(c);
 }
@@ -84,9 +84,9 @@ bool editaalcaldia::cargaListas()
     db::RecordSet regiones = listaregiones(QString());
     Combo1->clear();
     for (; !regiones.eof(); regiones.moveNext())
-        Combo1->addItem(core::textocampo(regiones.value(QStringLiteral("codigo_gobernacion")))
-                        + QStringLiteral(" - ")
-                        + core::textocampo(regiones.value(QStringLiteral("Descri_Gobernacion"))));
+        Combo1->addItem(core::textocampo(regiones.value(QStringLiteral("codigo_gobernacion"))) +
+                        QStringLiteral(" - ") +
+                        core::textocampo(regiones.value(QStringLiteral("Descri_Gobernacion"))));
     return true;
 }
 

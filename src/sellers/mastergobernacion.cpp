@@ -56,10 +56,7 @@ QString mastergobernacion::llamaEliminar()
     return core::respuesta(c);
 }
 
-editagobernacion::editagobernacion()
-    : EditorUbicacion(QStringLiteral("Región"), QStringLiteral("Región"))
-{
-}
+editagobernacion::editagobernacion() : EditorUbicacion(QStringLiteral("Región"), QStringLiteral("Región")) {}
 
 void editagobernacion::preparaModificar()
 {

@@ -19,9 +19,8 @@ inline constexpr int AnchoCodigoRegion = 5;
 platform::db::RecordSet listaregiones(const QString& opcion);
 // ACTGBR mode ("1" add, "2" modify, "3" delete), code trimmed, name and
 // observations right-trimmed. `tiempoEspera` -1: the access layer's default.
-platform::db::Command comandoactgbr(const QString& modo, const QString& codigo,
-                                    const QString& nombre, const QString& observaciones,
-                                    int tiempoEspera = -1);
+platform::db::Command comandoactgbr(const QString& modo, const QString& codigo, const QString& nombre,
+                                    const QString& observaciones, int tiempoEspera = -1);
 
 // "DSPALD '0',''": every municipality with its region.
 platform::db::RecordSet listaalcaldias();
@@ -29,8 +28,8 @@ platform::db::RecordSet listaalcaldias();
 platform::db::RecordSet alcaldiasderegion(const QString& region);
 // ACTALD mode, municipality code trimmed, region code, name and
 // observations as given.
-platform::db::Command comandoactald(const QString& modo, const QString& codigo,
-                                    const QString& region, const QString& nombre,
-                                    const QString& observaciones, int tiempoEspera = -1);
+platform::db::Command comandoactald(const QString& modo, const QString& codigo, const QString& region,
+                                    const QString& nombre, const QString& observaciones,
+                                    int tiempoEspera = -1);
 
 } // namespace sellers

@@ -38,10 +38,9 @@ class AccesoTest : public testsupport::SessionTest {
 protected:
     void siembra(TestDatabase& db) override
     {
-        db.exec(QStringLiteral(
-            "INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES "
-            "('ADMIN', 'Administrador', 'Secreta1', '01-02-03-'), "
-            "('SINCL', 'Sin clave', '', '01-')"));
+        db.exec(QStringLiteral("INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES "
+                               "('ADMIN', 'Administrador', 'Secreta1', '01-02-03-'), "
+                               "('SINCL', 'Sin clave', '', '01-')"));
     }
 
     static Validacion valida(const QString& usuario, const QString& clave)
@@ -113,11 +112,11 @@ TEST_F(AccesoTest, TheLookupListsCarryWhatTheirReadersTake)
     cargalistascompartidas(sesion().conexion);
     const Sesion& s = sesion();
 
-    EXPECT_EQ(filas(s.rsloterias, {QStringLiteral("COD_LOT"), QStringLiteral("desc_lot"),
-                                   QStringLiteral("juegaespecial")}),
+    EXPECT_EQ(filas(s.rsloterias,
+                    {QStringLiteral("COD_LOT"), QStringLiteral("desc_lot"), QStringLiteral("juegaespecial")}),
               QStringList({QStringLiteral("001|ZULIA A|S"), QStringLiteral("002|ZULIA B|N")}));
-    EXPECT_EQ(filas(s.rsjugadas, {QStringLiteral("especial"), QStringLiteral("jugada"),
-                                  QStringLiteral("desc_jugada")}),
+    EXPECT_EQ(filas(s.rsjugadas,
+                    {QStringLiteral("especial"), QStringLiteral("jugada"), QStringLiteral("desc_jugada")}),
               QStringList({QStringLiteral("AN|11|GATO"), QStringLiteral("ZO|01|ARIES"),
                            QStringLiteral("ZO|02|TAURO")}));
     // The seller grid reads columns 0 and 1 and hides 2: code, name, chief.
@@ -206,15 +205,16 @@ TEST_F(CentralTest, ObterneripReturnsZeroOnlyForAKnownName)
 TEST_F(CentralTest, TheCentralDatabaseLoadsAgainKeepingItsNames)
 {
     QString salida;
-    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {QStringLiteral("--master"), central_->name()},
-                                 false, &salida),
+    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"),
+                                 {QStringLiteral("--master"), central_->name()}, false, &salida),
               0)
         << salida.toStdString();
-    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {QStringLiteral("--master"), central_->name()},
-                                 false, &salida),
+    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"),
+                                 {QStringLiteral("--master"), central_->name()}, false, &salida),
               0)
         << salida.toStdString();
-    EXPECT_EQ(central_->scalar(QStringLiteral("SELECT count(*) FROM pg_tables WHERE tablename = 'servidores'")),
-              QStringLiteral("1"));
+    EXPECT_EQ(
+        central_->scalar(QStringLiteral("SELECT count(*) FROM pg_tables WHERE tablename = 'servidores'")),
+        QStringLiteral("1"));
     EXPECT_EQ(consulta(QStringLiteral("Banca1")), QStringLiteral("10.0.0.7"));
 }

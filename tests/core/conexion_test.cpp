@@ -13,10 +13,10 @@ using testsupport::TestDatabase;
 
 namespace {
 
-const QString NoConecta =
-    QStringLiteral("No se puede Conectar con el Servidor de Datos Remotos... Finalizando");
-const QString FallaReconexion =
-    QStringLiteral("Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema");
+const QString NoConecta = QStringLiteral(
+    "No se puede Conectar con el Servidor de Datos Remotos... Finalizando");
+const QString FallaReconexion = QStringLiteral(
+    "Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema");
 const QString MensajeGeneral = QStringLiteral(
     "Ha ocurrido un error probablemente por la perdida de conexión con el servidor por favor, "
     "salga de la aplicacion y vuelva a ingresar si el error persiste, Gracias!");
@@ -57,8 +57,7 @@ protected:
 TEST(CredencialesTest, StoredCredentialsDecodeToTheProductRole)
 {
     EXPECT_EQ(decodificacredencial(loginalmacenado()), QLatin1String(testsupport::ProductRole));
-    EXPECT_EQ(decodificacredencial(clavealmacenada()),
-              QLatin1String(testsupport::ProductPassword));
+    EXPECT_EQ(decodificacredencial(clavealmacenada()), QLatin1String(testsupport::ProductPassword));
 }
 
 TEST_F(ConexionTest, CadenaconexionKeepsTheCredentialsAsStored)
@@ -191,9 +190,8 @@ TEST_F(ConexionTest, OtherErrorsShowTheGeneralMessagePlainOrNumbered)
     manejoerrores(Trampa::reejecuta().numerada(), falla);
     ASSERT_EQ(rec_->boxes().size(), 2);
     EXPECT_EQ(rec_->boxes()[0].prompt, MensajeGeneral);
-    EXPECT_EQ(rec_->boxes()[1].prompt, MensajeGeneral + QChar(13) +
-                                              QStringLiteral("ERROR NRO: ") +
-                                              QString::number(platform::db::err::ServerError));
+    EXPECT_EQ(rec_->boxes()[1].prompt, MensajeGeneral + QChar(13) + QStringLiteral("ERROR NRO: ") +
+                                           QString::number(platform::db::err::ServerError));
     EXPECT_EQ(rec_->boxes()[1].style, 64);
     EXPECT_EQ(rec_->boxes()[1].title, QStringLiteral("Atención!"));
 }

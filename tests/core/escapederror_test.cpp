@@ -92,7 +92,9 @@ TEST_F(EscapedErrorTest, AHandlerThatThrowsShowsTheGeneralMessageAndTheProgramGo
     };
     const Caso casos[] = {
         {"a refused call",
-         [] { throw DbError(platform::db::err::ServerError, QStringLiteral("refused"), DbError::ServerSource); },
+         [] {
+             throw DbError(platform::db::err::ServerError, QStringLiteral("refused"), DbError::ServerSource);
+         },
          mensajeNumerado(platform::db::err::ServerError)},
         {"a lost connection", [] { throw DbError::closed(); }, mensajeNumerado(3704)},
         {"a fault of the program", [] { throw std::logic_error("fault"); }, mensajeNumerado(0)},
@@ -121,8 +123,9 @@ TEST_F(EscapedErrorTest, AHandlerThatThrowsShowsTheGeneralMessageAndTheProgramGo
 TEST_F(EscapedErrorTest, AWindowWhoseLoadFailsLeavesNoWindowAndTheOpenerRunning)
 {
     windowRegistry().add(QStringLiteral("Form5"), [] {
-        return new Ventana([] { throw DbError(platform::db::err::CannotConnect, QStringLiteral("gone"),
-                                              DbError::ServerSource); });
+        return new Ventana([] {
+            throw DbError(platform::db::err::CannotConnect, QStringLiteral("gone"), DbError::ServerSource);
+        });
     });
     ventana_->accion = [] { windowRegistry().show(QStringLiteral("Form5")); };
     clic();

@@ -39,8 +39,7 @@ protected:
 
     void TearDown() override { ventanasprueba::limpiaVentanas(); }
 
-    template <class T>
-    static bool abierta(const char* nombre)
+    template <class T> static bool abierta(const char* nombre)
     {
         auto* w = dynamic_cast<T*>(windowRegistry().find(QString::fromLatin1(nombre)));
         return w && w->isVisible();

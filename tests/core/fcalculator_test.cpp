@@ -30,8 +30,7 @@ std::ostream& operator<<(std::ostream& os, const Pantalla& p)
 {
     return os << "[" << p.primero.toStdString() << " | " << p.segundo.toStdString() << " | "
               << p.resultado.toStdString() << " | M " << p.memoria.toStdString() << " | op "
-              << p.operacion.toStdString() << " " << p.igual.toStdString() << " | beeps "
-              << p.pitidos << "]";
+              << p.operacion.toStdString() << " " << p.igual.toStdString() << " | beeps " << p.pitidos << "]";
 }
 
 class Calculadora {
@@ -68,8 +67,13 @@ public:
 
     Pantalla pantalla() const
     {
-        return {registro(0), registro(1), registro(2), registro(3), ventana->lblOper->text(),
-                ventana->lblEqual->text(), pitidos};
+        return {registro(0),
+                registro(1),
+                registro(2),
+                registro(3),
+                ventana->lblOper->text(),
+                ventana->lblEqual->text(),
+                pitidos};
     }
 
     fCalculator* ventana = nullptr;
@@ -86,8 +90,8 @@ QString u(const char* texto)
     return QString::fromUtf8(texto);
 }
 
-Pantalla P(const char* r0, const char* r1, const char* r2, const char* r3, const char* op,
-           const char* igual, int pitidos = 0)
+Pantalla P(const char* r0, const char* r1, const char* r2, const char* r3, const char* op, const char* igual,
+           int pitidos = 0)
 {
     return {u(r0), u(r1), u(r2), u(r3), u(op), u(igual), pitidos};
 }
@@ -189,7 +193,7 @@ TEST(FCalculatorTest, ButtonsTypeTheirTagAndGiveTheFocusBack)
 {
     Calculadora calc;
     const auto& botones = fCalculator::botones();
-    const char* captions[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "+",
+    const char* captions[] = {"0", "1", "2", "3", "4", "5",  "6", "7", "8",     "9", "+",
                               "-", "×", "÷", "R", "M", "Ex", "C", "=", "Salir", "^", "±"};
     for (int i = 0; i < fCalculator::Botones; ++i) {
         EXPECT_EQ(calc.ventana->btButton[static_cast<size_t>(i)]->text(), u(captions[i])) << i;
@@ -226,10 +230,10 @@ TEST(FCalculatorTest, BsAndBsFConvertOnlyWhatTheLabelsShow)
         const char* r2;
     };
     const C casos[] = {
-        {"5", false, "0,01", ""},    // 0.005: halves go away from zero
-        {"4", false, "0,00", ""},    // 0.004
+        {"5", false, "0,01", ""}, // 0.005: halves go away from zero
+        {"4", false, "0,00", ""}, // 0.004
         {"1234567", false, "1.234,57", ""},
-        {"7/0=", true, "7.000,00", "Error 11"}, // an error is left as it is
+        {"7/0=", true, "7.000,00", "Error 11"},  // an error is left as it is
         {"9-12=", true, "9.000,00", "3.000,00"}, // the sign stays beside it
     };
     for (const C& c : casos) {

@@ -53,29 +53,22 @@ TEST_P(FiltroEnteroTest, TakesDigitsBackspaceAndEnter)
 
 INSTANTIATE_TEST_SUITE_P(
     Teclas, FiltroDecimalTest,
-    ::testing::Values(CasoTecla{"", false, Qt::Key_1, "1"},
-                      CasoTecla{"1", false, Qt::Key_Period, "1."},
+    ::testing::Values(CasoTecla{"", false, Qt::Key_1, "1"}, CasoTecla{"1", false, Qt::Key_Period, "1."},
                       CasoTecla{"1.", false, Qt::Key_5, "1.5"},
-                      CasoTecla{"1.5", false, Qt::Key_Period, "1.5"},   // a second point
-                      CasoTecla{"12.5", true, Qt::Key_Period, "12.5"},  // the selection counts
-                      CasoTecla{"12.5", true, Qt::Key_7, "7"},
-                      CasoTecla{"12", false, Qt::Key_Comma, "12"},
+                      CasoTecla{"1.5", false, Qt::Key_Period, "1.5"},  // a second point
+                      CasoTecla{"12.5", true, Qt::Key_Period, "12.5"}, // the selection counts
+                      CasoTecla{"12.5", true, Qt::Key_7, "7"}, CasoTecla{"12", false, Qt::Key_Comma, "12"},
                       CasoTecla{"12,5", false, Qt::Key_Comma, "12,5"},
                       CasoTecla{"12,5", false, Qt::Key_Backspace, "12,"},
-                      CasoTecla{"12", false, Qt::Key_Minus, "12"},
-                      CasoTecla{"12", false, Qt::Key_Plus, "12"},
-                      CasoTecla{"12", false, Qt::Key_A, "12"},
-                      CasoTecla{"12", false, Qt::Key_Space, "12"},
+                      CasoTecla{"12", false, Qt::Key_Minus, "12"}, CasoTecla{"12", false, Qt::Key_Plus, "12"},
+                      CasoTecla{"12", false, Qt::Key_A, "12"}, CasoTecla{"12", false, Qt::Key_Space, "12"},
                       CasoTecla{"12", false, Qt::Key_Return, "12"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Teclas, FiltroEnteroTest,
-    ::testing::Values(CasoTecla{"", false, Qt::Key_5, "5"},
-                      CasoTecla{"5", false, Qt::Key_Period, "5"},
-                      CasoTecla{"5", false, Qt::Key_Comma, "5"},
-                      CasoTecla{"5", false, Qt::Key_Minus, "5"},
-                      CasoTecla{"5", false, Qt::Key_E, "5"},
-                      CasoTecla{"58", false, Qt::Key_Backspace, "5"},
+    ::testing::Values(CasoTecla{"", false, Qt::Key_5, "5"}, CasoTecla{"5", false, Qt::Key_Period, "5"},
+                      CasoTecla{"5", false, Qt::Key_Comma, "5"}, CasoTecla{"5", false, Qt::Key_Minus, "5"},
+                      CasoTecla{"5", false, Qt::Key_E, "5"}, CasoTecla{"58", false, Qt::Key_Backspace, "5"},
                       CasoTecla{"5", false, Qt::Key_Return, "5"}));
 
 TEST(FiltrosTest, ControlCharactersOtherThanBackspaceAndEnterAreDropped)
@@ -128,8 +121,11 @@ TEST(FiltrosTest, TeclasventanaClosesOnEscAndRunsTheMainActionOnEnter)
         int cierres;
         int acciones;
     };
-    const Caso casos[] = {{Qt::Key_Escape, 1, 0}, {Qt::Key_Return, 1, 1}, {Qt::Key_Enter, 1, 2},
-                          {Qt::Key_A, 1, 2},      {Qt::Key_F5, 1, 2}};
+    const Caso casos[] = {{Qt::Key_Escape, 1, 0},
+                          {Qt::Key_Return, 1, 1},
+                          {Qt::Key_Enter, 1, 2},
+                          {Qt::Key_A, 1, 2},
+                          {Qt::Key_F5, 1, 2}};
     for (const Caso& caso : casos) {
         QKeyEvent evento(QEvent::KeyPress, caso.tecla, Qt::NoModifier,
                          caso.tecla == Qt::Key_A ? QStringLiteral("a") : QString());

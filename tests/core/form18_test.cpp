@@ -39,9 +39,8 @@ protected:
     {
         REQUIRE_TEST_CLUSTER();
         db_ = std::make_unique<TestDatabase>();
-        db_->exec(QStringLiteral(
-            "INSERT INTO vendedor (codvendedor, nombre_vend, estado_vend) VALUES "
-            "('00002', '  DOS  ', '1'), ('00001', 'UNO', '1'), ('00003', 'TRES', '2')"));
+        db_->exec(QStringLiteral("INSERT INTO vendedor (codvendedor, nombre_vend, estado_vend) VALUES "
+                                 "('00002', '  DOS  ', '1'), ('00001', 'UNO', '1'), ('00003', 'TRES', '2')"));
         db_->setServerClock(QStringLiteral("2026-03-04 10:11:12"));
         testsupport::conectaSesion(*db_);
         core::sesion().usuarioactual = QStringLiteral("ADMIN");
@@ -93,7 +92,8 @@ protected:
 
 TEST_F(Form18Test, DspvenMode4ListsEverySellerByCode)
 {
-    platform::db::RecordSet rs = core::sesion().conexion.execute(QStringLiteral("DSPVEn '4','00000', 'ADMIN'"));
+    platform::db::RecordSet rs = core::sesion().conexion.execute(
+        QStringLiteral("DSPVEn '4','00000', 'ADMIN'"));
     QStringList filas;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         filas << rs.value(QStringLiteral("codvendedor")).toString() + QLatin1Char('|') +
@@ -149,9 +149,8 @@ TEST_F(Form18Test, OpensWithEverySellerAndAllChosen)
     Form18* w = abre();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Vesk Mensajes - Envio de Mensajes Instantaneos"));
-    EXPECT_EQ(items(w->Combo1),
-              QStringList({QStringLiteral("00001 - UNO"), QStringLiteral("00002 - DOS"),
-                           QStringLiteral("00003 - TRES"), Form18::TodosLosVendedores}));
+    EXPECT_EQ(items(w->Combo1), QStringList({QStringLiteral("00001 - UNO"), QStringLiteral("00002 - DOS"),
+                                             QStringLiteral("00003 - TRES"), Form18::TodosLosVendedores}));
     EXPECT_EQ(w->Combo1->currentText(), Form18::TodosLosVendedores);
     EXPECT_EQ(w->Text1->text(), Form18::MensajeInicial);
     const core::Sesion& s = core::sesion();
@@ -166,9 +165,9 @@ TEST_F(Form18Test, WithNoSellersItWarnsAndNeedsATypedCode)
     db_->exec(QStringLiteral("DELETE FROM vendedor"));
     Form18* w = abre();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(rec_.prompts(), QStringList{QStringLiteral(
-                                  "No hay vendedores registrados, para poder utilizar esta opción "
-                                  "registre al menos un vendedor")});
+    EXPECT_EQ(rec_.prompts(),
+              QStringList{QStringLiteral("No hay vendedores registrados, para poder utilizar esta opción "
+                                         "registre al menos un vendedor")});
     EXPECT_EQ(rec_.boxes().first().style, platform::msg::Critical);
     EXPECT_EQ(w->Combo1->count(), 0);
     rec_.clear();

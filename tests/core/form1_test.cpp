@@ -201,7 +201,8 @@ TEST_F(Form1Test, EveryEntryHasItsCaptionItsCheckAndItsWindow)
                 avisos << QString::fromUtf8(c.aviso);
             EXPECT_EQ(rec_->prompts(), avisos);
             for (const auto& caja : rec_->boxes())
-                EXPECT_EQ(caja.style, caja.prompt == Denegado ? platform::msg::Critical : platform::msg::Information);
+                EXPECT_EQ(caja.style,
+                          caja.prompt == Denegado ? platform::msg::Critical : platform::msg::Information);
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ventanasprueba::limpiaVentanas();
@@ -220,11 +221,13 @@ TEST_F(Form1Test, SharedCodesAreCheckedOnlyWhereTheirEntryChecks)
 
     // Of the two "15" and the two "18", one of each checks; neither "20" does.
     Sonda::creadas().clear();
-    for (const char* control : {"XPButton18", "XPButton8", "Command5", "XPButton21", "XPButton6", "XPButton19"})
+    for (const char* control :
+         {"XPButton18", "XPButton8", "Command5", "XPButton21", "XPButton6", "XPButton19"})
         menu->boton(QString::fromLatin1(control))->click();
     EXPECT_EQ(Sonda::creadas(), QStringList({QStringLiteral("pagaticket"), QStringLiteral("mastergastos"),
                                              QStringLiteral("Form29")}));
-    EXPECT_EQ(rec_->prompts(), QStringList({Denegado, Denegado, QStringLiteral("Esta opción esta en desarrollo")}));
+    EXPECT_EQ(rec_->prompts(),
+              QStringList({Denegado, Denegado, QStringLiteral("Esta opción esta en desarrollo")}));
 }
 
 TEST_F(Form1Test, APermissionStringGrantsExactlyItsCodes)

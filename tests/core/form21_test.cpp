@@ -92,10 +92,9 @@ class Form21Test : public testsupport::DatabaseTest {
 protected:
     void siembra(TestDatabase& db) override
     {
-        db.exec(QStringLiteral(
-            "INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES "
-            "('ADMIN', 'Administrador  ', 'admin2007', '01-02-');"
-            "INSERT INTO parametrosbanca (id, name_duroz) VALUES (1, 'BANCA PRUEBA')"));
+        db.exec(QStringLiteral("INSERT INTO operador (operador, nombreope, claveope, permisooperador) VALUES "
+                               "('ADMIN', 'Administrador  ', 'admin2007', '01-02-');"
+                               "INSERT INTO parametrosbanca (id, name_duroz) VALUES (1, 'BANCA PRUEBA')"));
     }
 
     void SetUp() override
@@ -171,8 +170,8 @@ TEST_F(Form21Test, WithoutSettingsTheWindowOpensEmpty)
     EXPECT_TRUE(login->Label5->isHidden());
     EXPECT_EQ(login->Text2->echoMode(), QLineEdit::Password);
     // What the operator may type into each box.
-    for (auto [caja, largo] : {std::pair{login->Text1, 5}, std::pair{login->Text2, 10},
-                               std::pair{login->Text4, 12}}) {
+    for (auto [caja, largo] :
+         {std::pair{login->Text1, 5}, std::pair{login->Text2, 10}, std::pair{login->Text4, 12}}) {
         QTest::keyClicks(caja, QStringLiteral("ABCDEFGHIJKLMNOP"));
         EXPECT_EQ(caja->text().size(), largo) << caja->objectName().toStdString();
     }
@@ -183,7 +182,8 @@ TEST_F(Form21Test, WithoutSettingsTheWindowOpensEmpty)
 
 TEST_F(Form21Test, WithSettingsTheLastUserIsFilledAndTheFocusStartsOnThePassword)
 {
-    escribeIni("[Comunicaciones]\r\nBDONLine=casa\r\nDIRIP_1=10.1.1.1\r\n[Usuario Actual]\r\nUsuario=CAJA1\r\n");
+    escribeIni(
+        "[Comunicaciones]\r\nBDONLine=casa\r\nDIRIP_1=10.1.1.1\r\n[Usuario Actual]\r\nUsuario=CAJA1\r\n");
     Form21* login = abreLogin();
     EXPECT_EQ(login->Text1->text(), QStringLiteral("CAJA1"));
     EXPECT_TRUE(login->Text2->text().isEmpty());
@@ -198,7 +198,8 @@ TEST_F(Form21Test, WithSettingsTheLastUserIsFilledAndTheFocusStartsOnThePassword
 
 TEST_F(Form21Test, TheServerListIsReadInFileOrder)
 {
-    escribeArchivo(archivo("server.txt"), "10.0.0.1, \"SERVIDOR, CENTRO\"\r\n  \"NORTE\"  ,SUR  \r\n\r\nOESTE\r\n");
+    escribeArchivo(archivo("server.txt"),
+                   "10.0.0.1, \"SERVIDOR, CENTRO\"\r\n  \"NORTE\"  ,SUR  \r\n\r\nOESTE\r\n");
     Form21* login = abreLogin();
     QStringList items;
     for (int i = 0; i < login->Text3->count(); ++i)
@@ -285,10 +286,12 @@ TEST_F(Form21Test, ANameTheCentralServerDoesNotKnowStopsTheLogin)
 {
     iniDePrueba();
     Form21* login = abreLogin();
-    llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), QStringLiteral("OTRACASA"), db_->name());
+    llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), QStringLiteral("OTRACASA"),
+          db_->name());
     login->conectar();
-    EXPECT_EQ(rec_->prompts(), QStringList{QStringLiteral(
-                                  "El servidor central no conoce el servidor \"OTRACASA\". Verifique el nombre.")});
+    EXPECT_EQ(rec_->prompts(),
+              QStringList{QStringLiteral(
+                  "El servidor central no conoce el servidor \"OTRACASA\". Verifique el nombre.")});
     EXPECT_FALSE(core::sesion().conexion.isOpen());
     EXPECT_EQ(windowRegistry().find(QStringLiteral("Form1")), nullptr);
     EXPECT_TRUE(login->isVisible());
@@ -302,10 +305,8 @@ TEST_F(Form21Test, FailuresOfTheServersAreReportedAndTheWindowStaysForAnotherTry
         std::function<void()> prepara;
     };
     const Caso casos[] = {
-        {"the central server cannot be reached", "casa",
-         [] { qputenv("DUROZ_BD_CENTRAL", "no_existe"); }},
-        {"VLDUSRB fails", "127.0.0.1",
-         [this] { db_->exec(QStringLiteral("DROP FUNCTION proc.vldusrb")); }},
+        {"the central server cannot be reached", "casa", [] { qputenv("DUROZ_BD_CENTRAL", "no_existe"); }},
+        {"VLDUSRB fails", "127.0.0.1", [this] { db_->exec(QStringLiteral("DROP FUNCTION proc.vldusrb")); }},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.porque);
@@ -317,7 +318,8 @@ TEST_F(Form21Test, FailuresOfTheServersAreReportedAndTheWindowStaysForAnotherTry
               db_->name());
         login->conectar();
         ASSERT_EQ(rec_->boxes().size(), 1);
-        EXPECT_TRUE(rec_->prompts()[0].startsWith(QStringLiteral("No se pudo completar el ingreso al sistema.")))
+        EXPECT_TRUE(
+            rec_->prompts()[0].startsWith(QStringLiteral("No se pudo completar el ingreso al sistema.")))
             << rec_->prompts()[0].toStdString();
         EXPECT_EQ(rec_->programEnds(), 0);
         EXPECT_EQ(login->contaracceso(), 0);
@@ -333,11 +335,13 @@ TEST_F(Form21Test, AServerThatCannotBeReachedIsReportedTwiceAndTheWindowStays)
 {
     iniDePrueba();
     Form21* login = abreLogin();
-    llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), Direccion, QStringLiteral("no_existe"));
+    llena(login, QStringLiteral("ADMIN"), QStringLiteral("admin2007"), Direccion,
+          QStringLiteral("no_existe"));
     login->conectar();
     EXPECT_EQ(rec_->prompts(),
-              QStringList({QStringLiteral("No se puede Conectar con el Servidor de Datos Remotos... Finalizando"),
-                           QStringLiteral("Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema")}));
+              QStringList(
+                  {QStringLiteral("No se puede Conectar con el Servidor de Datos Remotos... Finalizando"),
+                   QStringLiteral("Ocurrieron Errores al Intentar Conectarse!... Finalizando el Sistema")}));
     EXPECT_EQ(rec_->boxes().value(1).title, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
     EXPECT_EQ(rec_->programEnds(), 0);
     EXPECT_EQ(login->contaracceso(), 0);
@@ -398,7 +402,8 @@ TEST_F(Form21Test, TheHiddenKeysSwitchTheServerBoxes)
     iniDePrueba();
     Form21* login = abreLogin();
     const auto todas = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
-    const QList<QWidget*> ocultables = {login->Shape2, login->Text3, login->Text4, login->Label3, login->Label4};
+    const QList<QWidget*> ocultables = {login->Shape2, login->Text3, login->Text4, login->Label3,
+                                        login->Label4};
 
     QTest::keyClick(login->windowHandle(), Qt::Key_F2, todas);
     for (QWidget* w : ocultables)
@@ -469,7 +474,8 @@ TEST_F(Form21Test, AFailedDownloadKeepsTheOldListAndTheWindowUsable)
         EXPECT_EQ(QDir(home_.path()).entryList(QDir::Files), QStringList{QStringLiteral("server.txt")});
         EXPECT_TRUE(login->busca_ip->isEnabled());
         EXPECT_TRUE(login->Label5->isHidden());
-        EXPECT_TRUE(rec_->prompts().value(0).startsWith(QStringLiteral("No se pudo descargar la lista de servidores")))
+        EXPECT_TRUE(rec_->prompts().value(0).startsWith(
+            QStringLiteral("No se pudo descargar la lista de servidores")))
             << rec_->prompts().value(0).toStdString();
         EXPECT_EQ(rec_->boxes().value(0).style, platform::msg::Critical);
         EXPECT_EQ(rec_->programEnds(), 0);

@@ -111,9 +111,8 @@ TEST_F(Form43Test, DsppbAndActparamKeepTheOneRow)
     actparam({QString(), QString(), QString(), QString(), QString(), QString()});
     EXPECT_EQ(fila(), QStringLiteral("NULL|NULL|NULL|0.000|0.000|0.000"));
 
-    actparam({QStringLiteral("Gracias, 'amigo'"), QStringLiteral("15"),
-              QStringLiteral("D'ORO; DROP TABLE x"), QStringLiteral("12,5"), QStringLiteral("3.25"),
-              QStringLiteral("1.5")});
+    actparam({QStringLiteral("Gracias, 'amigo'"), QStringLiteral("15"), QStringLiteral("D'ORO; DROP TABLE x"),
+              QStringLiteral("12,5"), QStringLiteral("3.25"), QStringLiteral("1.5")});
     EXPECT_EQ(fila(), QStringLiteral("Gracias, 'amigo'|15|D'ORO; DROP TABLE x|12.500|3.250|1.500"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM parametrosbanca")), QStringLiteral("1"));
 
@@ -153,8 +152,8 @@ TEST_F(Form43Test, ActparamRefusesWhatTheRowCannotHoldAndStoresNothing)
         EXPECT_EQ(fila(), antes) << c.porque;
     }
     // Either decimal mark, blanks around a number.
-    actparam({QStringLiteral("M"), QStringLiteral(" 7 "), QStringLiteral("BANCA"),
-              QStringLiteral(",5"), QStringLiteral("10."), QStringLiteral(" 2,25 ")});
+    actparam({QStringLiteral("M"), QStringLiteral(" 7 "), QStringLiteral("BANCA"), QStringLiteral(",5"),
+              QStringLiteral("10."), QStringLiteral(" 2,25 ")});
     EXPECT_EQ(fila(), QStringLiteral("M|7|BANCA|0.500|10.000|2.250"));
 }
 
@@ -231,8 +230,7 @@ TEST_F(Form43Test, ANewHouseNameRenamesTheMenuAndTheNextReport)
               QStringLiteral("BANCA NUEVA  "));
 
     platform::db::RecordSet ventas = testsupport::registros(
-        {{QStringLiteral("nroticket")}, {QStringLiteral("monto"), platform::db::DataType::Numeric}},
-        {});
+        {{QStringLiteral("nroticket")}, {QStringLiteral("monto"), platform::db::DataType::Numeric}}, {});
     reports::reportepuntoventa(ventas, QStringLiteral("Linea"), QString(), QStringLiteral("0"));
     QFile pagina(home_.filePath(QStringLiteral("0001.html")));
     ASSERT_TRUE(pagina.open(QIODevice::ReadOnly));
@@ -268,8 +266,8 @@ TEST_F(Form43Test, TheAmountBoxesTakeDigitsAndOnePointTheOthersAnything)
         const char* texto;
     };
     const Caso casos[] = {
-        {w->Text1, "a,b.c", "a,b.c"},   {w->Text2, "1,5x", "1,5x"}, {w->Text3, "D'Or,o", "D'Or,o"},
-        {w->Text4, "12,5", "125"},      {w->Text5, "1.2.3", "1.23"}, {w->Text6, "-7a.5", "7.5"},
+        {w->Text1, "a,b.c", "a,b.c"}, {w->Text2, "1,5x", "1,5x"},  {w->Text3, "D'Or,o", "D'Or,o"},
+        {w->Text4, "12,5", "125"},    {w->Text5, "1.2.3", "1.23"}, {w->Text6, "-7a.5", "7.5"},
     };
     for (const Caso& c : casos) {
         c.caja->setFocus();

@@ -27,7 +27,10 @@ TEST(ListaServidoresTest, FieldsEndAtCommasAndLineEndsWithQuotesAndBlanksHandled
         {"A,,B", {"A", "", "B"}},
         {"A\r\n\r\n\r\nB", {"A", "B"}},
         {"\"sin cierre", {"sin cierre"}},
-        {"CA\xd1" "ADA", {"CA\xc3\x91" "ADA"}}, // the workstation's code page
+        {"CA\xd1"
+         "ADA",
+         {"CA\xc3\x91"
+          "ADA"}}, // the workstation's code page
     };
     for (const Caso& c : casos) {
         QStringList campos;

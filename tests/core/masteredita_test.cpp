@@ -56,9 +56,9 @@ db::RecordSet listaDe(const QStringList& codigos)
 struct Servidor {
     QStringList codigos{QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003")};
     int lecturas = 0;
-    QStringList llamadas;          // "modo:codigo"
+    QStringList llamadas; // "modo:codigo"
     QString respuesta = QStringLiteral("0");
-    int fallosCerrada = 0;         // calls that fail as on a closed connection
+    int fallosCerrada = 0; // calls that fail as on a closed connection
 };
 Servidor* servidor = nullptr;
 
@@ -72,13 +72,13 @@ public:
     QLineEdit* codigo = new QLineEdit;
     QList<bool> editores; // agregar?
 
+    using Catalogo::activaMenuContextual;
     using Catalogo::enlaza;
     using Catalogo::setEditor;
     using Catalogo::setEnterModifica;
-    using Catalogo::setNuevoAlPrimero;
     using Catalogo::setLectura;
+    using Catalogo::setNuevoAlPrimero;
     using Catalogo::setTeclasFuncion;
-    using Catalogo::activaMenuContextual;
 
     bool abreModal = false;
 
@@ -209,7 +209,7 @@ TEST_F(MasterEditaTest, AKeptListReturnsToTheSavedPositionOnEveryActivation)
     EXPECT_EQ(catalogo->editores, QList<bool>{false});
 
     grilla->setCurrentIndex(grilla->model()->index(0, 0)); // the operator moves away…
-    auto* otra = new platform::ui::Window; // …and comes back from another window
+    auto* otra = new platform::ui::Window;                 // …and comes back from another window
     otra->showModeless();
     catalogo->showModeless();
     EXPECT_EQ(grilla->textoColumna(0), QStringLiteral("003"));
@@ -406,7 +406,10 @@ TEST_F(MasterEditaTest, AnErrorOfTheSaveKeepsTheEditorOpen)
 {
     class Falla : public ProbeEditor {
     protected:
-        QString llamaGrabar(const QString&) override { throw db::DbError::badArgument(QStringLiteral("fuera de rango")); }
+        QString llamaGrabar(const QString&) override
+        {
+            throw db::DbError::badArgument(QStringLiteral("fuera de rango"));
+        }
     };
     platform::ui::windowRegistry().add<Falla>(QStringLiteral("probeeditor"));
     ProbeEditor* e = editor(QStringLiteral("A"));
@@ -581,8 +584,12 @@ TEST_F(MasterEditaTest, TheDeleteMessagesAndFollowUpAreTheMembers)
     class Propio : public ProbeCatalogo {
     public:
         QStringList pasos;
+
     protected:
-        void informaEliminado(const QString& respuesta) override { pasos << QStringLiteral("informa ") + respuesta; }
+        void informaEliminado(const QString& respuesta) override
+        {
+            pasos << QStringLiteral("informa ") + respuesta;
+        }
         void trasEliminar() override { pasos << QStringLiteral("despues"); }
         void noElimina() override { pasos << QStringLiteral("no"); }
     };
@@ -592,8 +599,8 @@ TEST_F(MasterEditaTest, TheDeleteMessagesAndFollowUpAreTheMembers)
     catalogo->eliminar();
     rec.answerNext(AnswerYes);
     catalogo->eliminar();
-    EXPECT_EQ(catalogo->pasos, (QStringList{QStringLiteral("no"), QStringLiteral("informa 0"),
-                                            QStringLiteral("despues")}));
+    EXPECT_EQ(catalogo->pasos,
+              (QStringList{QStringLiteral("no"), QStringLiteral("informa 0"), QStringLiteral("despues")}));
     EXPECT_EQ(rec.prompts(), (QStringList{Pregunta, Pregunta}));
     catalogo->close();
 }
@@ -622,7 +629,8 @@ TEST_F(MasterEditaTest, TheDefaultEditorOpensWithItsModalityForAddAndForModify)
     });
     catalogo->modificar();
     EXPECT_TRUE(visto);
-    EXPECT_EQ(ventanaAbierta<ProbeEditor>(QStringLiteral("probeeditor")), nullptr) << "closed when modal returns";
+    EXPECT_EQ(ventanaAbierta<ProbeEditor>(QStringLiteral("probeeditor")), nullptr)
+        << "closed when modal returns";
 }
 
 TEST_F(MasterEditaTest, TheTypedLookUpAnswersOnlyAnOpenWindowOfThatClass)
@@ -639,7 +647,10 @@ TEST_F(MasterEditaTest, AWindowOutsideThePairRunsItsHandlersUnderTheSharedTrap)
 {
     class Suelta : public VentanaAtrapada {
     public:
-        void maneja() { atrapa([] { throw db::DbError::badArgument(QStringLiteral("x")); }); }
+        void maneja()
+        {
+            atrapa([] { throw db::DbError::badArgument(QStringLiteral("x")); });
+        }
     };
     Suelta ventana;
     ventana.maneja();
@@ -672,15 +683,14 @@ TEST_P(OpcionTest, AStoredValueShowsItsItemAndTheItemStoresItsDigit)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Items, OpcionTest,
-    ::testing::Values(CasoOpcion{"2", CoincideOpcion::ValorEntero, "2.- Seco"},
-                      CasoOpcion{" 2 ", CoincideOpcion::ValorEntero, "2.- Seco"},
-                      CasoOpcion{"0", CoincideOpcion::ValorEntero, "0.- Punta y Cola"},
-                      CasoOpcion{"21", CoincideOpcion::ValorEntero, ""},
-                      CasoOpcion{"21", CoincideOpcion::PrimerCaracter, "2.- Seco"},
-                      CasoOpcion{"9", CoincideOpcion::ValorEntero, ""},
-                      CasoOpcion{"", CoincideOpcion::PrimerCaracter, ""}));
+INSTANTIATE_TEST_SUITE_P(Items, OpcionTest,
+                         ::testing::Values(CasoOpcion{"2", CoincideOpcion::ValorEntero, "2.- Seco"},
+                                           CasoOpcion{" 2 ", CoincideOpcion::ValorEntero, "2.- Seco"},
+                                           CasoOpcion{"0", CoincideOpcion::ValorEntero, "0.- Punta y Cola"},
+                                           CasoOpcion{"21", CoincideOpcion::ValorEntero, ""},
+                                           CasoOpcion{"21", CoincideOpcion::PrimerCaracter, "2.- Seco"},
+                                           CasoOpcion{"9", CoincideOpcion::ValorEntero, ""},
+                                           CasoOpcion{"", CoincideOpcion::PrimerCaracter, ""}));
 
 TEST(Opcion, AnItemStoresItsDigitOnly)
 {

@@ -27,8 +27,8 @@ BloqueVenta::Opciones todas()
 db::RecordSet fila(const QString& pagaComodin)
 {
     db::RecordSet rs;
-    const QStringList lista = campos::Venta + campos::Digito + campos::Pares
-        + QStringList{campos::MontoComodin};
+    const QStringList lista = campos::Venta + campos::Digito + campos::Pares +
+                              QStringList{campos::MontoComodin};
     for (const QString& campo : lista)
         rs.appendField(campo.toUpper(), db::DataType::Decimal, 0, 9, 3);
     rs.appendField(campos::PagaComodin, db::DataType::VarChar, 1);
@@ -52,8 +52,8 @@ TEST(BloqueVentaTest, HoldsTheFieldsOfItsPartsInTheBlocksOrder)
     delete normal.marcoNormal();
 
     BloqueVenta bloque(todas());
-    EXPECT_EQ(bloque.campos(), campos::Venta + QStringList{campos::MontoComodin} + campos::Digito
-                                   + campos::Pares);
+    EXPECT_EQ(bloque.campos(),
+              campos::Venta + QStringList{campos::MontoComodin} + campos::Digito + campos::Pares);
     EXPECT_NE(bloque.caja(QStringLiteral("p_tri_3")), nullptr) << "fields by any case";
     EXPECT_EQ(bloque.pagaComodin()->text(), QStringLiteral("Paga Comodin Monto:"));
     for (QGroupBox* marco : {bloque.marcoNormal(), bloque.marcoDigito(), bloque.marcoPares()})
@@ -119,7 +119,8 @@ TEST(BloqueVentaTest, ConversionsOfTheStores)
 
     db::Command comando;
     TextosVenta textos{{QStringLiteral("lim_tri"), QStringLiteral("12.5")}};
-    agregaparametrosventa(comando, {{QStringLiteral("@x"), QStringLiteral("Lim_Tri"), db::DataType::Decimal, 18, 3}},
+    agregaparametrosventa(comando,
+                          {{QStringLiteral("@x"), QStringLiteral("Lim_Tri"), db::DataType::Decimal, 18, 3}},
                           textos, ConversionVenta::PuntoAComa);
     EXPECT_EQ(comando.parameter(0).precision(), 18);
     EXPECT_EQ(comando.parameter(0).boundValue().value<platform::Decimal>().toString(3),

@@ -15,18 +15,13 @@ class SeparamilesTest : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(SeparamilesTest, GroupsInThreesFromTheRight)
 {
-    EXPECT_EQ(separamiles(QString::fromUtf8(GetParam().entrada)),
-              QString::fromUtf8(GetParam().esperado));
+    EXPECT_EQ(separamiles(QString::fromUtf8(GetParam().entrada)), QString::fromUtf8(GetParam().esperado));
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, SeparamilesTest,
-                         ::testing::Values(TextCase{"1234567", "1,234,567"},
-                                           TextCase{"123456", "123,456"},
-                                           TextCase{"123", "123"},
-                                           TextCase{"  45  ", "45"},
-                                           TextCase{"", ""},
-                                           TextCase{"-1234", "-1,234"},
-                                           TextCase{"12.5", "1,2.5"}));
+                         ::testing::Values(TextCase{"1234567", "1,234,567"}, TextCase{"123456", "123,456"},
+                                           TextCase{"123", "123"}, TextCase{"  45  ", "45"}, TextCase{"", ""},
+                                           TextCase{"-1234", "-1,234"}, TextCase{"12.5", "1,2.5"}));
 
 TEST(RutinasTest, SeparatorConversionsTouchOnlyTheirCharacter)
 {
@@ -58,8 +53,11 @@ TEST(RutinasTest, SettingsFileRoundTripAndMissingValues)
     EXPECT_EQ(leeini(ini, QStringLiteral("Comunicaciones"), QStringLiteral("BDONLine")), QString());
     escribeini(ini, QStringLiteral("Comunicaciones"), QStringLiteral("BDONLine"), QStringLiteral("duroz"));
     escribeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario"), QStringLiteral("ADM01"));
-    EXPECT_EQ(leeini(ini, QStringLiteral("comunicaciones"), QStringLiteral("bdonline")), QStringLiteral("duroz"));
-    EXPECT_EQ(leeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario")), QStringLiteral("ADM01"));
-    escribeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario"), QString(300, QLatin1Char('x')));
+    EXPECT_EQ(leeini(ini, QStringLiteral("comunicaciones"), QStringLiteral("bdonline")),
+              QStringLiteral("duroz"));
+    EXPECT_EQ(leeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario")),
+              QStringLiteral("ADM01"));
+    escribeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario"),
+               QString(300, QLatin1Char('x')));
     EXPECT_EQ(leeini(ini, QStringLiteral("Usuario Actual"), QStringLiteral("Usuario")).size(), 254);
 }

@@ -29,16 +29,18 @@ inline void siembra(testsupport::TestDatabase& db)
         "INSERT INTO loterias (cod_lot, desc_lot, dia_4) VALUES ('001', 'ZULIA 12M', 'S'),"
         "  ('014', 'CARACAS 4PM', 'S'), ('020', 'TACHIRA 7PM', 'N'), ('030', 'MARGARITA', 'N');"
         "INSERT INTO jugadas (especial, desc_espec) VALUES ('T1', 'TRIPLETAZO');"
-        "INSERT INTO jugadeta (especial, jugada, desc_jugada) VALUES ('T1', '01', 'ARIES'), ('T1', '02', 'TAURO');");
+        "INSERT INTO jugadeta (especial, jugada, desc_jugada) VALUES ('T1', '01', 'ARIES'), ('T1', '02', "
+        "'TAURO');");
     for (const char* v : {"00000", "00001", "00002", "00003", "00009"}) {
         const QString cod = QLatin1String(v);
         const QString modo = cod == QStringLiteral("00009") ? QStringLiteral("0") : cod.right(1);
-        sql += QStringLiteral(
-                   "INSERT INTO vendedor (codvendedor, nombre_vend, tipode_pago, p_tri_1, p_tri_2, p_tri_3,"
-                   "  p_ter_1, p_ter_2, p_ter_3, comi_tri, comi_ter, premio_digito, comi_digito, diascaduca)"
-                   " VALUES ('%1', 'AGENCIA %1', '%2', %3, 8, 15, 5);"
-                   "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('%1', 'TAQ01', 'CAJERO');")
-                   .arg(cod, modo, factores);
+        sql +=
+            QStringLiteral(
+                "INSERT INTO vendedor (codvendedor, nombre_vend, tipode_pago, p_tri_1, p_tri_2, p_tri_3,"
+                "  p_ter_1, p_ter_2, p_ter_3, comi_tri, comi_ter, premio_digito, comi_digito, diascaduca)"
+                " VALUES ('%1', 'AGENCIA %1', '%2', %3, 8, 15, 5);"
+                "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('%1', 'TAQ01', 'CAJERO');")
+                .arg(cod, modo, factores);
         if (cod == QStringLiteral("00009"))
             continue;
         for (const char* lot : {"001", "014", "020"})
@@ -73,13 +75,13 @@ inline void ticket(testsupport::TestDatabase& db, const QString& vendedor, const
                    const QList<Jugada>& jugadas, const QString& serial = QStringLiteral("SER-1"),
                    bool anulado = false, const QString& fecha = FechaSql)
 {
-    QString sql = QStringLiteral(
-                      "INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket,"
-                      "  montoticket, estadoticket, anulado) VALUES ('%1', '%2', '%3', 'TAQ01', %4, '10:00', 0,"
-                      "  '%5', '%6');")
-                      .arg(vendedor, numero, serial, fecha,
-                           anulado ? QStringLiteral("ELI") : QStringLiteral("ACT"),
-                           anulado ? QStringLiteral("S") : QStringLiteral("N"));
+    QString sql =
+        QStringLiteral(
+            "INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket,"
+            "  montoticket, estadoticket, anulado) VALUES ('%1', '%2', '%3', 'TAQ01', %4, '10:00', 0,"
+            "  '%5', '%6');")
+            .arg(vendedor, numero, serial, fecha, anulado ? QStringLiteral("ELI") : QStringLiteral("ACT"),
+                 anulado ? QStringLiteral("S") : QStringLiteral("N"));
     int linea = 0;
     for (const Jugada& j : jugadas) {
         const bool especial = !j.especial.isEmpty();
@@ -218,7 +220,6 @@ protected:
                     QStringLiteral("0")};
         grabapremios(conexion(), b);
     }
-
 };
 
 } // namespace datossorteos

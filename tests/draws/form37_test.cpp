@@ -33,8 +33,10 @@ protected:
         if (HasFatalFailure())
             return;
         resultados();
-        ticket(*db_, QStringLiteral("00000"), QStringLiteral("1"), {{QStringLiteral("001"), QStringLiteral("123")}});
-        ticket(*db_, QStringLiteral("00000"), QStringLiteral("2"), {{QStringLiteral("014"), QStringLiteral("100")}});
+        ticket(*db_, QStringLiteral("00000"), QStringLiteral("1"),
+               {{QStringLiteral("001"), QStringLiteral("123")}});
+        ticket(*db_, QStringLiteral("00000"), QStringLiteral("2"),
+               {{QStringLiteral("014"), QStringLiteral("100")}});
         db_->setServerClock(QStringLiteral("2026-03-05 20:00:00"));
         core::Sesion& s = core::sesion();
         s.rsloterias = s.conexion.execute(
@@ -58,8 +60,9 @@ protected:
 
     QString premio(const QString& numero)
     {
-        return db_->scalar(QStringLiteral("SELECT coalesce(montopremio, 0)::int FROM tickets WHERE nroticket = '%1'")
-                               .arg(numero));
+        return db_->scalar(
+            QStringLiteral("SELECT coalesce(montopremio, 0)::int FROM tickets WHERE nroticket = '%1'")
+                .arg(numero));
     }
 };
 
@@ -90,9 +93,10 @@ TEST_F(Form37Test, NothingChosenAsksForAllAndADateWithoutResultsAnswers55)
     draws::Form37* v = abre();
     v->DTPicker1->setDate(QDate(2026, 3, 6));
     v->Command1->click();
-    EXPECT_EQ(rec_->prompts(), (QStringList{QStringLiteral("Desea procesar resultados?"),
-                                            QStringLiteral("Desea procesar todas las loterias de la fecha seleccionada?"),
-                                            QStringLiteral("No hay jugadas que procesar!")}));
+    EXPECT_EQ(rec_->prompts(),
+              (QStringList{QStringLiteral("Desea procesar resultados?"),
+                           QStringLiteral("Desea procesar todas las loterias de la fecha seleccionada?"),
+                           QStringLiteral("No hay jugadas que procesar!")}));
     EXPECT_TRUE(v->isUnloaded());
 
     rec_->clear();

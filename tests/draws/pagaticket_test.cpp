@@ -44,7 +44,8 @@ protected:
         db_->setServerClock(QStringLiteral("2026-03-06 10:00:00"));
         core::Sesion& s = core::sesion();
         s.usuarioactual = QStringLiteral("ADMIN");
-        s.rsvendedores = s.conexion.execute(platform::db::callText(QStringLiteral("dspven2"), {QStringLiteral("5")}));
+        s.rsvendedores = s.conexion.execute(
+            platform::db::callText(QStringLiteral("dspven2"), {QStringLiteral("5")}));
         draws::registerWindows(windowRegistry());
         ventana_ = qobject_cast<draws::pagaticket*>(windowRegistry().show(QStringLiteral("pagaticket")));
         platform::ui::doEvents();
@@ -90,23 +91,26 @@ TEST_F(PagaticketTest, VerifiesConfirmsAndPaysAWinningTicketByTheKeys)
     rec_->answerNext(platform::msg::AnswerYes);
     QTest::keyClick(ventana_->windowHandle(), Qt::Key_Return);
 
-    EXPECT_EQ(rec_->prompts(), (QStringList{QStringLiteral("Desea cancelar el ticket?"),
-                                            mensaje(QStringLiteral("AB12"),
-                                                    QStringLiteral(" se ha registrado como cancelado con exito!"))}));
+    EXPECT_EQ(rec_->prompts(),
+              (QStringList{QStringLiteral("Desea cancelar el ticket?"),
+                           mensaje(QStringLiteral("AB12"),
+                                   QStringLiteral(" se ha registrado como cancelado con exito!"))}));
     EXPECT_EQ(ventana_->Fecha_venta->text(), QStringLiteral("05/03/2026"));
     EXPECT_EQ(ventana_->Hora_venta->text(), QStringLiteral("10:00:00"));
     EXPECT_EQ(ventana_->Estado_ticket->text(), QStringLiteral("Activo"));
     EXPECT_EQ(platform::vb::val(ventana_->TOTal_TICKET1->text()), 6000.0);
     EXPECT_TRUE(ventana_->Text1->text().isEmpty());
     EXPECT_TRUE(ventana_->Text2->text().isEmpty());
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT pagado || operadorpago FROM tickets WHERE nroticket = '0000000001'")),
+    EXPECT_EQ(db_->scalar(QStringLiteral(
+                  "SELECT pagado || operadorpago FROM tickets WHERE nroticket = '0000000001'")),
               QStringLiteral("SADMIN"));
 
     // Shown as paid afterwards, and never paid twice.
     rec_->clear();
     nombra(QStringLiteral("0000000001"), QStringLiteral("AB12"));
     ventana_->Eliminar->click();
-    EXPECT_EQ(rec_->prompts(), (QStringList{mensaje(QStringLiteral("AB12"), QStringLiteral(" ya fue registrado como pagado!"))}));
+    EXPECT_EQ(rec_->prompts(), (QStringList{mensaje(QStringLiteral("AB12"),
+                                                    QStringLiteral(" ya fue registrado como pagado!"))}));
 }
 
 TEST_F(PagaticketTest, EachAnswerShowsItsMessageAndPaysNothing)
@@ -132,8 +136,10 @@ TEST_F(PagaticketTest, EachAnswerShowsItsMessageAndPaysNothing)
     rec_->clear();
     nombra(QStringLiteral("0000000001"), QStringLiteral("AB12"));
     ventana_->Eliminar->click();
-    EXPECT_EQ(rec_->prompts(), (QStringList{mensaje(QStringLiteral("AB12"), QStringLiteral(" esta caducado!"))}));
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM tickets WHERE pagado = 'S'")), QStringLiteral("0"));
+    EXPECT_EQ(rec_->prompts(),
+              (QStringList{mensaje(QStringLiteral("AB12"), QStringLiteral(" esta caducado!"))}));
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM tickets WHERE pagado = 'S'")),
+              QStringLiteral("0"));
 }
 
 TEST_F(PagaticketTest, AnsweringNoPaysNothingAndKeepsTheBoxes)
@@ -143,7 +149,8 @@ TEST_F(PagaticketTest, AnsweringNoPaysNothingAndKeepsTheBoxes)
     ventana_->Eliminar->click();
     EXPECT_EQ(rec_->prompts(), (QStringList{QStringLiteral("Desea cancelar el ticket?")}));
     EXPECT_EQ(ventana_->Text1->text(), QStringLiteral("AB12"));
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM tickets WHERE pagado = 'S'")), QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM tickets WHERE pagado = 'S'")),
+              QStringLiteral("0"));
 }
 
 TEST_F(PagaticketTest, TheButtonNamesWhatIsMissing)
@@ -153,7 +160,8 @@ TEST_F(PagaticketTest, TheButtonNamesWhatIsMissing)
     ventana_->Eliminar->click();
     ventana_->Text1->setText(QStringLiteral("AB12"));
     ventana_->Eliminar->click();
-    EXPECT_EQ(rec_->prompts(), (QStringList{QStringLiteral("Debe seleccionar el vendedor del ticket"),
-                                            QStringLiteral("Debe escribir el serial que aparece en el ticket"),
-                                            QStringLiteral("Debe escribir el Nro. del ticket")}));
+    EXPECT_EQ(rec_->prompts(),
+              (QStringList{QStringLiteral("Debe seleccionar el vendedor del ticket"),
+                           QStringLiteral("Debe escribir el serial que aparece en el ticket"),
+                           QStringLiteral("Debe escribir el Nro. del ticket")}));
 }

@@ -82,8 +82,9 @@ TEST_F(PagoServidorTest, VerificationAndPaymentAnswerTheirCodes)
 
 TEST_F(PagoServidorTest, PaymentRecordsTheOperatorAndShowsAsPaidAfterwards)
 {
-    const Respuesta r = pagaticket(conexion(), QStringLiteral("AB12"), QStringLiteral("00001"), QStringLiteral("1"),
-                                   QStringLiteral("0000000001"), QStringLiteral("CAJA1"));
+    const Respuesta r = pagaticket(conexion(), QStringLiteral("AB12"), QStringLiteral("00001"),
+                                   QStringLiteral("1"), QStringLiteral("0000000001"),
+                                   QStringLiteral("CAJA1"));
     ASSERT_EQ(r.codigo, QStringLiteral("8")) << "the right number of another seller";
     EXPECT_EQ(pagaticket(conexion(), QStringLiteral("AB12"), QStringLiteral("00000"), QStringLiteral("1"),
                          QStringLiteral("0000000001"), QStringLiteral("CAJA1"))
@@ -142,8 +143,9 @@ TEST_F(PagoServidorTest, TwoOperatorsPayingOneTicketAtOnceRecordOnePayment)
     const QString pidB = b.execute(QStringLiteral("SELECT pg_backend_pid()")).value(0).toString();
 
     platform::db::Transaction t(a);
-    const Respuesta primero = pagaticket(a, QStringLiteral("AB12"), QStringLiteral("00000"), QStringLiteral("1"),
-                                         QStringLiteral("0000000001"), QStringLiteral("OPA"));
+    const Respuesta primero = pagaticket(a, QStringLiteral("AB12"), QStringLiteral("00000"),
+                                         QStringLiteral("1"), QStringLiteral("0000000001"),
+                                         QStringLiteral("OPA"));
     Respuesta segundo;
     std::string fallo;
     std::thread otro([&] {
@@ -156,8 +158,7 @@ TEST_F(PagoServidorTest, TwoOperatorsPayingOneTicketAtOnceRecordOnePayment)
     });
     while (db_->scalar(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE pid = %1"
                                       " AND wait_event_type = 'Lock'")
-                           .arg(pidB))
-           != QStringLiteral("1"))
+                           .arg(pidB)) != QStringLiteral("1"))
         std::this_thread::yield();
     t.commit();
     otro.join();

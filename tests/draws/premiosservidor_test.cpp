@@ -22,17 +22,17 @@ protected:
     // Everything the award writes, to compare two runs.
     QStringList estado()
     {
-        return db_->rows(QStringLiteral(
-                   "SELECT codvendedor, nroticket, montopremio, premiado, pagado FROM tickets ORDER BY 1, 2"))
-            + db_->rows(QStringLiteral("SELECT codvendedor, nroticket, linea, premio FROM jugadasticket"
-                                       " ORDER BY 1, 2, 3"))
-            + db_->rows(QStringLiteral("SELECT vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,"
-                                       " premios, subtotal, impuesto_venta FROM saldosdias ORDER BY 1, 2, 3, 4"))
-            + db_->rows(QStringLiteral("SELECT cod_lot, fechapremio, procesado FROM premiar ORDER BY 1, 2"));
+        return db_->rows(QStringLiteral("SELECT codvendedor, nroticket, montopremio, premiado, pagado FROM "
+                                        "tickets ORDER BY 1, 2")) +
+               db_->rows(QStringLiteral("SELECT codvendedor, nroticket, linea, premio FROM jugadasticket"
+                                        " ORDER BY 1, 2, 3")) +
+               db_->rows(
+                   QStringLiteral("SELECT vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,"
+                                  " premios, subtotal, impuesto_venta FROM saldosdias ORDER BY 1, 2, 3, 4")) +
+               db_->rows(QStringLiteral("SELECT cod_lot, fechapremio, procesado FROM premiar ORDER BY 1, 2"));
     }
 
-    template <class F>
-    static QString refusal(F&& llamada)
+    template <class F> static QString refusal(F&& llamada)
     {
         try {
             llamada();
@@ -153,16 +153,19 @@ TEST_F(PremiosServidorTest, OneProcessedDateAgreesAcrossTablesAndReprocessingIsS
                                        {QStringLiteral("55"), QString(), QString()},
                                        QStringLiteral("5")});
     ticket(*db_, QStringLiteral("00000"), QStringLiteral("A"),
-           {{QStringLiteral("001"), QStringLiteral("123")}, {QStringLiteral("001"), QStringLiteral("12")},
+           {{QStringLiteral("001"), QStringLiteral("123")},
+            {QStringLiteral("001"), QStringLiteral("12")},
             {QStringLiteral("014"), QStringLiteral("100"), QStringLiteral("2")},
-            {QStringLiteral("020"), QStringLiteral("555")}, {QStringLiteral("001"), QStringLiteral("999")},
+            {QStringLiteral("020"), QStringLiteral("555")},
+            {QStringLiteral("001"), QStringLiteral("999")},
             {QStringLiteral("001"), QStringLiteral("45"), QStringLiteral("4"), QStringLiteral("T1"),
              QStringLiteral("01")}});
     ticket(*db_, QStringLiteral("00001"), QStringLiteral("B"),
            {{QStringLiteral("001"), QStringLiteral("24")}, {QStringLiteral("001"), QStringLiteral("3")}});
-    ticket(*db_, QStringLiteral("00001"), QStringLiteral("C"), {{QStringLiteral("014"), QStringLiteral("77")}});
-    ticket(*db_, QStringLiteral("00002"), QStringLiteral("X"), {{QStringLiteral("001"), QStringLiteral("123")}},
-           QStringLiteral("S"), true);
+    ticket(*db_, QStringLiteral("00001"), QStringLiteral("C"),
+           {{QStringLiteral("014"), QStringLiteral("77")}});
+    ticket(*db_, QStringLiteral("00002"), QStringLiteral("X"),
+           {{QStringLiteral("001"), QStringLiteral("123")}}, QStringLiteral("S"), true);
 
     ASSERT_EQ(procesa(conexion(), Fecha, QStringLiteral("001014")), QStringLiteral("0"));
     // Each ticket's prize is the sum of its plays' prizes.
@@ -208,9 +211,12 @@ TEST_F(PremiosServidorTest, OneProcessedDateAgreesAcrossTablesAndReprocessingIsS
 TEST_F(PremiosServidorTest, ACorrectedResultMovesPrizesAmongUnpaidTicketsOnly)
 {
     resultados();
-    ticket(*db_, QStringLiteral("00000"), QStringLiteral("PAGADO"), {{QStringLiteral("001"), QStringLiteral("123")}});
-    ticket(*db_, QStringLiteral("00000"), QStringLiteral("VIEJO"), {{QStringLiteral("001"), QStringLiteral("123")}});
-    ticket(*db_, QStringLiteral("00000"), QStringLiteral("NUEVO"), {{QStringLiteral("001"), QStringLiteral("321")}});
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("PAGADO"),
+           {{QStringLiteral("001"), QStringLiteral("123")}});
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("VIEJO"),
+           {{QStringLiteral("001"), QStringLiteral("123")}});
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("NUEVO"),
+           {{QStringLiteral("001"), QStringLiteral("321")}});
     db_->setServerClock(QStringLiteral("2026-03-05 20:00:00"));
     ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
     ASSERT_EQ(pagaticket(conexion(), QStringLiteral("SER-1"), QStringLiteral("00000"), QStringLiteral("1"),
@@ -223,7 +229,8 @@ TEST_F(PremiosServidorTest, ACorrectedResultMovesPrizesAmongUnpaidTicketsOnly)
                         {QStringLiteral("21"), QStringLiteral("32"), QStringLiteral("89")},
                         QStringLiteral("1")};
     grabapremios(conexion(), corregido);
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT procesado || especial || jugada FROM premiar WHERE cod_lot = '001'")),
+    EXPECT_EQ(db_->scalar(QStringLiteral(
+                  "SELECT procesado || especial || jugada FROM premiar WHERE cod_lot = '001'")),
               QStringLiteral("NT101"))
         << "a changed result is no longer processed; an empty special play keeps the recorded one";
     ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
@@ -232,7 +239,8 @@ TEST_F(PremiosServidorTest, ACorrectedResultMovesPrizesAmongUnpaidTicketsOnly)
               QStringLiteral("6000.000"));
     EXPECT_EQ(premio(QStringLiteral("00000"), QStringLiteral("VIEJO")), QStringLiteral("0.00"));
     EXPECT_EQ(premio(QStringLiteral("00000"), QStringLiteral("NUEVO")), QStringLiteral("6000.00"));
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT premios FROM saldosdias WHERE tipo_jugada = '1' AND cod_lot = '001'")),
+    EXPECT_EQ(db_->scalar(QStringLiteral(
+                  "SELECT premios FROM saldosdias WHERE tipo_jugada = '1' AND cod_lot = '001'")),
               QStringLiteral("12000.000"))
         << "the paid prize and the new winner's";
 }
@@ -243,14 +251,14 @@ TEST_F(PremiosServidorTest, GrabapremiosRefusesMalformedNumbersAndStoresNothing)
         int campo; // 0-2 triples, 3-5 terminals, 6 digit
         const char* valor;
     };
-    const Caso casos[] = {{0, "12"}, {0, "1**"}, {1, "12*"}, {1, "1a3"}, {3, "2"}, {3, "123"},
-                          {4, "2*"}, {6, "12"}, {6, "x"}, {0, ""}};
+    const Caso casos[] = {{0, "12"},  {0, "1**"}, {1, "12*"}, {1, "1a3"}, {3, "2"},
+                          {3, "123"}, {4, "2*"},  {6, "12"},  {6, "x"},   {0, ""}};
     for (const Caso& c : casos) {
         Resultado r{QStringLiteral("001"),
                     {QStringLiteral("123"), QStringLiteral("456"), QStringLiteral("789")},
                     {QStringLiteral("23"), QStringLiteral("12"), QStringLiteral("89")},
                     QStringLiteral("3")};
-        QString* campos[] = {&r.triples[0], &r.triples[1], &r.triples[2], &r.terminales[0],
+        QString* campos[] = {&r.triples[0],    &r.triples[1],    &r.triples[2], &r.terminales[0],
                              &r.terminales[1], &r.terminales[2], &r.digito};
         *campos[c.campo] = QLatin1String(c.valor);
         EXPECT_FALSE(refusal([&] { grabapremios(conexion(), r); }).isEmpty()) << c.campo << " " << c.valor;
@@ -263,10 +271,17 @@ TEST_F(PremiosServidorTest, GrabapremiosRefusesMalformedNumbersAndStoresNothing)
 TEST_F(PremiosServidorTest, PremiappalListsTheDrawsOfTheDateWithOrWithoutResult)
 {
     resultados();
-    grabapremios(conexion(), Resultado{QStringLiteral("030"), {QStringLiteral("777")}, {}, QString(),
-                                       QString(), QString(), QString(), QString(),
+    grabapremios(conexion(), Resultado{QStringLiteral("030"),
+                                       {QStringLiteral("777")},
+                                       {},
+                                       QString(),
+                                       QString(),
+                                       QString(),
+                                       QString(),
+                                       QString(),
                                        {QStringLiteral("12"), QStringLiteral("34"), QStringLiteral("5")}});
-    platform::db::RecordSet rs = conexion().execute(QStringLiteral("premiappal '") + Fecha + QStringLiteral("'"));
+    platform::db::RecordSet rs = conexion().execute(QStringLiteral("premiappal '") + Fecha +
+                                                    QStringLiteral("'"));
     QStringList filas;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         QStringList celdas;

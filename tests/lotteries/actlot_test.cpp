@@ -36,13 +36,13 @@ constexpr DataType Num = DataType::Numeric;
 struct Fila {
     const char* nombre;
     DataType tipo;
-    int tamano;     // varchar size
-    int precision;  // decimal / numeric
+    int tamano;    // varchar size
+    int precision; // decimal / numeric
     int escala;
-    const char* grabado;    // what the server received from the save
+    const char* grabado; // what the server received from the save
     DataType tipoEliminar;
     int precisionEliminar;
-    const char* eliminado;  // what the server received from the delete
+    const char* eliminado; // what the server received from the delete
 };
 
 // The save sends what the test types into the editor (see escribeEditor);
@@ -54,10 +54,10 @@ const Fila Filas[] = {
     {"@xdesc_lot", Txt, 25, 0, 0, "  Nueva Loteria", Txt, 0, "ZULIA 12M"},
     {"@xlim_digito", Dec, 0, 9, 3, "300.000", Num, 9, "300"},
     {"@xpremio_digito", Dec, 0, 9, 3, "7.000", Num, 9, "7"},
-    {"@xcomi_digito", Dec, 0, 9, 3, "10.500", Num, 9, "10"},   // 10,5 shown: its leading 10
-    {"@xmontom_digito", Dec, 0, 9, 3, "0.000", Num, 9, "2"},   // an empty box sends 0
+    {"@xcomi_digito", Dec, 0, 9, 3, "10.500", Num, 9, "10"}, // 10,5 shown: its leading 10
+    {"@xmontom_digito", Dec, 0, 9, 3, "0.000", Num, 9, "2"}, // an empty box sends 0
     {"@xlim_numA", Dec, 0, 9, 3, "11.000", Num, 9, "11"},
-    {"@xlim_numB", Dec, 0, 9, 3, "2.500", Num, 9, "12"},       // taken over as 2,5
+    {"@xlim_numB", Dec, 0, 9, 3, "2.500", Num, 9, "12"}, // taken over as 2,5
     {"@xcomispar", Dec, 0, 9, 3, "0.250", Num, 9, "2"},
     {"@xpremiopar", Dec, 0, 9, 3, "15.000", Num, 9, "15"},
     {"@xmontom_par", Dec, 0, 9, 3, "13.000", Num, 9, "13"},
@@ -73,7 +73,7 @@ const Fila Filas[] = {
     {"@xp_tri_3", Dec, 0, 9, 3, "6.125", Num, 9, "6"},
     {"@xp_ter_1", Dec, 0, 18, 3, "123456789.500", Num, 9, "70"},
     {"@xp_ter_2", Dec, 0, 9, 3, "20.000", Num, 9, "20"},
-    {"@xp_ter_3", Dec, 0, 9, 3, "1.000", Num, 9, "2"},          // typed 1.0005: no fourth decimal
+    {"@xp_ter_3", Dec, 0, 9, 3, "1.000", Num, 9, "2"}, // typed 1.0005: no fourth decimal
     {"@xdia_1", Txt, 1, 0, 0, "S", Txt, 0, "S"},
     {"@xdia_2", Txt, 1, 0, 0, "N", Txt, 0, "S"},
     {"@xdia_3", Txt, 1, 0, 0, "S", Txt, 0, "S"},
@@ -96,7 +96,7 @@ const Fila Filas[] = {
     {"@xjueganormal", Txt, 1, 0, 0, "N", Txt, 0, "S"},
     {"@xpagacomodin", Txt, 1, 0, 0, "S", Txt, 0, "S"},
     {"@xmontocomodin", Dec, 0, 9, 3, "3.500", Num, 9, "0"},
-    {"@ximpuesto", Dec, 0, 9, 3, "12.500", Num, 9, "0"},       // typed 12.5 stays 12.5
+    {"@ximpuesto", Dec, 0, 9, 3, "12.500", Num, 9, "0"}, // typed 12.5 stays 12.5
     {"@codigo_junta", Txt, 3, 0, 0, "002", Txt, 0, nullptr},
     {"@codigo_operadora", Txt, 3, 0, 0, "01", Txt, 0, nullptr},
 };
@@ -115,17 +115,16 @@ void escribeEditor(Form9& editor)
     editor.Text2->setText(QStringLiteral("  Nueva Loteria  "));
     core::BloqueVenta& b = editor.bloque();
     const std::pair<const char*, const char*> tecleados[] = {
-        {"Lim_digito", "300"},   {"Premio_digito", "7"}, {"Comi_digito", "10.5"},
-        {"Montom_digito", ""},   {"Lim_Tri", "500"},     {"Lim_ter", "1000"},
-        {"Comi_Tri", "15"},      {"Comi_Ter", "12.5"},   {"Minimo_tri", "5"},
-        {"Minimo_ter", "6"},     {"P_tri_1", "600"},     {"P_tri_2", "60"},
-        {"P_Tri_3", "6.125"},    {"P_ter_1", "123456789.5"}, {"P_ter_2", "20"},
-        {"P_ter_3", "1.0005"},   {"montocomodin", "3.5"}};
+        {"Lim_digito", "300"},  {"Premio_digito", "7"},     {"Comi_digito", "10.5"}, {"Montom_digito", ""},
+        {"Lim_Tri", "500"},     {"Lim_ter", "1000"},        {"Comi_Tri", "15"},      {"Comi_Ter", "12.5"},
+        {"Minimo_tri", "5"},    {"Minimo_ter", "6"},        {"P_tri_1", "600"},      {"P_tri_2", "60"},
+        {"P_Tri_3", "6.125"},   {"P_ter_1", "123456789.5"}, {"P_ter_2", "20"},       {"P_ter_3", "1.0005"},
+        {"montocomodin", "3.5"}};
     for (const auto& [campo, texto] : tecleados)
         teclea(b.caja(QLatin1String(campo)), texto);
-    const std::pair<const char*, const char*> llevados[] = {
-        {"Lim_NumA", "11"}, {"Lim_NumB", "2,5"}, {"Comispar", "0.25"},
-        {"Premiopar", "15"}, {"Montom_par", "13"}, {"sencillo_par", "16"}};
+    const std::pair<const char*, const char*> llevados[] = {{"Lim_NumA", "11"},   {"Lim_NumB", "2,5"},
+                                                            {"Comispar", "0.25"}, {"Premiopar", "15"},
+                                                            {"Montom_par", "13"}, {"sencillo_par", "16"}};
     for (const auto& [campo, texto] : llevados)
         b.ponTexto(QLatin1String(campo), QLatin1String(texto));
     teclea(editor.Text33, "12.5");

@@ -48,8 +48,8 @@ inline lotteries::RegistroLoteria registro(const QString& codigo, const QString&
     lotteries::RegistroLoteria r;
     r.codigo = codigo;
     r.nombre = nombre;
-    const QStringList campos = core::campos::Venta + core::campos::Digito + core::campos::Pares
-        + QStringList{core::campos::MontoComodin};
+    const QStringList campos = core::campos::Venta + core::campos::Digito + core::campos::Pares +
+                               QStringList{core::campos::MontoComodin};
     int n = 1;
     for (const QString& campo : campos)
         r.montos.insert(campo.toLower(), QString::number(n++));

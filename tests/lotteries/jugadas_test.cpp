@@ -37,9 +37,7 @@ const QString Pregunta = QStringLiteral("¿Deseas Eliminar la información Selec
 
 class JugadasTest : public datosjugadas::ConVentanas {
 protected:
-
-    template <class T>
-    T* abre(const QString& nombre)
+    template <class T> T* abre(const QString& nombre)
     {
         auto* ventana = qobject_cast<T*>(windowRegistry().show(nombre));
         platform::ui::doEvents();
@@ -48,8 +46,7 @@ protected:
 
     // Runs `accion` on the modal editor `nombre` as soon as it shows; the
     // action must close it.
-    template <class T>
-    static void enEditor(const QString& nombre, std::function<void(T*)> accion)
+    template <class T> static void enEditor(const QString& nombre, std::function<void(T*)> accion)
     {
         QTimer::singleShot(0, [nombre, accion] {
             T* editor = qobject_cast<T*>(windowRegistry().find(nombre));
@@ -69,7 +66,10 @@ protected:
 
     static void teclea(QWidget* ventana, Qt::Key tecla) { QTest::keyClick(ventana->windowHandle(), tecla); }
 
-    QStringList jugadas() { return db_->rows(QStringLiteral("SELECT especial, desc_espec FROM jugadas ORDER BY 1")); }
+    QStringList jugadas()
+    {
+        return db_->rows(QStringLiteral("SELECT especial, desc_espec FROM jugadas ORDER BY 1"));
+    }
     QStringList detalles()
     {
         return db_->rows(QStringLiteral("SELECT especial, jugada, desc_jugada FROM jugadeta ORDER BY 1, 2"));

@@ -37,7 +37,6 @@ const QString Pregunta = QStringLiteral("¿Deseas Eliminar la información Selec
 
 class ParametrosEspecialesTest : public datosjugadas::ConVentanas {
 protected:
-
     // The lottery catalogue, opened at its first use.
     Form5* catalogo() { return qobject_cast<Form5*>(windowRegistry().show(QStringLiteral("Form5"))); }
 
@@ -90,8 +89,9 @@ TEST_F(ParametrosEspecialesTest, TheListShowsEverySpecialPlayOfTheCataloguesLott
     EXPECT_TRUE(lista->XPButton2->isEnabled());
     EXPECT_EQ(filas(lista->DataGrid1->dataSource(), {0, 1, 4}),
               (QStringList{QStringLiteral("T1|TRIPLETAZO|12.500"), QStringLiteral("Z|ZODIACAL|NULL")}));
-    const QStringList titulos{u"Codigo"_s, u"Jugada"_s, u"Lim. Tri."_s, u"Lim. Ter."_s, u"Comi. Tri."_s,
-                              u"Comi. Ter."_s, u"Prem. Tri."_s, u"Prem. 1ero"_s, u"Prem. 2do"_s};
+    const QStringList titulos{u"Codigo"_s,     u"Jugada"_s,     u"Lim. Tri."_s,
+                              u"Lim. Ter."_s,  u"Comi. Tri."_s, u"Comi. Ter."_s,
+                              u"Prem. Tri."_s, u"Prem. 1ero"_s, u"Prem. 2do"_s};
     for (int c = 0; c < titulos.size(); ++c)
         EXPECT_EQ(lista->DataGrid1->titulo(c), titulos[c]);
     EXPECT_NEAR(lista->DataGrid1->anchoTwips(1), 2500, 15);
@@ -127,16 +127,19 @@ TEST_F(ParametrosEspecialesTest, AParameterRowIsAddedModifiedAndDeleted)
     EXPECT_EQ(cajas(editor), QStringList(12, QStringLiteral("0")));
     EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("A"));
     EXPECT_EQ(core::sesion().marcadordetalle, lista->DataGrid1->marcador());
-    const QStringList valores{u"1"_s, u"2"_s, u"300"_s, u"400"_s, u"12.5"_s, u"10"_s, u"600"_s, u"60"_s, u"6"_s, u"70"_s, u"7"_s, u""_s};
+    const QStringList valores{u"1"_s,   u"2"_s,  u"300"_s, u"400"_s, u"12.5"_s, u"10"_s,
+                              u"600"_s, u"60"_s, u"6"_s,   u"70"_s,  u"7"_s,    u""_s};
     for (int n = 1; n <= 12; ++n)
         editor->Text(n)->setText(valores[n - 1]);
     editor->Grabar->click();
     EXPECT_EQ(rec_->prompts(), QStringList{QStringLiteral("Se Agrego perfectamente 001Z")});
     EXPECT_EQ(fila(QStringLiteral("001"), QStringLiteral("Z")),
-              QStringList{QStringLiteral("1.000|2.000|300.000|400.000|12.500|10.000|600.000|60.000|6.000|70.000|7.000|0.000")});
+              QStringList{QStringLiteral(
+                  "1.000|2.000|300.000|400.000|12.500|10.000|600.000|60.000|6.000|70.000|7.000|0.000")});
     EXPECT_EQ(editor->Text(12)->text(), QStringLiteral("0")) << "an empty box is written back as 0";
     EXPECT_EQ(core::sesion().modoedicion, QString());
-    EXPECT_EQ(lista->DataGrid1->textoColumna(0), QStringLiteral("Z")) << "the refilled list is back at its line";
+    EXPECT_EQ(lista->DataGrid1->textoColumna(0), QStringLiteral("Z"))
+        << "the refilled list is back at its line";
     EXPECT_EQ(lista->DataGrid1->textoColumna(4), QStringLiteral("12,5"));
     cierra();
     EXPECT_EQ(windowRegistry().find(QStringLiteral("Form10")), nullptr) << "the save closes the window";
@@ -145,7 +148,8 @@ TEST_F(ParametrosEspecialesTest, AParameterRowIsAddedModifiedAndDeleted)
     rec_->clear();
     editor = abreEditor(lista, 1);
     EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("M"));
-    EXPECT_EQ(cajas(editor), (QStringList{u"1"_s, u"2"_s, u"300"_s, u"400"_s, u"12.5"_s, u"10"_s, u"600"_s, u"60"_s, u"6"_s, u"70"_s, u"7"_s, u"0"_s}));
+    EXPECT_EQ(cajas(editor), (QStringList{u"1"_s, u"2"_s, u"300"_s, u"400"_s, u"12.5"_s, u"10"_s, u"600"_s,
+                                          u"60"_s, u"6"_s, u"70"_s, u"7"_s, u"0"_s}));
     editor->Text(3)->setText(QStringLiteral("999"));
     editor->Text(3)->setFocus();
     QTest::keyClick(editor->windowHandle(), Qt::Key_Return);

@@ -40,7 +40,10 @@ protected:
         return cmd.value(QStringLiteral("@RETURN_VALUE")).toString().trimmed();
     }
 
-    QStringList jugadas() { return db_->rows(QStringLiteral("SELECT especial, desc_espec FROM jugadas ORDER BY 1")); }
+    QStringList jugadas()
+    {
+        return db_->rows(QStringLiteral("SELECT especial, desc_espec FROM jugadas ORDER BY 1"));
+    }
     QStringList detalles()
     {
         return db_->rows(QStringLiteral("SELECT especial, jugada, desc_jugada FROM jugadeta ORDER BY 1, 2"));
@@ -73,8 +76,7 @@ protected:
     }
 
     // The server's refusal: the error the windows' trap reports.
-    template <class F>
-    static QString refusal(F&& llamada)
+    template <class F> static QString refusal(F&& llamada)
     {
         try {
             llamada();
@@ -92,11 +94,14 @@ protected:
 TEST_F(JugadasServidorTest, DspjugListsCodeAndNameByCodeAndRefusesOtherModes)
 {
     const RecordSet rs = conexion().execute(QStringLiteral("DSPJUG '0','A'"));
-    EXPECT_EQ(filas(rs, {0, 1}), (QStringList{QStringLiteral("T1|TRIPLETAZO"), QStringLiteral("Z|ZODIACAL")}));
-    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("DSPJUG"), {u"1"_s, u"A"_s})); })
-                    .contains(QStringLiteral("modo")));
-    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("DSPJUG"), {u"0"_s, u"X"_s})); })
-                    .contains(QStringLiteral("estado")));
+    EXPECT_EQ(filas(rs, {0, 1}),
+              (QStringList{QStringLiteral("T1|TRIPLETAZO"), QStringLiteral("Z|ZODIACAL")}));
+    EXPECT_TRUE(refusal([&] {
+                    conexion().execute(callText(QStringLiteral("DSPJUG"), {u"1"_s, u"A"_s}));
+                }).contains(QStringLiteral("modo")));
+    EXPECT_TRUE(refusal([&] {
+                    conexion().execute(callText(QStringLiteral("DSPJUG"), {u"0"_s, u"X"_s}));
+                }).contains(QStringLiteral("estado")));
 }
 
 TEST_F(JugadasServidorTest, ListJugPadsTheCodeToItsThreeCharacters)
@@ -104,7 +109,8 @@ TEST_F(JugadasServidorTest, ListJugPadsTheCodeToItsThreeCharacters)
     const RecordSet rs = conexion().execute(QStringLiteral("LIST_JUG"));
     EXPECT_EQ(rs.field(0).name().toLower(), QStringLiteral("especial"));
     EXPECT_EQ(rs.field(1).name().toLower(), QStringLiteral("desc_espec"));
-    EXPECT_EQ(filas(rs, {0, 1}), (QStringList{QStringLiteral("T1 |TRIPLETAZO"), QStringLiteral("Z  |ZODIACAL")}));
+    EXPECT_EQ(filas(rs, {0, 1}),
+              (QStringList{QStringLiteral("T1 |TRIPLETAZO"), QStringLiteral("Z  |ZODIACAL")}));
 }
 
 TEST_F(JugadasServidorTest, ActjugAnswersItsReturnCodes)
@@ -126,8 +132,10 @@ TEST_F(JugadasServidorTest, ActjugAnswersItsReturnCodes)
         {"2", "T1", "", "3", "rename to a blank name"},
     };
     for (const Caso& c : casos) {
-        EXPECT_EQ(actjug(QString::fromUtf8(c.modo), QString::fromUtf8(c.especial), QString::fromUtf8(c.nombre)),
-                  QString::fromUtf8(c.retorno)) << c.porque;
+        EXPECT_EQ(
+            actjug(QString::fromUtf8(c.modo), QString::fromUtf8(c.especial), QString::fromUtf8(c.nombre)),
+            QString::fromUtf8(c.retorno))
+            << c.porque;
         EXPECT_EQ(jugadas(), (QStringList{QStringLiteral("T1|TRIPLETAZO"), QStringLiteral("Z|ZODIACAL")}))
             << c.porque;
     }
@@ -135,16 +143,19 @@ TEST_F(JugadasServidorTest, ActjugAnswersItsReturnCodes)
 
 TEST_F(JugadasServidorTest, ActjugAddsRenamesAndDeletesWithItsDetailsAndParameters)
 {
-    EXPECT_EQ(actjug(QStringLiteral("1"), QStringLiteral("N1"), QStringLiteral("NUEVA  ")), QStringLiteral("0"));
+    EXPECT_EQ(actjug(QStringLiteral("1"), QStringLiteral("N1"), QStringLiteral("NUEVA  ")),
+              QStringLiteral("0"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT desc_espec FROM jugadas WHERE especial = 'N1'")),
               QStringLiteral("NUEVA"));
-    EXPECT_EQ(actjug(QStringLiteral("2"), QStringLiteral("N1"), QStringLiteral("RENOMBRADA")), QStringLiteral("0"));
+    EXPECT_EQ(actjug(QStringLiteral("2"), QStringLiteral("N1"), QStringLiteral("RENOMBRADA")),
+              QStringLiteral("0"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT desc_espec FROM jugadas WHERE especial = 'N1'")),
               QStringLiteral("RENOMBRADA"));
 
     // The delete takes the special play's details and the lotteries'
     // parameters for it along; the name sent with it does not matter.
-    EXPECT_EQ(actjug(QStringLiteral("3"), QStringLiteral("T1"), QStringLiteral("lo que sea")), QStringLiteral("0"));
+    EXPECT_EQ(actjug(QStringLiteral("3"), QStringLiteral("T1"), QStringLiteral("lo que sea")),
+              QStringLiteral("0"));
     EXPECT_EQ(jugadas(), (QStringList{QStringLiteral("N1|RENOMBRADA"), QStringLiteral("Z|ZODIACAL")}));
     EXPECT_EQ(detalles(), QStringList{QStringLiteral("Z|01|LEO")});
     EXPECT_TRUE(parametros().isEmpty());
@@ -177,8 +188,9 @@ TEST_F(JugadasServidorTest, ActjugRefusesTextsLongerThanTheColumns)
     EXPECT_EQ(sinTamanos(QStringLiteral("AB"), QString(26, QLatin1Char('X'))), QStringLiteral("4"));
     EXPECT_EQ(sinTamanos(QStringLiteral("AB"), QString(25, QLatin1Char('X'))), QStringLiteral("0"));
     EXPECT_EQ(jugadas().size(), 3);
-    EXPECT_TRUE(refusal([&] { actjug(QStringLiteral("4"), QStringLiteral("T1"), QString()); })
-                    .contains(QStringLiteral("modo")));
+    EXPECT_TRUE(refusal([&] {
+                    actjug(QStringLiteral("4"), QStringLiteral("T1"), QString());
+                }).contains(QStringLiteral("modo")));
 }
 
 TEST_F(JugadasServidorTest, ListJugadetaGivesTheFourColumnsByPosition)
@@ -230,8 +242,8 @@ TEST_F(JugadasServidorTest, ActdetjugRefusesBadRequestsWithAnErrorAndWritesNothi
 TEST_F(JugadasServidorTest, TheDetailDeleteRunsAsItStandsWithQuotedValues)
 {
     auto borra = [&](const QString& especial, const QString& jugada) {
-        escribe(QStringLiteral("Delete From JugaDeta Where Especial = ") + quote(especial)
-                + QStringLiteral(" and Jugada = ") + quote(jugada));
+        escribe(QStringLiteral("Delete From JugaDeta Where Especial = ") + quote(especial) +
+                QStringLiteral(" and Jugada = ") + quote(jugada));
     };
     borra(QStringLiteral("T1"), QStringLiteral("02"));
     EXPECT_EQ(detalles(), (QStringList{QStringLiteral("T1|01|ARIES"), QStringLiteral("Z|01|LEO")}));
@@ -260,15 +272,16 @@ TEST_F(JugadasServidorTest, DspparamlotespecListsEverySpecialPlayWithTheLotterys
     const RecordSet otra = conexion().execute(callText(QStringLiteral("dspparamlotespec"), {u"002"_s}));
     EXPECT_EQ(filas(otra, {0, 2}), (QStringList{QStringLiteral("T1|NULL"), QStringLiteral("Z|NULL")}));
 
-    EXPECT_TRUE(refusal([&] { conexion().execute(callText(QStringLiteral("dspparamlotespec"), {u"999"_s})); })
-                    .contains(QStringLiteral("no existe la lotería")));
+    EXPECT_TRUE(refusal([&] {
+                    conexion().execute(callText(QStringLiteral("dspparamlotespec"), {u"999"_s}));
+                }).contains(QStringLiteral("no existe la lotería")));
 }
 
 TEST_F(JugadasServidorTest, TheParameterReadRunsAsItStands)
 {
-    const RecordSet rs = conexion().execute(QStringLiteral("SELECT * FROM LOTESPEC WHERE COD_LOT = ")
-                                            + quote(QStringLiteral("001")) + QStringLiteral(" AND ESPECIAL = ")
-                                            + quote(QStringLiteral("T1")));
+    const RecordSet rs = conexion().execute(QStringLiteral("SELECT * FROM LOTESPEC WHERE COD_LOT = ") +
+                                            quote(QStringLiteral("001")) +
+                                            QStringLiteral(" AND ESPECIAL = ") + quote(QStringLiteral("T1")));
     ASSERT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(rs.value(QStringLiteral("P_Tri_3")).toString(), QStringLiteral("6.000"));
     EXPECT_EQ(rs.value(QStringLiteral("Comi_Tri")).toString(), QStringLiteral("12.500"));
@@ -276,18 +289,23 @@ TEST_F(JugadasServidorTest, TheParameterReadRunsAsItStands)
 
 TEST_F(JugadasServidorTest, ParametroslotespecStoresTheTwelveValuesInEitherMode)
 {
-    QStringList valores{u"1"_s, u"2"_s, u"300"_s, u"400"_s, u"12.5"_s, u"7,25"_s, u"600"_s, u"60"_s, u"6"_s, u"70"_s, u"7"_s, u".5"_s};
+    QStringList valores{u"1"_s,   u"2"_s,  u"300"_s, u"400"_s, u"12.5"_s, u"7,25"_s,
+                        u"600"_s, u"60"_s, u"6"_s,   u"70"_s,  u"7"_s,    u".5"_s};
     // Add of a new row, and a modify of a row that another window's edit
     // mode made the save send as a modify: the row holds the values.
     escribe(exec(QStringLiteral("parametroslotespec"), QStringList{u"A"_s, u"002"_s, u"T1"_s} + valores));
     escribe(exec(QStringLiteral("parametroslotespec"), QStringList{u"M"_s, u"002"_s, u"Z"_s} + doce()));
     valores[0] = QStringLiteral("9");
     escribe(exec(QStringLiteral("parametroslotespec"), QStringList{u"M"_s, u"001"_s, u"T1"_s} + valores));
-    EXPECT_EQ(parametros(),
-              (QStringList{
-                  QStringLiteral("001|T1|9.000|2.000|300.000|400.000|12.500|7.250|600.000|60.000|6.000|70.000|7.000|0.500"),
-                  QStringLiteral("002|T1|1.000|2.000|300.000|400.000|12.500|7.250|600.000|60.000|6.000|70.000|7.000|0.500"),
-                  QStringLiteral("002|Z|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000")}));
+    EXPECT_EQ(
+        parametros(),
+        (QStringList{
+            QStringLiteral(
+                "001|T1|9.000|2.000|300.000|400.000|12.500|7.250|600.000|60.000|6.000|70.000|7.000|0.500"),
+            QStringLiteral(
+                "002|T1|1.000|2.000|300.000|400.000|12.500|7.250|600.000|60.000|6.000|70.000|7.000|0.500"),
+            QStringLiteral(
+                "002|Z|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000|0.000")}));
 }
 
 TEST_F(JugadasServidorTest, ParametroslotespecRefusesBadRequestsWithAnErrorAndWritesNothing)
@@ -309,7 +327,8 @@ TEST_F(JugadasServidorTest, ParametroslotespecRefusesBadRequestsWithAnErrorAndWr
         {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(11, QString()), "P_ter_3 no es un número"},
         {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(0, QStringLiteral("-1")), "Minimo_tri no es un número"},
         {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(2, QStringLiteral("1.2.3")), "Lim_Tri no es un número"},
-        {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(6, QStringLiteral("1000000")), "P_tri_1 fuera de rango"},
+        {QStringList{u"A"_s, u"002"_s, u"T1"_s} + con(6, QStringLiteral("1000000")),
+         "P_tri_1 fuera de rango"},
     };
     const QStringList antes = parametros();
     for (const Caso& c : casos) {
@@ -323,8 +342,8 @@ TEST_F(JugadasServidorTest, ParametroslotespecRefusesBadRequestsWithAnErrorAndWr
 TEST_F(JugadasServidorTest, TheParameterDeleteRunsAsItStandsWithQuotedValues)
 {
     auto borra = [&](const QString& loteria, const QString& especial) {
-        escribe(QStringLiteral("Delete From Lotespec WHERE COD_LOT = ") + quote(loteria)
-                + QStringLiteral(" AND ESPECIAL = ") + quote(especial));
+        escribe(QStringLiteral("Delete From Lotespec WHERE COD_LOT = ") + quote(loteria) +
+                QStringLiteral(" AND ESPECIAL = ") + quote(especial));
     };
     borra(QStringLiteral("001' OR ''='"), QStringLiteral("T1"));
     EXPECT_EQ(parametros().size(), 1);

@@ -273,7 +273,8 @@ TEST_F(LoteriasTest, F5HandsTheSelectedLotteryToItsSpecialPlays)
     vaAFila(*catalogo, 1);
     catalogo->Text33->setFocus(); // whichever control has the focus
     QTest::keyClick(catalogo->windowHandle(), Qt::Key_F5, Qt::ShiftModifier);
-    auto* especiales = dynamic_cast<Form46Prueba*>(platform::ui::windowRegistry().find(QStringLiteral("Form46")));
+    auto* especiales = dynamic_cast<Form46Prueba*>(
+        platform::ui::windowRegistry().find(QStringLiteral("Form46")));
     ASSERT_NE(especiales, nullptr);
     EXPECT_TRUE(especiales->isVisible());
     EXPECT_EQ(especiales->Combo4->currentText(), QStringLiteral("002 - CARACAS 4PM"));
@@ -318,7 +319,8 @@ TEST_F(LoteriasTest, AmountBoxesTakeNoMoreThanTheirParametersHold)
                               {editor.Text33, "999999"}};
         for (const Caso& caso : casos) {
             teclea(caso.caja, QStringLiteral("99999999999"));
-            EXPECT_EQ(caso.caja->text(), QString::fromUtf8(caso.queda)) << caso.caja->objectName().toStdString();
+            EXPECT_EQ(caso.caja->text(), QString::fromUtf8(caso.queda))
+                << caso.caja->objectName().toStdString();
         }
         editor.grabar();
         EXPECT_TRUE(editor.isUnloaded());

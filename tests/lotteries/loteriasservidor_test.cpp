@@ -125,8 +125,7 @@ struct CasoRechazo {
     const char* respuesta;
 };
 
-class ActlotRechazoTest : public LoteriasServidorTest,
-                          public ::testing::WithParamInterface<CasoRechazo> {};
+class ActlotRechazoTest : public LoteriasServidorTest, public ::testing::WithParamInterface<CasoRechazo> {};
 
 TEST_P(ActlotRechazoTest, RefusesWithItsCodeAndChangesNothing)
 {
@@ -141,18 +140,26 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, ActlotRechazoTest,
     ::testing::Values(
         CasoRechazo{"code exists", "1", [](RegistroLoteria&) {}, "1"},
-        CasoRechazo{"no such lottery", "2", [](RegistroLoteria& r) { r.codigo = QStringLiteral("999"); }, "2"},
+        CasoRechazo{"no such lottery", "2", [](RegistroLoteria& r) { r.codigo = QStringLiteral("999"); },
+                    "2"},
         CasoRechazo{"short code", "1", [](RegistroLoteria& r) { r.codigo = QStringLiteral("AB "); }, "3"},
         CasoRechazo{"blank name", "2", [](RegistroLoteria& r) { r.nombre = QStringLiteral("   "); }, "3"},
-        CasoRechazo{"unknown board", "2", [](RegistroLoteria& r) { r.junta = QStringLiteral("077 - X"); }, "6"},
-        CasoRechazo{"unknown operator", "2", [](RegistroLoteria& r) { r.operadora = QStringLiteral("9"); }, "6"},
+        CasoRechazo{"unknown board", "2", [](RegistroLoteria& r) { r.junta = QStringLiteral("077 - X"); },
+                    "6"},
+        CasoRechazo{"unknown operator", "2", [](RegistroLoteria& r) { r.operadora = QStringLiteral("9"); },
+                    "6"},
         CasoRechazo{"bad day flag", "2", [](RegistroLoteria& r) { r.dias[3] = QStringLiteral("s"); }, "7"},
-        CasoRechazo{"bad hour", "2", [](RegistroLoteria& r) { r.horas[0] = QStringLiteral("25:00:00"); }, "7"},
-        CasoRechazo{"hour not a time", "2", [](RegistroLoteria& r) { r.horas[6] = QStringLiteral("mediodia"); }, "7"},
+        CasoRechazo{"bad hour", "2", [](RegistroLoteria& r) { r.horas[0] = QStringLiteral("25:00:00"); },
+                    "7"},
+        CasoRechazo{"hour not a time", "2",
+                    [](RegistroLoteria& r) { r.horas[6] = QStringLiteral("mediodia"); }, "7"},
         CasoRechazo{"negative amount", "2",
-                    [](RegistroLoteria& r) { r.montos[QStringLiteral("lim_tri")] = QStringLiteral("-1"); }, "7"}),
+                    [](RegistroLoteria& r) { r.montos[QStringLiteral("lim_tri")] = QStringLiteral("-1"); },
+                    "7"}),
     [](const ::testing::TestParamInfo<CasoRechazo>& prueba) {
-        return QString::fromLatin1(prueba.param.caso).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();
+        return QString::fromLatin1(prueba.param.caso)
+            .replace(QLatin1Char(' '), QLatin1Char('_'))
+            .toStdString();
     });
 
 TEST_F(LoteriasServidorTest, DeleteRefusesAMissingLotteryAndOneThatHistoryNames)

@@ -32,7 +32,7 @@ struct Marco {
 // maximise buttons, and which of them open centred; the others keep the
 // desktop's frame.
 const Marco Marcos[] = {
-    {"Form5", true, true}, {"Form9", true, false},  {"Form6", true, false}, {"Form8", true, false},
+    {"Form5", true, true},   {"Form9", true, false},  {"Form6", true, false},  {"Form8", true, false},
     {"Form10", true, false}, {"form2", false, false}, {"Form7", false, false}, {"Form46", false, false},
 };
 
@@ -44,7 +44,8 @@ protected:
         if (IsSkipped())
             return;
         db().exec(QStringLiteral(
-            "INSERT INTO jugadas (especial, desc_espec) VALUES ('T1', 'TRIPLETAZO DEL MES 2026'), ('Z', 'ZODIACAL');"
+            "INSERT INTO jugadas (especial, desc_espec) VALUES ('T1', 'TRIPLETAZO DEL MES 2026'), ('Z', "
+            "'ZODIACAL');"
             "INSERT INTO jugadeta (especial, jugada, desc_jugada) VALUES ('T1', '01', 'ARIES DE LA SEMANA'),"
             "  ('Z', '01', 'LEO');"
             "INSERT INTO lotespec (cod_lot, especial, minimo_tri, minimo_ter, lim_tri, lim_ter, comi_tri,"

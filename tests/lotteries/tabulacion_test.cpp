@@ -47,8 +47,8 @@ QList<QWidget*> cadena(QWidget* desde)
     QList<QWidget*> orden{desde};
     for (QWidget* w = desde->nextInFocusChain(); w && w != desde; w = w->nextInFocusChain()) {
         QWidget* c = control(w);
-        if (!c->isVisibleTo(c->window()) || !(c->focusPolicy() & Qt::TabFocus) || c == c->window()
-            || orden.contains(c))
+        if (!c->isVisibleTo(c->window()) || !(c->focusPolicy() & Qt::TabFocus) || c == c->window() ||
+            orden.contains(c))
             continue;
         orden << c;
     }
@@ -62,8 +62,7 @@ QWidget* enfocado()
 
 class TabulacionTest : public datosjugadas::ConVentanas {
 protected:
-    template <class T>
-    T* editor(const QString& nombre, const QString& modo)
+    template <class T> T* editor(const QString& nombre, const QString& modo)
     {
         core::sesion().modoedicion = modo;
         T* ventana = core::cargaVentana<T>(nombre);
@@ -102,8 +101,8 @@ TEST_F(TabulacionTest, DetailEditorPlayCodeNameThenButtons)
         auto* e = editor<Form8>(QStringLiteral("Form8"), modo);
         ASSERT_NE(e, nullptr);
         EXPECT_EQ(enfocado(), e->Combo1) << modo.toStdString();
-        EXPECT_EQ(cadena(e->Combo1), (QList<QWidget*>{e->Combo1, e->Text3, e->Text4, e->botonGrabar(),
-                                                      e->botonDeshacer()}));
+        EXPECT_EQ(cadena(e->Combo1),
+                  (QList<QWidget*>{e->Combo1, e->Text3, e->Text4, e->botonGrabar(), e->botonDeshacer()}));
         // Typing a code and a name with a blank stays in the boxes.
         if (modo == QLatin1String("A")) {
             QTest::keyClick(e->windowHandle(), Qt::Key_Tab);

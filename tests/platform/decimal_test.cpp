@@ -12,7 +12,10 @@ using R = Decimal::Rounding;
 
 namespace {
 
-QString s(const char* text) { return QString::fromLatin1(text); }
+QString s(const char* text)
+{
+    return QString::fromLatin1(text);
+}
 
 Decimal dec(const char* text)
 {
@@ -84,15 +87,11 @@ TEST(DecimalTest, ParsesWithGivenSeparators)
         const char* out;
     };
     const Case cases[] = {
-        {"1.234,5", "1234.5"},
-        {"1.234.567,891", "1234567.891"},
+        {"1.234,5", "1234.5"}, {"1.234.567,891", "1234567.891"},
         {"12.5", "125"}, // the point groups thousands here
-        {"-0,50", "-0.50"},
-        {",5", "0.5"},
-        {"1,2,3", nullptr},
-        {"1,2.3", nullptr}, // no thousands mark in the fraction
-        {".", nullptr},
-        {"12.5e2", "12500"},
+        {"-0,50", "-0.50"},    {",5", "0.5"},
+        {"1,2,3", nullptr},    {"1,2.3", nullptr}, // no thousands mark in the fraction
+        {".", nullptr},        {"12.5e2", "12500"},
     };
     for (const Case& c : cases)
         expectDecimal(Decimal::parse(s(c.in), QLatin1Char(','), QLatin1Char('.')), c.out, s(c.in));

@@ -11,7 +11,10 @@ using namespace platform;
 
 namespace {
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 class IniFileTest : public ::testing::Test {
 protected:
@@ -152,7 +155,8 @@ TEST_F(IniFileTest, WritesKeepingTheRestOfTheFile)
         EXPECT_EQ(read(c.section, c.key), s(c.value)) << c.name;
     }
     // Nothing but the settings file is left in the folder.
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DUROZ.INI")});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("DUROZ.INI")});
 }
 
 TEST_F(IniFileTest, RefusesWhatWouldBreakTheFile)
@@ -164,9 +168,8 @@ TEST_F(IniFileTest, RefusesWhatWouldBreakTheFile)
         const char* value;
     };
     const Case cases[] = {
-        {"", "x", "1"},     {"A", "", "1"},       {"  ", "x", "1"},    {"A]", "x", "1"},
-        {"A", "x=y", "1"},  {"A", "[x", "1"},     {"A", ";x", "1"},    {"A\nB", "x", "1"},
-        {"A", "x\r", "1"},  {"A", "x", "1\r\ny=2"},
+        {"", "x", "1"},   {"A", "", "1"},   {"  ", "x", "1"},   {"A]", "x", "1"},  {"A", "x=y", "1"},
+        {"A", "[x", "1"}, {"A", ";x", "1"}, {"A\nB", "x", "1"}, {"A", "x\r", "1"}, {"A", "x", "1\r\ny=2"},
     };
     for (const Case& c : cases) {
         writeRaw(before);
@@ -174,7 +177,8 @@ TEST_F(IniFileTest, RefusesWhatWouldBreakTheFile)
             << c.section << "/" << c.key;
         EXPECT_EQ(readRaw(), before);
     }
-    EXPECT_FALSE(writeProfileString(dir_.filePath(QStringLiteral("no/such/dir/X.INI")), s("A"), s("x"), s("1")));
+    EXPECT_FALSE(
+        writeProfileString(dir_.filePath(QStringLiteral("no/such/dir/X.INI")), s("A"), s("x"), s("1")));
 }
 
 TEST_F(IniFileTest, LongValuesAreWrittenWholeAndReadCut)

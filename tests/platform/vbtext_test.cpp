@@ -9,7 +9,10 @@
 using namespace platform;
 
 namespace {
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 } // namespace
 
 TEST(VbTextTest, TrimsBlanksOnly)
@@ -93,26 +96,10 @@ TEST(VbTextTest, ValReadsTheLeadingNumberWithAPoint)
         double want;
     };
     const Case cases[] = {
-        {"16", 16},
-        {"12.5", 12.5},
-        {"12,5", 12},
-        {"", 0},
-        {"abc", 0},
-        {"  1 2 3", 123},
-        {"\t-4.5kg", -4.5},
-        {"- 7", -7},
-        {"+8", 8},
-        {"+-8", 0},
-        {".5", 0.5},
-        {"5.", 5},
-        {"1.2.3", 1.2},
-        {"1e3", 1000},
-        {"2.5D-1", 0.25},
-        {"1e", 1},
-        {"1e+", 1},
-        {"3-4", 3},
-        {"0042", 42},
-        {"\r5", 0}, // a carriage return is not skipped
+        {"16", 16},         {"12.5", 12.5}, {"12,5", 12},     {"", 0},    {"abc", 0},  {"  1 2 3", 123},
+        {"\t-4.5kg", -4.5}, {"- 7", -7},    {"+8", 8},        {"+-8", 0}, {".5", 0.5}, {"5.", 5},
+        {"1.2.3", 1.2},     {"1e3", 1000},  {"2.5D-1", 0.25}, {"1e", 1},  {"1e+", 1},  {"3-4", 3},
+        {"0042", 42},       {"\r5", 0}, // a carriage return is not skipped
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(vb::val(u(c.in)), c.want) << c.in;
@@ -126,9 +113,8 @@ TEST(VbTextTest, RoundsHalvesToEven)
         double want;
     };
     const Case cases[] = {
-        {0.5, 0, 0},   {1.5, 0, 2},    {2.5, 0, 2},      {-2.5, 0, -2},   {-3.5, 0, -4},
-        {2.4, 0, 2},   {2.6, 0, 3},    {0.125, 2, 0.12}, {0.375, 2, 0.38}, {12.0, 2, 12},
-        {7.5, -1, 8},  {1e300, 2, 1e300},
+        {0.5, 0, 0}, {1.5, 0, 2},      {2.5, 0, 2},      {-2.5, 0, -2}, {-3.5, 0, -4}, {2.4, 0, 2},
+        {2.6, 0, 3}, {0.125, 2, 0.12}, {0.375, 2, 0.38}, {12.0, 2, 12}, {7.5, -1, 8},  {1e300, 2, 1e300},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(vb::round(c.in, c.decimals), c.want) << c.in << " " << c.decimals;

@@ -39,25 +39,22 @@ inline void vendeTicket(TestDatabase& db, const QString& vendedor, const QString
     const auto texto = [](const char* t) {
         return *t ? QStringLiteral("'%1'").arg(QString::fromUtf8(t)) : QStringLiteral("NULL");
     };
-    db.exec(
-        QStringLiteral("INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket,"
-                       " horaticket, montoticket, estadoticket, anulado) VALUES"
-                       " ('%1', '%2', 'S-%2', '%3', '2024-03-05', '10:15:30', 0, '%4', '%5')")
-            .arg(vendedor, numero, usuario, estado,
-                 estado == QLatin1String("ELI") ? QStringLiteral("S") : QStringLiteral("N")));
+    db.exec(QStringLiteral("INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket,"
+                           " horaticket, montoticket, estadoticket, anulado) VALUES"
+                           " ('%1', '%2', 'S-%2', '%3', '2024-03-05', '10:15:30', 0, '%4', '%5')")
+                .arg(vendedor, numero, usuario, estado,
+                     estado == QLatin1String("ELI") ? QStringLiteral("S") : QStringLiteral("N")));
     int linea = 0;
     for (const JugadaPrueba& j : jugadas) {
         const bool especial = QLatin1String(j.tipo) == QLatin1String("2");
-        db.exec(
-            QStringLiteral("INSERT INTO jugadasticket (codvendedor, nroticket, linea, fechaticket,"
-                           " cod_lot, tipo_jugada, numero, monto, especial, jugada) VALUES"
-                           " ('%1', '%2', %3, '2024-03-05', '%4', '%5', '%6', %7, %8, %9)")
-                .arg(vendedor, numero)
-                .arg(++linea)
-                .arg(QString::fromUtf8(j.loteria), QString::fromUtf8(j.tipo),
-                     QString::fromUtf8(j.numero),
-                     *j.monto ? QString::fromUtf8(j.monto) : QStringLiteral("NULL"),
-                     especial ? QStringLiteral("'ZO'") : QStringLiteral("NULL"), texto(j.jugada)));
+        db.exec(QStringLiteral("INSERT INTO jugadasticket (codvendedor, nroticket, linea, fechaticket,"
+                               " cod_lot, tipo_jugada, numero, monto, especial, jugada) VALUES"
+                               " ('%1', '%2', %3, '2024-03-05', '%4', '%5', '%6', %7, %8, %9)")
+                    .arg(vendedor, numero)
+                    .arg(++linea)
+                    .arg(QString::fromUtf8(j.loteria), QString::fromUtf8(j.tipo), QString::fromUtf8(j.numero),
+                         *j.monto ? QString::fromUtf8(j.monto) : QStringLiteral("NULL"),
+                         especial ? QStringLiteral("'ZO'") : QStringLiteral("NULL"), texto(j.jugada)));
     }
 }
 

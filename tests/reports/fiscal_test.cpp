@@ -16,7 +16,8 @@ using testsupport::nulo;
 
 namespace {
 
-QString s(const char* texto) {
+QString s(const char* texto)
+{
     return QString::fromUtf8(texto);
 }
 
@@ -64,12 +65,13 @@ struct Fila {
     const char* premios;
 };
 
-RecordSet fiscal(const QList<Fila>& filas) {
+RecordSet fiscal(const QList<Fila>& filas)
+{
     QList<testsupport::CampoPrueba> campos;
     for (int i = 0; i < Nombres.size(); ++i) {
         const bool texto = i <= 3 || i == 8 || i == 9 || i == 12 || i == 13 || i == 16 || i == 17;
-        campos.append({Nombres[i],
-                       texto ? platform::db::DataType::VarChar : platform::db::DataType::Numeric});
+        campos.append(
+            {Nombres[i], texto ? platform::db::DataType::VarChar : platform::db::DataType::Numeric});
     }
     QList<QVariantList> valores;
     for (const Fila& f : filas) {
@@ -89,7 +91,8 @@ const Ente Junta1{"01", "Junta <Uno>", "5"};
 const Ente Operadora1{"10", "Opera & Co", "10"};
 const Ente Alcaldia1{"00010", "Alc. Centro", "2.5"};
 
-QList<Fila> dosVendedores() {
+QList<Fila> dosVendedores()
+{
     const char* ana[4] = {"1000", "100", "300", "600"};
     const char* luis[4] = {"200", "20", "500", "-320"};
     return {
@@ -136,17 +139,19 @@ QList<Fila> dosVendedores() {
     };
 }
 
-Decimal numero(const QString& texto) {
+Decimal numero(const QString& texto)
+{
     return *platform::regional::parseDecimal(texto);
 }
 
 } // namespace
 
-TEST(HtmlFiscalVendedor, TaxLinesPerSellerTotalsOnceAndASummaryThatAddsUp) {
+TEST(HtmlFiscalVendedor, TaxLinesPerSellerTotalsOnceAndASummaryThatAddsUp)
+{
     RecordSet rs = fiscal(dosVendedores());
     reports::PaginaHtml pagina;
-    reports::paginaFiscalVendedor(pagina, rs, s("Vendedor Desde: 00001   HASTA : 00002"), QString(),
-                                  s("0"), s("Banca"));
+    reports::paginaFiscalVendedor(pagina, rs, s("Vendedor Desde: 00001   HASTA : 00002"), QString(), s("0"),
+                                  s("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), s("fiscal.html"));
     EXPECT_TRUE(rs.eof());
 
@@ -156,9 +161,8 @@ TEST(HtmlFiscalVendedor, TaxLinesPerSellerTotalsOnceAndASummaryThatAddsUp) {
     EXPECT_EQ(testsupport::lineasCon(pagina, s("Alcaldía")), 2);
     EXPECT_EQ(testsupport::lineasCon(pagina, s(" Total Impuestos Bs. ")), 2);
     // The labels are formatting, the values escaped.
-    EXPECT_EQ(testsupport::lineasCon(
-                  pagina, s("<font face = 'Arial' size = '1' color = 'black'><center><b> "
-                            "Juntas de Beneficencia </b></center> </font>")),
+    EXPECT_EQ(testsupport::lineasCon(pagina, s("<font face = 'Arial' size = '1' color = 'black'><center><b> "
+                                               "Juntas de Beneficencia </b></center> </font>")),
               4);
     // Two board lines and its summary entry.
     EXPECT_EQ(testsupport::lineasCon(pagina, s("01 - Junta &lt;Uno&gt;")), 3);
@@ -177,17 +181,17 @@ TEST(HtmlFiscalVendedor, TaxLinesPerSellerTotalsOnceAndASummaryThatAddsUp) {
         cuerpos << resumen[i];
         suma += numero(resumen[i + 2]);
     }
-    EXPECT_EQ(cuerpos,
-              QStringList({s("01 - Junta &lt;Uno&gt;"), s("02 - Junta Dos"),
-                           s("10 - Opera &amp; Co"), s("00010 - Alc. Centro"),
-                           s("00001 - SENIAT VENTA"), s("00002 - SENIAT GANANCIA FORTUITA"),
-                           s("20 - Opera Dos"), s("00020 - Alc. Norte")}));
+    EXPECT_EQ(cuerpos, QStringList({s("01 - Junta &lt;Uno&gt;"), s("02 - Junta Dos"),
+                                    s("10 - Opera &amp; Co"), s("00010 - Alc. Centro"),
+                                    s("00001 - SENIAT VENTA"), s("00002 - SENIAT GANANCIA FORTUITA"),
+                                    s("20 - Opera Dos"), s("00020 - Alc. Norte")}));
     EXPECT_EQ(suma, numero(s("137,10")));
 }
 
 // A row without a seller code is a block of its own: the writer moves past
 // it instead of reading it for ever.
-TEST(HtmlFiscalVendedor, RowsWithoutASellerCodeAreBlocksOfTheirOwn) {
+TEST(HtmlFiscalVendedor, RowsWithoutASellerCodeAreBlocksOfTheirOwn)
+{
     QList<Fila> filas = dosVendedores();
     filas[1].vendedor = nulo();
     filas[2].vendedor = nulo();
@@ -200,7 +204,8 @@ TEST(HtmlFiscalVendedor, RowsWithoutASellerCodeAreBlocksOfTheirOwn) {
     EXPECT_EQ(testsupport::montosResaltados(pagina).value(0), s("3.200,00"));
 }
 
-TEST(HtmlFiscalVendedor, ANullTaxFailsTheWriter) {
+TEST(HtmlFiscalVendedor, ANullTaxFailsTheWriter)
+{
     QList<Fila> filas = dosVendedores();
     RecordSet rs = fiscal(filas);
     rs.moveLast();

@@ -42,11 +42,10 @@ RecordSet movimientos(int filas)
 {
     QList<QVariantList> datos;
     for (int i = 1; i <= filas; ++i)
-        datos.append(
-            {QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
-             i == 1 ? QStringLiteral("Peña & <Hijos>") : QStringLiteral("Vendedor %1").arg(i),
-             QDate(2024, 3, 5), QStringLiteral("Movimiento %1").arg(i, 3, 10, QLatin1Char('0')),
-             dinero("1500.5")});
+        datos.append({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
+                      i == 1 ? QStringLiteral("Peña & <Hijos>") : QStringLiteral("Vendedor %1").arg(i),
+                      QDate(2024, 3, 5), QStringLiteral("Movimiento %1").arg(i, 3, 10, QLatin1Char('0')),
+                      dinero("1500.5")});
     return testsupport::registros({{QStringLiteral("vendedor")},
                                    {QStringLiteral("nombre_vend")},
                                    {QStringLiteral("fecha"), DataType::Date},
@@ -66,9 +65,8 @@ RecordSet puntoventa()
          {QStringLiteral("premiado")},
          {QStringLiteral("premio"), DataType::Numeric},
          {QStringLiteral("pagado")}},
-        {{QStringLiteral("0000000001"), dinero("10"), QStringLiteral("10:00:00"),
-          QStringLiteral("U01"), QStringLiteral("ACT"), QStringLiteral("N"), QVariant(),
-          QStringLiteral("N")}});
+        {{QStringLiteral("0000000001"), dinero("10"), QStringLiteral("10:00:00"), QStringLiteral("U01"),
+          QStringLiteral("ACT"), QStringLiteral("N"), QVariant(), QStringLiteral("N")}});
 }
 
 // The text of a PDF, through pdftotext.
@@ -85,8 +83,7 @@ int paginasPdf(const QString& pdf)
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {pdf});
     p.waitForFinished(60000);
-    for (const QString& linea :
-         QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    for (const QString& linea : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
         if (linea.startsWith(QLatin1String("Pages:")))
             return linea.mid(6).trimmed().toInt();
     }
@@ -137,8 +134,7 @@ protected:
 TEST_F(Form15Test, ShowsThePagePrintsItAndDeletesItOnClosing)
 {
     RecordSet rs = movimientos(150);
-    reports::htmlmovimientos(rs, QStringLiteral("Fecha Desde : 05/03/2024"), QString(),
-                             QStringLiteral("1"));
+    reports::htmlmovimientos(rs, QStringLiteral("Fecha Desde : 05/03/2024"), QString(), QStringLiteral("1"));
     QPointer<reports::Form15> v = visor();
     ASSERT_TRUE(v);
     EXPECT_TRUE(v->isVisible());
@@ -152,13 +148,11 @@ TEST_F(Form15Test, ShowsThePagePrintsItAndDeletesItOnClosing)
     ASSERT_TRUE(QFile::exists(pdf()));
     EXPECT_GE(paginasPdf(pdf()), 2);
     const QString impreso = textoPdf(pdf());
-    EXPECT_TRUE(
-        impreso.contains(QStringLiteral("Quorvelin 2007 < MOVIMIENTOS ADMINISTRATIVOS >Banca")));
+    EXPECT_TRUE(impreso.contains(QStringLiteral("Quorvelin 2007 < MOVIMIENTOS ADMINISTRATIVOS >Banca")));
     EXPECT_TRUE(impreso.contains(QStringLiteral("00001-Peña & <Hijos>")));
     // Every row once: none lost or cut in two between pages.
     for (int i = 1; i <= 150; ++i)
-        EXPECT_EQ(impreso.count(QStringLiteral("Movimiento %1").arg(i, 3, 10, QLatin1Char('0'))), 1)
-            << i;
+        EXPECT_EQ(impreso.count(QStringLiteral("Movimiento %1").arg(i, 3, 10, QLatin1Char('0'))), 1) << i;
     EXPECT_TRUE(cajas_.boxes().isEmpty());
 
     v->Command2->click();
@@ -177,8 +171,7 @@ TEST_F(Form15Test, ALaterReportReplacesThePageAndTheTicketFrameStaysOnUntilClosi
     RecordSet ventas = puntoventa();
     reports::reportepuntoventa(ventas, QStringLiteral("Segundo"), QString(), QStringLiteral("0"));
     EXPECT_EQ(visor(), primero);
-    EXPECT_TRUE(
-        primero->WebBrowser1->textoPlano().contains(QStringLiteral("REPORTE DE PUNTO DE VENTA")));
+    EXPECT_TRUE(primero->WebBrowser1->textoPlano().contains(QStringLiteral("REPORTE DE PUNTO DE VENTA")));
     EXPECT_FALSE(primero->WebBrowser1->textoPlano().contains(QStringLiteral("MOVIMIENTOS")));
     EXPECT_TRUE(primero->VERTICKET1->isVisibleTo(primero));
     EXPECT_TRUE(QFile(pagina()).open(QIODevice::ReadOnly));
@@ -204,8 +197,8 @@ TEST_F(Form15Test, ALaterReportReplacesThePageAndTheTicketFrameStaysOnUntilClosi
          {QStringLiteral("h")},
          {QStringLiteral("m"), DataType::Numeric},
          {QStringLiteral("p"), DataType::Numeric}},
-        {{QStringLiteral("1"), QStringLiteral("U"), QStringLiteral("05/03/2024"),
-          QStringLiteral("10:00:00"), dinero("1"), dinero("2")}});
+        {{QStringLiteral("1"), QStringLiteral("U"), QStringLiteral("05/03/2024"), QStringLiteral("10:00:00"),
+          dinero("1"), dinero("2")}});
     reports::reportecaducados(caducados, QStringLiteral("Quinto"), QString(), QStringLiteral("1"));
     EXPECT_TRUE(visor()->VERTICKET1->isVisibleTo(visor()));
 }
@@ -229,13 +222,11 @@ TEST_F(Form15Test, AWriterThatFailsLeavesThePreviousPage)
          {QStringLiteral("monto")}},
         {{QStringLiteral("00001"), QStringLiteral("Ana"), QStringLiteral("05/03/2024"),
           QStringLiteral("Abono"), QStringLiteral("doce")}});
-    EXPECT_THROW(
-        reports::htmlmovimientos(malo, QStringLiteral("Segundo"), QString(), QStringLiteral("0")),
-        platform::db::DbError);
+    EXPECT_THROW(reports::htmlmovimientos(malo, QStringLiteral("Segundo"), QString(), QStringLiteral("0")),
+                 platform::db::DbError);
     ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
     EXPECT_EQ(archivo.readAll(), antes);
-    EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files),
-              QStringList({QStringLiteral("0001.html")}));
+    EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files), QStringList({QStringLiteral("0001.html")}));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -253,8 +244,7 @@ protected:
         testsupport::vendeTicket(*db_, QStringLiteral("00001"), QStringLiteral("0000000123"),
                                  QStringLiteral("ACT"), {{"001", "1", "123", "5"}});
         testsupport::vendeTicket(*db_, QStringLiteral("00002"), QStringLiteral("0000000123"),
-                                 QStringLiteral("ACT"), {{"001", "1", "777", "5"}},
-                                 QStringLiteral("U02"));
+                                 QStringLiteral("ACT"), {{"001", "1", "777", "5"}}, QStringLiteral("U02"));
         testsupport::conectaSesion(*db_);
         core::Sesion& s = core::sesion();
         s.nombrebanca = QStringLiteral("Banca");
@@ -272,8 +262,7 @@ protected:
         v->Text1->setFocus();
         QStringList lineas;
         QTimer::singleShot(0, [&lineas] {
-            auto* ticket =
-                dynamic_cast<reports::Form39*>(windowRegistry().find(QStringLiteral("Form39")));
+            auto* ticket = dynamic_cast<reports::Form39*>(windowRegistry().find(QStringLiteral("Form39")));
             if (!ticket)
                 return;
             EXPECT_TRUE(ticket->isModal());
@@ -297,14 +286,12 @@ TEST_F(Form15Ticket, TheLookUpUsesTheDateAndSellerOfThePointOfSaleWindow)
     const QStringList lineas = consulta(QStringLiteral(" 123 "));
     EXPECT_EQ(visor()->Text1->text(), QStringLiteral("0000000123"));
     ASSERT_GE(lineas.size(), 8);
-    EXPECT_EQ(
-        lineas.mid(0, 5),
-        QStringList({QStringLiteral("<< Quorvelin 2007 >>"), QStringLiteral("00001 - CENTRO UNO"),
-                     QStringLiteral("Ticket: 0000000123"), QStringLiteral("U01"),
-                     QStringLiteral("05/03/2024   10:15:30")}));
+    EXPECT_EQ(lineas.mid(0, 5),
+              QStringList({QStringLiteral("<< Quorvelin 2007 >>"), QStringLiteral("00001 - CENTRO UNO"),
+                           QStringLiteral("Ticket: 0000000123"), QStringLiteral("U01"),
+                           QStringLiteral("05/03/2024   10:15:30")}));
     EXPECT_EQ(lineas[7], QStringLiteral("123 x 5,00 - "));
-    auto* puntoventa =
-        dynamic_cast<reportwindows::Form23*>(windowRegistry().find(QStringLiteral("Form23")));
+    auto* puntoventa = dynamic_cast<reportwindows::Form23*>(windowRegistry().find(QStringLiteral("Form23")));
     ASSERT_TRUE(puntoventa);
     EXPECT_FALSE(puntoventa->isVisible());
     EXPECT_EQ(puntoventa->Hastas->date(), QDate(2024, 3, 5));
@@ -339,8 +326,7 @@ TEST_F(Form15Ticket, TheTotalsPageCarriesTheServerDateAndLeavesTheTicketFrameAlo
     RecordSet totales = testsupport::registros(
         {{QStringLiteral("punto")}, {QStringLiteral("total"), DataType::Numeric}},
         {{QStringLiteral("00001"), dinero("10")}});
-    reports::reportetotalespuntoventa(totales, QStringLiteral("Totales"), QString(),
-                                   QStringLiteral("0"));
+    reports::reportetotalespuntoventa(totales, QStringLiteral("Totales"), QString(), QStringLiteral("0"));
     EXPECT_TRUE(visor()->WebBrowser1->textoPlano().contains(
         QStringLiteral("FECHA DE IMPRESION: 05/03/2024 - 08:00:00")));
     EXPECT_EQ(core::sesion().fechaactual, QStringLiteral("05/03/2024"));

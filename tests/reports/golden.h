@@ -23,10 +23,8 @@ inline void comparaConGolden(const QByteArray& pagina, const QString& nombre)
 {
     const QString texto = QString::fromUtf8(pagina);
     // Every line ends in CR LF: no bare LF, no bare CR.
-    EXPECT_EQ(texto.count(QStringLiteral("\r\n")), texto.count(QLatin1Char('\n')))
-        << nombre.toStdString();
-    EXPECT_EQ(texto.count(QStringLiteral("\r\n")), texto.count(QLatin1Char('\r')))
-        << nombre.toStdString();
+    EXPECT_EQ(texto.count(QStringLiteral("\r\n")), texto.count(QLatin1Char('\n'))) << nombre.toStdString();
+    EXPECT_EQ(texto.count(QStringLiteral("\r\n")), texto.count(QLatin1Char('\r'))) << nombre.toStdString();
     EXPECT_TRUE(texto.endsWith(QStringLiteral("\r\n"))) << nombre.toStdString();
     QString plano = texto;
     plano.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -45,8 +43,7 @@ inline void comparaConGolden(const QByteArray& pagina, const QString& nombre)
         const QString ea = i < a.size() ? a[i] : QStringLiteral("<no line>");
         const QString eb = i < b.size() ? b[i] : QStringLiteral("<no line>");
         if (ea != eb) {
-            ADD_FAILURE() << nombre.toStdString() << " line " << i + 1
-                          << "\n  expected: " << ea.toStdString()
+            ADD_FAILURE() << nombre.toStdString() << " line " << i + 1 << "\n  expected: " << ea.toStdString()
                           << "\n  written:  " << eb.toStdString();
             return;
         }

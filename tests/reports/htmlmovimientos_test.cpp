@@ -32,16 +32,14 @@ TEST(HtmlMovimientos, RowsWithBorderAndOneHeaderLine)
     RecordSet rs = movimientos({
         {QStringLiteral("00001"), QStringLiteral("Peña & <Hijos>"), QDate(2024, 3, 5),
          QStringLiteral("Préstamo"), dinero("1500.5")},
-        {QStringLiteral("00002"), QStringLiteral("Ana"), QDate(2024, 3, 6), QStringLiteral("Abono"),
-         nulo()},
-        {QStringLiteral("00003"), QStringLiteral("José"), QDate(2024, 3, 7),
-         QStringLiteral("Cobro"), dinero("0")},
+        {QStringLiteral("00002"), QStringLiteral("Ana"), QDate(2024, 3, 6), QStringLiteral("Abono"), nulo()},
+        {QStringLiteral("00003"), QStringLiteral("José"), QDate(2024, 3, 7), QStringLiteral("Cobro"),
+         dinero("0")},
         {QStringLiteral("00004"), nulo(), QDate(2024, 3, 8), QStringLiteral("Ajuste"),
          dinero("-1234567.891")},
     });
     reports::PaginaHtml pagina;
-    reports::paginaMovimientos(pagina, rs,
-                               QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
+    reports::paginaMovimientos(pagina, rs, QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
                                QString(), QStringLiteral("1"), QStringLiteral("Banca Ñ & Cía"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("movimientos_filas.html"));
     EXPECT_TRUE(rs.eof());
@@ -55,8 +53,8 @@ TEST(HtmlMovimientos, AResultAtItsEndGivesTheHeaderRowOnly)
                                  QStringLiteral("Abono"), dinero("10")}});
     rs.moveNext();
     reports::PaginaHtml pagina;
-    reports::paginaMovimientos(
-        pagina, rs, QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
-        QStringLiteral("Vendedor: 00001"), QStringLiteral("0"), QStringLiteral("Banca"));
+    reports::paginaMovimientos(pagina, rs, QStringLiteral("Fecha Desde : 01/03/2024 Hasta: 31/03/2024"),
+                               QStringLiteral("Vendedor: 00001"), QStringLiteral("0"),
+                               QStringLiteral("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), QStringLiteral("movimientos_vacio.html"));
 }

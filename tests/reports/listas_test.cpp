@@ -12,13 +12,15 @@ using testsupport::nulo;
 
 namespace {
 
-QString s(const char* texto) {
+QString s(const char* texto)
+{
     return QString::fromUtf8(texto);
 }
 
 // rptlistas: 0 number, 3 digit amount, 4 number amount, 5 special amount,
 // 6 special play.
-platform::db::RecordSet listas(int filas) {
+platform::db::RecordSet listas(int filas)
+{
     QList<QVariantList> datos;
     for (int i = 1; i <= filas; ++i)
         datos.append({QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')),
@@ -31,8 +33,8 @@ platform::db::RecordSet listas(int filas) {
     return testsupport::porPosicion(7, {3, 4, 5}, datos);
 }
 
-reports::PaginaHtml& escribe(reports::PaginaHtml& pagina, platform::db::RecordSet& rs,
-                             const char* tipo) {
+reports::PaginaHtml& escribe(reports::PaginaHtml& pagina, platform::db::RecordSet& rs, const char* tipo)
+{
     reports::paginaListas(pagina, rs, s("Vendedor: 00001 - Ana"), s("Para la Loteria: Lotto"),
                           s("Tipo de Jugada: 1 - Triples"), s(tipo), s("Fecha: 15/03/2024"), s("1"),
                           s("Banca"));
@@ -41,7 +43,8 @@ reports::PaginaHtml& escribe(reports::PaginaHtml& pagina, platform::db::RecordSe
 
 } // namespace
 
-TEST(HtmlListas, ThePlayTypeChoosesTheLayoutAndTheAmountColumn) {
+TEST(HtmlListas, ThePlayTypeChoosesTheLayoutAndTheAmountColumn)
+{
     struct Caso {
         const char* tipo;
         const char* golden;
@@ -57,14 +60,14 @@ TEST(HtmlListas, ThePlayTypeChoosesTheLayoutAndTheAmountColumn) {
         escribe(pagina, rs, c.tipo);
         if (c.golden)
             testsupport::comparaConGolden(pagina.bytes(), s(c.golden));
-        EXPECT_EQ(testsupport::lineasCon(pagina, s("TOTAL VENTA   BS: ") + s(c.total)), 1)
-            << c.tipo;
+        EXPECT_EQ(testsupport::lineasCon(pagina, s("TOTAL VENTA   BS: ") + s(c.total)), 1) << c.tipo;
         // Three rows of four, four and one results.
         EXPECT_EQ(testsupport::lineasCon(pagina, s("<tr>")), 4) << c.tipo;
     }
 }
 
-TEST(HtmlListas, AnUnknownPlayTypeGivesOnlyTheHeading) {
+TEST(HtmlListas, AnUnknownPlayTypeGivesOnlyTheHeading)
+{
     platform::db::RecordSet rs = listas(2);
     reports::PaginaHtml pagina;
     escribe(pagina, rs, "");
@@ -73,7 +76,8 @@ TEST(HtmlListas, AnUnknownPlayTypeGivesOnlyTheHeading) {
     EXPECT_EQ(l.last(), s("<p></p>"));
 }
 
-TEST(HtmlListas, ANullAmountFailsTheWriter) {
+TEST(HtmlListas, ANullAmountFailsTheWriter)
+{
     platform::db::RecordSet rs = listas(2);
     rs.moveLast();
     rs.setValue(4, nulo());
@@ -83,7 +87,8 @@ TEST(HtmlListas, ANullAmountFailsTheWriter) {
 }
 
 // A lists page for all sellers carries an empty seller line.
-TEST(HtmlListas, TheSellerLineIsEmptyForAllSellers) {
+TEST(HtmlListas, TheSellerLineIsEmptyForAllSellers)
+{
     EXPECT_EQ(reports::lineaVendedorListas(QString()), QString());
     EXPECT_EQ(reports::lineaVendedorListas(s("00001 - Ana   ")), s("Vendedor: 00001 - Ana"));
 }

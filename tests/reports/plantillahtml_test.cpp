@@ -65,8 +65,7 @@ TEST(PlantillaHtml, ValuesAreEscapedAndAmountsFollowTheRegionalSettings)
         {QVariant(QStringLiteral("12,5")), "12,50"},
     };
     for (const Caso& c : casos)
-        EXPECT_EQ(textoMonto(c.valor), QString::fromUtf8(c.esperado))
-            << c.valor.toString().toStdString();
+        EXPECT_EQ(textoMonto(c.valor), QString::fromUtf8(c.esperado)) << c.valor.toString().toStdString();
     EXPECT_EQ(contenidoMonto(nulo()),
               QStringLiteral("<font face = 'Arial' size = '2' color = 'black'> <b></b></font>"));
     EXPECT_EQ(contenidoValor(QStringLiteral("x<y"), 1),
@@ -86,56 +85,52 @@ TEST(PlantillaHtml, AnAmountThatIsNoNumberFailsTheWriter)
 TEST(PlantillaHtml, TheFrameWritesItsLinesInEitherQuoting)
 {
     PaginaHtml dobles;
-    dobles.principio(
-        {QStringLiteral("PRUEBA"), QStringLiteral("La <Banca>"), {QStringLiteral("Linea 1")}});
+    dobles.principio({QStringLiteral("PRUEBA"), QStringLiteral("La <Banca>"), {QStringLiteral("Linea 1")}});
     dobles.inicioTabla(QStringLiteral("1"), {2, true});
     dobles.celda(QStringLiteral("25%"), QStringLiteral("x"));
     dobles.parrafoTotal(QStringLiteral("TOTAL VENTA   BS: "),
                         *platform::Decimal::parse(QStringLiteral("1500.5")));
-    EXPECT_EQ(lineas(dobles),
-              QStringList({
-                  QStringLiteral("<html>"),
-                  QStringLiteral("<head>"),
-                  QStringLiteral(
-                      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
-                  QStringLiteral("<title>Quorvelin 2007</title>"),
-                  QStringLiteral("</head>"),
-                  QStringLiteral("<body>"),
-                  QStringLiteral("<address align=\"center\"><span style=\"font-style: normal\"><b>"
-                                 "Quorvelin 2007  < PRUEBA >La &lt;Banca&gt;</b></span></address>"),
-                  QStringLiteral("<address align=\"center\"><span style=\"font-style: normal\"><b>"
-                                 "<font size=\"3\">Linea 1</font></span></b></address>"),
-                  QStringLiteral("<table border= 1  width=\"100%\">"),
-                  QStringLiteral("<td width=\"25%\">x</td>"),
-                  QStringLiteral(
-                      "<p align=\"center\"><font size=\"3\">TOTAL VENTA   BS: 1.500,50</font></p>"),
-              }));
+    EXPECT_EQ(
+        lineas(dobles),
+        QStringList({
+            QStringLiteral("<html>"),
+            QStringLiteral("<head>"),
+            QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
+            QStringLiteral("<title>Quorvelin 2007</title>"),
+            QStringLiteral("</head>"),
+            QStringLiteral("<body>"),
+            QStringLiteral("<address align=\"center\"><span style=\"font-style: normal\"><b>"
+                           "Quorvelin 2007  < PRUEBA >La &lt;Banca&gt;</b></span></address>"),
+            QStringLiteral("<address align=\"center\"><span style=\"font-style: normal\"><b>"
+                           "<font size=\"3\">Linea 1</font></span></b></address>"),
+            QStringLiteral("<table border= 1  width=\"100%\">"),
+            QStringLiteral("<td width=\"25%\">x</td>"),
+            QStringLiteral("<p align=\"center\"><font size=\"3\">TOTAL VENTA   BS: 1.500,50</font></p>"),
+        }));
 
     PaginaHtml simples;
-    simples.principio(
-        {QStringLiteral("REPORTE DE LINE UP"), QString(), {QString()}, Comillas::Simples});
+    simples.principio({QStringLiteral("REPORTE DE LINE UP"), QString(), {QString()}, Comillas::Simples});
     simples.inicioTabla(QStringLiteral("0"));
     simples.celdaEncabezado(QStringLiteral("6%"), QStringLiteral("Vendedor      "));
     const QStringList l = lineas(simples);
-    EXPECT_EQ(l.mid(6),
-              QStringList({
-                  QStringLiteral("<address align='center'><span style='font-style: normal'><b>"
-                                 "Quorvelin 2007  < REPORTE DE LINE UP ></b></span></address>"),
-                  QStringLiteral("<address align='center'><span style='font-style: normal'><b>"
-                                 "<font size='3'></font></span></b></address>"),
-                  QStringLiteral("<table border=0 width='100%'>"),
-                  QStringLiteral("<td width='6%'><b>Vendedor      </b></td>"),
-              }));
+    EXPECT_EQ(l.mid(6), QStringList({
+                            QStringLiteral("<address align='center'><span style='font-style: normal'><b>"
+                                           "Quorvelin 2007  < REPORTE DE LINE UP ></b></span></address>"),
+                            QStringLiteral("<address align='center'><span style='font-style: normal'><b>"
+                                           "<font size='3'></font></span></b></address>"),
+                            QStringLiteral("<table border=0 width='100%'>"),
+                            QStringLiteral("<td width='6%'><b>Vendedor      </b></td>"),
+                        }));
 }
 
 TEST(PlantillaHtml, ATableWritesFromTheCurrentRowWithCellsLeftOutAndSums)
 {
-    platform::db::RecordSet rs =
-        registros({{QStringLiteral("a")}, {QStringLiteral("monto"), DataType::Numeric}},
-                  {{QStringLiteral("uno"), dinero("1")},
-                   {QStringLiteral("dos"), dinero("2.5")},
-                   {QStringLiteral("-"), nulo()},
-                   {QStringLiteral("tres"), dinero("3")}});
+    platform::db::RecordSet rs = registros(
+        {{QStringLiteral("a")}, {QStringLiteral("monto"), DataType::Numeric}},
+        {{QStringLiteral("uno"), dinero("1")},
+         {QStringLiteral("dos"), dinero("2.5")},
+         {QStringLiteral("-"), nulo()},
+         {QStringLiteral("tres"), dinero("3")}});
     rs.moveNext(); // the caller left it on the second row
     PaginaHtml pagina;
     pagina.principio({QStringLiteral("T"), QString(), {}});
@@ -157,30 +152,28 @@ TEST(PlantillaHtml, ATableWritesFromTheCurrentRowWithCellsLeftOutAndSums)
     EXPECT_TRUE(rs.eof());
     const QStringList l = lineas(pagina).mid(7);
     const QString f = QStringLiteral("<font face = 'Arial' size = '2' color = 'black'>");
-    EXPECT_EQ(
-        l,
-        QStringList({
-            QStringLiteral("<table border=0 width=\"100%\">"),
-            QStringLiteral("<tr>"),
-            QStringLiteral("<td width=\"50%\"><b>A</b></td>"),
-            QStringLiteral("<td width=\"50%\"><b>M</b></td>"),
-            QStringLiteral("</tr>"),
-            QStringLiteral("<tr>"),
-            QStringLiteral("<td width=\"50%\">") + f + QStringLiteral("dos</font></td>"),
-            QStringLiteral("<td width=\"50%\">") + f + QStringLiteral(" <b>2,50</b></font></td>"),
-            QStringLiteral("</tr>"),
-            QStringLiteral("<tr>"),
-            QStringLiteral("<td width=\"50%\">") + f + QStringLiteral(" <b></b></font></td>"),
-            QStringLiteral("</tr>"),
-            QStringLiteral("<tr>"),
-            QStringLiteral("<td width=\"50%\">") + f + QStringLiteral("tres</font></td>"),
-            QStringLiteral("<td width=\"50%\">") + f + QStringLiteral(" <b>3,00</b></font></td>"),
-            QStringLiteral("</tr>"),
-            QStringLiteral("</table>"),
-            QStringLiteral("<p></p>"),
-            QStringLiteral("<p align=\"center\"><font size=\"3\">S1: 5,50</font></p>"),
-            QStringLiteral("<p align=\"center\"><font size=\"3\">S2: 2,50</font></p>"),
-        }));
+    EXPECT_EQ(l, QStringList({
+                     QStringLiteral("<table border=0 width=\"100%\">"),
+                     QStringLiteral("<tr>"),
+                     QStringLiteral("<td width=\"50%\"><b>A</b></td>"),
+                     QStringLiteral("<td width=\"50%\"><b>M</b></td>"),
+                     QStringLiteral("</tr>"),
+                     QStringLiteral("<tr>"),
+                     QStringLiteral("<td width=\"50%\">") + f + QStringLiteral("dos</font></td>"),
+                     QStringLiteral("<td width=\"50%\">") + f + QStringLiteral(" <b>2,50</b></font></td>"),
+                     QStringLiteral("</tr>"),
+                     QStringLiteral("<tr>"),
+                     QStringLiteral("<td width=\"50%\">") + f + QStringLiteral(" <b></b></font></td>"),
+                     QStringLiteral("</tr>"),
+                     QStringLiteral("<tr>"),
+                     QStringLiteral("<td width=\"50%\">") + f + QStringLiteral("tres</font></td>"),
+                     QStringLiteral("<td width=\"50%\">") + f + QStringLiteral(" <b>3,00</b></font></td>"),
+                     QStringLiteral("</tr>"),
+                     QStringLiteral("</table>"),
+                     QStringLiteral("<p></p>"),
+                     QStringLiteral("<p align=\"center\"><font size=\"3\">S1: 5,50</font></p>"),
+                     QStringLiteral("<p align=\"center\"><font size=\"3\">S2: 2,50</font></p>"),
+                 }));
 }
 
 // A page for the viewer goes to its file as it grows: the file holds the

@@ -13,14 +13,16 @@ using testsupport::nulo;
 
 namespace {
 
-QString s(const char* texto) {
+QString s(const char* texto)
+{
     return QString::fromUtf8(texto);
 }
 
 } // namespace
 
 // Its own title; prizes of 100 and 250.5 and a NULL prize (counted as 0).
-TEST(HtmlPremiosNumero, OneRowPerPrizeAndTheirTotal) {
+TEST(HtmlPremiosNumero, OneRowPerPrizeAndTheirTotal)
+{
     platform::db::RecordSet rs = testsupport::porPosicion(
         7, {4, 5, 6},
         {{s("00001"), s("Ana <A>"), {}, s("123"), dinero("5"), dinero("100"), dinero("0")},
@@ -36,24 +38,23 @@ TEST(HtmlPremiosNumero, OneRowPerPrizeAndTheirTotal) {
     EXPECT_EQ(testsupport::lineasCon(pagina, s("TOTAL PREMIOS BS: 350,50")), 1);
 }
 
-TEST(HtmlConexiones, ConnectionsPerSellerAndTheirTotal) {
-    platform::db::RecordSet rs =
-        testsupport::porPosicion(5, {4},
-                                 {{s("00001"), s("Ana & Co"), {}, {}, dinero("3")},
-                                  {s("00002"), s("Luis"), {}, {}, dinero("4")}},
-                                 {{1, s("nombre_vend")}});
+TEST(HtmlConexiones, ConnectionsPerSellerAndTheirTotal)
+{
+    platform::db::RecordSet rs = testsupport::porPosicion(
+        5, {4},
+        {{s("00001"), s("Ana & Co"), {}, {}, dinero("3")}, {s("00002"), s("Luis"), {}, {}, dinero("4")}},
+        {{1, s("nombre_vend")}});
     reports::PaginaHtml pagina;
-    reports::paginaConexiones(pagina, rs,
-                              s("Reporte de Conexiones Fecha: 15/03/2024 Hora: 10:00:00 "), s("0"),
-                              s("Banca"));
+    reports::paginaConexiones(pagina, rs, s("Reporte de Conexiones Fecha: 15/03/2024 Hora: 10:00:00 "),
+                              s("0"), s("Banca"));
     testsupport::comparaConGolden(pagina.bytes(), s("conexiones.html"));
     EXPECT_EQ(testsupport::lineasCon(pagina, s("TOTAL CONEXIONES: 7,00")), 1);
 }
 
-TEST(HtmlConexiones, ANullCountFailsTheWriter) {
-    platform::db::RecordSet rs = testsupport::porPosicion(
-        5, {4}, {{s("00001"), s("Ana"), {}, {}, nulo()}}, {{1, s("nombre_vend")}});
+TEST(HtmlConexiones, ANullCountFailsTheWriter)
+{
+    platform::db::RecordSet rs = testsupport::porPosicion(5, {4}, {{s("00001"), s("Ana"), {}, {}, nulo()}},
+                                                          {{1, s("nombre_vend")}});
     reports::PaginaHtml pagina;
-    EXPECT_THROW(reports::paginaConexiones(pagina, rs, s("x"), s("0"), s("Banca")),
-                 platform::db::DbError);
+    EXPECT_THROW(reports::paginaConexiones(pagina, rs, s("x"), s("0"), s("Banca")), platform::db::DbError);
 }

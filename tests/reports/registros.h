@@ -16,16 +16,14 @@ struct CampoPrueba {
     platform::db::DataType tipo = platform::db::DataType::VarChar;
 };
 
-inline platform::db::RecordSet registros(const QList<CampoPrueba>& campos,
-                                         const QList<QVariantList>& filas)
+inline platform::db::RecordSet registros(const QList<CampoPrueba>& campos, const QList<QVariantList>& filas)
 {
     platform::db::RecordSet rs;
     for (const CampoPrueba& campo : campos) {
         if (campo.tipo == platform::db::DataType::Numeric)
             rs.appendField(campo.nombre, campo.tipo, 0, 18, 3);
         else
-            rs.appendField(campo.nombre, campo.tipo,
-                           campo.tipo == platform::db::DataType::VarChar ? 50 : 0);
+            rs.appendField(campo.nombre, campo.tipo, campo.tipo == platform::db::DataType::VarChar ? 50 : 0);
     }
     for (const QVariantList& fila : filas) {
         rs.addNew();

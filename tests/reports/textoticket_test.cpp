@@ -87,8 +87,7 @@ TEST_F(TextoTicket, TicketTextFromTheServedRows)
           {"001", "1", "2", "2"},
           {"001", "1", "999", "3"}},
          {zulia, QStringLiteral("123 x 10,00 - *45 x 20,00 - **6 x 5,00 "),
-          QStringLiteral("789 x 1,50 - *01 x 1.000,00 - **2 x 2,00 "),
-          QStringLiteral("999 x 3,00 - ")},
+          QStringLiteral("789 x 1,50 - *01 x 1.000,00 - **2 x 2,00 "), QStringLiteral("999 x 3,00 - ")},
          "1.041,50"},
         {"two normal plays, then three special plays",
          "102",
@@ -117,8 +116,7 @@ TEST_F(TextoTicket, TicketTextFromTheServedRows)
          {{"001", "1", "111", "1"}, {"003", "1", "22", "2"}, {"001", "1", "333", "1"}},
          {zulia, QStringLiteral("111 x 1,00 - 333 x 1,00 - "),
           // (40 - 15) / 2 = 12.5: halves go to the even number
-          QString(12, QLatin1Char(' ')) + QStringLiteral("Sorteo:ORIENTAL"),
-          QStringLiteral("*22 x 2,00 - ")},
+          QString(12, QLatin1Char(' ')) + QStringLiteral("Sorteo:ORIENTAL"), QStringLiteral("*22 x 2,00 - ")},
          "4,00"},
         {"a cancelled ticket",
          "105",
@@ -137,8 +135,7 @@ TEST_F(TextoTicket, TicketTextFromTheServedRows)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        vende(QStringLiteral("00001"), QString::fromUtf8(c.guardado), QString::fromUtf8(c.estado),
-              c.jugadas);
+        vende(QStringLiteral("00001"), QString::fromUtf8(c.guardado), QString::fromUtf8(c.estado), c.jugadas);
         const QString numero = reports::numeroticket(QString::fromUtf8(c.tecleado));
         EXPECT_EQ(numero, QString::fromUtf8(c.guardado));
         RecordSet rs = reports::muestraticket(Fecha, QStringLiteral("00001"), numero);
@@ -157,14 +154,13 @@ TEST_F(TextoTicket, TheProcedureFindsTheTicketOfTheSellerAndDate)
     vende(QStringLiteral("00002"), QStringLiteral("0000000201"), QStringLiteral("ACT"),
           {{"002", "1", "99", "4"}}, QStringLiteral("U02"));
 
-    RecordSet rs =
-        reports::muestraticket(Fecha, QStringLiteral("00001"), QStringLiteral("0000000201"));
+    RecordSet rs = reports::muestraticket(Fecha, QStringLiteral("00001"), QStringLiteral("0000000201"));
     QStringList campos;
     for (int i = 0; i < rs.fieldCount(); ++i)
         campos << rs.field(i).name().toLower();
-    EXPECT_EQ(campos, QStringList({u"usuario"_s, u"fechaticket"_s, u"hora_venta"_s, u"statust"_s, u"cod_lot"_s,
-                                   u"tipo_jugada"_s, u"num_normal"_s, u"monto_normal"_s, u"montoespecial"_s,
-                                   u"jugada"_s}));
+    EXPECT_EQ(campos, QStringList({u"usuario"_s, u"fechaticket"_s, u"hora_venta"_s, u"statust"_s,
+                                   u"cod_lot"_s, u"tipo_jugada"_s, u"num_normal"_s, u"monto_normal"_s,
+                                   u"montoespecial"_s, u"jugada"_s}));
     ASSERT_EQ(rs.recordCount(), 2);
     // Normal plays before special plays, each amount in its own column.
     EXPECT_EQ(rs.value(QStringLiteral("Num_normal")).toString(), QStringLiteral("12"));
@@ -200,10 +196,9 @@ TEST_F(TextoTicket, TheProcedureFindsTheTicketOfTheSellerAndDate)
 TEST_F(TextoTicket, TheProcedureRefusesABadDateOrMode)
 {
     platform::db::Connection& c = core::sesion().conexion;
-    for (const QString& llamada :
-         {QStringLiteral("xmuestraTICKET '31/02/2024', '00001', '1', '2'"),
-          QStringLiteral("xmuestraTICKET 'ayer', '00001', '1', '2'"),
-          QStringLiteral("xmuestraTICKET '05/03/2024', '00001', '1', '1'")}) {
+    for (const QString& llamada : {QStringLiteral("xmuestraTICKET '31/02/2024', '00001', '1', '2'"),
+                                   QStringLiteral("xmuestraTICKET 'ayer', '00001', '1', '2'"),
+                                   QStringLiteral("xmuestraTICKET '05/03/2024', '00001', '1', '1'")}) {
         try {
             c.execute(llamada);
             ADD_FAILURE() << "accepted: " << llamada.toStdString();
@@ -219,17 +214,16 @@ TEST_F(TextoTicket, TheProcedureRefusesABadDateOrMode)
 // special amount (0), a lottery name too long to centre.
 TEST(TextoTicketSinServidor, OddRowsStillGiveATicket)
 {
-    const QList<testsupport::CampoPrueba> campos{
-        {QStringLiteral("usuario")},
-        {QStringLiteral("fechaticket")},
-        {QStringLiteral("Hora_venta")},
-        {QStringLiteral("statust")},
-        {QStringLiteral("COD_LOT")},
-        {QStringLiteral("Tipo_jugada")},
-        {QStringLiteral("Num_normal")},
-        {QStringLiteral("Monto_Normal"), DataType::Numeric},
-        {QStringLiteral("Montoespecial"), DataType::Numeric},
-        {QStringLiteral("jugada")}};
+    const QList<testsupport::CampoPrueba> campos{{QStringLiteral("usuario")},
+                                                 {QStringLiteral("fechaticket")},
+                                                 {QStringLiteral("Hora_venta")},
+                                                 {QStringLiteral("statust")},
+                                                 {QStringLiteral("COD_LOT")},
+                                                 {QStringLiteral("Tipo_jugada")},
+                                                 {QStringLiteral("Num_normal")},
+                                                 {QStringLiteral("Monto_Normal"), DataType::Numeric},
+                                                 {QStringLiteral("Montoespecial"), DataType::Numeric},
+                                                 {QStringLiteral("jugada")}};
     const auto fila = [](const char* lot, const char* tipo, const char* num, QVariant normal,
                          QVariant especial, const char* jugada) {
         return QVariantList{QStringLiteral("U01"),
@@ -243,18 +237,17 @@ TEST(TextoTicketSinServidor, OddRowsStillGiveATicket)
                             especial,
                             QString::fromUtf8(jugada)};
     };
-    RecordSet rs =
-        testsupport::registros(campos, {fila("001", "3", "5", testsupport::dinero("9"), {}, ""),
-                                        fila("001", "1", "12", testsupport::dinero("2"), {}, ""),
-                                        fila("001", "3", "6", testsupport::dinero("9"), {}, ""),
-                                        fila("001", "2", "7", {}, {}, "01"),
-                                        fila("009", "2", "8", {}, testsupport::dinero("1"), "77")});
+    RecordSet rs = testsupport::registros(
+        campos, {fila("001", "3", "5", testsupport::dinero("9"), {}, ""),
+                 fila("001", "1", "12", testsupport::dinero("2"), {}, ""),
+                 fila("001", "3", "6", testsupport::dinero("9"), {}, ""), fila("001", "2", "7", {}, {}, "01"),
+                 fila("009", "2", "8", {}, testsupport::dinero("1"), "77")});
     const RecordSet loterias = testsupport::registros(
         {{QStringLiteral("cod_lot")}, {QStringLiteral("desc_lot")}},
         {{QStringLiteral("001"), QStringLiteral("LOTERIA DE UN NOMBRE MUY LARGO DE VERDAD")}});
-    const RecordSet jugadas =
-        testsupport::registros({{QStringLiteral("jugada")}, {QStringLiteral("desc_jugada")}},
-                               {{QStringLiteral("01"), QStringLiteral(" ARIES ")}});
+    const RecordSet jugadas = testsupport::registros(
+        {{QStringLiteral("jugada")}, {QStringLiteral("desc_jugada")}},
+        {{QStringLiteral("01"), QStringLiteral(" ARIES ")}});
     EXPECT_EQ(reports::textoticket(rs, Vendedor, QStringLiteral("0000000001"), loterias, jugadas),
               ticket(QStringLiteral("0000000001"),
                      {QStringLiteral("Sorteo:LOTERIA DE UN NOMBRE MUY LARGO DE VERDAD"),

@@ -20,7 +20,8 @@ using platform::ui::windowRegistry;
 
 namespace {
 
-QString s(const char* texto) {
+QString s(const char* texto)
+{
     return QString::fromUtf8(texto);
 }
 
@@ -29,15 +30,17 @@ QString s(const char* texto) {
 class Sonda : public reports::VentanaReporte {
 public:
     explicit Sonda(bool reejecuta = false)
-        : VentanaReporte(
-              {.titulo = s("Sonda"), .bordes = true, .reejecutaTrasReconectar = reejecuta}) {}
+        : VentanaReporte({.titulo = s("Sonda"), .bordes = true, .reejecutaTrasReconectar = reejecuta})
+    {
+    }
 
     bool vacio = false;
     int llamadas = 0;
     QStringList escritos; // border text and row position of each writer call
 
 protected:
-    RecordSet consulta() override {
+    RecordSet consulta() override
+    {
         ++llamadas;
         RecordSet rs = core::sesion().conexion.execute(s("Retornafecha"));
         if (!vacio)
@@ -45,19 +48,22 @@ protected:
         return {};
     }
 
-    void fijaEncabezados() override {
+    void fijaEncabezados() override
+    {
         core::sesion().reportelinea1 = s("Fecha Desde : ") + fechatexto(Desdes->date());
         core::sesion().reportelinea2 = QString();
     }
 
-    void escribe(RecordSet& rs, const QString& borde) override {
+    void escribe(RecordSet& rs, const QString& borde) override
+    {
         escritos << borde + s(" ") + QString::number(rs.absolutePosition());
     }
 };
 
 class VentanaReporteTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(testsupport::haveTestCluster()) << "needs the test cluster: run scripts/test";
         db_ = std::make_unique<testsupport::TestDatabase>();
         db_->setServerClock(s("2031-05-05 23:59:00"));
@@ -67,15 +73,14 @@ protected:
         windowRegistry().add(s("SondaReejecuta"), [] { return new Sonda(true); });
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         windowRegistry().clear();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         core::sesion() = core::Sesion();
     }
 
-    static Sonda* sonda(const char* nombre = "Sonda") {
-        return windowRegistry().get<Sonda>(s(nombre));
-    }
+    static Sonda* sonda(const char* nombre = "Sonda") { return windowRegistry().get<Sonda>(s(nombre)); }
 
     std::unique_ptr<testsupport::TestDatabase> db_;
     testsupport::MessageRecorder rec_;
@@ -83,12 +88,14 @@ protected:
 
 } // namespace
 
-TEST(VentanaReporteFechas, TheDateTextHasTwoDigitDaysAndMonths) {
+TEST(VentanaReporteFechas, TheDateTextHasTwoDigitDaysAndMonths)
+{
     EXPECT_EQ(reports::VentanaReporte::fechatexto(QDate(2008, 3, 5)), s("05/03/2008"));
     EXPECT_EQ(reports::VentanaReporte::fechatexto(QDate(2008, 12, 15)), s("15/12/2008"));
 }
 
-TEST_F(VentanaReporteTest, ItOpensOnTheServersDate) {
+TEST_F(VentanaReporteTest, ItOpensOnTheServersDate)
+{
     Sonda* v = sonda();
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(v->Desdes->date(), QDate(2031, 5, 5));
@@ -97,7 +104,8 @@ TEST_F(VentanaReporteTest, ItOpensOnTheServersDate) {
     EXPECT_TRUE(rec_.boxes().isEmpty());
 }
 
-TEST_F(VentanaReporteTest, GenerarHandsTheRowsOnTheirFirstRowAndTheBorderText) {
+TEST_F(VentanaReporteTest, GenerarHandsTheRowsOnTheirFirstRowAndTheBorderText)
+{
     Sonda* v = sonda();
     v->Command1->click();
     v->Bordes->setChecked(false);
@@ -107,7 +115,8 @@ TEST_F(VentanaReporteTest, GenerarHandsTheRowsOnTheirFirstRowAndTheBorderText) {
     EXPECT_TRUE(rec_.boxes().isEmpty());
 }
 
-TEST_F(VentanaReporteTest, NoRowsShowTheEmptyResultMessageAndCallNoWriter) {
+TEST_F(VentanaReporteTest, NoRowsShowTheEmptyResultMessageAndCallNoWriter)
+{
     Sonda* v = sonda();
     v->vacio = true;
     v->Command1->click();
@@ -122,7 +131,8 @@ TEST_F(VentanaReporteTest, NoRowsShowTheEmptyResultMessageAndCallNoWriter) {
 
 // A closed connection is reopened; the handler then ends, except in a
 // member that runs "Generar" again.
-TEST_F(VentanaReporteTest, AfterAReconnectionGenerarEndsOrRunsAgainAsTheMemberSays) {
+TEST_F(VentanaReporteTest, AfterAReconnectionGenerarEndsOrRunsAgainAsTheMemberSays)
+{
     struct Caso {
         const char* ventana;
         int llamadas;
@@ -139,7 +149,8 @@ TEST_F(VentanaReporteTest, AfterAReconnectionGenerarEndsOrRunsAgainAsTheMemberSa
     }
 }
 
-TEST_F(VentanaReporteTest, EscAndRegresarCloseTheWindow) {
+TEST_F(VentanaReporteTest, EscAndRegresarCloseTheWindow)
+{
     Sonda* v = sonda();
     v->showModeless();
     QTest::keyClick(v->windowHandle(), Qt::Key_Escape);

@@ -19,11 +19,13 @@ using testsupport::dinero;
 
 namespace {
 
-QString s(const char* texto) {
+QString s(const char* texto)
+{
     return QString::fromUtf8(texto);
 }
 
-QString paginaEscrita() {
+QString paginaEscrita()
+{
     QFile archivo(reports::archivoReporte());
     if (!archivo.open(QIODevice::ReadOnly))
         return {};
@@ -32,7 +34,8 @@ QString paginaEscrita() {
 
 } // namespace
 
-TEST(Form25, TheGroupResultsCountTheGroupChosenInItsGroupBox) {
+TEST(Form25, TheGroupResultsCountTheGroupChosenInItsGroupBox)
+{
     QTemporaryDir carpeta;
     qputenv("DUROZ_HOME", carpeta.path().toUtf8());
     windowRegistry().clear();
@@ -50,8 +53,8 @@ TEST(Form25, TheGroupResultsCountTheGroupChosenInItsGroupBox) {
     };
     platform::db::RecordSet rs = testsupport::porPosicion(
         10, {3, 4, 5, 6, 9}, {fila("00001", "100"), fila("00002", "250"), fila("00002", "4")});
-    reports::htmlgrupos(rs, s("Fecha Desde : 01/03/2024   HASTA : 31/03/2024"),
-                        s("Grupo: 00002 - Norte"), s("1"));
+    reports::htmlgrupos(rs, s("Fecha Desde : 01/03/2024   HASTA : 31/03/2024"), s("Grupo: 00002 - Norte"),
+                        s("1"));
     EXPECT_TRUE(paginaEscrita().contains(s(" <b>254,00</b>"))) << paginaEscrita().toStdString();
 
     windowRegistry().clear();

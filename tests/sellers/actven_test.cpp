@@ -33,48 +33,48 @@ constexpr DataType Num = DataType::Numeric;
 struct Fila {
     const char* nombre;
     DataType tipo;
-    int tamano;     // varchar size
-    int precision;  // decimal / numeric
+    int tamano;    // varchar size
+    int precision; // decimal / numeric
     int escala;
-    const char* recibido;  // what the server received
+    const char* recibido; // what the server received
 };
 
 // What the server receives for the record of tecleado().
 const Fila Filas[] = {
     {"@RETURN_VALUE", Int, 0, 0, 0, nullptr},
     {"@xmodo", Txt, 1, 0, 0, "1"},
-    {"@codvendedor", Txt, 5, 0, 0, "0001 "},          // untrimmed
-    {"@nombre_vend", Txt, 50, 0, 0, "0"},             // an empty box sends "0"
-    {"@direccion_vend", Txt, 100, 0, 0, "  "},        // blanks are not empty
+    {"@codvendedor", Txt, 5, 0, 0, "0001 "},   // untrimmed
+    {"@nombre_vend", Txt, 50, 0, 0, "0"},      // an empty box sends "0"
+    {"@direccion_vend", Txt, 100, 0, 0, "  "}, // blanks are not empty
     {"@telefono_vend", Txt, 50, 0, 0, "0261-555"},
     {"@clave_vend", Txt, 10, 0, 0, "0"},
     {"@email_vend", Txt, 50, 0, 0, "a@b.ve"},
-    {"@estado_vend", Txt, 1, 0, 0, "2"},              // "2.- Inactivo"
-    {"@tipode_pago", Txt, 1, 0, 0, "2"},              // "2.- Seco"
+    {"@estado_vend", Txt, 1, 0, 0, "2"}, // "2.- Inactivo"
+    {"@tipode_pago", Txt, 1, 0, 0, "2"}, // "2.- Seco"
     {"@codigobanco", Txt, 3, 0, 0, ""},
     {"@cuentabanco", Txt, 25, 0, 0, ""},
-    {"@perteneceal", Txt, 5, 0, 0, "00001"},          // "00001 .- GRUPO NORTE"
+    {"@perteneceal", Txt, 5, 0, 0, "00001"}, // "00001 .- GRUPO NORTE"
     {"@correticks", Num, 0, 9, 0, "0"},
-    {"@diascaduca", Num, 0, 9, 0, "5"},               // empty: 5
-    {"@comision_jefe", Dec, 0, 18, 2, "2.50"},        // typed 2.5
-    {"@impuesto", Dec, 0, 18, 2, "0.00"},             // blanks: 0
-    {"@codigo_alcaldia", Txt, 5, 0, 0, "MCB"},        // "MCB - Maracaibo"
-    {"@rif", Txt, 20, 0, 0, ""},                      // not filled with 0
+    {"@diascaduca", Num, 0, 9, 0, "5"},        // empty: 5
+    {"@comision_jefe", Dec, 0, 18, 2, "2.50"}, // typed 2.5
+    {"@impuesto", Dec, 0, 18, 2, "0.00"},      // blanks: 0
+    {"@codigo_alcaldia", Txt, 5, 0, 0, "MCB"}, // "MCB - Maracaibo"
+    {"@rif", Txt, 20, 0, 0, ""},               // not filled with 0
     {"@nit", Txt, 20, 0, 0, "N 1"},
     {"@lim_digito", Dec, 0, 9, 3, "300.000"},
     {"@premio_digito", Dec, 0, 9, 3, "7.000"},
-    {"@comi_digito", Dec, 0, 9, 3, "10.500"},         // typed 10.5
-    {"@montom_digito", Dec, 0, 9, 3, "0.000"},        // empty: 0
+    {"@comi_digito", Dec, 0, 9, 3, "10.500"},  // typed 10.5
+    {"@montom_digito", Dec, 0, 9, 3, "0.000"}, // empty: 0
     {"@lim_NumA", Dec, 0, 9, 3, "3.000"},
     {"@lim_NumB", Dec, 0, 9, 3, "4.000"},
-    {"@comispar", Dec, 0, 9, 3, "6.500"},             // shown by the catalogue as 6,5
+    {"@comispar", Dec, 0, 9, 3, "6.500"}, // shown by the catalogue as 6,5
     {"@premiopar", Dec, 0, 9, 3, "8.000"},
     {"@montom_par", Dec, 0, 9, 3, "5.000"},
     {"@sencillo_par", Dec, 0, 9, 3, "9.000"},
     {"@lim_tri", Dec, 0, 9, 3, "500.000"},
     {"@lim_ter", Dec, 0, 9, 3, "1000.000"},
     {"@comi_tri", Dec, 0, 9, 3, "12.500"},
-    {"@comi_ter", Dec, 0, 9, 3, "13.500"},            // 13,5 as the catalogue shows it
+    {"@comi_ter", Dec, 0, 9, 3, "13.500"}, // 13,5 as the catalogue shows it
     {"@minimo_tri", Dec, 0, 9, 3, "10.000"},
     {"@minimo_ter", Dec, 0, 9, 3, "11.000"},
     {"@p_tri_1", Dec, 0, 9, 3, "600.000"},
@@ -85,7 +85,7 @@ const Fila Filas[] = {
     {"@p_ter_3", Dec, 0, 9, 3, "0.500"},
     {"@pagacomodin", Txt, 1, 0, 0, "S"},
     {"@montocomodin", Dec, 0, 9, 3, "3.250"},
-    {"@xcodigo_gobernacion", Txt, 5, 0, 0, "ZUL"},    // "ZUL - Zulia"
+    {"@xcodigo_gobernacion", Txt, 5, 0, 0, "ZUL"}, // "ZUL - Zulia"
 };
 constexpr int Parametros = 45;
 static_assert(std::size(Filas) == Parametros);
@@ -106,14 +106,12 @@ RegistroVendedor tecleado()
     r.alcaldia = QStringLiteral("MCB - Maracaibo");
     r.nit = QStringLiteral("N 1");
     const std::pair<const char*, const char*> montos[] = {
-        {"lim_digito", "300"},   {"premio_digito", "7"},  {"comi_digito", "10.5"},
-        {"montom_digito", ""},   {"lim_numa", "3"},       {"lim_numb", "4"},
-        {"comispar", "6,5"},     {"premiopar", "8"},      {"montom_par", "5"},
-        {"sencillo_par", "9"},   {"lim_tri", "500"},      {"lim_ter", "1000"},
-        {"comi_tri", "12.5"},    {"comi_ter", "13,5"},    {"minimo_tri", "10"},
-        {"minimo_ter", "11"},    {"p_tri_1", "600"},      {"p_tri_2", "60"},
-        {"p_tri_3", "6.125"},    {"p_ter_1", "70"},       {"p_ter_2", "7"},
-        {"p_ter_3", ".5"},       {"montocomodin", "3.25"}};
+        {"lim_digito", "300"}, {"premio_digito", "7"}, {"comi_digito", "10.5"}, {"montom_digito", ""},
+        {"lim_numa", "3"},     {"lim_numb", "4"},      {"comispar", "6,5"},     {"premiopar", "8"},
+        {"montom_par", "5"},   {"sencillo_par", "9"},  {"lim_tri", "500"},      {"lim_ter", "1000"},
+        {"comi_tri", "12.5"},  {"comi_ter", "13,5"},   {"minimo_tri", "10"},    {"minimo_ter", "11"},
+        {"p_tri_1", "600"},    {"p_tri_2", "60"},      {"p_tri_3", "6.125"},    {"p_ter_1", "70"},
+        {"p_ter_2", "7"},      {"p_ter_3", ".5"},      {"montocomodin", "3.25"}};
     for (const auto& [campo, texto] : montos)
         r.montos.insert(QLatin1String(campo), QLatin1String(texto));
     r.pagacomodin = QStringLiteral("S");
@@ -185,8 +183,8 @@ TEST_F(ActvenListaTest, EmptyBoxesBecomeZeroOnlyWhereTheSaveSaysSo)
     EXPECT_EQ(r.direccion, QStringLiteral("  "));
     EXPECT_EQ(r.rif, QString());
     EXPECT_EQ(r.impuesto, QStringLiteral("0"));
-    EXPECT_EQ(r.diascaduca, QStringLiteral(" "));      // blanks: kept
-    EXPECT_EQ(r.comisionjefe, QStringLiteral("   "));  // kept in the box…
+    EXPECT_EQ(r.diascaduca, QStringLiteral(" "));     // blanks: kept
+    EXPECT_EQ(r.comisionjefe, QStringLiteral("   ")); // kept in the box…
     EXPECT_EQ(r.montos.value(QStringLiteral("montom_digito")), QStringLiteral("0"));
     db::Command comando = comandoactven(r, QStringLiteral("2"));
     EXPECT_EQ(comando.parameter(QStringLiteral("@comision_jefe")).boundValue().toString(),

@@ -29,7 +29,8 @@ inline void instala(testsupport::TestDatabase& db, const QString& procedimiento)
           EXECUTE format('CREATE OR REPLACE FUNCTION %s(%s) LANGUAGE plpgsql AS '
                          '$f$ BEGIN INSERT INTO public.recibido VALUES %s; return_value := 0; END $f$',
                          funcion::text, pg_get_function_arguments(funcion), filas);
-        END $$)sql").arg(procedimiento));
+        END $$)sql")
+                .arg(procedimiento));
 }
 
 // What the spy received since the last look, in parameter order.

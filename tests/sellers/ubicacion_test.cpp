@@ -29,8 +29,7 @@ const QString Pregunta = QStringLiteral("¿Deseas Eliminar la información Selec
 
 class UbicacionTest : public datosvendedores::FixtureVentanas {
 protected:
-    template <class T>
-    T* abre(const QString& nombre)
+    template <class T> T* abre(const QString& nombre)
     {
         auto* ventana = qobject_cast<T*>(windowRegistry().show(nombre));
         platform::ui::doEvents();
@@ -38,8 +37,7 @@ protected:
     }
 
     // Runs `accion` on the modal editor `nombre` as soon as it shows.
-    template <class T>
-    static void enEditor(const QString& nombre, std::function<void(T*)> accion)
+    template <class T> static void enEditor(const QString& nombre, std::function<void(T*)> accion)
     {
         QTimer::singleShot(0, [nombre, accion] {
             T* editor = qobject_cast<T*>(windowRegistry().find(nombre));

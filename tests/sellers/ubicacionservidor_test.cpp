@@ -55,12 +55,13 @@ TEST_F(UbicacionServidorTest, DspgbrListsTheRegionsUnderTheNamesEveryCallerReads
 {
     for (const QString& opcion : {QString(), QStringLiteral("00")}) {
         db::RecordSet rs = listaregiones(opcion);
-        EXPECT_EQ(filas(rs, {0, 1, 2}),
-                  (QStringList{QStringLiteral("DCA|Distrito Capital|"), QStringLiteral("LAR|Lara|Centro occidente"),
-                               QStringLiteral("ZUL|Zulia|Occidente")}));
+        EXPECT_EQ(filas(rs, {0, 1, 2}), (QStringList{QStringLiteral("DCA|Distrito Capital|"),
+                                                     QStringLiteral("LAR|Lara|Centro occidente"),
+                                                     QStringLiteral("ZUL|Zulia|Occidente")}));
         rs.moveFirst();
         EXPECT_EQ(core::textocampo(rs.value(QStringLiteral("codigo_gobernacion"))), QStringLiteral("DCA"));
-        EXPECT_EQ(core::textocampo(rs.value(QStringLiteral("Descri_Gobernacion"))), QStringLiteral("Distrito Capital"));
+        EXPECT_EQ(core::textocampo(rs.value(QStringLiteral("Descri_Gobernacion"))),
+                  QStringLiteral("Distrito Capital"));
         EXPECT_EQ(core::textocampo(rs.value(QStringLiteral("Descripcion_gobernacion"))),
                   QStringLiteral("Distrito Capital"));
     }
@@ -69,10 +70,12 @@ TEST_F(UbicacionServidorTest, DspgbrListsTheRegionsUnderTheNamesEveryCallerReads
 
 TEST_F(UbicacionServidorTest, ActgbrAddsModifiesAndDeletesARegion)
 {
-    ASSERT_EQ(region("1", QStringLiteral(" ANZOA "), QStringLiteral("Anzoategui  "), QStringLiteral("Oriente ")),
-              QStringLiteral("0"));
+    ASSERT_EQ(
+        region("1", QStringLiteral(" ANZOA "), QStringLiteral("Anzoategui  "), QStringLiteral("Oriente ")),
+        QStringLiteral("0"));
     EXPECT_TRUE(regiones().contains(QStringLiteral("ANZOA|Anzoategui|Oriente")));
-    ASSERT_EQ(region("2", QStringLiteral("ANZOA"), QStringLiteral("  Anzoátegui"), QString()), QStringLiteral("0"));
+    ASSERT_EQ(region("2", QStringLiteral("ANZOA"), QStringLiteral("  Anzoátegui"), QString()),
+              QStringLiteral("0"));
     EXPECT_TRUE(regiones().contains(QStringLiteral("ANZOA|  Anzoátegui|")));
     ASSERT_EQ(region("3", QStringLiteral("ANZOA")), QStringLiteral("0"));
     EXPECT_EQ(regiones().size(), 3);
@@ -87,14 +90,13 @@ TEST_F(UbicacionServidorTest, ActgbrRefusesWithItsCodesAndChangesNothing)
         const char* nombre;
         const char* respuesta;
     } casos[] = {
-        {"1", "ZUL", "Otra", "1"},   // exists
-        {"2", "XYZ", "Otra", "2"},   // missing
-        {"3", "XYZ", "", "2"},
-        {"1", "  ", "Otra", "3"},    // blank code
-        {"1", "NEW", "   ", "3"},    // blank name
-        {"3", "ZUL", "", "5"},       // municipalities and sellers name it
-        {"1", "A\tB", "Otra", "7"},  // a control character in the code
-        {"3", "LAR", "x", "0"},      // nobody names it: deleted
+        {"1", "ZUL", "Otra", "1"},                            // exists
+        {"2", "XYZ", "Otra", "2"},                            // missing
+        {"3", "XYZ", "", "2"},      {"1", "  ", "Otra", "3"}, // blank code
+        {"1", "NEW", "   ", "3"},                             // blank name
+        {"3", "ZUL", "", "5"},                                // municipalities and sellers name it
+        {"1", "A\tB", "Otra", "7"},                           // a control character in the code
+        {"3", "LAR", "x", "0"},                               // nobody names it: deleted
     };
     for (const auto& c : casos)
         EXPECT_EQ(region(c.modo, QString::fromLatin1(c.codigo), QString::fromLatin1(c.nombre)),
@@ -109,7 +111,8 @@ TEST_F(UbicacionServidorTest, ActgbrRefusesWithItsCodesAndChangesNothing)
 TEST_F(UbicacionServidorTest, ARegionCodeOfFiveCharactersIsStoredWhole)
 {
     ASSERT_EQ(region("1", QStringLiteral("ABCDE"), QStringLiteral("Cinco")), QStringLiteral("0"));
-    EXPECT_EQ(db().scalar(QStringLiteral("SELECT codigo_gobernacion FROM gobernacion WHERE descri_gobernacion = 'Cinco'")),
+    EXPECT_EQ(db().scalar(QStringLiteral(
+                  "SELECT codigo_gobernacion FROM gobernacion WHERE descri_gobernacion = 'Cinco'")),
               QStringLiteral("ABCDE"));
 }
 
@@ -127,8 +130,8 @@ TEST_F(UbicacionServidorTest, DspalcdgobListsOneRegionsMunicipalitiesAndQuotesTh
         db::RecordSet rs = alcaldiasderegion(region);
         QStringList salida;
         for (; !rs.eof(); rs.moveNext())
-            salida << core::textocampo(rs.value(QStringLiteral("codigo_alcaldia"))) + QLatin1Char('|')
-                    + core::textocampo(rs.value(QStringLiteral("Descripcion_Alcaldia")));
+            salida << core::textocampo(rs.value(QStringLiteral("codigo_alcaldia"))) + QLatin1Char('|') +
+                          core::textocampo(rs.value(QStringLiteral("Descripcion_Alcaldia")));
         return salida;
     };
     EXPECT_EQ(lista(QStringLiteral("ZUL")),
@@ -149,8 +152,9 @@ TEST_F(UbicacionServidorTest, ActaldAddsModifiesAndDeletesAMunicipality)
     // The same code in another region is another municipality.
     ASSERT_EQ(alcaldia("1", QStringLiteral("IRI"), QStringLiteral("ZUL"), QStringLiteral("Otra")),
               QStringLiteral("0"));
-    ASSERT_EQ(alcaldia("2", QStringLiteral("IRI"), QStringLiteral("LAR"), QStringLiteral("Iribarren"), QString()),
-              QStringLiteral("0"));
+    ASSERT_EQ(
+        alcaldia("2", QStringLiteral("IRI"), QStringLiteral("LAR"), QStringLiteral("Iribarren"), QString()),
+        QStringLiteral("0"));
     EXPECT_TRUE(alcaldias().contains(QStringLiteral("IRI|LAR|Iribarren|")));
     ASSERT_EQ(alcaldia("3", QStringLiteral("IRI"), QStringLiteral("LAR")), QStringLiteral("0"));
     EXPECT_FALSE(alcaldias().contains(QStringLiteral("IRI|LAR|Iribarren|")));
@@ -167,15 +171,14 @@ TEST_F(UbicacionServidorTest, ActaldRefusesWithItsCodesAndChangesNothing)
         const char* nombre;
         const char* respuesta;
     } casos[] = {
-        {"1", "MCB", "ZUL", "Otra", "1"},  // exists
-        {"2", "MCB", "DCA", "Otra", "2"},  // not in that region
-        {"3", "XYZ", "ZUL", "", "2"},
-        {"1", "", "ZUL", "Otra", "3"},     // blank code
-        {"1", "NEW", "", "Otra", "3"},     // blank region
-        {"1", "NEW", "ZUL", " ", "3"},     // blank name
-        {"1", "NEW", "XX", "Otra", "6"},   // unknown region
-        {"3", "MCB", "ZUL", "", "5"},      // a seller lives there
-        {"1", "N\tW", "ZUL", "Otra", "7"}, // a control character in the code
+        {"1", "MCB", "ZUL", "Otra", "1"},                                 // exists
+        {"2", "MCB", "DCA", "Otra", "2"},                                 // not in that region
+        {"3", "XYZ", "ZUL", "", "2"},      {"1", "", "ZUL", "Otra", "3"}, // blank code
+        {"1", "NEW", "", "Otra", "3"},                                    // blank region
+        {"1", "NEW", "ZUL", " ", "3"},                                    // blank name
+        {"1", "NEW", "XX", "Otra", "6"},                                  // unknown region
+        {"3", "MCB", "ZUL", "", "5"},                                     // a seller lives there
+        {"1", "N\tW", "ZUL", "Otra", "7"},                                // a control character in the code
     };
     for (const auto& c : casos)
         EXPECT_EQ(alcaldia(c.modo, QString::fromLatin1(c.codigo), QString::fromLatin1(c.region),

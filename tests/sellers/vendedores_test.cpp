@@ -58,7 +58,8 @@ protected:
     }
     QString vendedor(const QString& codigo)
     {
-        return db().scalar(QStringLiteral("SELECT v::text FROM vendedor v WHERE codvendedor = '%1'").arg(codigo));
+        return db().scalar(
+            QStringLiteral("SELECT v::text FROM vendedor v WHERE codvendedor = '%1'").arg(codigo));
     }
 };
 
@@ -153,12 +154,14 @@ TEST_F(VendedoresTest, AddModifyAndDeleteASeller)
     EXPECT_EQ(rec().prompts(), QStringList{QStringLiteral("Se Agrego perfectamente 00010")});
     EXPECT_EQ(editor(), nullptr) << "closed";
     EXPECT_EQ(core::sesion().modoedicion, QString());
-    EXPECT_EQ(db().scalar(QStringLiteral(
-                  "SELECT concat_ws('|', nombre_vend, tipode_pago, perteneceal, comision_jefe, comi_tri, lim_tri,"
-                  " pagacomodin, montocomodin, codigo_alcaldia, codigo_gobernacion, diascaduca, rif, clave_vend)"
-                  " FROM vendedor WHERE codvendedor = '00010'")),
-              QStringLiteral("NUEVO VENDEDOR|2|00001|2.50|12.500|500.000|S|3.500|MCB|ZUL|7|J-10|clave"));
-    EXPECT_EQ(db().rows(QStringLiteral("SELECT cod_lot, lim_tri FROM ven_lot WHERE codvendedor = '00010' ORDER BY 1")),
+    EXPECT_EQ(
+        db().scalar(QStringLiteral(
+            "SELECT concat_ws('|', nombre_vend, tipode_pago, perteneceal, comision_jefe, comi_tri, lim_tri,"
+            " pagacomodin, montocomodin, codigo_alcaldia, codigo_gobernacion, diascaduca, rif, clave_vend)"
+            " FROM vendedor WHERE codvendedor = '00010'")),
+        QStringLiteral("NUEVO VENDEDOR|2|00001|2.50|12.500|500.000|S|3.500|MCB|ZUL|7|J-10|clave"));
+    EXPECT_EQ(db().rows(QStringLiteral(
+                  "SELECT cod_lot, lim_tri FROM ven_lot WHERE codvendedor = '00010' ORDER BY 1")),
               (QStringList{QStringLiteral("001|500.000"), QStringLiteral("002|500.000")}));
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM vendespec WHERE codvendedor = '00010'")),
               QStringLiteral("1"));
@@ -245,14 +248,14 @@ TEST_F(VendedoresTest, TheEditorsBoxesTakeNoMoreThanTheirParametersHold)
     };
     const QString largo(120, QLatin1Char('A'));
     const QList<Caso> casos = {
-        {f.Text2, largo, largo.left(50)},           // name
-        {f.Text3, largo, largo.left(100)},          // address
-        {f.Text6, largo, largo.left(10)},           // password
-        {f.Text31, largo, largo.left(20)},          // RIF
-        {f.Text7, QStringLiteral("2.555"), QStringLiteral("2.55")},             // chief's commission (18,2)
-        {f.Text34, QStringLiteral("1234567890"), QStringLiteral("123456789")},  // expiry days (9,0)
+        {f.Text2, largo, largo.left(50)},                                      // name
+        {f.Text3, largo, largo.left(100)},                                     // address
+        {f.Text6, largo, largo.left(10)},                                      // password
+        {f.Text31, largo, largo.left(20)},                                     // RIF
+        {f.Text7, QStringLiteral("2.555"), QStringLiteral("2.55")},            // chief's commission (18,2)
+        {f.Text34, QStringLiteral("1234567890"), QStringLiteral("123456789")}, // expiry days (9,0)
         {f.bloque().caja(QStringLiteral("Comi_Tri")), QStringLiteral("1234567.5678"),
-         QStringLiteral("123456.567")},                                          // an amount (9,3)
+         QStringLiteral("123456.567")}, // an amount (9,3)
     };
     for (const Caso& c : casos) {
         c.caja->clear();
@@ -364,8 +367,8 @@ public:
     }
     QString texto() const
     {
-        return findChild<QComboBox*>(QStringLiteral("Combo4"))->currentText()
-            + findChild<QLabel*>(QStringLiteral("Label2"))->text();
+        return findChild<QComboBox*>(QStringLiteral("Combo4"))->currentText() +
+               findChild<QLabel*>(QStringLiteral("Label2"))->text();
     }
 };
 

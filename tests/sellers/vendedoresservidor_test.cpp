@@ -64,16 +64,27 @@ TEST_F(VendedoresServidorTest, ListVenGivesEveryColumnWithTheCodesTheEditorTakes
     EXPECT_EQ(texto(rs, "Descri_Alcaldia"), QStringLiteral("SFR - San Francisco"));
     EXPECT_EQ(texto(rs, "Descri_Gobernacion"), QStringLiteral("ZUL - Zulia"));
     for (const char* campo : {"NOMBREGRUPO", "Descri_Alcaldia", "Descri_Gobernacion"})
-        EXPECT_EQ(core::primerapalabra(texto(rs, campo)),
-                  texto(rs, campo).section(QLatin1Char(' '), 0, 0));
-    const std::pair<const char*, const char*> valores[] = {
-        {"direccion_vend", "Calle 72"}, {"estado_vend", "1"},     {"tipode_pago", "2"},
-        {"perteneceal", "00001"},       {"Diascaduca", "9"},      {"comision_jefe", "2,5"},
-        {"impuesto", "12,5"},           {"codigo_alcaldia", "SFR"}, {"rif", "J-2"},
-        {"nit", "N-2"},                 {"Comi_Tri", "12,5"},     {"P_ter_3", "0,5"},
-        {"Pagacomodin", "S"},           {"montocomodin", "3,25"}, {"Comi_digito", "10,5"},
-        {"Lim_NumA", "3"},              {"Comispar", "6,5"},      {"sencillo_par", "9"},
-        {"clave_vend", "c2"},           {"email_vend", "fortuna@x.ve"}};
+        EXPECT_EQ(core::primerapalabra(texto(rs, campo)), texto(rs, campo).section(QLatin1Char(' '), 0, 0));
+    const std::pair<const char*, const char*> valores[] = {{"direccion_vend", "Calle 72"},
+                                                           {"estado_vend", "1"},
+                                                           {"tipode_pago", "2"},
+                                                           {"perteneceal", "00001"},
+                                                           {"Diascaduca", "9"},
+                                                           {"comision_jefe", "2,5"},
+                                                           {"impuesto", "12,5"},
+                                                           {"codigo_alcaldia", "SFR"},
+                                                           {"rif", "J-2"},
+                                                           {"nit", "N-2"},
+                                                           {"Comi_Tri", "12,5"},
+                                                           {"P_ter_3", "0,5"},
+                                                           {"Pagacomodin", "S"},
+                                                           {"montocomodin", "3,25"},
+                                                           {"Comi_digito", "10,5"},
+                                                           {"Lim_NumA", "3"},
+                                                           {"Comispar", "6,5"},
+                                                           {"sencillo_par", "9"},
+                                                           {"clave_vend", "c2"},
+                                                           {"email_vend", "fortuna@x.ve"}};
     for (const auto& [campo, valor] : valores)
         EXPECT_EQ(texto(rs, campo), QString::fromLatin1(valor)) << campo;
 }
@@ -104,7 +115,8 @@ TEST_F(VendedoresServidorTest, AddStoresTheRecordAndMakesTheRowsPerLotteryAndSpe
 
 TEST_F(VendedoresServidorTest, ModifyReplacesTheRecordAndKeepsWhatTheEditorDoesNotSend)
 {
-    db().exec(QStringLiteral("INSERT INTO ven_lot (codvendedor, cod_lot, lim_tri) VALUES ('00002', '001', 77)"));
+    db().exec(
+        QStringLiteral("INSERT INTO ven_lot (codvendedor, cod_lot, lim_tri) VALUES ('00002', '001', 77)"));
     const QString antes = fila(QStringLiteral("permisovendedor, puertoprinter"), QStringLiteral("00002"));
     RegistroVendedor r = registro(QStringLiteral("00002"), QStringLiteral("OTRO NOMBRE"));
     r.grupo.clear(); // now a chief
@@ -125,8 +137,7 @@ struct CasoRechazo {
     const char* respuesta;
 };
 
-class ActvenRechazoTest : public VendedoresServidorTest,
-                          public ::testing::WithParamInterface<CasoRechazo> {};
+class ActvenRechazoTest : public VendedoresServidorTest, public ::testing::WithParamInterface<CasoRechazo> {};
 
 TEST_P(ActvenRechazoTest, RefusesWithItsCodeAndChangesNothing)
 {
@@ -144,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, ActvenRechazoTest,
     ::testing::Values(
         CasoRechazo{"code exists", "1", [](RegistroVendedor&) {}, "1"},
-        CasoRechazo{"no such seller", "2", [](RegistroVendedor& r) { r.codigo = QStringLiteral("00099"); }, "2"},
+        CasoRechazo{"no such seller", "2", [](RegistroVendedor& r) { r.codigo = QStringLiteral("00099"); },
+                    "2"},
         CasoRechazo{"short code", "1", [](RegistroVendedor& r) { r.codigo = QStringLiteral("0009"); }, "3"},
         CasoRechazo{"blank code", "1", [](RegistroVendedor& r) { r.codigo = QStringLiteral("     "); }, "3"},
         CasoRechazo{"blank name", "2", [](RegistroVendedor& r) { r.nombre = QStringLiteral("  "); }, "3"},
@@ -152,18 +164,25 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{"no municipality", "2", [](RegistroVendedor& r) { r.alcaldia.clear(); }, "3"},
         CasoRechazo{"municipality of another region", "2",
                     [](RegistroVendedor& r) { r.alcaldia = QStringLiteral("MCB - Maracaibo"); }, "6"},
-        CasoRechazo{"unknown region", "2", [](RegistroVendedor& r) { r.gobernacion = QStringLiteral("XX"); }, "6"},
-        CasoRechazo{"unknown chief", "2", [](RegistroVendedor& r) { r.grupo = QStringLiteral("00077 .- X"); }, "6"},
+        CasoRechazo{"unknown region", "2", [](RegistroVendedor& r) { r.gobernacion = QStringLiteral("XX"); },
+                    "6"},
+        CasoRechazo{"unknown chief", "2", [](RegistroVendedor& r) { r.grupo = QStringLiteral("00077 .- X"); },
+                    "6"},
         CasoRechazo{"own chief", "2", [](RegistroVendedor& r) { r.grupo = QStringLiteral("00002"); }, "7"},
         CasoRechazo{"bad status", "2", [](RegistroVendedor& r) { r.estado = QStringLiteral("4"); }, "7"},
-        CasoRechazo{"bad payment mode", "2", [](RegistroVendedor& r) { r.tipopago = QStringLiteral("x"); }, "7"},
+        CasoRechazo{"bad payment mode", "2", [](RegistroVendedor& r) { r.tipopago = QStringLiteral("x"); },
+                    "7"},
         CasoRechazo{"negative amount", "2",
-                    [](RegistroVendedor& r) { r.montos[QStringLiteral("lim_tri")] = QStringLiteral("-1"); }, "7"},
+                    [](RegistroVendedor& r) { r.montos[QStringLiteral("lim_tri")] = QStringLiteral("-1"); },
+                    "7"},
         CasoRechazo{"invisible character in the code", "1",
                     [](RegistroVendedor& r) { r.codigo = QStringLiteral("00\u200B12"); }, "7"},
-        CasoRechazo{"negative days", "2", [](RegistroVendedor& r) { r.diascaduca = QStringLiteral("-3"); }, "7"}),
+        CasoRechazo{"negative days", "2", [](RegistroVendedor& r) { r.diascaduca = QStringLiteral("-3"); },
+                    "7"}),
     [](const ::testing::TestParamInfo<CasoRechazo>& prueba) {
-        return QString::fromLatin1(prueba.param.caso).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();
+        return QString::fromLatin1(prueba.param.caso)
+            .replace(QLatin1Char(' '), QLatin1Char('_'))
+            .toStdString();
     });
 
 TEST_F(VendedoresServidorTest, AnUnknownModeIsAnError)
@@ -189,8 +208,8 @@ TEST_F(VendedoresServidorTest, DeleteTakesTheSellersRowsAlongAndFreesHisTerminal
         "  VALUES ('00003', 'hola', 'ADMIN', '2031-01-01');"
         "INSERT INTO seriales VALUES ('S-1', '00003')"));
     eliminavendedor(QStringLiteral("00003"));
-    for (const char* tabla : {"vendedor", "ven_lot", "vendespec", "usuarios", "vend_imp", "mensajes",
-                              "seriales"})
+    for (const char* tabla :
+         {"vendedor", "ven_lot", "vendespec", "usuarios", "vend_imp", "mensajes", "seriales"})
         EXPECT_EQ(cuenta(QString::fromLatin1(tabla), QStringLiteral("00003")), QStringLiteral("0")) << tabla;
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM seriales WHERE serial = 'S-1'")),
               QStringLiteral("1"));
@@ -199,8 +218,8 @@ TEST_F(VendedoresServidorTest, DeleteTakesTheSellersRowsAlongAndFreesHisTerminal
 struct CasoHistoria {
     const char* caso;
     const char* codigo;
-    const char* historia;  // SQL naming the seller
-    const char* motivo;    // what the refusal says
+    const char* historia; // SQL naming the seller
+    const char* motivo;   // what the refusal says
 };
 
 class BorrevenRechazoTest : public VendedoresServidorTest,
@@ -210,10 +229,11 @@ TEST_P(BorrevenRechazoTest, RefusesWithAClearErrorAndKeepsEverything)
 {
     const CasoHistoria& c = GetParam();
     const QString codigo = QString::fromLatin1(c.codigo);
-    db().exec(QStringLiteral("INSERT INTO ven_lot (codvendedor, cod_lot) VALUES ('%1', '001');"
-                             "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('%1', 'U1', 'C');")
-                  .arg(codigo)
-              + QString::fromLatin1(c.historia));
+    db().exec(
+        QStringLiteral("INSERT INTO ven_lot (codvendedor, cod_lot) VALUES ('%1', '001');"
+                       "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('%1', 'U1', 'C');")
+            .arg(codigo) +
+        QString::fromLatin1(c.historia));
     try {
         eliminavendedor(codigo);
         FAIL() << "the delete was accepted";
@@ -247,7 +267,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "resultados diarios"},
         CasoHistoria{"group chief", "00001", "SELECT 1", "jefe de grupo"}),
     [](const ::testing::TestParamInfo<CasoHistoria>& prueba) {
-        return QString::fromLatin1(prueba.param.caso).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();
+        return QString::fromLatin1(prueba.param.caso)
+            .replace(QLatin1Char(' '), QLatin1Char('_'))
+            .toStdString();
     });
 
 TEST_F(VendedoresServidorTest, DeleteOfACodeOfNoSellerIsAnError)
@@ -269,8 +291,8 @@ TEST_F(VendedoresServidorTest, ANewLotteryGetsARowForEverySellerFromHisDefaults)
     lotteries::RegistroLoteria l;
     l.codigo = QStringLiteral("003");
     l.nombre = QStringLiteral("TACHIRA");
-    const QStringList campos = core::campos::Venta + core::campos::Digito + core::campos::Pares
-        + QStringList{core::campos::MontoComodin};
+    const QStringList campos = core::campos::Venta + core::campos::Digito + core::campos::Pares +
+                               QStringList{core::campos::MontoComodin};
     for (const QString& campo : campos)
         l.montos.insert(campo.toLower(), QStringLiteral("99"));
     l.impuesto = QStringLiteral("0");

@@ -36,14 +36,14 @@ TEST(ServerLoadTest, SchemaAndDemoDataLoadTwiceIntoAnEmptyDatabase)
                          .arg(empty, QLatin1String(testsupport::OwnerRole)));
 
     QString output;
-    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, false,
-                                 &output),
-              0)
+    ASSERT_EQ(
+        serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, false, &output),
+        0)
         << output.toStdString();
     const QString first = serverscripts::query(empty, QLatin1String(Counts));
-    ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, false,
-                                 &output),
-              0)
+    ASSERT_EQ(
+        serverscripts::run(QStringLiteral("server/load"), {empty, QStringLiteral("--demo")}, false, &output),
+        0)
         << output.toStdString();
     EXPECT_FALSE(output.contains(QStringLiteral("applying"))) << output.toStdString();
     EXPECT_EQ(serverscripts::query(empty, QLatin1String(Counts)), first);
@@ -58,13 +58,17 @@ TEST(ServerLoadTest, SchemaAndDemoDataLoadTwiceIntoAnEmptyDatabase)
     EXPECT_EQ(counts[5].toInt(), sqlFiles(QStringLiteral("schema")) + sqlFiles(QStringLiteral("demo")));
 
     // The demo's sales end on the day of loading.
-    EXPECT_EQ(serverscripts::query(empty, QStringLiteral("SELECT max(fechaticket) = current_date FROM tickets")),
-              QStringLiteral("t"));
+    EXPECT_EQ(
+        serverscripts::query(empty, QStringLiteral("SELECT max(fechaticket) = current_date FROM tickets")),
+        QStringLiteral("t"));
     // The operator with every entry of the main menu.
-    EXPECT_EQ(serverscripts::query(empty, QStringLiteral(
-                  "SELECT permisooperador FROM operador WHERE operador = 'ADMIN' AND claveope = 'admin2007'")),
-              QStringLiteral("01-02-03-04-05-06-07-08-09-10-11-12-13-14-15-16-17-18-19-20-21-22-23-24-"
-                             "25-26-27-28-29-30-31-F1-"));
+    EXPECT_EQ(
+        serverscripts::query(
+            empty,
+            QStringLiteral(
+                "SELECT permisooperador FROM operador WHERE operador = 'ADMIN' AND claveope = 'admin2007'")),
+        QStringLiteral("01-02-03-04-05-06-07-08-09-10-11-12-13-14-15-16-17-18-19-20-21-22-23-24-"
+                       "25-26-27-28-29-30-31-F1-"));
 
     maintenance.exec(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(empty));
 }
@@ -79,20 +83,24 @@ TEST(ServerLoadTest, ADatabaseTheLoginRoleOwnedPassesToTheOwnerRole)
     // What an earlier load, run as the login role, left behind.
     serverscripts::query(old, QStringLiteral("SET ROLE duroz; CREATE TABLE public.migraciones ("
                                              "archivo varchar(200) PRIMARY KEY, aplicada timestamp)"));
-    ASSERT_EQ(serverscripts::query(old, QStringLiteral(
-                  "SELECT pg_get_userbyid(relowner) FROM pg_class WHERE relname = 'migraciones'")),
+    ASSERT_EQ(serverscripts::query(
+                  old, QStringLiteral(
+                           "SELECT pg_get_userbyid(relowner) FROM pg_class WHERE relname = 'migraciones'")),
               QStringLiteral("duroz"));
 
     QString output;
     ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {old}, false, &output), 0)
         << output.toStdString();
-    EXPECT_EQ(serverscripts::query(old, QStringLiteral(
-                  "SELECT string_agg(DISTINCT pg_get_userbyid(relowner), ' ') FROM pg_class "
-                  "WHERE relnamespace = 'public'::regnamespace")),
-              QStringLiteral("duroz_dueno"));
-    EXPECT_EQ(serverscripts::query(old, QStringLiteral(
-                  "SELECT pg_get_userbyid(datdba) FROM pg_database WHERE datname = current_database()")),
-              QStringLiteral("duroz_dueno"));
+    EXPECT_EQ(
+        serverscripts::query(
+            old, QStringLiteral("SELECT string_agg(DISTINCT pg_get_userbyid(relowner), ' ') FROM pg_class "
+                                "WHERE relnamespace = 'public'::regnamespace")),
+        QStringLiteral("duroz_dueno"));
+    EXPECT_EQ(
+        serverscripts::query(
+            old, QStringLiteral(
+                     "SELECT pg_get_userbyid(datdba) FROM pg_database WHERE datname = current_database()")),
+        QStringLiteral("duroz_dueno"));
 
     // The login role cannot run the loader.
     EXPECT_NE(serverscripts::run(QStringLiteral("server/load"), {old}, true, &output), 0);

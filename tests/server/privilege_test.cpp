@@ -30,8 +30,8 @@ const Case Cases[] = {
     {"dropping a table", "DROP TABLE public.operador", "must be owner"},
     {"emptying a table", "TRUNCATE public.loterias CASCADE", "permission denied"},
     {"altering a table", "ALTER TABLE public.operador ADD COLUMN x int", "must be owner"},
-    {"creating a function in proc",
-     "CREATE FUNCTION proc.intrusa() RETURNS int LANGUAGE sql AS 'SELECT 1'", "permission denied"},
+    {"creating a function in proc", "CREATE FUNCTION proc.intrusa() RETURNS int LANGUAGE sql AS 'SELECT 1'",
+     "permission denied"},
     {"replacing a procedure",
      "CREATE OR REPLACE FUNCTION proc.reloj_servidor() RETURNS timestamp(0) LANGUAGE sql "
      "AS 'SELECT timestamp ''2000-01-01'''",
@@ -41,8 +41,8 @@ const Case Cases[] = {
     {"writing the operators", "UPDATE public.operador SET claveope = 'x'", "permission denied"},
     {"reading the sellers", "SELECT * FROM public.vendedor", "permission denied"},
     {"writing tickets", "DELETE FROM public.tickets", "permission denied"},
-    {"pinning the server clock",
-     "INSERT INTO public.relojprueba (momento) VALUES ('2000-01-01')", "permission denied"},
+    {"pinning the server clock", "INSERT INTO public.relojprueba (momento) VALUES ('2000-01-01')",
+     "permission denied"},
     {"making itself superuser", "ALTER ROLE duroz SUPERUSER", "must be superuser"},
     {"giving itself a role", "GRANT duroz_dueno TO duroz", "must have admin option"},
     {"acting as the owner", "SET ROLE duroz_dueno", "permission denied"},
@@ -55,10 +55,9 @@ const Case Cases[] = {
      "SELECT * FROM lotespec WHERE cod_lot = '001' AND especial = '01'", nullptr},
     {"deleting special-play parameters (Form10)",
      "DELETE FROM lotespec WHERE cod_lot = '001' AND especial = '01'", nullptr},
-    {"deleting a special-play detail (Form6)",
-     "DELETE FROM jugadeta WHERE especial = '01' AND jugada = '99'", nullptr},
-    {"reading the names of special-play details", "SELECT desc_jugada FROM jugadeta",
-     "permission denied"},
+    {"deleting a special-play detail (Form6)", "DELETE FROM jugadeta WHERE especial = '01' AND jugada = '99'",
+     nullptr},
+    {"reading the names of special-play details", "SELECT desc_jugada FROM jugadeta", "permission denied"},
 };
 
 struct PgConnDeleter {
@@ -136,25 +135,25 @@ TEST_F(PrivilegeTest, EveryProcedureRunsAsTheOwnerWithAFixedSearchPath)
 {
     // A procedure another file adds gets the same: the loader gives them to
     // every routine of proc.
-    EXPECT_EQ(db_->scalar(QStringLiteral(
-                  "SELECT string_agg(p.proname, ' ') FROM pg_proc p "
-                  "WHERE p.pronamespace = 'proc'::regnamespace AND NOT ("
-                  "  p.prosecdef AND pg_get_userbyid(p.proowner) = 'duroz_dueno'"
-                  "  AND p.proconfig = ARRAY['search_path=proc, public, pg_temp']"
-                  "  AND has_function_privilege('duroz', p.oid, 'EXECUTE')"
-                  "  AND NOT coalesce(p.proacl::text[] && ARRAY['=X/duroz_dueno'], true))")),
-              QStringLiteral("NULL"));
-    EXPECT_NE(db_->scalar(QStringLiteral(
-                  "SELECT count(*) FROM pg_proc WHERE pronamespace = 'proc'::regnamespace")),
-              QStringLiteral("0"));
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral("SELECT string_agg(p.proname, ' ') FROM pg_proc p "
+                                   "WHERE p.pronamespace = 'proc'::regnamespace AND NOT ("
+                                   "  p.prosecdef AND pg_get_userbyid(p.proowner) = 'duroz_dueno'"
+                                   "  AND p.proconfig = ARRAY['search_path=proc, public, pg_temp']"
+                                   "  AND has_function_privilege('duroz', p.oid, 'EXECUTE')"
+                                   "  AND NOT coalesce(p.proacl::text[] && ARRAY['=X/duroz_dueno'], true))")),
+        QStringLiteral("NULL"));
+    EXPECT_NE(
+        db_->scalar(QStringLiteral("SELECT count(*) FROM pg_proc WHERE pronamespace = 'proc'::regnamespace")),
+        QStringLiteral("0"));
 }
 
 TEST_F(PrivilegeTest, TheLoginRoleOwnsNothingAndOnlyItCarriesTheSessionSettings)
 {
-    EXPECT_EQ(db_->scalar(QStringLiteral(
-                  "SELECT count(*) FROM pg_shdepend d JOIN pg_roles r ON r.oid = d.refobjid "
-                  "WHERE r.rolname = 'duroz' AND d.deptype = 'o'")),
-              QStringLiteral("0"));
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral("SELECT count(*) FROM pg_shdepend d JOIN pg_roles r ON r.oid = d.refobjid "
+                                   "WHERE r.rolname = 'duroz' AND d.deptype = 'o'")),
+        QStringLiteral("0"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT pg_get_userbyid(datdba) FROM pg_database "
                                          "WHERE datname = current_database()")),
               QStringLiteral("duroz_dueno"));
@@ -162,11 +161,12 @@ TEST_F(PrivilegeTest, TheLoginRoleOwnsNothingAndOnlyItCarriesTheSessionSettings)
               QStringLiteral("f"));
     // search_path and DateStyle are set for the login role, for no other role
     // and not for every role at once.
-    EXPECT_EQ(db_->scalar(QStringLiteral(
-                  "SELECT string_agg(coalesce(r.rolname, 'ALL') || ':' || array_to_string(s.setconfig, ','), ' ') "
-                  "FROM pg_db_role_setting s LEFT JOIN pg_roles r ON r.oid = s.setrole "
-                  "WHERE s.setdatabase = 0")),
-              QStringLiteral("duroz:search_path=proc, public,DateStyle=ISO, DMY"));
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral(
+            "SELECT string_agg(coalesce(r.rolname, 'ALL') || ':' || array_to_string(s.setconfig, ','), ' ') "
+            "FROM pg_db_role_setting s LEFT JOIN pg_roles r ON r.oid = s.setrole "
+            "WHERE s.setdatabase = 0")),
+        QStringLiteral("duroz:search_path=proc, public,DateStyle=ISO, DMY"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT has_schema_privilege('duroz', 'public', 'CREATE') OR "
                                          "has_schema_privilege('duroz', 'proc', 'CREATE') OR "
                                          "has_database_privilege('duroz', current_database(), 'CREATE')")),

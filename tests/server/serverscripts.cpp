@@ -29,21 +29,21 @@ int run(const QString& script, const QStringList& arguments, bool asProduct, QSt
 QString query(const QString& database, const QString& sql)
 {
     QProcess process;
-    process.start(QStringLiteral("psql"),
-                  {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-At"),
-                   QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-d"),
-                   database, QStringLiteral("-c"), sql});
+    process.start(QStringLiteral("psql"), {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-At"),
+                                           QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
+                                           QStringLiteral("-d"), database, QStringLiteral("-c"), sql});
     process.waitForFinished(120000);
     return QString::fromUtf8(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0);
 }
 
 QString fingerprint(const QString& database)
 {
-    return query(database, QStringLiteral(
-        "SELECT string_agg(tablename || ':' || (xpath('/row/m/text()', query_to_xml(format("
-        "'SELECT md5(coalesce(string_agg(t::text, E''\\n'' ORDER BY t::text), '''')) AS m "
-        "FROM public.%I t', tablename), false, true, '')))[1]::text, ' ' ORDER BY tablename) "
-        "FROM pg_tables WHERE schemaname = 'public' AND tablename <> 'migraciones'"));
+    return query(
+        database,
+        QStringLiteral("SELECT string_agg(tablename || ':' || (xpath('/row/m/text()', query_to_xml(format("
+                       "'SELECT md5(coalesce(string_agg(t::text, E''\\n'' ORDER BY t::text), '''')) AS m "
+                       "FROM public.%I t', tablename), false, true, '')))[1]::text, ' ' ORDER BY tablename) "
+                       "FROM pg_tables WHERE schemaname = 'public' AND tablename <> 'migraciones'"));
 }
 
 std::string outcome(testsupport::TestDatabase& db, const std::string& sql)

@@ -76,8 +76,7 @@ TEST_F(ValuesTest, AmountsAreFinite)
 {
     const Case cases[] = {
         {"ticket amount NaN", "UPDATE tickets SET montoticket = 'NaN' RETURNING 1", Refused},
-        {"ticket prize NaN", "UPDATE tickets SET montopremio = 'NaN', premiado = 'S' RETURNING 1",
-         Refused},
+        {"ticket prize NaN", "UPDATE tickets SET montopremio = 'NaN', premiado = 'S' RETURNING 1", Refused},
         {"daily result NaN", "UPDATE saldosdias SET total_venta = 'NaN', subtotal = 'NaN' RETURNING 1",
          Refused},
         {"lottery parameter NaN", "UPDATE loterias SET lim_tri = 'NaN' RETURNING 1", Refused},
@@ -120,7 +119,8 @@ TEST_F(ValuesTest, TheSaleParametersAreThoseOfTheTemplate)
                   "'ven_lot'::regclass, 'vendespec'::regclass) "
                   "AND (a.attname IS NULL OR (a.atttypid, a.atttypmod, a.attnotnull) "
                   "IS DISTINCT FROM (t.atttypid, t.atttypmod, t.attnotnull) "
-                  "OR pg_get_expr((SELECT d.adbin FROM pg_attrdef d WHERE d.adrelid = c.oid AND d.adnum = a.attnum), c.oid) "
+                  "OR pg_get_expr((SELECT d.adbin FROM pg_attrdef d WHERE d.adrelid = c.oid AND d.adnum = "
+                  "a.attnum), c.oid) "
                   "IS DISTINCT FROM '0'::text)")),
               QStringLiteral("loterias.p_ter_1"));
 }
@@ -147,8 +147,8 @@ TEST_F(ValuesTest, CodesHoldNoControlOrInvisibleCharacters)
         {"special play with a newline", "INSERT INTO jugadas VALUES (E'02\\n', 'X') RETURNING 1", Refused},
         {"special play with a zero-width space", "INSERT INTO jugadas VALUES (U&'02\\200B', 'X') RETURNING 1",
          Refused},
-        {"special play with a left-to-right mark", "INSERT INTO jugadas VALUES (U&'\\200E02', 'X') RETURNING 1",
-         Refused},
+        {"special play with a left-to-right mark",
+         "INSERT INTO jugadas VALUES (U&'\\200E02', 'X') RETURNING 1", Refused},
         {"special play with a right-to-left override",
          "INSERT INTO jugadas VALUES (U&'0\\202E2', 'X') RETURNING 1", Refused},
         {"special play with a byte-order mark", "INSERT INTO jugadas VALUES (U&'\\FEFF02', 'X') RETURNING 1",
@@ -156,9 +156,11 @@ TEST_F(ValuesTest, CodesHoldNoControlOrInvisibleCharacters)
         {"seller with a zero-width space",
          "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES (U&'0000\\200B', 'X') RETURNING 1", Refused},
         {"cashier with a tab",
-         "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('00001', E'T\\t1', 'X') RETURNING 1",
+         "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('00001', E'T\\t1', 'X') RETURNING "
+         "1",
          Refused},
-        {"ticket number with a newline", "UPDATE tickets SET nroticket = E'0000000001\\n' RETURNING 1", Refused},
+        {"ticket number with a newline", "UPDATE tickets SET nroticket = E'0000000001\\n' RETURNING 1",
+         Refused},
         {"a plain code with accents", "INSERT INTO jugadas VALUES ('Ñá', 'X') RETURNING especial", "Ñá"},
         {"ACTJUG with a zero-width space", "SELECT proc.actjug('1', U&'0\\200B', 'X')", "7"},
         {"ACTLOT with a tab", actlot("E'7\\t7'", "1", "'12:00'"), "7"},

@@ -49,7 +49,8 @@ TEST(VolumeGeneratorTest, TicketsAgreeWithTheirPlaysAndResults)
     ASSERT_EQ(generate(db.name(), QStringLiteral("11")), 0);
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM tickets")), QStringLiteral("600"));
     // Three plays per ticket on average.
-    EXPECT_EQ(db.scalar(QStringLiteral("SELECT round(count(*) / 600.0) FROM jugadasticket")), QStringLiteral("3"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT round(count(*) / 600.0) FROM jugadasticket")),
+              QStringLiteral("3"));
     // Amounts and prizes of a ticket are those of its plays.
     EXPECT_EQ(db.scalar(QStringLiteral(
                   "SELECT count(*) FROM tickets t JOIN (SELECT codvendedor, nroticket, sum(monto) AS m, "
@@ -71,8 +72,9 @@ TEST(VolumeGeneratorTest, TicketsAgreeWithTheirPlaysAndResults)
                   "WHERE anulado = 'N' AND fechaticket <= '2026-03-14')")),
               QStringLiteral("t"));
     // Prizes are only awarded on processed draws.
-    EXPECT_EQ(db.scalar(QStringLiteral(
-                  "SELECT count(*) FROM jugadasticket j LEFT JOIN premiar p ON p.cod_lot = j.cod_lot "
-                  "AND p.fechapremio = j.fechaticket WHERE j.premio > 0 AND p.procesado IS DISTINCT FROM 'S'")),
-              QStringLiteral("0"));
+    EXPECT_EQ(
+        db.scalar(QStringLiteral(
+            "SELECT count(*) FROM jugadasticket j LEFT JOIN premiar p ON p.cod_lot = j.cod_lot "
+            "AND p.fechapremio = j.fechaticket WHERE j.premio > 0 AND p.procesado IS DISTINCT FROM 'S'")),
+        QStringLiteral("0"));
 }

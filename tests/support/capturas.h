@@ -37,11 +37,12 @@ inline int widthToShow(const QLineEdit* box, const QString& text)
 {
     const QMargins tm = box->textMargins();
     const QMargins cm = box->contentsMargins();
-    const int inner = box->fontMetrics().horizontalAdvance(text) + 2 * 2 + tm.left() + tm.right()
-        + cm.left() + cm.right();
+    const int inner = box->fontMetrics().horizontalAdvance(text) + 2 * 2 + tm.left() + tm.right() +
+                      cm.left() + cm.right();
     QStyleOptionFrame option;
     option.initFrom(box);
-    option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box)
+                                       : 0;
     return box->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, 0), box).width();
 }
 
@@ -52,7 +53,8 @@ inline QStringList cutControls(QWidget* window)
 {
     QStringList cut;
     const auto name = [](const QWidget* w) {
-        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
     };
     for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
         if (!box->isVisibleTo(window) || box->text().isEmpty())
@@ -67,8 +69,9 @@ inline QStringList cutControls(QWidget* window)
         if (!grid->isVisibleTo(window) || !grid->model() || grid->model()->columnCount() == 0)
             continue;
         if (grid->horizontalHeader()->length() > grid->viewport()->width())
-            cut << name(grid) + QStringLiteral(": columns ") + QString::number(grid->horizontalHeader()->length())
-                    + QStringLiteral(" wide in ") + QString::number(grid->viewport()->width());
+            cut << name(grid) + QStringLiteral(": columns ") +
+                       QString::number(grid->horizontalHeader()->length()) + QStringLiteral(" wide in ") +
+                       QString::number(grid->viewport()->width());
     }
     return cut;
 }

@@ -30,9 +30,8 @@ int MessageRecorder::show(const QString& prompt, int style, const QString& title
         return answer;
     }
     const int buttons = style & 7;
-    return buttons == platform::msg::YesNo || buttons == platform::msg::YesNoCancel
-               ? platform::msg::AnswerYes
-               : platform::msg::AnswerOk;
+    return buttons == platform::msg::YesNo || buttons == platform::msg::YesNoCancel ? platform::msg::AnswerYes
+                                                                                    : platform::msg::AnswerOk;
 }
 
 QStringList MessageRecorder::prompts() const

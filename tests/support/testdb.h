@@ -61,8 +61,8 @@ inline constexpr const char* NeedsTestCluster =
 
 // Fails the current test when there is no test cluster (a plain ctest run):
 // a suite that never reached the server must not pass.
-#define REQUIRE_TEST_CLUSTER()                                                                 \
-    do {                                                                                       \
-        if (!::testsupport::haveTestCluster())                                                 \
-            GTEST_FAIL() << ::testsupport::NeedsTestCluster;                                   \
+#define REQUIRE_TEST_CLUSTER()                                                                               \
+    do {                                                                                                     \
+        if (!::testsupport::haveTestCluster())                                                               \
+            GTEST_FAIL() << ::testsupport::NeedsTestCluster;                                                 \
     } while (0)

@@ -52,8 +52,8 @@ public:
             return std::nullopt;
         if (text_[pos_] == QLatin1Char('\''))
             return quoted();
-        if (text_[pos_].isDigit() || text_[pos_] == QLatin1Char('-') ||
-            text_[pos_] == QLatin1Char('+') || text_[pos_] == QLatin1Char('.'))
+        if (text_[pos_].isDigit() || text_[pos_] == QLatin1Char('-') || text_[pos_] == QLatin1Char('+') ||
+            text_[pos_] == QLatin1Char('.'))
             return number();
         const qsizetype start = pos_;
         if (name().compare(QLatin1String("null"), Qt::CaseInsensitive) == 0)
@@ -134,8 +134,7 @@ QString callText(const QString& procedure, const QStringList& arguments)
     quoted.reserve(arguments.size());
     for (const QString& argument : arguments)
         quoted << quote(argument);
-    return quoted.isEmpty() ? procedure
-                            : procedure + QLatin1Char(' ') + quoted.join(QLatin1String(", "));
+    return quoted.isEmpty() ? procedure : procedure + QLatin1Char(' ') + quoted.join(QLatin1String(", "));
 }
 
 std::optional<ParsedCall> parseCallText(const QString& text, QString* error)
@@ -170,9 +169,9 @@ std::optional<ParsedCall> parseCallText(const QString& text, QString* error)
 
 bool isSqlStatement(const QString& text)
 {
-    static const QStringList words = {
-        QStringLiteral("select"), QStringLiteral("insert"), QStringLiteral("update"),
-        QStringLiteral("delete"), QStringLiteral("with"),   QStringLiteral("values")};
+    static const QStringList words = {QStringLiteral("select"), QStringLiteral("insert"),
+                                      QStringLiteral("update"), QStringLiteral("delete"),
+                                      QStringLiteral("with"),   QStringLiteral("values")};
     return words.contains(firstWord(text).toLower());
 }
 

@@ -39,8 +39,7 @@ QString firstCharacters(const QString& text, int size)
 {
     qsizetype end = 0;
     for (int counted = 0; counted < size && end < text.size(); ++counted)
-        end += text.at(end).isHighSurrogate() && end + 1 < text.size() &&
-                       text.at(end + 1).isLowSurrogate()
+        end += text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate()
                    ? 2
                    : 1;
     return text.left(end);
@@ -50,8 +49,7 @@ QString firstCharacters(const QString& text, int size)
 
 // --- Parameter
 
-Parameter::Parameter(const QString& name, DataType type, Direction direction, int size,
-                     const QVariant& value)
+Parameter::Parameter(const QString& name, DataType type, Direction direction, int size, const QVariant& value)
     : name_(name)
     , type_(type)
     , direction_(direction)
@@ -93,8 +91,7 @@ QVariant Parameter::boundValue() const
 {
     const auto converted = convertValue(value_, type_);
     if (!converted)
-        throw DbError::wrongType(
-            QStringLiteral("\"%1\" para el parámetro %2").arg(value_.toString(), name_));
+        throw DbError::wrongType(QStringLiteral("\"%1\" para el parámetro %2").arg(value_.toString(), name_));
     if (!converted->isValid())
         return {};
     if (isDecimalType(type_))
@@ -133,8 +130,8 @@ Parameter& Command::append(const QString& name, DataType type, Direction directi
     return parameters_.emplace_back(name, type, direction, size, value);
 }
 
-Parameter& Command::appendDecimal(const QString& name, DataType type, Direction direction,
-                                  int precision, int scale, const QVariant& value)
+Parameter& Command::appendDecimal(const QString& name, DataType type, Direction direction, int precision,
+                                  int scale, const QVariant& value)
 {
     return append(name, type, direction, 0, value).setPrecision(precision).setNumericScale(scale);
 }

@@ -103,8 +103,8 @@ public:
     // Appends a parameter; the reference stays valid while the command lives.
     Parameter& append(const QString& name, DataType type, Direction direction, int size = 0,
                       const QVariant& value = {});
-    Parameter& appendDecimal(const QString& name, DataType type, Direction direction,
-                             int precision, int scale, const QVariant& value = {});
+    Parameter& appendDecimal(const QString& name, DataType type, Direction direction, int precision,
+                             int scale, const QVariant& value = {});
 
     int parameterCount() const { return int(parameters_.size()); }
     // Throws ItemNotFound (3265) for a name (any case) or index not there.

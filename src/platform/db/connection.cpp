@@ -18,8 +18,7 @@ void Connection::open(const QString& connectionString, int connectionTimeoutSeco
     const auto params = parseConnectionString(connectionString, &error);
     if (!params)
         throw DbError(err::CannotConnect, error, DbError::ServerSource);
-    const int timeout = connectionTimeoutSeconds <= 0 ||
-                                connectionTimeoutSeconds > MaxConnectionTimeout
+    const int timeout = connectionTimeoutSeconds <= 0 || connectionTimeoutSeconds > MaxConnectionTimeout
                             ? MaxConnectionTimeout
                             : connectionTimeoutSeconds;
     d_->open(*params, timeout);

@@ -47,8 +47,7 @@ public:
 
     // Throws BadArgument (3001) when already open. The time-out is in
     // seconds (see MaxConnectionTimeout).
-    void open(const QString& connectionString,
-              int connectionTimeoutSeconds = DefaultConnectionTimeout);
+    void open(const QString& connectionString, int connectionTimeoutSeconds = DefaultConnectionTimeout);
     void close(); // no-op when closed
     State state() const;
     bool isOpen() const { return state() == StateOpen; }

@@ -32,8 +32,7 @@ bool readDataSource(const QString& value, ConnectionParams& params, QString* err
     const int port = portText.toInt(&ok);
     if (!ok || port < 1 || port > 65535) {
         if (error)
-            *error = QStringLiteral("Puerto no válido en la cadena de conexión: \"%1\"")
-                         .arg(portText);
+            *error = QStringLiteral("Puerto no válido en la cadena de conexión: \"%1\"").arg(portText);
         return false;
     }
     params.port = port;

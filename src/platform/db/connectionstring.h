@@ -37,7 +37,6 @@ std::optional<QByteArray> sslModeFromEnvironment(QString* error = nullptr);
 
 // Reads the text; nullopt with `error` set when the port is not a number
 // from 1 to 65535.
-std::optional<ConnectionParams> parseConnectionString(const QString& text,
-                                                      QString* error = nullptr);
+std::optional<ConnectionParams> parseConnectionString(const QString& text, QString* error = nullptr);
 
 } // namespace platform::db

@@ -16,10 +16,8 @@ bool isNumeric(DataType type)
     case DataType::BigInt:
     case DataType::Double:
     case DataType::Decimal:
-    case DataType::Numeric:
-        return true;
-    default:
-        return false;
+    case DataType::Numeric: return true;
+    default: return false;
     }
 }
 
@@ -85,13 +83,11 @@ std::optional<Parts> split(const QString& text)
 std::optional<QString> literalText(const QString& value, bool* quoted)
 {
     *quoted = false;
-    if (value.size() >= 2 && value.startsWith(QLatin1Char('\'')) &&
-        value.endsWith(QLatin1Char('\''))) {
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\''))) {
         *quoted = true;
         return value.mid(1, value.size() - 2).replace(QLatin1String("''"), QLatin1String("'"));
     }
-    if (value.size() >= 2 && value.startsWith(QLatin1Char('#')) &&
-        value.endsWith(QLatin1Char('#')))
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('#')) && value.endsWith(QLatin1Char('#')))
         return value.mid(1, value.size() - 2);
     if (Decimal::parse(value))
         return value;
@@ -135,8 +131,7 @@ int compareNumbers(const QVariant& cell, const QVariant& literal)
     return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
-template <class T>
-int compareOrdered(const T& a, const T& b)
+template <class T> int compareOrdered(const T& a, const T& b)
 {
     return a < b ? -1 : b < a ? 1 : 0;
 }
@@ -146,17 +141,12 @@ int compareCell(const QVariant& cell, const QVariant& literal, DataType type)
     if (isNumeric(type))
         return compareNumbers(cell, literal);
     switch (type) {
-    case DataType::Date:
-        return compareOrdered(cell.toDate(), literal.toDate());
-    case DataType::Time:
-        return compareOrdered(cell.toTime(), literal.toTime());
-    case DataType::DateTime:
-        return compareOrdered(cell.toDateTime(), literal.toDateTime());
-    case DataType::Boolean:
-        return compareOrdered(cell.toBool(), literal.toBool());
+    case DataType::Date: return compareOrdered(cell.toDate(), literal.toDate());
+    case DataType::Time: return compareOrdered(cell.toTime(), literal.toTime());
+    case DataType::DateTime: return compareOrdered(cell.toDateTime(), literal.toDateTime());
+    case DataType::Boolean: return compareOrdered(cell.toBool(), literal.toBool());
     default:
-        return rightTrimmed(cell.toString())
-            .compare(rightTrimmed(literal.toString()), Qt::CaseInsensitive);
+        return rightTrimmed(cell.toString()).compare(rightTrimmed(literal.toString()), Qt::CaseInsensitive);
     }
 }
 
@@ -201,20 +191,13 @@ bool matches(const Criterion& criterion, const Column& column, std::size_t row)
         return criterion.pattern.match(rightTrimmed(cell.toString())).hasMatch();
     const int c = compareCell(cell, criterion.literal, column.info().type);
     switch (criterion.op) {
-    case Op::Equal:
-        return c == 0;
-    case Op::NotEqual:
-        return c != 0;
-    case Op::Less:
-        return c < 0;
-    case Op::Greater:
-        return c > 0;
-    case Op::LessOrEqual:
-        return c <= 0;
-    case Op::GreaterOrEqual:
-        return c >= 0;
-    case Op::Like:
-        break;
+    case Op::Equal: return c == 0;
+    case Op::NotEqual: return c != 0;
+    case Op::Less: return c < 0;
+    case Op::Greater: return c > 0;
+    case Op::LessOrEqual: return c <= 0;
+    case Op::GreaterOrEqual: return c >= 0;
+    case Op::Like: break;
     }
     return false;
 }

@@ -13,7 +13,7 @@ struct Criterion {
     enum class Op { Equal, NotEqual, Less, Greater, LessOrEqual, GreaterOrEqual, Like };
     int column = -1;
     Op op = Op::Equal;
-    QVariant literal;          // converted to the column's type
+    QVariant literal;           // converted to the column's type
     QRegularExpression pattern; // for Like
 };
 

@@ -15,8 +15,7 @@ DbError::DbError(int number, const QString& description, const QString& source)
 
 DbError DbError::closed()
 {
-    return {err::ConnectionClosed,
-            QStringLiteral("La operación no está permitida: el objeto está cerrado.")};
+    return {err::ConnectionClosed, QStringLiteral("La operación no está permitida: el objeto está cerrado.")};
 }
 
 DbError DbError::noCurrentRecord()
@@ -39,8 +38,7 @@ DbError DbError::wrongType(const QString& what)
 
 DbError DbError::badArgument(const QString& what)
 {
-    return {err::BadArgument,
-            QStringLiteral("Argumentos fuera del intervalo o en conflicto: %1").arg(what)};
+    return {err::BadArgument, QStringLiteral("Argumentos fuera del intervalo o en conflicto: %1").arg(what)};
 }
 
 DbError DbError::serverRule(const QString& what)

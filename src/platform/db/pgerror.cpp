@@ -15,8 +15,7 @@ const QLatin1String InvalidAuthorizationClass("28");
 // as the description.
 const QRegularExpression& sqlStateInMessage()
 {
-    static const QRegularExpression re(
-        QStringLiteral("\\b(FATAL|ERROR|PANIC):  ([0-9A-Z]{5}): "));
+    static const QRegularExpression re(QStringLiteral("\\b(FATAL|ERROR|PANIC):  ([0-9A-Z]{5}): "));
     return re;
 }
 
@@ -32,19 +31,16 @@ QString withoutVerboseParts(QString message)
 
 DbError connectError(PGconn* connection)
 {
-    const QString message =
-        QString::fromUtf8(connection ? PQerrorMessage(connection) : "out of memory");
+    const QString message = QString::fromUtf8(connection ? PQerrorMessage(connection) : "out of memory");
     const auto match = sqlStateInMessage().match(message);
-    const bool refused =
-        match.hasMatch() && match.captured(2).startsWith(InvalidAuthorizationClass);
+    const bool refused = match.hasMatch() && match.captured(2).startsWith(InvalidAuthorizationClass);
     return {refused ? err::LoginFailed : err::CannotConnect, withoutVerboseParts(message),
             DbError::ServerSource};
 }
 
 DbError connectTimeout(int seconds)
 {
-    return {err::CannotConnect,
-            QStringLiteral("El servidor no respondió en %1 segundos.").arg(seconds),
+    return {err::CannotConnect, QStringLiteral("El servidor no respondió en %1 segundos.").arg(seconds),
             DbError::ServerSource};
 }
 
@@ -53,13 +49,11 @@ DbError statementError(PGconn* connection, const PGresult* result)
     if (!connection || PQstatus(connection) == CONNECTION_BAD)
         return {err::CannotConnect,
                 QStringLiteral("Se perdió la conexión con el servidor: %1")
-                    .arg(QString::fromUtf8(connection ? PQerrorMessage(connection) : "")
-                             .trimmed()),
+                    .arg(QString::fromUtf8(connection ? PQerrorMessage(connection) : "").trimmed()),
                 DbError::ServerSource};
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    const QString description =
-        QString::fromUtf8(primary ? primary : PQerrorMessage(connection)).trimmed();
+    const QString description = QString::fromUtf8(primary ? primary : PQerrorMessage(connection)).trimmed();
     if (state && QLatin1String(state) == QueryCanceled)
         return {err::Timeout, description, DbError::ServerSource};
     return {err::ServerError, description, DbError::ServerSource};

@@ -85,9 +85,7 @@ using Where = detail::Cursor::Where;
 
 // --- Field
 
-Field::Field(std::shared_ptr<detail::Cursor> cursor, int column)
-    : cursor_(std::move(cursor))
-    , column_(column)
+Field::Field(std::shared_ptr<detail::Cursor> cursor, int column) : cursor_(std::move(cursor)), column_(column)
 {
 }
 
@@ -134,8 +132,8 @@ void Field::setValue(const QVariant& value)
     detail::Column& column = cursor_->column(column_);
     const auto converted = convertValue(value, column.info().type);
     if (!converted)
-        throw DbError::wrongType(QStringLiteral("\"%1\" para el campo %2")
-                                     .arg(value.toString(), column.info().name));
+        throw DbError::wrongType(
+            QStringLiteral("\"%1\" para el campo %2").arg(value.toString(), column.info().name));
     column.set(row, *converted);
 }
 
@@ -242,17 +240,10 @@ void RecordSet::moveNext()
     Cursor& c = cursor();
     c.requireRows();
     switch (c.where) {
-    case Where::Eof:
-        throw DbError::noCurrentRecord();
-    case Where::Bof:
-        c.goIndex(0);
-        break;
-    case Where::Row:
-        c.goIndex(std::ptrdiff_t(c.pos) + 1);
-        break;
-    case Where::Deleted:
-        c.goIndex(std::ptrdiff_t(c.pos));
-        break;
+    case Where::Eof: throw DbError::noCurrentRecord();
+    case Where::Bof: c.goIndex(0); break;
+    case Where::Row: c.goIndex(std::ptrdiff_t(c.pos) + 1); break;
+    case Where::Deleted: c.goIndex(std::ptrdiff_t(c.pos)); break;
     }
 }
 
@@ -261,15 +252,10 @@ void RecordSet::movePrevious()
     Cursor& c = cursor();
     c.requireRows();
     switch (c.where) {
-    case Where::Bof:
-        throw DbError::noCurrentRecord();
-    case Where::Eof:
-        c.goIndex(std::ptrdiff_t(c.size()) - 1);
-        break;
+    case Where::Bof: throw DbError::noCurrentRecord();
+    case Where::Eof: c.goIndex(std::ptrdiff_t(c.size()) - 1); break;
     case Where::Row:
-    case Where::Deleted:
-        c.goIndex(std::ptrdiff_t(c.pos) - 1);
-        break;
+    case Where::Deleted: c.goIndex(std::ptrdiff_t(c.pos) - 1); break;
     }
 }
 
@@ -278,14 +264,10 @@ int RecordSet::absolutePosition() const
     Cursor& c = cursor();
     c.rows();
     switch (c.where) {
-    case Where::Bof:
-        return PosBof;
-    case Where::Eof:
-        return PosEof;
-    case Where::Deleted:
-        return PosUnknown;
-    case Where::Row:
-        break;
+    case Where::Bof: return PosBof;
+    case Where::Eof: return PosEof;
+    case Where::Deleted: return PosUnknown;
+    case Where::Row: break;
     }
     return int(c.pos) + 1;
 }
@@ -308,10 +290,9 @@ void RecordSet::setBookmark(const Bookmark& bookmark)
     Cursor& c = cursor();
     detail::Table& t = c.rows();
     bool found = false;
-    const std::size_t index =
-        bookmark.isValid() && bookmark.row <= qint64(UINT32_MAX)
-            ? t.position(std::uint32_t(bookmark.row), &found)
-            : 0;
+    const std::size_t index = bookmark.isValid() && bookmark.row <= qint64(UINT32_MAX)
+                                  ? t.position(std::uint32_t(bookmark.row), &found)
+                                  : 0;
     if (!found)
         throw DbError::badArgument(QStringLiteral("marcador %1").arg(bookmark.row));
     c.goIndex(std::ptrdiff_t(index));
@@ -329,8 +310,7 @@ bool RecordSet::find(const QString& criteria, int skipRecords, SearchDirection d
     const detail::Column& column = t.columns[std::size_t(criterion->column)];
     const std::ptrdiff_t step = direction == SearchBackward ? -1 : 1;
     const auto n = std::ptrdiff_t(t.order.size());
-    for (std::ptrdiff_t i = std::ptrdiff_t(c.pos) + skipRecords * step; i >= 0 && i < n;
-         i += step) {
+    for (std::ptrdiff_t i = std::ptrdiff_t(c.pos) + skipRecords * step; i >= 0 && i < n; i += step) {
         if (detail::matches(*criterion, column, t.order[std::size_t(i)])) {
             c.goIndex(i);
             return true;
@@ -347,8 +327,7 @@ RecordSet RecordSet::clone() const
     return RecordSet(c.table);
 }
 
-void RecordSet::appendField(const QString& name, DataType type, int definedSize, int precision,
-                            int scale)
+void RecordSet::appendField(const QString& name, DataType type, int definedSize, int precision, int scale)
 {
     detail::Table& t = cursor().rows();
     if (t.storedRows > 0)

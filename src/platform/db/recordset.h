@@ -47,8 +47,8 @@ class Field {
 public:
     QString name() const;
     DataType type() const;
-    int definedSize() const;   // characters of char/varchar; 0 when unknown
-    int precision() const;     // decimal/numeric; 0 when unknown
+    int definedSize() const; // characters of char/varchar; 0 when unknown
+    int precision() const;   // decimal/numeric; 0 when unknown
     int numericScale() const;
 
     // Value at the current row; a null QVariant for NULL.
@@ -83,7 +83,7 @@ public:
     int fieldCount() const;
     // Throws ItemNotFound (3265) for a name or position that does not exist.
     Field field(int index) const;
-    Field field(const QString& name) const; // case-insensitive
+    Field field(const QString& name) const;    // case-insensitive
     int fieldIndex(const QString& name) const; // -1 when absent
     // Shorthands for field(…).value() / setValue().
     QVariant value(int index) const;
@@ -114,16 +114,15 @@ public:
     // for any run of characters. Texts compare without regard to case or
     // trailing blanks. Found: that row is current and the result is true.
     // Not found: eof() (bof() searching backward) and false.
-    bool find(const QString& criteria, int skipRecords = 0,
-              SearchDirection direction = SearchForward);
+    bool find(const QString& criteria, int skipRecords = 0, SearchDirection direction = SearchForward);
 
     // A new cursor on the same rows, standing on their first row.
     RecordSet clone() const;
 
     // --- Building and editing in memory
     // Only while the set has no rows; BadArgument (3001) otherwise.
-    void appendField(const QString& name, DataType type, int definedSize = 0,
-                     int precision = 0, int scale = 0);
+    void appendField(const QString& name, DataType type, int definedSize = 0, int precision = 0,
+                     int scale = 0);
     // Appends a row of NULLs at the end and makes it current.
     void addNew();
     // Confirms the edits of the current row (they already took effect).

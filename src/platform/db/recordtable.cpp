@@ -11,24 +11,16 @@ Column::Values storageFor(DataType type)
     switch (type) {
     case DataType::SmallInt:
     case DataType::Integer:
-    case DataType::BigInt:
-        return std::vector<qint64>();
-    case DataType::Double:
-        return std::vector<double>();
-    case DataType::Boolean:
-        return std::vector<std::uint8_t>();
+    case DataType::BigInt: return std::vector<qint64>();
+    case DataType::Double: return std::vector<double>();
+    case DataType::Boolean: return std::vector<std::uint8_t>();
     case DataType::Decimal:
-    case DataType::Numeric:
-        return std::vector<Decimal>();
-    case DataType::Date:
-        return std::vector<QDate>();
-    case DataType::Time:
-        return std::vector<QTime>();
-    case DataType::DateTime:
-        return std::vector<QDateTime>();
+    case DataType::Numeric: return std::vector<Decimal>();
+    case DataType::Date: return std::vector<QDate>();
+    case DataType::Time: return std::vector<QTime>();
+    case DataType::DateTime: return std::vector<QDateTime>();
     case DataType::Char:
-    case DataType::VarChar:
-        break;
+    case DataType::VarChar: break;
     }
     return Texts();
 }

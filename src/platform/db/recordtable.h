@@ -57,8 +57,8 @@ public:
 
 private:
     struct Slice {
-        qsizetype end;  // where the cell ends in buffer_
-        qsizetype own;  // index in own_, or -1
+        qsizetype end; // where the cell ends in buffer_
+        qsizetype own; // index in own_, or -1
     };
     QString buffer_;
     std::vector<Slice> ends_;
@@ -68,8 +68,8 @@ private:
 class Column {
 public:
     using Values = std::variant<std::vector<qint64>, std::vector<double>, std::vector<std::uint8_t>,
-                                std::vector<Decimal>, Texts, std::vector<QDate>,
-                                std::vector<QTime>, std::vector<QDateTime>>;
+                                std::vector<Decimal>, Texts, std::vector<QDate>, std::vector<QTime>,
+                                std::vector<QDateTime>>;
 
     explicit Column(FieldInfo info);
 

@@ -29,23 +29,13 @@ FieldInfo fieldInfo(const PGresult* result, int column)
     info.name = QString::fromUtf8(PQfname(result, column));
     const int typmod = PQfmod(result, column);
     switch (PQftype(result, column)) {
-    case BoolOid:
-        info.type = DataType::Boolean;
-        break;
-    case Int2Oid:
-        info.type = DataType::SmallInt;
-        break;
-    case Int4Oid:
-        info.type = DataType::Integer;
-        break;
+    case BoolOid: info.type = DataType::Boolean; break;
+    case Int2Oid: info.type = DataType::SmallInt; break;
+    case Int4Oid: info.type = DataType::Integer; break;
     case Int8Oid:
-    case OidOid:
-        info.type = DataType::BigInt;
-        break;
+    case OidOid: info.type = DataType::BigInt; break;
     case Float4Oid:
-    case Float8Oid:
-        info.type = DataType::Double;
-        break;
+    case Float8Oid: info.type = DataType::Double; break;
     case NumericOid:
         info.type = DataType::Numeric;
         if (typmod >= 4) {
@@ -58,19 +48,11 @@ FieldInfo fieldInfo(const PGresult* result, int column)
         info.type = PQftype(result, column) == BpcharOid ? DataType::Char : DataType::VarChar;
         info.definedSize = typmod >= 4 ? typmod - 4 : 0;
         break;
-    case DateOid:
-        info.type = DataType::Date;
-        break;
-    case TimeOid:
-        info.type = DataType::Time;
-        break;
+    case DateOid: info.type = DataType::Date; break;
+    case TimeOid: info.type = DataType::Time; break;
     case TimestampOid:
-    case TimestamptzOid:
-        info.type = DataType::DateTime;
-        break;
-    default:
-        info.type = DataType::VarChar;
-        break;
+    case TimestamptzOid: info.type = DataType::DateTime; break;
+    default: info.type = DataType::VarChar; break;
     }
     return info;
 }
@@ -179,7 +161,6 @@ bool decode(const char* text, int length, Decimal& out)
     return value.has_value();
 }
 
-
 bool decode(const char* text, int length, QDate& out)
 {
     Scanner s(text, length);
@@ -225,8 +206,7 @@ void fill(const PGresult* result, int column, int rows, std::vector<T>& values,
 }
 
 // Texts go into the column's one buffer, in row order.
-void fill(const PGresult* result, int column, int rows, Texts& values,
-          std::vector<std::uint8_t>& nulls)
+void fill(const PGresult* result, int column, int rows, Texts& values, std::vector<std::uint8_t>& nulls)
 {
     qsizetype units = 0;
     for (int row = 0; row < rows; ++row)

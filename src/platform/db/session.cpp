@@ -68,8 +68,7 @@ QByteArray withoutNul(const QString& text, const QString& what)
 {
     if (text.contains(QChar(0)))
         throw DbError::serverRule(
-            QStringLiteral("%1 contiene un carácter nulo (U+0000), que el servidor no admite.")
-                .arg(what));
+            QStringLiteral("%1 contiene un carácter nulo (U+0000), que el servidor no admite.").arg(what));
     return text.toUtf8();
 }
 
@@ -82,8 +81,7 @@ std::vector<std::optional<QByteArray>> boundValues(const QList<QVariant>& inputs
         if (!input.isValid() || input.isNull())
             values.emplace_back();
         else
-            values.emplace_back(
-                withoutNul(sqlText(input), QStringLiteral("El argumento %1").arg(i + 1)));
+            values.emplace_back(withoutNul(sqlText(input), QStringLiteral("El argumento %1").arg(i + 1)));
     }
     return values;
 }
@@ -110,9 +108,15 @@ void Session::open(const ConnectionParams& params, int timeoutSeconds)
     const char* const keys[] = {"host",     "port",    "dbname",          "user",
                                 "password", "options", "client_encoding", "application_name",
                                 "sslmode",  nullptr};
-    const char* const values[] = {host.constData(),     port.constData(), dbname.constData(),
-                                  user.constData(),     password.constData(), SessionOptions,
-                                  "UTF8",               "duroz",          sslMode->constData(),
+    const char* const values[] = {host.constData(),
+                                  port.constData(),
+                                  dbname.constData(),
+                                  user.constData(),
+                                  password.constData(),
+                                  SessionOptions,
+                                  "UTF8",
+                                  "duroz",
+                                  sslMode->constData(),
                                   nullptr};
     PGconn* c = PQconnectStartParams(keys, values, 0);
     if (c && PQstatus(c) != CONNECTION_BAD) {
@@ -159,8 +163,8 @@ PgResult Session::exec(const QByteArray& sql, const std::vector<std::optional<QB
     for (const auto& value : values)
         pointers.push_back(value ? value->constData() : nullptr);
     PgResult result(PQexecParams(c, sql.constData(), int(values.size()),
-                                 types.empty() ? nullptr : types.data(), pointers.data(), nullptr,
-                                 nullptr, 0));
+                                 types.empty() ? nullptr : types.data(), pointers.data(), nullptr, nullptr,
+                                 0));
     return checked(c, std::move(result));
 }
 
@@ -198,8 +202,8 @@ std::vector<PgResult> Session::send(const std::vector<Statement>& statements)
         for (const auto& value : s.values)
             pointers.push_back(value ? value->constData() : nullptr);
         sent = sent && PQsendQueryParams(c, s.sql.constData(), int(s.values.size()),
-                                         s.types.empty() ? nullptr : s.types.data(),
-                                         pointers.data(), nullptr, nullptr, 0) == 1;
+                                         s.types.empty() ? nullptr : s.types.data(), pointers.data(), nullptr,
+                                         nullptr, 0) == 1;
     }
     sent = sent && PQpipelineSync(c) == 1;
 
@@ -239,8 +243,7 @@ void Session::adjustTimeout(std::optional<int> seconds, std::vector<Statement>& 
 {
     if (timeout_ && *timeout_ == seconds)
         return;
-    batch.push_back({seconds ? "SET statement_timeout = " +
-                                   QByteArray::number(qint64(*seconds) * 1000)
+    batch.push_back({seconds ? "SET statement_timeout = " + QByteArray::number(qint64(*seconds) * 1000)
                              : QByteArray("SET statement_timeout TO DEFAULT")});
     timeout_ = seconds;
 }
@@ -298,8 +301,7 @@ Session::CallResult Session::call(const QString& procedure, const QList<QVariant
             out.outputs.insert(column.info().name.toLower(), column.get(0));
 
     const int cursorColumn = refcursorColumn(result);
-    const bool fetch =
-        cursorColumn >= 0 && PQntuples(result) > 0 && !PQgetisnull(result, 0, cursorColumn);
+    const bool fetch = cursorColumn >= 0 && PQntuples(result) > 0 && !PQgetisnull(result, 0, cursorColumn);
     std::vector<Statement> end;
     if (fetch)
         end.push_back({"FETCH ALL FROM " + quotedIdentifier(PQgetvalue(result, 0, cursorColumn))});
@@ -310,8 +312,7 @@ Session::CallResult Session::call(const QString& procedure, const QList<QVariant
         if (fetch)
             out.rows = makeRecordSet(decodeResult(shared(std::move(fetched.front()))));
     }
-    if (cursorColumn < 0 &&
-        (signature.returnsSet || (!signature.hasOutputs() && !signature.returnsVoid)))
+    if (cursorColumn < 0 && (signature.returnsSet || (!signature.hasOutputs() && !signature.returnsVoid)))
         out.rows = makeRecordSet(table);
     return out;
 }

@@ -79,8 +79,7 @@ const Overloads& overloadsOf(Session& session, const QString& procedure)
     if (it == names.end()) {
         Overloads found = readCatalogue(session, procedure);
         if (found.empty())
-            throw DbError::serverRule(
-                QStringLiteral("No existe el procedimiento \"%1\".").arg(procedure));
+            throw DbError::serverRule(QStringLiteral("No existe el procedimiento \"%1\".").arg(procedure));
         it = names.emplace(key, std::move(found)).first;
     }
     return it->second;
@@ -121,9 +120,9 @@ QByteArray Signature::callSql(int inputs) const
     QStringList placeholders;
     for (int i = 1; i <= inputs; ++i)
         placeholders << QStringLiteral("$%1").arg(i);
-    const QString quotedName =
-        QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-        QLatin1Char('"');
+    const QString quotedName = QLatin1Char('"') +
+                               QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                               QLatin1Char('"');
     return QStringLiteral("SELECT * FROM proc.%1(%2)")
         .arg(quotedName, placeholders.join(QLatin1String(", ")))
         .toUtf8();
@@ -142,10 +141,9 @@ const Signature& signatureFor(Session& session, const QString& procedure, int in
     }
     if (withDefaults)
         return *withDefaults;
-    throw DbError::serverRule(
-        QStringLiteral("El procedimiento \"%1\" espera %2 argumentos y recibió %3.")
-            .arg(procedure, expectedCounts(overloads))
-            .arg(inputs));
+    throw DbError::serverRule(QStringLiteral("El procedimiento \"%1\" espera %2 argumentos y recibió %3.")
+                                  .arg(procedure, expectedCounts(overloads))
+                                  .arg(inputs));
 }
 
 long long signatureLookupCount()

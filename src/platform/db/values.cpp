@@ -18,8 +18,7 @@ bool isFloating(const QVariant& value)
 QString doubleText(double value)
 {
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
@@ -83,11 +82,9 @@ std::optional<bool> toBool(const QVariant& value)
         return value.toLongLong() != 0;
     if (value.typeId() == QMetaType::QString) {
         const QString text = value.toString().trimmed().toLower();
-        if (text == QLatin1String("true") || text == QLatin1String("t") ||
-            text == QLatin1String("1"))
+        if (text == QLatin1String("true") || text == QLatin1String("t") || text == QLatin1String("1"))
             return true;
-        if (text == QLatin1String("false") || text == QLatin1String("f") ||
-            text == QLatin1String("0"))
+        if (text == QLatin1String("false") || text == QLatin1String("f") || text == QLatin1String("0"))
             return false;
     }
     return std::nullopt;
@@ -102,8 +99,7 @@ std::optional<double> toDouble(const QVariant& value)
     return std::nullopt;
 }
 
-template <class T>
-std::optional<QVariant> wrap(const std::optional<T>& value)
+template <class T> std::optional<QVariant> wrap(const std::optional<T>& value)
 {
     if (!value)
         return std::nullopt;
@@ -138,24 +134,16 @@ std::optional<QVariant> convertValue(const QVariant& value, DataType type)
     switch (type) {
     case DataType::SmallInt:
     case DataType::Integer:
-    case DataType::BigInt:
-        return wrap(toInteger(value));
+    case DataType::BigInt: return wrap(toInteger(value));
     case DataType::Decimal:
-    case DataType::Numeric:
-        return wrap(toDecimal(value));
-    case DataType::Double:
-        return wrap(toDouble(value));
-    case DataType::Boolean:
-        return wrap(toBool(value));
-    case DataType::Date:
-        return wrap(toDate(value));
-    case DataType::Time:
-        return wrap(toTime(value));
-    case DataType::DateTime:
-        return wrap(toDateTime(value));
+    case DataType::Numeric: return wrap(toDecimal(value));
+    case DataType::Double: return wrap(toDouble(value));
+    case DataType::Boolean: return wrap(toBool(value));
+    case DataType::Date: return wrap(toDate(value));
+    case DataType::Time: return wrap(toTime(value));
+    case DataType::DateTime: return wrap(toDateTime(value));
     case DataType::Char:
-    case DataType::VarChar:
-        return QVariant(regional::toText(value));
+    case DataType::VarChar: return QVariant(regional::toText(value));
     }
     return std::nullopt;
 }
@@ -163,16 +151,11 @@ std::optional<QVariant> convertValue(const QVariant& value, DataType type)
 QString sqlText(const QVariant& value)
 {
     switch (value.typeId()) {
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QMetaType::QDate:
-        return value.toDate().toString(Qt::ISODate);
-    case QMetaType::QTime:
-        return value.toTime().toString(QStringLiteral("HH:mm:ss.zzz"));
-    case QMetaType::QDateTime:
-        return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    default:
-        break;
+    case QMetaType::Bool: return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QMetaType::QDate: return value.toDate().toString(Qt::ISODate);
+    case QMetaType::QTime: return value.toTime().toString(QStringLiteral("HH:mm:ss.zzz"));
+    case QMetaType::QDateTime: return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    default: break;
     }
     if (isDecimal(value))
         return value.value<Decimal>().toString();

@@ -6,8 +6,7 @@
 
 namespace platform::ui {
 
-DataGrid::DataGrid(QWidget* parent)
-    : QTableView(parent)
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
 {
     setModel(&model_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -32,15 +31,15 @@ void DataGrid::setDataSource(const db::RecordSet& recordSet)
 void DataGrid::reserveColumnsWidth(int twips)
 {
     const int columns = qRound(twips * logicalDpiX() / 1440.0);
-    setMinimumWidth(verticalHeader()->sizeHint().width() + columns
-                    + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+    setMinimumWidth(verticalHeader()->sizeHint().width() + columns + verticalScrollBar()->sizeHint().width() +
+                    2 * frameWidth());
 }
 
 QSize DataGrid::sizeHint() const
 {
     QSize hint = QTableView::sizeHint();
-    const int columns = verticalHeader()->sizeHint().width() + horizontalHeader()->length()
-        + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    const int columns = verticalHeader()->sizeHint().width() + horizontalHeader()->length() +
+                        verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
     hint.setWidth(qMax(hint.width(), columns));
     return hint;
 }

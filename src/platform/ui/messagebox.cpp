@@ -52,8 +52,8 @@ int answerOf(int standardButton)
     return msg::AnswerOk;
 }
 
-std::unique_ptr<QMessageBox> createMessageBox(const QString& prompt, int style,
-                                              const QString& title, QWidget* parent)
+std::unique_ptr<QMessageBox> createMessageBox(const QString& prompt, int style, const QString& title,
+                                              QWidget* parent)
 {
     const msg::BoxStyle wanted = msg::boxStyle(style);
     auto box = std::make_unique<QMessageBox>(parent);
@@ -78,8 +78,8 @@ bool installSpanishTranslation()
     if (spanish)
         return true;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     spanish = translator.release();
     QCoreApplication::installTranslator(spanish);

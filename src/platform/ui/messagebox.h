@@ -18,8 +18,8 @@ public:
 // The dialog DialogMessageBoxes shows, built but not shown: every part of
 // `style` read through msg::boxStyle(). An empty title gives the
 // application's name.
-std::unique_ptr<QMessageBox> createMessageBox(const QString& prompt, int style,
-                                              const QString& title, QWidget* parent = nullptr);
+std::unique_ptr<QMessageBox> createMessageBox(const QString& prompt, int style, const QString& title,
+                                              QWidget* parent = nullptr);
 // The answer (msg::Answer…) of a standard button of such a dialog.
 int answerOf(int standardButton);
 

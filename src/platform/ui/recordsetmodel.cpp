@@ -4,10 +4,7 @@
 
 namespace platform::ui {
 
-RecordSetModel::RecordSetModel(QObject* parent)
-    : QAbstractTableModel(parent)
-{
-}
+RecordSetModel::RecordSetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void RecordSetModel::setRecordSet(const db::RecordSet& recordSet)
 {

@@ -106,16 +106,12 @@ private:
 // event filters and event() overrides cannot switch the frame off by accident.
 class Window::Hooks final : public QObject {
 public:
-    explicit Hooks(Window& window) : QObject(&window), window_(window)
-    {
-        window_.installEventFilter(this);
-    }
+    explicit Hooks(Window& window) : QObject(&window), window_(window) { window_.installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != &window_)
-            return event->type() == QEvent::KeyPress
-                && window_.onKeyPreview(static_cast<QKeyEvent*>(event));
+            return event->type() == QEvent::KeyPress && window_.onKeyPreview(static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::Show && window_.windowHandle())
             window_.windowHandle()->installEventFilter(this); // installing again replaces
         else if (event->type() == QEvent::WindowActivate && window_.isVisible())
@@ -181,8 +177,8 @@ void Window::showModal(QWidget* owner)
 void Window::setFrame(const Frame& frame)
 {
     frame_ = frame;
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (frame.minButton)
         flags |= Qt::WindowMinimizeButtonHint;
     if (frame.maxButton)

@@ -53,9 +53,9 @@ public:
     // given, and returns once the window has been hidden or closed. A local
     // event loop runs meanwhile (the way QDialog::exec works), so timers and
     // the window's own handlers go on. Not a QDialog: its Esc and default-
-    // button handling would get in the way of the windows' own keys. When the window goes away, the window in front of the rest (as a
-    // rule the one that showed it) becomes active again and runs its
-    // activation, before this returns.
+    // button handling would get in the way of the windows' own keys. When the window goes away, the window in
+    // front of the rest (as a rule the one that showed it) becomes active again and runs its activation,
+    // before this returns.
     void showModal(QWidget* owner = nullptr);
 
     // True once close() has been accepted: the window is on its way out and

@@ -31,8 +31,7 @@ public:
     // Registers (or replaces, for the windows created from now on) the
     // factory of `name`.
     void add(const QString& name, Factory factory);
-    template <class T>
-    void add(const QString& name)
+    template <class T> void add(const QString& name)
     {
         add(name, [] { return new T; });
     }
@@ -50,11 +49,7 @@ public:
     Window* get(const QString& name);
     // The same, as the window's own class; null when the window of that name
     // is of another class.
-    template <class T>
-    T* get(const QString& name)
-    {
-        return dynamic_cast<T*>(get(name));
-    }
+    template <class T> T* get(const QString& name) { return dynamic_cast<T*>(get(name)); }
 
     // get(name) and showModeless(): an open window comes to the front and
     // runs its activation again once it is active. Null, and nothing shown,

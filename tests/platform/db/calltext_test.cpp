@@ -7,7 +7,10 @@
 using namespace platform::db;
 
 namespace {
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 } // namespace
 
 TEST(CallTextTest, QuotesEveryValueSoNoTextEndsALiteral)
@@ -32,8 +35,7 @@ TEST(CallTextTest, ReadsCallTextsBackIntoNameAndArguments)
     const Case cases[] = {
         {"xDSPLOT '4', 'A'", "xDSPLOT", {s("4"), s("A")}},
         {"DSPALD '0',''", "DSPALD", {s("0"), s("")}},
-        {"exec ACTDETJUG '1', '02', '001', 'DOBLE'", "ACTDETJUG",
-         {s("1"), s("02"), s("001"), s("DOBLE")}},
+        {"exec ACTDETJUG '1', '02', '001', 'DOBLE'", "ACTDETJUG", {s("1"), s("02"), s("001"), s("DOBLE")}},
         {"EXECUTE p 5", "p", {s("5")}},
         {"Retornafecha", "Retornafecha", {}},
         {"  dspven2   '5'  ", "dspven2", {s("5")}},
@@ -55,8 +57,8 @@ TEST(CallTextTest, ReadsCallTextsBackIntoNameAndArguments)
 
 TEST(CallTextTest, RefusesTextsThatAreNotOneCall)
 {
-    for (const char* text : {"", "exec", "p 'unterminated", "p 'a' 'b'", "p 'a'; DROP TABLE x",
-                             "p abc", "p 'a',", "p 5x", "p ''; DROP TABLE x; --'", "'a'"}) {
+    for (const char* text : {"", "exec", "p 'unterminated", "p 'a' 'b'", "p 'a'; DROP TABLE x", "p abc",
+                             "p 'a',", "p 5x", "p ''; DROP TABLE x; --'", "'a'"}) {
         SCOPED_TRACE(text);
         QString error;
         EXPECT_FALSE(parseCallText(s(text), &error));
@@ -66,12 +68,12 @@ TEST(CallTextTest, RefusesTextsThatAreNotOneCall)
 
 TEST(CallTextTest, TellsStatementsFromCallTexts)
 {
-    for (const char* text : {"SELECT * FROM jugadas", "  select 1", "Delete From JugaDeta",
-                             "INSERT INTO x VALUES (1)", "UPDATE Jugadas SET a = 1",
-                             "WITH a AS (SELECT 1) SELECT * FROM a", "Values (1)"})
+    for (const char* text :
+         {"SELECT * FROM jugadas", "  select 1", "Delete From JugaDeta", "INSERT INTO x VALUES (1)",
+          "UPDATE Jugadas SET a = 1", "WITH a AS (SELECT 1) SELECT * FROM a", "Values (1)"})
         EXPECT_TRUE(isSqlStatement(s(text))) << text;
-    for (const char* text : {"xDSPLOT '4', 'A'", "exec ACTDETJUG '1'", "Retornafecha",
-                             "selector 'x'", "DeleteAll"})
+    for (const char* text :
+         {"xDSPLOT '4', 'A'", "exec ACTDETJUG '1'", "Retornafecha", "selector 'x'", "DeleteAll"})
         EXPECT_FALSE(isSqlStatement(s(text))) << text;
 }
 
@@ -81,8 +83,7 @@ TEST(ConnectionStringTest, ReadsTheBackOfficeTextIntoLibpqParameters)
         const char* text;
         ConnectionParams expected;
     };
-    const auto p = [](const char* host, int port, const char* db, const char* user,
-                      const char* password) {
+    const auto p = [](const char* host, int port, const char* db, const char* user, const char* password) {
         return ConnectionParams{s(host), port, s(db), s(user), s(password)};
     };
     const Case cases[] = {
@@ -94,8 +95,7 @@ TEST(ConnectionStringTest, ReadsTheBackOfficeTextIntoLibpqParameters)
         {"Data Source=srv,;Initial Catalog=db", p("srv", 1433, "db", "", "")},
         {"Data Source=(local);Initial Catalog=master", p("localhost", 1433, "master", "", "")},
         {"Initial Catalog=db;Password=a=b", p("localhost", 1433, "db", "", "a=b")},
-        {"Provider=sqloledb;;Persist Security Info=False;Data Source=h",
-         p("h", 1433, "", "", "")},
+        {"Provider=sqloledb;;Persist Security Info=False;Data Source=h", p("h", 1433, "", "", "")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -18,7 +18,10 @@ using testsupport::TestDatabase;
 
 namespace {
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // The procedures and the tables these tests call, created as the owner role
 // (as the loader does); the product's role may use them.
@@ -112,7 +115,10 @@ protected:
         return 0;
     }
 
-    static QString registro() { return db_->rows(s("SELECT n, texto FROM registro ORDER BY n")).join(s(";")); }
+    static QString registro()
+    {
+        return db_->rows(s("SELECT n, texto FROM registro ORDER BY n")).join(s(";"));
+    }
 
     static std::unique_ptr<TestDatabase> db_;
     Connection conn_;
@@ -161,8 +167,7 @@ TEST_F(ConnectionTest, TextCallArgumentsArriveIntactAndChangeNothingElse)
         EXPECT_EQ(rs.value(s("TEXTO")), QVariant(s(value)));
     }
     // Pasted by hand without quoting: refused, not run.
-    EXPECT_EQ(errorOf([&] { conn_.execute(s("prueba_eco ''; DROP TABLE victima; --'")); }),
-              err::ServerError);
+    EXPECT_EQ(errorOf([&] { conn_.execute(s("prueba_eco ''; DROP TABLE victima; --'")); }), err::ServerError);
     EXPECT_EQ(db_->scalar(s("SELECT count(*) FROM victima")), s("1"));
 }
 
@@ -180,11 +185,9 @@ TEST_F(ConnectionTest, TextCallFormsAndUnquotedNumbers)
 TEST_F(ConnectionTest, WrongArgumentCountsAndUnknownProceduresAreServerErrors)
 {
     QString description;
-    EXPECT_EQ(errorOf([&] { conn_.execute(s("prueba_eco 'a','b'")); }, &description),
-              err::ServerError);
+    EXPECT_EQ(errorOf([&] { conn_.execute(s("prueba_eco 'a','b'")); }, &description), err::ServerError);
     EXPECT_TRUE(description.contains(s("prueba_eco"))) << description.toStdString();
-    EXPECT_EQ(errorOf([&] { conn_.execute(s("no_existe '1'")); }, &description),
-              err::ServerError);
+    EXPECT_EQ(errorOf([&] { conn_.execute(s("no_existe '1'")); }, &description), err::ServerError);
     EXPECT_TRUE(description.contains(s("no_existe"))) << description.toStdString();
 
     Command cmd(conn_, s("prueba_eco"));
@@ -336,16 +339,14 @@ TEST_F(ConnectionTest, StatementsRunAsTheyStandWithTheSessionSettings)
     EXPECT_EQ(conn_.execute(s("Delete From registro Where n = 9")).fieldCount(), 0);
     EXPECT_EQ(registro(), s(""));
     // One statement per text.
-    EXPECT_EQ(errorOf([&] { conn_.execute(s("SELECT 1; DELETE FROM victima")); }),
-              err::ServerError);
+    EXPECT_EQ(errorOf([&] { conn_.execute(s("SELECT 1; DELETE FROM victima")); }), err::ServerError);
     EXPECT_EQ(db_->scalar(s("SELECT count(*) FROM victima")), s("1"));
 }
 
 TEST_F(ConnectionTest, ServerErrorsCarryTheFixedNumberAndTheServersMessage)
 {
     QString description;
-    EXPECT_EQ(errorOf([&] { conn_.execute(s("SELECT * FROM no_existe")); }, &description),
-              err::ServerError);
+    EXPECT_EQ(errorOf([&] { conn_.execute(s("SELECT * FROM no_existe")); }, &description), err::ServerError);
     EXPECT_TRUE(description.contains(s("no_existe"))) << description.toStdString();
     try {
         conn_.execute(s("SELECT 1/0"));
@@ -387,8 +388,8 @@ TEST_F(ConnectionTest, TransportSecurityComesFromTheEnvironment)
     const QString inUse = s("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()");
     struct Case {
         const char* mode;
-        int error;       // when the server has TLS
-        int errorNoTls;  // when it has not
+        int error;      // when the server has TLS
+        int errorNoTls; // when it has not
         bool encrypted;
     };
     const Case cases[] = {
@@ -414,8 +415,8 @@ TEST_F(ConnectionTest, TransportSecurityComesFromTheEnvironment)
             EXPECT_EQ(other.execute(inUse).value(0), QVariant(c.encrypted)) << c.mode;
         }
     }
-    for (const auto& [name, value] : {std::pair{"DUROZ_SSLMODE", before},
-                                      std::pair{"PGSSLROOTCERT", rootBefore}})
+    for (const auto& [name, value] :
+         {std::pair{"DUROZ_SSLMODE", before}, std::pair{"PGSSLROOTCERT", rootBefore}})
         value.isNull() ? qunsetenv(name) : qputenv(name, value);
 }
 
@@ -426,8 +427,7 @@ TEST_F(ConnectionTest, ClosedAndUnreachableConnections)
     EXPECT_EQ(errorOf([&] { never.execute(s("SELECT 1")); }), err::ConnectionClosed);
     conn_.close();
     EXPECT_EQ(errorOf([&] { conn_.execute(s("Retornafecha")); }), err::ConnectionClosed);
-    EXPECT_EQ(errorOf([&] { Command(conn_, s("prueba_nada")).execute(); }),
-              err::ConnectionClosed);
+    EXPECT_EQ(errorOf([&] { Command(conn_, s("prueba_nada")).execute(); }), err::ConnectionClosed);
     EXPECT_EQ(errorOf([&] { conn_.beginTrans(); }), err::ConnectionClosed);
 
     Connection nowhere;

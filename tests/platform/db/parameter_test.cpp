@@ -11,7 +11,10 @@ using platform::Decimal;
 
 namespace {
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 Decimal dec(const char* text)
 {
@@ -89,9 +92,9 @@ TEST(ParameterTest, TextIsCutToItsSizeAndIntegersReadFromText)
     EXPECT_EQ(bound(Parameter(s("@t"), DataType::VarChar, Direction::Input, 0, s("abcdefgh"))),
               QVariant(s("abcdefgh")));
     // Numbers become text the regional way, as the windows always saw them.
-    EXPECT_EQ(bound(Parameter(s("@t"), DataType::VarChar, Direction::Input, 10,
-                              QVariant::fromValue(dec("12.50")))),
-              QVariant(s("12,5")));
+    EXPECT_EQ(
+        bound(Parameter(s("@t"), DataType::VarChar, Direction::Input, 10, QVariant::fromValue(dec("12.50")))),
+        QVariant(s("12,5")));
     EXPECT_EQ(bound(Parameter(s("@n"), DataType::Integer, Direction::Input, 0, s(" 12 "))),
               QVariant(qint64(12)));
     EXPECT_EQ(bound(Parameter(s("@n"), DataType::Integer, Direction::Input, 0, s("2,5"))),
@@ -108,17 +111,16 @@ TEST(ParameterTest, TextIsCutByCharactersAsTheServerCountsThem)
         const char* expected;
     };
     const Case cases[] = {
-        {"a\U0001F600bc", 3, "a\U0001F600b"},               // an emoji is one character
+        {"a\U0001F600bc", 3, "a\U0001F600b"}, // an emoji is one character
         {"\U0001F600\U0001F600\U0001F600", 2, "\U0001F600\U0001F600"},
-        {"x\U0001F600", 1, "x"},                            // never half of one
+        {"x\U0001F600", 1, "x"}, // never half of one
         {"\U0001F600x", 1, "\U0001F600"},
         {"ñandú", 4, "ñand"},
-        {"e\u0301t", 1, "e"},                               // a combining mark counts alone
+        {"e\u0301t", 1, "e"}, // a combining mark counts alone
         {"abc", 5, "abc"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(bound(Parameter(s("@t"), DataType::VarChar, Direction::Input, c.size,
-                                  s(c.text))),
+        EXPECT_EQ(bound(Parameter(s("@t"), DataType::VarChar, Direction::Input, c.size, s(c.text))),
                   QVariant(s(c.expected)))
             << c.text << " / " << c.size;
 }

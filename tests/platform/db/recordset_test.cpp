@@ -11,7 +11,10 @@ using platform::Decimal;
 
 namespace {
 
-QString s(const char* text) { return QString::fromUtf8(text); }
+QString s(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 int errorOf(const std::function<void()>& action)
 {
@@ -34,7 +37,9 @@ RecordSet lotteries()
         const char* code;
         const char* name;
         const char* amount;
-    } rows[] = {{"001", "Lotto", "10,50"}, {"002", "Zulia", "3"}, {"003 ", "Bingo", nullptr},
+    } rows[] = {{"001", "Lotto", "10,50"},
+                {"002", "Zulia", "3"},
+                {"003 ", "Bingo", nullptr},
                 {"004", "Táchira", "7,25"}};
     for (const auto& row : rows) {
         rs.addNew();
@@ -85,8 +90,7 @@ TEST(RecordSetTest, MovesFollowTheCursorRules)
         {"next past the end", [&] { rs.moveNext(); }, false, true, RecordSet::PosEof, nullptr},
         {"previous from EOF", [&] { rs.movePrevious(); }, false, false, 4, "004"},
         {"first", [&] { rs.moveFirst(); }, false, false, 1, "001"},
-        {"previous past the start", [&] { rs.movePrevious(); }, true, false, RecordSet::PosBof,
-         nullptr},
+        {"previous past the start", [&] { rs.movePrevious(); }, true, false, RecordSet::PosBof, nullptr},
         {"next from BOF", [&] { rs.moveNext(); }, false, false, 1, "001"},
         {"absolute 3", [&] { rs.setAbsolutePosition(3); }, false, false, 3, "003"},
     };
@@ -125,16 +129,16 @@ TEST(RecordSetTest, FindSearchesFromTheCurrentRow)
     const auto B = RecordSet::SearchBackward;
     const Case cases[] = {
         {"cod_lot = '002'", 0, F, 1, "002"},
-        {"COD_LOT='003'", 0, F, 1, "003"},         // padded char matches
-        {"cod_lot = '001'", 0, F, 2, nullptr},     // forward only
+        {"COD_LOT='003'", 0, F, 1, "003"},     // padded char matches
+        {"cod_lot = '001'", 0, F, 2, nullptr}, // forward only
         {"cod_lot = '001'", 0, B, 4, "001"},
-        {"cod_lot = '002'", 0, F, 2, "002"},       // the current row counts
-        {"cod_lot = '002'", 1, F, 2, nullptr},     // unless skipped
-        {"desc_lot = 'ZULIA'", 0, F, 1, "002"},    // any case
+        {"cod_lot = '002'", 0, F, 2, "002"},    // the current row counts
+        {"cod_lot = '002'", 1, F, 2, nullptr},  // unless skipped
+        {"desc_lot = 'ZULIA'", 0, F, 1, "002"}, // any case
         {"desc_lot LIKE 'b*'", 0, F, 1, "003"},
         {"desc_lot like '%chi%'", 0, F, 1, "004"},
         {"desc_lot <> 'Lotto'", 0, F, 1, "002"},
-        {"monto > 5", 0, F, 2, "004"},             // NULL never matches
+        {"monto > 5", 0, F, 2, "004"}, // NULL never matches
         {"monto >= 10.5", 0, F, 1, "001"},
         {"monto < 3", 0, F, 1, nullptr},
         {"[desc_lot] = 'Táchira'", 0, F, 1, "004"},

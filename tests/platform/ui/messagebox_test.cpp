@@ -31,7 +31,9 @@ const StyleCase Styles[] = {
     {20, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, QMessageBox::Critical},
     {36, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, QMessageBox::Question},
     {1, {QMessageBox::Ok, QMessageBox::Cancel}, QMessageBox::Ok, QMessageBox::NoIcon},
-    {3 + 32 + 512, {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, QMessageBox::Cancel,
+    {3 + 32 + 512,
+     {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
+     QMessageBox::Cancel,
      QMessageBox::Question},
     // A default beyond the buttons falls back to the first.
     {0 + 512, {QMessageBox::Ok}, QMessageBox::Ok, QMessageBox::NoIcon},
@@ -79,11 +81,10 @@ TEST(MessageBoxTest, StandardButtonsReadInSpanish)
 {
     ASSERT_TRUE(ui::installSpanishTranslation())
         << "Qt's Spanish translation (qt6-translations-l10n) is not installed";
-    const auto box = createMessageBox(QStringLiteral("¿Deseas Eliminar la información Seleccionada?"),
-                                      276, QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
+    const auto box = createMessageBox(QStringLiteral("¿Deseas Eliminar la información Seleccionada?"), 276,
+                                      QStringLiteral("Quorvelin 2007 - BACK OFFICE"));
     EXPECT_EQ(withoutMnemonic(box->button(QMessageBox::Yes)->text()), QStringLiteral("Sí"));
     EXPECT_EQ(withoutMnemonic(box->button(QMessageBox::No)->text()), QStringLiteral("No"));
     const auto cancel = createMessageBox(QStringLiteral("x"), 1, {});
-    EXPECT_EQ(withoutMnemonic(cancel->button(QMessageBox::Cancel)->text()),
-              QStringLiteral("Cancelar"));
+    EXPECT_EQ(withoutMnemonic(cancel->button(QMessageBox::Cancel)->text()), QStringLiteral("Cancelar"));
 }

@@ -37,8 +37,7 @@ TEST(Navegador, PagesAreReadAsBrowsersReadThem)
         {"<b>abierto<table><tr><td>celda", "abierto\ncelda\n"},
     };
     for (const Caso& c : casos)
-        EXPECT_EQ(Documento::desdeHtml(QString::fromUtf8(c.html)).textoPlano(),
-                  QString::fromUtf8(c.texto))
+        EXPECT_EQ(Documento::desdeHtml(QString::fromUtf8(c.html)).textoPlano(), QString::fromUtf8(c.texto))
             << c.html;
 }
 

@@ -47,11 +47,10 @@ TEST_F(WindowTest, KeyPreviewSeesEachKeyBeforeTheControlAndMaySwallowIt)
         QString boxAfter;
     };
     const Case cases[] = {
-        {Qt::Key_A, QStringLiteral("a")},   // let through: the box gets it
-        {Qt::Key_X, QStringLiteral("a")},   // swallowed
-        {Qt::Key_F5, QStringLiteral("a")},  // swallowed, whatever the control
-        {Qt::Key_B, QStringLiteral("ab")},
-        {Qt::Key_Return, QStringLiteral("ab")},
+        {Qt::Key_A, QStringLiteral("a")},  // let through: the box gets it
+        {Qt::Key_X, QStringLiteral("a")},  // swallowed
+        {Qt::Key_F5, QStringLiteral("a")}, // swallowed, whatever the control
+        {Qt::Key_B, QStringLiteral("ab")}, {Qt::Key_Return, QStringLiteral("ab")},
     };
     for (const Case& c : cases) {
         QTest::keyClick(window->windowHandle(), c.key);
@@ -60,9 +59,8 @@ TEST_F(WindowTest, KeyPreviewSeesEachKeyBeforeTheControlAndMaySwallowIt)
     EXPECT_EQ(window->previewedKeys,
               QList<int>({Qt::Key_A, Qt::Key_X, Qt::Key_F5, Qt::Key_B, Qt::Key_Return}));
     // What the box held when the window saw each key: the window came first.
-    EXPECT_EQ(window->firstBoxWhenPreviewed,
-              QStringList({QString(), QStringLiteral("a"), QStringLiteral("a"),
-                           QStringLiteral("a"), QStringLiteral("ab")}));
+    EXPECT_EQ(window->firstBoxWhenPreviewed, QStringList({QString(), QStringLiteral("a"), QStringLiteral("a"),
+                                                          QStringLiteral("a"), QStringLiteral("ab")}));
     EXPECT_TRUE(window->first->hasFocus());
 }
 

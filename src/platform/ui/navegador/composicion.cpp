@@ -44,8 +44,8 @@ Composicion::Composicion(const Documento& documento, const QPaintDevice& disposi
     anchoTramo_.reserve(doc_.tramos.size());
     for (const Tramo& t : doc_.tramos) {
         const QStringView texto = doc_.textoDe(t);
-        anchoTramo_.push_back(float(medidas_[t.estilo].horizontalAdvance(
-            QString::fromRawData(texto.data(), texto.size()))));
+        anchoTramo_.push_back(
+            float(medidas_[t.estilo].horizontalAdvance(QString::fromRawData(texto.data(), texto.size()))));
     }
 }
 
@@ -136,20 +136,18 @@ void Composicion::parte(const Tramos& tramos, qreal ancho, std::vector<Linea>& l
             }
             // A word with the blanks after it.
             qsizetype fin = i;
-            while (fin < texto.size() && texto[fin] != QLatin1Char(' ') &&
-                   texto[fin] != QLatin1Char('\n'))
+            while (fin < texto.size() && texto[fin] != QLatin1Char(' ') && texto[fin] != QLatin1Char('\n'))
                 ++fin;
             const qsizetype finPalabra = fin;
             while (fin < texto.size() && texto[fin] == QLatin1Char(' '))
                 ++fin;
             const QStringView palabra = texto.mid(i, finPalabra - i);
-            const qreal anchoPalabra =
-                medidas.horizontalAdvance(QString::fromRawData(palabra.data(), palabra.size()));
+            const qreal anchoPalabra = medidas.horizontalAdvance(
+                QString::fromRawData(palabra.data(), palabra.size()));
             const qreal blanco = (fin - finPalabra) * medidas.horizontalAdvance(QLatin1Char(' '));
             if (linea.cuantos > 0 && linea.ancho - blancoFinal + anchoPalabra > ancho)
                 cierraLinea();
-            agrega(t, std::uint32_t(tramo.inicio + i), std::uint32_t(fin - i),
-                   anchoPalabra + blanco, blanco);
+            agrega(t, std::uint32_t(tramo.inicio + i), std::uint32_t(fin - i), anchoPalabra + blanco, blanco);
             i = fin;
         }
     }
@@ -209,8 +207,8 @@ Composicion::Columnas Composicion::columnasDe(const Tabla& tabla) const
         return columnas;
     const qreal dados = std::accumulate(porcentajes.begin(), porcentajes.end(), qreal(0),
                                         [](qreal s, qreal p) { return p > 0 ? s + p : s; });
-    const auto sinAncho =
-        std::count_if(porcentajes.begin(), porcentajes.end(), [](qreal p) { return p < 0; });
+    const auto sinAncho = std::count_if(porcentajes.begin(), porcentajes.end(),
+                                        [](qreal p) { return p < 0; });
     const qreal resto = sinAncho > 0 ? std::max<qreal>(100 - dados, 0) / sinAncho : 0;
     for (qreal& p : porcentajes)
         p = p < 0 ? resto : p;
@@ -311,8 +309,7 @@ void Composicion::pintaFila(QPainter& pintor, const Caja& caja) const
         if (primera)
             pintor.fillRect(QRectF(izquierda, arriba, derecha - izquierda, borde), ColorBorde);
         if (ultima)
-            pintor.fillRect(QRectF(izquierda, abajo - borde, derecha - izquierda, borde),
-                            ColorBorde);
+            pintor.fillRect(QRectF(izquierda, abajo - borde, derecha - izquierda, borde), ColorBorde);
     }
     for (std::uint32_t c = 0; c < fila.celdas; ++c) {
         const Celda& celda = doc_.celdas[fila.primeraCelda + c];
@@ -320,14 +317,11 @@ void Composicion::pintaFila(QPainter& pintor, const Caja& caja) const
         if (tabla.borde > 0) {
             const qreal linea = px(1);
             pintor.fillRect(QRectF(rect.left(), rect.top(), rect.width(), linea), ColorBorde);
-            pintor.fillRect(QRectF(rect.left(), rect.bottom() - linea, rect.width(), linea),
-                            ColorBorde);
+            pintor.fillRect(QRectF(rect.left(), rect.bottom() - linea, rect.width(), linea), ColorBorde);
             pintor.fillRect(QRectF(rect.left(), rect.top(), linea, rect.height()), ColorBorde);
-            pintor.fillRect(QRectF(rect.right() - linea, rect.top(), linea, rect.height()),
-                            ColorBorde);
+            pintor.fillRect(QRectF(rect.right() - linea, rect.top(), linea, rect.height()), ColorBorde);
         }
-        pintaTexto(pintor, celda.tramos, rect.adjusted(marco, marco, -marco, -marco),
-                   celda.alineacion);
+        pintaTexto(pintor, celda.tramos, rect.adjusted(marco, marco, -marco, -marco), celda.alineacion);
     }
 }
 
@@ -360,8 +354,7 @@ void Composicion::pintaCajas(QPainter& pintor, std::size_t primera, std::size_t 
             continue;
         }
         const Parrafo& p = doc_.parrafos[caja.indice];
-        pintaTexto(pintor, p.tramos, QRectF(px(MargenPagina), caja.y, anchoTexto, caja.alto),
-                   p.alineacion);
+        pintaTexto(pintor, p.tramos, QRectF(px(MargenPagina), caja.y, anchoTexto, caja.alto), p.alineacion);
     }
 }
 

@@ -86,8 +86,7 @@ private:
     qreal altoTexto(const Tramos& tramos, qreal ancho) const;
     void parte(const Tramos& tramos, qreal ancho, std::vector<Linea>& lineas,
                std::vector<Pieza>& piezas) const;
-    void pintaTexto(QPainter& pintor, const Tramos& tramos, const QRectF& caja,
-                    Alineacion alineacion) const;
+    void pintaTexto(QPainter& pintor, const Tramos& tramos, const QRectF& caja, Alineacion alineacion) const;
     Columnas columnasDe(const Tabla& tabla) const;
     void componeTabla(std::uint32_t indice, qreal& y);
     void pintaFila(QPainter& pintor, const Caja& caja) const;

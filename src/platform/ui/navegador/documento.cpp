@@ -94,8 +94,7 @@ const QHash<QString, QChar>& entidades()
 
 class Lector {
 public:
-    explicit Lector(QStringView html)
-        : html_(html)
+    explicit Lector(QStringView html) : html_(html)
     {
         d_.texto.reserve(html.size() / 3);
         d_.estilos.push_back(Estilo{});
@@ -261,8 +260,7 @@ private:
     void abre(const Etiqueta& e)
     {
         const QString& n = e.nombre;
-        if (n == QLatin1String("title") || n == QLatin1String("script") ||
-            n == QLatin1String("style")) {
+        if (n == QLatin1String("title") || n == QLatin1String("script") || n == QLatin1String("style")) {
             saltaContenido(n);
             return;
         }
@@ -275,8 +273,8 @@ private:
         } else if (n == QLatin1String("br")) {
             d_.conSaltos = true;
             agregaCaracter(QLatin1Char('\n'));
-        } else if (n == QLatin1String("address") || n == QLatin1String("p") ||
-                   n == QLatin1String("div") || n == QLatin1String("center") ||
+        } else if (n == QLatin1String("address") || n == QLatin1String("p") || n == QLatin1String("div") ||
+                   n == QLatin1String("center") ||
                    (n.size() == 2 && n[0] == QLatin1Char('h') && n[1].isDigit())) {
             abreBloque(e);
         } else {
@@ -294,8 +292,8 @@ private:
             cierraCelda();
         } else if (n == QLatin1String("td") || n == QLatin1String("th")) {
             cierraCelda();
-        } else if (n == QLatin1String("address") || n == QLatin1String("p") ||
-                   n == QLatin1String("div") || n == QLatin1String("center") ||
+        } else if (n == QLatin1String("address") || n == QLatin1String("p") || n == QLatin1String("div") ||
+                   n == QLatin1String("center") ||
                    (n.size() == 2 && n[0] == QLatin1Char('h') && n[1].isDigit())) {
             quitaCambio(n);
             if (contenedor_ == Contenedor::Parrafo)
@@ -366,8 +364,8 @@ private:
             if (propiedad == QLatin1String("font-style"))
                 cambio.cursiva = v == QLatin1String("italic") || v == QLatin1String("oblique");
             else if (propiedad == QLatin1String("font-weight"))
-                cambio.negrita =
-                    v == QLatin1String("bold") || v == QLatin1String("bolder") || v.toInt() >= 600;
+                cambio.negrita = v == QLatin1String("bold") || v == QLatin1String("bolder") ||
+                                 v.toInt() >= 600;
         }
     }
 
@@ -408,8 +406,7 @@ private:
 
     void abreBloque(const Etiqueta& e)
     {
-        const std::optional<Alineacion> alineacion =
-            alineacionDe(e.atributo(QLatin1String("align")));
+        const std::optional<Alineacion> alineacion = alineacionDe(e.atributo(QLatin1String("align")));
         Cambio cambio;
         cambio.etiqueta = e.nombre;
         if (e.nombre == QLatin1String("address"))
@@ -430,10 +427,9 @@ private:
         cierraParrafo();
         if (profundidadTabla_ > 0)
             return; // between rows: browsers move it out of the table; we drop it
-        abreParrafo(e.nombre == QLatin1String("p"),
-                    e.nombre == QLatin1String("center")
-                        ? Alineacion::Centro
-                        : alineacion.value_or(Alineacion::Izquierda));
+        abreParrafo(e.nombre == QLatin1String("p"), e.nombre == QLatin1String("center")
+                                                        ? Alineacion::Centro
+                                                        : alineacion.value_or(Alineacion::Izquierda));
     }
 
     void abreParrafo(bool conMargen, Alineacion alineacion)
@@ -463,8 +459,7 @@ private:
         cierraParrafo();
         Tabla t;
         const QString* borde = e.atributo(QLatin1String("border"));
-        t.borde =
-            borde ? (borde->trimmed().isEmpty() ? 1 : std::max(0, borde->trimmed().toInt())) : 0;
+        t.borde = borde ? (borde->trimmed().isEmpty() ? 1 : std::max(0, borde->trimmed().toInt())) : 0;
         t.ancho = porcentajeDe(e.atributo(QLatin1String("width")));
         t.primeraFila = std::uint32_t(d_.filas.size());
         d_.bloques.push_back({Bloque::Tipo::Tabla, std::uint32_t(d_.tablas.size())});
@@ -589,9 +584,8 @@ private:
 
     void agregaAlTramo(QChar c)
     {
-        const std::uint32_t primero = contenedor_ == Contenedor::Celda
-                                          ? d_.celdas.back().tramos.primero
-                                          : d_.parrafos.back().tramos.primero;
+        const std::uint32_t primero = contenedor_ == Contenedor::Celda ? d_.celdas.back().tramos.primero
+                                                                       : d_.parrafos.back().tramos.primero;
         const std::uint32_t posicion = std::uint32_t(d_.texto.size());
         d_.texto += c;
         if (d_.tramos.size() > primero) {

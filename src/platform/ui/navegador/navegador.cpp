@@ -18,8 +18,7 @@ constexpr int PasoDesplazamiento = 20;
 
 } // namespace
 
-Navegador::Navegador(QWidget* parent)
-    : QAbstractScrollArea(parent)
+Navegador::Navegador(QWidget* parent) : QAbstractScrollArea(parent)
 {
     // A fixed scroll bar keeps the page's width steady, so the page is laid
     // out once per window size and not again when the bar comes and goes.
