@@ -75,7 +75,7 @@ QStringList leelistaservidores(const QString& archivo)
     return camposlistaservidores(f.readAll());
 }
 
-QUrl urllistaservidores()
+QUrl urlsitioactualizacion(const QString& ruta)
 {
     QString sitio = qEnvironmentVariable("DUROZ_SERVIDOR_ACTUALIZACION").trimmed();
     if (sitio.isEmpty())
@@ -84,7 +84,12 @@ QUrl urllistaservidores()
         sitio.prepend(QStringLiteral("http://"));
     while (sitio.endsWith(QLatin1Char('/')))
         sitio.chop(1);
-    return QUrl(sitio + QStringLiteral("/update/server.txt"));
+    return QUrl(sitio + ruta);
+}
+
+QUrl urllistaservidores()
+{
+    return urlsitioactualizacion(QStringLiteral("/update/server.txt"));
 }
 
 } // namespace core

@@ -24,6 +24,9 @@ QStringList leelistaservidores(const QString& archivo);
 // Where the list is downloaded from: the path /update/server.txt on the
 // site that the environment variable DUROZ_SERVIDOR_ACTUALIZACION names
 // ("http://host:port" or just "host"), or on "http://127.0.0.1" when unset.
+// The update site (DUROZ_SERVIDOR_ACTUALIZACION: host, host:port or URL)
+// joined with a path on it.
+QUrl urlsitioactualizacion(const QString& ruta);
 QUrl urllistaservidores();
 
 // One download of the list into a file (the old list stays when it fails).

@@ -1,5 +1,7 @@
 #include "updater/programas.h"
 
+#include "core/listaservidores.h"
+
 #include <QDir>
 
 namespace updater {
@@ -55,14 +57,7 @@ QList<Programa> programaspresentes(const QString& carpeta)
 
 QUrl urlpaquete(const Programa& programa)
 {
-    QString sitio = qEnvironmentVariable("DUROZ_SERVIDOR_ACTUALIZACION").trimmed();
-    if (sitio.isEmpty())
-        sitio = QStringLiteral("127.0.0.1");
-    if (!sitio.contains(QStringLiteral("://")))
-        sitio.prepend(QStringLiteral("http://"));
-    while (sitio.endsWith(QLatin1Char('/')))
-        sitio.chop(1);
-    return QUrl(sitio + programa.rutapaquete);
+    return core::urlsitioactualizacion(programa.rutapaquete);
 }
 
 } // namespace updater
