@@ -113,6 +113,18 @@ TEST_F(JugadasServidorTest, ListJugPadsTheCodeToItsThreeCharacters)
               (QStringList{QStringLiteral("T1 |TRIPLETAZO"), QStringLiteral("Z  |ZODIACAL")}));
 }
 
+TEST_F(JugadasServidorTest, DspjugadaseListsEveryPlayByCodeUnderBothSpellings)
+{
+    for (const QString& llamada : {QStringLiteral("dspjugadase"), QStringLiteral("DSPjugadase")}) {
+        const RecordSet rs = conexion().execute(llamada);
+        EXPECT_EQ(rs.field(0).name().toLower(), QStringLiteral("especial"));
+        EXPECT_EQ(rs.field(1).name().toLower(), QStringLiteral("desc_espec"));
+        EXPECT_EQ(filas(rs, {0, 1}),
+                  (QStringList{QStringLiteral("T1|TRIPLETAZO"), QStringLiteral("Z|ZODIACAL")}))
+            << qPrintable(llamada);
+    }
+}
+
 TEST_F(JugadasServidorTest, ActjugAnswersItsReturnCodes)
 {
     struct Caso {

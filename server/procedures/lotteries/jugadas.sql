@@ -1,5 +1,5 @@
--- The special plays: their catalogue list (DSPJUG), the plain list the
--- editors read (LIST_JUG) and their maintenance (ACTJUG).
+-- The special plays: their catalogue list (DSPJUG), the plain lists the
+-- editors read (LIST_JUG, dspjugadase) and their maintenance (ACTJUG).
 
 -- DSPJUG '0', 'A': every special play, by code; column 0 the code, column 1
 -- the name. Special plays keep no state of their own, so all of them are
@@ -27,6 +27,17 @@ CREATE FUNCTION LIST_JUG()
 RETURNS TABLE (especial varchar, desc_espec varchar)
 LANGUAGE sql STABLE AS $$
   SELECT rpad(j.especial, 3)::varchar, j.desc_espec
+  FROM jugadas j
+  ORDER BY j.especial
+$$;
+
+-- dspjugadase: every special play, by code: especial (trimmed), desc_espec.
+-- The list the parameter, blocking and prizes-per-number windows fill their
+-- special-play boxes from; they trim the code themselves.
+CREATE FUNCTION dspjugadase()
+RETURNS TABLE (especial varchar, desc_espec varchar)
+LANGUAGE sql STABLE AS $$
+  SELECT j.especial, j.desc_espec
   FROM jugadas j
   ORDER BY j.especial
 $$;
