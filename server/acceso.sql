@@ -32,4 +32,8 @@ GRANT SELECT, DELETE ON public.lotespec TO :"login";
 -- Special-play details (Form6): DELETE FROM jugadeta WHERE especial = ...
 -- AND jugada = ... (a DELETE reads the columns of its WHERE).
 GRANT SELECT (especial, jugada), DELETE ON public.jugadeta TO :"login";
+-- Winning-number entry (Form17): the special plays of a lottery, their
+-- names and details, SELECT especial FROM LOTESPEC / SELECT * FROM jugadas /
+-- SELECT * FROM JUGADETA, each WHERE a code equals a bound value.
+GRANT SELECT ON public.jugadas, public.jugadeta TO :"login";
 \endif

@@ -1,6 +1,8 @@
 #include "draws/registro.h"
 
+#include "draws/form17.h"
 #include "draws/form37.h"
+#include "draws/form38.h"
 #include "draws/pagaticket.h"
 
 #include "platform/ui/windowregistry.h"
@@ -11,6 +13,8 @@ void registerWindows(platform::ui::WindowRegistry& registry)
 {
     registry.add<pagaticket>(QStringLiteral("pagaticket"));
     registry.add<Form37>(QStringLiteral("Form37"));
+    registry.add<Form38>(QStringLiteral("Form38"));
+    registry.add<Form17>(QStringLiteral("Form17"));
 }
 
 } // namespace draws

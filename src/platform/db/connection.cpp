@@ -52,6 +52,15 @@ RecordSet Connection::execute(const QString& text)
     return d_->call(call->procedure, call->arguments, std::nullopt).rows;
 }
 
+RecordSet Connection::execute(const QString& statement, const QList<QVariant>& values)
+{
+    if (!d_->isOpen())
+        throw DbError::closed();
+    if (!isSqlStatement(statement))
+        throw DbError::serverRule(QStringLiteral("No es una sentencia: ") + statement);
+    return d_->statement(statement, values);
+}
+
 void Connection::beginTrans()
 {
     d_->begin();

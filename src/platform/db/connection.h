@@ -23,7 +23,9 @@
 #include "platform/db/connectionstring.h"
 #include "platform/db/recordset.h"
 
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 namespace platform::db {
@@ -62,6 +64,10 @@ public:
     // arguments bound as parameters, without a time-out, and returning the
     // procedure's rows. A text that cannot be read throws ServerError.
     RecordSet execute(const QString& text);
+    // A statement of the windows whose typed values are bound to its $1,
+    // $2… in order (a null QVariant is NULL) instead of being pasted into
+    // its text. Throws ServerError for a text that is no statement.
+    RecordSet execute(const QString& statement, const QList<QVariant>& values);
 
     // A transaction around the windows' next statements. Calls inside it do
     // not commit on their own. Any failed statement or call inside it rolls

@@ -261,10 +261,15 @@ std::vector<PgResult> Session::sendAbandoning(const std::vector<Statement>& batc
 
 RecordSet Session::statement(const QString& sql)
 {
+    return statement(sql, {});
+}
+
+RecordSet Session::statement(const QString& sql, const QList<QVariant>& values)
+{
     live();
     std::vector<Statement> batch;
     adjustTimeout(std::nullopt, batch);
-    batch.push_back({withoutNul(sql, QStringLiteral("El texto de la sentencia"))});
+    batch.push_back({withoutNul(sql, QStringLiteral("El texto de la sentencia")), boundValues(values)});
     auto results = sendAbandoning(batch);
     if (PQresultStatus(results.back().get()) == PGRES_TUPLES_OK)
         return makeRecordSet(decodeResult(shared(std::move(results.back()))));

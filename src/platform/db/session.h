@@ -54,6 +54,8 @@ public:
 
     // A statement of the windows (SELECT, DELETE…), as it stands.
     RecordSet statement(const QString& sql);
+    // The same with values bound to its $1, $2… (a null QVariant is NULL).
+    RecordSet statement(const QString& sql, const QList<QVariant>& values);
 
     // A server procedure with its inputs, atomic (one statement, or a
     // transaction of its own around a call whose cursor must be fetched; or
