@@ -249,7 +249,10 @@ $$;
 -- nothing; a corrected result moves the prizes among unpaid tickets only.
 CREATE FUNCTION Procesepremios2(xfecha varchar, xcod_lotp varchar DEFAULT NULL,
                                 OUT return_value integer)
-LANGUAGE plpgsql AS $$
+LANGUAGE plpgsql
+-- A day's daily results are grouped in memory.
+SET work_mem = '64MB'
+AS $$
 DECLARE
   fsorteo date;
   lista text := btrim(coalesce(xcod_lotp, ''));
@@ -289,18 +292,23 @@ BEGIN
     RETURN;
   END IF;
 
-  -- Tickets first: the update locks each one and skips those a payment
-  -- has just marked paid; only the plays of tickets it updated change.
-  WITH nuevos AS (
-    SELECT * FROM jugadas_premiadas(fsorteo, lots) j
-     WHERE j.pagado = 'N' AND j.premio_nuevo IS DISTINCT FROM j.premio
+  -- One statement over one read of the plays. Tickets first: their update
+  -- locks each one and skips those a payment has just marked paid; only
+  -- the plays of tickets it updated change, and the daily results count
+  -- the prize each play keeps. The daily results of those lotteries are
+  -- rebuilt; tax columns are kept.
+  WITH j AS MATERIALIZED (
+    SELECT * FROM jugadas_premiadas(fsorteo, lots)
+  ), nuevos AS (
+    SELECT * FROM j WHERE j.pagado = 'N' AND j.premio_nuevo IS DISTINCT FROM j.premio
   ), totales AS (
     SELECT p.codvendedor, p.nroticket,
            sum(coalesce(n.premio_nuevo, p.premio)) AS total
       FROM jugadasticket p
       LEFT JOIN nuevos n ON n.codvendedor = p.codvendedor AND n.nroticket = p.nroticket
                         AND n.linea = p.linea
-     WHERE (p.codvendedor, p.nroticket) IN (SELECT n2.codvendedor, n2.nroticket FROM nuevos n2)
+     WHERE p.fechaticket = fsorteo
+       AND (p.codvendedor, p.nroticket) IN (SELECT n2.codvendedor, n2.nroticket FROM nuevos n2)
      GROUP BY p.codvendedor, p.nroticket
   ), hechos AS (
     UPDATE tickets t
@@ -310,45 +318,60 @@ BEGIN
      WHERE t.codvendedor = tt.codvendedor AND t.nroticket = tt.nroticket
        AND t.pagado = 'N'
     RETURNING t.codvendedor, t.nroticket
-  )
-  UPDATE jugadasticket p
-     SET premio = n.premio_nuevo
-    FROM nuevos n
-    JOIN hechos h ON h.codvendedor = n.codvendedor AND h.nroticket = n.nroticket
-   WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket AND p.linea = n.linea;
-
-  -- The daily results of those lotteries, rebuilt: tax columns are kept.
-  WITH dia AS (
+  ), jugadas AS (
+    UPDATE jugadasticket p
+       SET premio = n.premio_nuevo
+      FROM nuevos n
+      JOIN hechos h ON h.codvendedor = n.codvendedor AND h.nroticket = n.nroticket
+     WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket AND p.linea = n.linea
+    RETURNING 1
+  ), dia AS (
     SELECT j.codvendedor, j.cod_lot, j.clase, sum(j.monto) AS venta,
-           sum(j.comision) AS comision, sum(j.premio) AS premios
-      FROM jugadas_premiadas(fsorteo, lots) j
+           sum(j.comision) AS comision,
+           sum(CASE WHEN h.codvendedor IS NULL THEN j.premio ELSE j.premio_nuevo END) AS premios
+      FROM j
+      LEFT JOIN hechos h ON h.codvendedor = j.codvendedor AND h.nroticket = j.nroticket
      WHERE j.activo
      GROUP BY j.codvendedor, j.cod_lot, j.clase
+  ), actual AS (
+    SELECT s.vendedor, s.cod_lot, s.tipo_jugada, s.total_venta, s.comision, s.premios,
+           s.impuestos_procesados
+      FROM saldosdias s
+     WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots)
+  ), cambiados AS (
+    -- Only the rows that change go through the insert's key checks.
+    SELECT d.* FROM dia d
+      LEFT JOIN actual a ON a.vendedor = d.codvendedor AND a.cod_lot = d.cod_lot
+                        AND a.tipo_jugada = d.clase
+     WHERE (a.total_venta, a.comision, a.premios)
+           IS DISTINCT FROM (d.venta, d.comision, d.premios)
+  ), sobrantes AS (
+    SELECT a.vendedor, a.cod_lot, a.tipo_jugada, a.impuestos_procesados FROM actual a
+     WHERE NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = a.vendedor
+                          AND d.cod_lot = a.cod_lot AND d.clase = a.tipo_jugada)
+       AND (a.impuestos_procesados = 'N' OR (a.total_venta, a.comision, a.premios) <> (0, 0, 0))
   ), escritos AS (
     INSERT INTO saldosdias AS s (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,
                                  premios, subtotal)
-    SELECT d.codvendedor, fsorteo, d.cod_lot, d.clase, d.venta, d.comision, d.premios,
-           d.venta - d.comision - d.premios
-      FROM dia d
+    SELECT c.codvendedor, fsorteo, c.cod_lot, c.clase, c.venta, c.comision, c.premios,
+           c.venta - c.comision - c.premios
+      FROM cambiados c
     ON CONFLICT (vendedor, fecha, cod_lot, tipo_jugada) DO UPDATE
        SET total_venta = EXCLUDED.total_venta, comision = EXCLUDED.comision,
            premios = EXCLUDED.premios, subtotal = EXCLUDED.subtotal
-     WHERE (s.total_venta, s.comision, s.premios)
-           IS DISTINCT FROM (EXCLUDED.total_venta, EXCLUDED.comision, EXCLUDED.premios)
     RETURNING 1
   ), quitados AS (
-    DELETE FROM saldosdias s
-     WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots) AND s.impuestos_procesados = 'N'
-       AND NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = s.vendedor
-                          AND d.cod_lot = s.cod_lot AND d.clase = s.tipo_jugada)
+    -- Rows with tax already processed stay, with nothing sold.
+    DELETE FROM saldosdias s USING sobrantes x
+     WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
+       AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'N'
     RETURNING 1
   )
   UPDATE saldosdias s
      SET total_venta = 0, comision = 0, premios = 0, subtotal = 0
-   WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots) AND s.impuestos_procesados = 'S'
-     AND (s.total_venta, s.comision, s.premios) IS DISTINCT FROM (0, 0, 0)
-     AND NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = s.vendedor
-                        AND d.cod_lot = s.cod_lot AND d.clase = s.tipo_jugada);
+    FROM sobrantes x
+   WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
+     AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'S';
 
   UPDATE premiar r SET procesado = 'S'
    WHERE r.fechapremio = fsorteo AND r.cod_lot = ANY (lots) AND r.procesado <> 'S';
