@@ -56,3 +56,6 @@ BEGIN
   END LOOP;
 END $$;
 DROP TABLE g_apartadas;
+
+-- The award runs on the keys and indexes, as it does in service.
+\ir ../../server/demo/comun/premiacion.sql

@@ -15,3 +15,4 @@ SELECT reloj_servidor()::date - 3 AS desde,
 \gset
 
 \ir comun/ventas.sql
+\ir comun/premiacion.sql

@@ -16,8 +16,8 @@
 --
 -- Every choice comes from a hash of the row's identity and the seed, so the
 -- result does not depend on the order in which the server produces rows.
--- Prizes follow the lottery's own prize factors on an exact match of the
--- number (and of the detail, for special plays).
+-- Tickets and plays go in without prizes; premiacion.sql, run next, awards
+-- the days through the prize processing itself.
 
 CREATE FUNCTION pg_temp.azar(clave bigint, sal integer, n integer) RETURNS integer
 LANGUAGE sql IMMUTABLE PARALLEL SAFE
@@ -93,7 +93,7 @@ SELECT r.cod_lot, r.fecha, r.cierre + interval '15 minutes', r.t1, r.t2, r.t3,
        r.especial,
        CASE WHEN r.especial IS NOT NULL
             THEN dt.jugadas[1 + pg_temp.azar(r.k, :semilla * 64 + 6, cardinality(dt.jugadas))] END,
-       CASE WHEN r.fecha <= :'premiados_hasta'::date THEN 'S' ELSE 'N' END
+       'N'
 FROM (
   SELECT ld.cod_lot, ld.fecha, ld.cierre, k.k,
          pg_temp.cifras(k.k, :semilla * 64 + 1, 3) AS t1,
@@ -164,110 +164,25 @@ CROSS JOIN LATERAL (
 LEFT JOIN v_detalles dt ON dt.especial = k.especial;
 ANALYZE v_jugadas;
 
--- The play's number and the prize it won where the draw was awarded.
-CREATE TEMP TABLE v_premiadas AS
-SELECT j.codvendedor, j.nroticket, j.linea, j.fecha, j.cod_lot, j.tipo_jugada, n.numero,
-       j.monto, j.especial, j.jugada, j.anulado,
-       CASE WHEN j.anulado = 'S' OR pr.cod_lot IS NULL THEN 0
-            WHEN j.tipo_jugada = '1' THEN j.monto * CASE
-                 WHEN n.numero = pr.pri_triple THEN l.p_tri_1
-                 WHEN n.numero = pr.seg_triple THEN l.p_tri_2
-                 WHEN n.numero = pr.ter_triple THEN l.p_tri_3
-                 WHEN n.numero = pr.pri_terminal THEN l.p_ter_1
-                 WHEN n.numero = pr.seg_terminal THEN l.p_ter_2
-                 WHEN n.numero = pr.ter_terminal THEN l.p_ter_3
-                 WHEN n.numero = pr.prem_digito THEN l.premio_digito
-                 ELSE 0 END
-            WHEN j.especial = pr.especial AND j.jugada = pr.jugada THEN j.monto * CASE
-                 WHEN n.numero = pr.triple_especial THEN le.p_tri_1
-                 WHEN n.numero = pr.terminal_especial THEN le.p_ter_1
-                 ELSE 0 END
-            ELSE 0 END AS premio
-FROM v_jugadas j
-CROSS JOIN LATERAL (SELECT right(lpad(j.numero_base::text, 3, '0'), j.cifras)::varchar(3) AS numero) n
-JOIN loterias l ON l.cod_lot = j.cod_lot
-LEFT JOIN premiar pr ON pr.cod_lot = j.cod_lot AND pr.fechapremio = j.fecha AND pr.procesado = 'S'
-LEFT JOIN lotespec le ON le.cod_lot = j.cod_lot AND le.especial = j.especial;
-ANALYZE v_premiadas;
+-- The play's number.
+CREATE TEMP TABLE v_numeradas AS
+SELECT j.codvendedor, j.nroticket, j.linea, j.fecha, j.cod_lot, j.tipo_jugada,
+       right(lpad(j.numero_base::text, 3, '0'), j.cifras)::varchar(3) AS numero,
+       j.monto, j.especial, j.jugada
+FROM v_jugadas j;
 
--- Prized tickets of the days before the last awarded one are mostly paid,
--- the next morning, by the first operator of the house.
 INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket,
-                     montoticket, montopremio, estadoticket, anulado, premiado,
-                     pagado, fechapago, operadorpago)
-SELECT t.codvendedor, t.nroticket, t.serial, t.usuario, t.fecha, t.horaticket,
-       s.monto, nullif(s.premio, 0),
-       CASE t.anulado WHEN 'S' THEN 'ELI' ELSE 'ACT' END, t.anulado,
-       CASE WHEN s.premio > 0 THEN 'S' ELSE 'N' END,
-       CASE WHEN c.paga THEN 'S' ELSE 'N' END,
-       CASE WHEN c.paga THEN t.fecha + 1 + time '09:00'
-                             + pg_temp.azar(t.k, :semilla * 64 + 30, 28800) * interval '1 second' END,
-       CASE WHEN c.paga THEN c.operador END
+                     montoticket, estadoticket, anulado)
+SELECT t.codvendedor, t.nroticket, t.serial, t.usuario, t.fecha, t.horaticket, s.monto,
+       CASE t.anulado WHEN 'S' THEN 'ELI' ELSE 'ACT' END, t.anulado
 FROM v_tickets t
-JOIN (SELECT codvendedor, nroticket, sum(monto) AS monto, sum(premio) AS premio
-        FROM v_premiadas GROUP BY codvendedor, nroticket) s USING (codvendedor, nroticket)
-CROSS JOIN (SELECT min(operador) AS operador FROM operador) o
-CROSS JOIN LATERAL (
-  SELECT o.operador,
-         s.premio > 0 AND o.operador IS NOT NULL AND t.fecha < :'premiados_hasta'::date
-         AND pg_temp.azar(t.k, :semilla * 64 + 31, 10) < 7 AS paga) c;
+JOIN (SELECT codvendedor, nroticket, sum(monto) AS monto
+        FROM v_numeradas GROUP BY codvendedor, nroticket) s USING (codvendedor, nroticket);
 
 INSERT INTO jugadasticket (codvendedor, nroticket, linea, fechaticket, cod_lot, tipo_jugada,
-                           numero, monto, especial, jugada, premio)
-SELECT codvendedor, nroticket, linea, fecha, cod_lot, tipo_jugada, numero, monto, especial, jugada, premio
-FROM v_premiadas;
-
--- Daily results of the awarded days: sales, commission at the seller's
--- rates and prizes per lottery and play kind; the taxes of the days whose
--- taxes are processed, at the rates in force.
-INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision, premios, subtotal,
-                        impuestos_procesados, codigo_junta, tasa_junta, impuesto_junta,
-                        codigo_operadora, tasa_operadora, impuesto_operadora,
-                        codigo_alcaldia, codigo_gobernacion, tasa_alcaldia, impuesto_alcaldia,
-                        tasa_venta, impuesto_venta, tasa_premio, impuesto_premio)
-SELECT s.codvendedor, s.fecha, s.cod_lot, s.clase, s.venta, s.comision, s.premios,
-       s.venta - s.comision - s.premios,
-       CASE WHEN x.procesa THEN 'S' ELSE 'N' END,
-       CASE WHEN x.procesa THEN l.codigo_junta END,
-       CASE WHEN x.procesa THEN coalesce(ju.tasa_junta, 0) ELSE 0 END,
-       CASE WHEN x.procesa THEN round(s.venta * coalesce(ju.tasa_junta, 0) / 100, 3) ELSE 0 END,
-       CASE WHEN x.procesa THEN l.codigo_operadora END,
-       CASE WHEN x.procesa THEN l.impuesto ELSE 0 END,
-       CASE WHEN x.procesa THEN round(s.venta * l.impuesto / 100, 3) ELSE 0 END,
-       CASE WHEN x.procesa THEN v.codigo_alcaldia END,
-       CASE WHEN x.procesa AND v.codigo_alcaldia IS NOT NULL THEN v.codigo_gobernacion END,
-       CASE WHEN x.procesa THEN coalesce(a.tasa_alcaldia, 0) ELSE 0 END,
-       CASE WHEN x.procesa THEN round(s.venta * coalesce(a.tasa_alcaldia, 0) / 100, 3) ELSE 0 END,
-       CASE WHEN x.procesa THEN coalesce(pb.tasa_venta, 0) ELSE 0 END,
-       CASE WHEN x.procesa THEN round(s.venta * coalesce(pb.tasa_venta, 0) / 100, 3) ELSE 0 END,
-       CASE WHEN x.procesa THEN coalesce(pb.tasa_premio, 0) ELSE 0 END,
-       CASE WHEN x.procesa THEN round(s.premios * coalesce(pb.tasa_premio, 0) / 100, 3) ELSE 0 END
-FROM (
-  SELECT j.codvendedor, j.fecha, j.cod_lot, c.clase, sum(j.monto) AS venta, sum(j.premio) AS premios,
-         round(sum(j.monto * CASE c.clase
-                 WHEN '1' THEN coalesce(vl.comi_tri, l.comi_tri)
-                 WHEN '2' THEN coalesce(vl.comi_ter, l.comi_ter)
-                 WHEN '3' THEN coalesce(vl.comi_digito, l.comi_digito)
-                 WHEN '4' THEN coalesce(ve.comi_tri, le.comi_tri, 0)
-                 ELSE coalesce(ve.comi_ter, le.comi_ter, 0) END) / 100, 3) AS comision
-  FROM v_premiadas j
-  CROSS JOIN LATERAL (
-    SELECT CASE WHEN j.tipo_jugada = '1'
-                THEN CASE char_length(j.numero) WHEN 3 THEN '1' WHEN 2 THEN '2' ELSE '3' END
-                ELSE CASE char_length(j.numero) WHEN 3 THEN '4' ELSE '5' END END AS clase) c
-  JOIN loterias l ON l.cod_lot = j.cod_lot
-  LEFT JOIN ven_lot vl ON vl.codvendedor = j.codvendedor AND vl.cod_lot = j.cod_lot
-  LEFT JOIN vendespec ve ON ve.codvendedor = j.codvendedor AND ve.cod_lot = j.cod_lot AND ve.especial = j.especial
-  LEFT JOIN lotespec le ON le.cod_lot = j.cod_lot AND le.especial = j.especial
-  WHERE j.anulado = 'N' AND j.fecha <= :'premiados_hasta'::date
-  GROUP BY j.codvendedor, j.fecha, j.cod_lot, c.clase
-) s
-JOIN loterias l ON l.cod_lot = s.cod_lot
-JOIN vendedor v ON v.codvendedor = s.codvendedor
-LEFT JOIN juntas ju ON ju.codigo_junta = l.codigo_junta
-LEFT JOIN alcaldia a ON a.codigo_alcaldia = v.codigo_alcaldia AND a.codigo_gobernacion = v.codigo_gobernacion
-LEFT JOIN parametrosbanca pb ON pb.id = 1
-CROSS JOIN LATERAL (SELECT s.fecha <= :'impuestos_hasta'::date AS procesa) x;
+                           numero, monto, especial, jugada)
+SELECT codvendedor, nroticket, linea, fecha, cod_lot, tipo_jugada, numero, monto, especial, jugada
+FROM v_numeradas;
 
 -- Money movements: on about a third of the days a seller pays the house,
 -- on one day in ten the house pays the seller. Document numbers carry the
@@ -330,7 +245,7 @@ CROSS JOIN v_dias d
 CROSS JOIN LATERAL (SELECT v.i * 100000 + d.dia AS k) k
 WHERE pg_temp.azar(k.k, :semilla * 64 + 60, 5) = 0;
 
+-- premiacion.sql still needs the tickets and the hash.
 DROP TABLE v_dias, v_lotdia, v_franjas, v_nfranjas, v_especiales, v_detalles, v_vend,
-           v_tickets, v_jugadas, v_premiadas, v_prestamos;
+           v_jugadas, v_numeradas, v_prestamos;
 DROP FUNCTION pg_temp.cifras(bigint, integer, integer);
-DROP FUNCTION pg_temp.azar(bigint, integer, integer);
