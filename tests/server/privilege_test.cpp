@@ -57,7 +57,11 @@ const Case Cases[] = {
      "DELETE FROM lotespec WHERE cod_lot = '001' AND especial = '01'", nullptr},
     {"deleting a special-play detail (Form6)", "DELETE FROM jugadeta WHERE especial = '01' AND jugada = '99'",
      nullptr},
-    {"reading the names of special-play details", "SELECT desc_jugada FROM jugadeta", "permission denied"},
+    {"reading a lottery's special plays (Form17)", "SELECT especial FROM LOTESPEC WHERE COD_LOT = '001'",
+     nullptr},
+    {"reading a special play's name (Form17)", "SELECT * FROM jugadas WHERE especial = '01'", nullptr},
+    {"reading a special play's details (Form17)", "SELECT * FROM JUGADETA WHERE ESPECIAL = '01'", nullptr},
+    {"writing special plays", "UPDATE public.jugadas SET desc_espec = 'x'", "permission denied"},
 };
 
 struct PgConnDeleter {
