@@ -249,10 +249,7 @@ $$;
 -- nothing; a corrected result moves the prizes among unpaid tickets only.
 CREATE FUNCTION Procesepremios2(xfecha varchar, xcod_lotp varchar DEFAULT NULL,
                                 OUT return_value integer)
-LANGUAGE plpgsql
--- A day's daily results are grouped in memory.
-SET work_mem = '64MB'
-AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
   fsorteo date;
   lista text := btrim(coalesce(xcod_lotp, ''));
@@ -278,6 +275,9 @@ BEGIN
       RETURN;
     END IF;
   END IF;
+
+  -- A day's daily results are grouped in memory.
+  PERFORM set_config('work_mem', '64MB', true);
 
   -- Two runs for one date would each sum a ticket's plays of the other's
   -- lotteries as they were before: they take turns.
