@@ -413,12 +413,14 @@ QList<QWidget*> Editor::camposEnCreacion() const
     return campos;
 }
 
-// Fields first, in the member's order, then the buttons; the first field
-// that can take it has the focus.
+// Fields first, in the member's order, then the buttons the member did not
+// place itself; the first field that can take it has the focus.
 void Editor::ordenaTabulacion()
 {
     QList<QWidget*> orden = camposEnOrden_.isEmpty() ? camposEnCreacion() : camposEnOrden_;
-    orden << grabar_ << deshacer_;
+    for (QWidget* boton : {static_cast<QWidget*>(grabar_), static_cast<QWidget*>(deshacer_)})
+        if (!orden.contains(boton))
+            orden << boton;
     encadenaTabulacion(orden);
 }
 

@@ -382,7 +382,8 @@ protected:
     template <class T> T* catalogo() const { return ventanaAbierta<T>(catalogo_); }
     // The key box: enabled to add, disabled to modify.
     void setCajaCodigo(QWidget* caja) { cajaCodigo_ = caja; }
-    // The fields in tab order; the buttons follow them.
+    // The fields in tab order; the buttons follow them, unless the member
+    // places them in the chain itself (botonGrabar/botonDeshacer).
     void setCamposEnOrden(const QList<QWidget*>& campos) { camposEnOrden_ = campos; }
     // Empty modoedicion after a save / on "&Deshacer".
     void setVaciaModoAlGrabar(bool vacia) { vaciaModoAlGrabar_ = vacia; }

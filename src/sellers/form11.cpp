@@ -69,8 +69,24 @@ Form11::Form11() : Editor(QStringLiteral("Vendedores")), ficha_(new FichaVendedo
     setCajaCodigo(ficha_->Text1);
     setCatalogo(QStringLiteral("Form3"));
     conectaEntradas();
+    setCamposEnOrden(ordenTabulacion());
     ficha_->Combo5->installEventFilter(this);
     setVaciaModoAlGrabar(true);
+}
+
+// The boxes by the record's layout, the sale parameters digit first, then
+// the buttons, and only then the location and fiscal boxes: the region comes
+// last, after the municipality it selects.
+QList<QWidget*> Form11::ordenTabulacion() const
+{
+    const FichaVendedor& f = *ficha_;
+    QList<QWidget*> orden{f.Text1,  f.Text2,  f.Text3,  f.Text4, f.Text5,
+                          f.Combo3, f.Combo2, f.Combo1, f.Text7, f.Text6};
+    for (const QString& campo : core::campos::Digito + core::campos::Venta)
+        orden << f.bloque().caja(campo);
+    orden << f.Check12() << f.Text32() << botonGrabar() << botonDeshacer() << f.Combo4 << f.Text31 << f.Text33
+          << f.Text34 << f.Combo5;
+    return orden;
 }
 
 void Form11::conectaEntradas()

@@ -50,6 +50,7 @@ private:
     void llenaAlcaldias(const QString& region);
     void llenaJefes();
     void conectaEntradas();
+    QList<QWidget*> ordenTabulacion() const;
 
     FichaVendedor* ficha_;
     bool agregado_ = false;

@@ -2,6 +2,7 @@
 // its buttons, and the first field with the focus when it opens, so that
 // typing a code and a name never lands on "&Grabar" or "&Deshacer".
 
+#include "tabulacion.h"
 #include "ventanasjugadas.h"
 
 #include "lotteries/form10.h"
@@ -31,33 +32,11 @@ using platform::ui::windowRegistry;
 
 namespace {
 
-// The control a focus-chain member stands for: a list's or a time box's
-// own text box counts as the list or the box.
-QWidget* control(QWidget* w)
-{
-    QWidget* padre = w->parentWidget();
-    if (padre && (qobject_cast<QComboBox*>(padre) || qobject_cast<QAbstractSpinBox*>(padre)))
-        return padre;
-    return w;
-}
+using testsupport::enfocado;
 
-// The controls Tab visits from `desde`, once round the window.
 QList<QWidget*> cadena(QWidget* desde)
 {
-    QList<QWidget*> orden{desde};
-    for (QWidget* w = desde->nextInFocusChain(); w && w != desde; w = w->nextInFocusChain()) {
-        QWidget* c = control(w);
-        if (!c->isVisibleTo(c->window()) || !(c->focusPolicy() & Qt::TabFocus) || c == c->window() ||
-            orden.contains(c))
-            continue;
-        orden << c;
-    }
-    return orden;
-}
-
-QWidget* enfocado()
-{
-    return QApplication::focusWidget() ? control(QApplication::focusWidget()) : nullptr;
+    return testsupport::cadenaTabulacion(desde);
 }
 
 class TabulacionTest : public datosjugadas::ConVentanas {

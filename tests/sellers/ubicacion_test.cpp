@@ -3,6 +3,7 @@
 // with their messages, and the codes wider than their parameters refused.
 
 #include "datosvendedores.h"
+#include "tabulacion.h"
 
 #include "sellers/masteralcaldia.h"
 #include "sellers/mastergobernacion.h"
@@ -138,6 +139,41 @@ TEST_F(UbicacionTest, ARegionCodeWiderThanItsParameterIsRefusedNotCut)
     EXPECT_EQ(rec().prompts(),
               QStringList{QStringLiteral("El código de la región no puede tener más de 5 caracteres")});
     EXPECT_EQ(windowRegistry().find(QStringLiteral("editagobernacion")), nullptr);
+}
+
+// Both editors: code, name, observations (and the municipality's region),
+// then the buttons; the code has the focus to add, the name to modify.
+TEST_F(UbicacionTest, TheEditorsTabFromTheCodeToTheButtons)
+{
+    auto* regiones = abre<mastergobernacion>(QStringLiteral("mastergobernacion"));
+    ASSERT_NE(regiones, nullptr);
+    regiones->botonNuevo()->click();
+    platform::ui::doEvents();
+    auto* region = qobject_cast<editagobernacion*>(windowRegistry().find(QStringLiteral("editagobernacion")));
+    ASSERT_NE(region, nullptr);
+    EXPECT_EQ(testsupport::enfocado(), region->Text1);
+    EXPECT_EQ(testsupport::cadenaTabulacion(region->Text1),
+              (QList<QWidget*>{region->Text1, region->Text2, region->Text3, region->botonGrabar(),
+                               region->botonDeshacer()}));
+    region->close();
+
+    auto* alcaldias = abre<masteralcaldia>(QStringLiteral("masteralcaldia"));
+    ASSERT_NE(alcaldias, nullptr);
+    clic(alcaldias->grilla(), 0);
+    bool visto = false;
+    enEditor<editaalcaldia>(QStringLiteral("editaalcaldia"), [&visto](editaalcaldia* e) {
+        visto = true;
+        // A modal window may not be active yet: its own focus widget.
+        ASSERT_NE(e->focusWidget(), nullptr);
+        EXPECT_EQ(testsupport::controlDeFoco(e->focusWidget()), e->Text2)
+            << "the code box is disabled to modify";
+        EXPECT_EQ(
+            testsupport::cadenaTabulacion(e->Text1),
+            (QList<QWidget*>{e->Text1, e->Text2, e->Text3, e->Combo1, e->botonGrabar(), e->botonDeshacer()}));
+        e->close();
+    });
+    alcaldias->botonModificar()->click();
+    EXPECT_TRUE(visto);
 }
 
 TEST_F(UbicacionTest, MunicipalitiesAreAddedModifiedAndDeleted)

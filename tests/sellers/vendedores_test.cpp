@@ -4,6 +4,7 @@
 // modify round trip, refused adds and deletes, and the shared seller list.
 
 #include "datosvendedores.h"
+#include "tabulacion.h"
 
 #include "sellers/fichavendedor.h"
 #include "sellers/form11.h"
@@ -205,6 +206,31 @@ TEST_F(VendedoresTest, AddModifyAndDeleteASeller)
               QStringLiteral("0"));
     EXPECT_EQ(grilla->model()->rowCount(), 3);
     EXPECT_EQ(s.rsvendedores.recordCount(), 3);
+}
+
+TEST_F(VendedoresTest, TheEditorsTabOrderReachesTheButtonsBeforeTheLocationBoxes)
+{
+    Form3* catalogo = abreCatalogo();
+    ASSERT_NE(catalogo, nullptr);
+    for (const bool agregar : {true, false}) {
+        (agregar ? catalogo->botonNuevo() : catalogo->botonModificar())->click();
+        platform::ui::doEvents();
+        Form11* e = editor();
+        ASSERT_NE(e, nullptr);
+        FichaVendedor& f = *e->ficha();
+        EXPECT_EQ(testsupport::enfocado(), agregar ? f.Text1 : f.Text2);
+        QList<QWidget*> esperada{f.Text1,  f.Text2,  f.Text3,  f.Text4, f.Text5,
+                                 f.Combo3, f.Combo2, f.Combo1, f.Text7, f.Text6};
+        for (const QString& campo : core::campos::Digito + core::campos::Venta)
+            esperada << f.bloque().caja(campo);
+        esperada << f.Check12() << f.Text32() << e->botonGrabar() << e->botonDeshacer() << f.Combo4
+                 << f.Text31 << f.Text33 << f.Text34 << f.Combo5;
+        EXPECT_EQ(testsupport::cadenaTabulacion(f.Text1), esperada) << (agregar ? "add" : "modify");
+        // The digit block's first box is Text17, the minimum play.
+        EXPECT_EQ(esperada.at(10), f.bloque().caja(QStringLiteral("Montom_digito")));
+        e->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(VendedoresTest, TheEditorsThreeChecksSendNothing)
