@@ -163,6 +163,8 @@ Catalogo::Catalogo(const QString& titulo) : grilla_(new GrillaCatalogo), detalle
     setWindowTitle(titulo);
     auto* raiz = new QHBoxLayout(this);
     auto* izquierda = new QVBoxLayout;
+    raiz_ = raiz;
+    columna_ = izquierda;
     izquierda->addWidget(grilla_, 1);
     botones_ = new QHBoxLayout;
     nuevo_ = boton(QStringLiteral("&Nuevo"), botones_);
@@ -178,6 +180,12 @@ Catalogo::Catalogo(const QString& titulo) : grilla_(new GrillaCatalogo), detalle
     connect(eliminar_, &QPushButton::clicked, this, &Catalogo::eliminar);
     connect(regresar_, &QPushButton::clicked, this, &Catalogo::regresar);
     connect(grilla_, &GrillaCatalogo::rowChanged, this, &Catalogo::filaCambiada);
+}
+
+void Catalogo::daAnchoAlDetalle()
+{
+    raiz_->setStretch(0, 0);
+    raiz_->setStretch(1, 1);
 }
 
 void Catalogo::reemplazaLista(const db::RecordSet& lista)

@@ -293,6 +293,11 @@ protected:
     QWidget* areaDetalle() const { return detalle_; }
     // The row of buttons under the grid.
     QBoxLayout* filaBotones() const { return botones_; }
+    // Under the grid and its buttons, for a member's further row.
+    QBoxLayout* columnaLista() const { return columna_; }
+    // The grid's side keeps its own width; the detail area takes the rest
+    // (a detail of many boxes), instead of sharing the width two to three.
+    void daAnchoAlDetalle();
 
     // Shows the registered editor window modal, owned by this window.
     void abreEditorModal(const QString& nombre);
@@ -311,6 +316,8 @@ private:
 
     GrillaCatalogo* grilla_;
     QWidget* detalle_;
+    QBoxLayout* raiz_;
+    QBoxLayout* columna_;
     QBoxLayout* botones_;
     QPushButton* nuevo_;
     QPushButton* modificar_;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,8 +108,18 @@ FichaVendedor::FichaVendedor(Uso uso, QWidget* parent)
         return l;
     };
     etiqueta(QStringLiteral("Vendedor"), 0, 0);
-    g->addWidget(Text1, 0, 1);
-    g->addWidget(Text2, 0, 2, 1, 3);
+    // The code takes the width of its five characters, the name the rest.
+    auto* identidad = new QHBoxLayout;
+    identidad->addWidget(Text1);
+    identidad->addWidget(Text2, 1);
+    Text1->setFixedWidth(Text1->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+    // Names, addresses and e-mails of about thirty characters show whole.
+    const int larga = Text3->fontMetrics().horizontalAdvance(
+        QStringLiteral("Av. 5 de Julio con calle 72, Maracaibo"));
+    for (QWidget* caja :
+         {static_cast<QWidget*>(Text2), static_cast<QWidget*>(Text3), static_cast<QWidget*>(Text5)})
+        caja->setMinimumWidth(larga);
+    g->addLayout(identidad, 0, 1, 1, 4);
     etiqueta(QStringLiteral("Dirección"), 1, 0);
     g->addWidget(Text3, 1, 1, 1, 4);
     etiqueta(QStringLiteral("Telefono(s)"), 2, 0);

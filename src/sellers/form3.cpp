@@ -48,9 +48,14 @@ Form3::Form3()
     connect(ficha_->Text6, &QLineEdit::textChanged, this,
             [this](const QString& clave) { Command44->setVisible(!platform::vb::trim(clave).isEmpty()); });
 
-    filaBotones()->addWidget(ParamLotes);
-    filaBotones()->addWidget(Command1);
-    filaBotones()->addWidget(Command3);
+    // The per-seller buttons on a row of their own, so the grid's side
+    // stays narrow and the seller's record gets the width.
+    auto* porVendedor = new QHBoxLayout;
+    porVendedor->addWidget(ParamLotes);
+    porVendedor->addWidget(Command1);
+    porVendedor->addWidget(Command3);
+    columnaLista()->addLayout(porVendedor);
+    daAnchoAlDetalle();
     connect(ParamLotes, &QPushButton::clicked, this, &Form3::parametrosnormales);
     connect(Command1, &QPushButton::clicked, this, &Form3::parametrosespeciales);
     connect(Command44, &QPushButton::clicked, this, &Form3::permisos);

@@ -4,6 +4,7 @@
 // modify round trip, refused adds and deletes, and the shared seller list.
 
 #include "datosvendedores.h"
+#include "capturas.h"
 #include "tabulacion.h"
 
 #include "sellers/fichavendedor.h"
@@ -231,6 +232,29 @@ TEST_F(VendedoresTest, TheEditorsTabOrderReachesTheButtonsBeforeTheLocationBoxes
         e->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// The catalogue and the editor show a seller of ordinary long values whole:
+// a name, address and e-mail of thirty-odd characters, a region and
+// municipality with their names.
+TEST_F(VendedoresTest, TheCatalogueAndTheEditorShowTheSellersValuesWhole)
+{
+    db().exec(QStringLiteral("UPDATE vendedor SET nombre_vend = 'AGENCIA LOTERIAS DEL LAGO AZUL',"
+                             " direccion_vend = 'Av. 5 de Julio con calle 72, Maracaibo',"
+                             " email_vend = 'agencia.lago.azul@correo.com.ve' WHERE codvendedor = '00001'"));
+    Form3* catalogo = abreCatalogo();
+    ASSERT_NE(catalogo, nullptr);
+    irAFila(catalogo->grilla(), 0);
+    platform::ui::doEvents();
+    EXPECT_EQ(testsupport::cutControls(catalogo), QStringList{});
+    EXPECT_FALSE(testsupport::saveScreenshot(catalogo, QStringLiteral("Form3")).isEmpty());
+
+    catalogo->botonModificar()->click();
+    platform::ui::doEvents();
+    Form11* e = editor();
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(testsupport::cutControls(e), QStringList{});
+    EXPECT_FALSE(testsupport::saveScreenshot(e, QStringLiteral("Form11")).isEmpty());
 }
 
 TEST_F(VendedoresTest, TheEditorsThreeChecksSendNothing)
