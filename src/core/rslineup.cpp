@@ -18,9 +18,9 @@ constexpr int EscalaImporte = 3;
 const QStringList& camposLineup()
 {
     static const QStringList campos = {
-        QStringLiteral("codven"),        QStringLiteral("nomven"),       QStringLiteral("fecha"),
-        QStringLiteral("deuda"),         QStringLiteral("cuenta"),       QStringLiteral("movimiento"),
-        QStringLiteral("deposito"),      QStringLiteral("total"),        QStringLiteral("saldoprestamo"),
+        QStringLiteral("codven"),       QStringLiteral("nomven"), QStringLiteral("fecha"),
+        QStringLiteral("deuda"),        QStringLiteral("cuenta"), QStringLiteral("movimiento"),
+        QStringLiteral("deposito"),     QStringLiteral("total"),  QStringLiteral("saldoprestamo"),
         QStringLiteral("saldogragral"),
     };
     return campos;

@@ -12,7 +12,8 @@ namespace db = platform::db;
 using core::sesion;
 
 Form42::Form42()
-    : VentanaReporte({.titulo = QStringLiteral("Reporte de Line - Up de Vendedores"), .fechas = Fechas::SoloDesde})
+    : VentanaReporte(
+          {.titulo = QStringLiteral("Reporte de Line - Up de Vendedores"), .fechas = Fechas::SoloDesde})
 {
 }
 

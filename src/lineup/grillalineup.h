@@ -27,7 +27,8 @@ public:
     explicit GrillaLineup(QWidget* parent = nullptr);
 
     // Binds the grid to `rs` and lays its columns out.
-    void muestra(const platform::db::RecordSet& rs, const DisposicionLineup& disposicion = disposicionLineup());
+    void muestra(const platform::db::RecordSet& rs,
+                 const DisposicionLineup& disposicion = disposicionLineup());
 
     // The text a cell shows (amounts formatted), for the row of that number
     // (0 first).

@@ -25,8 +25,12 @@ constexpr int DiasAtras = 30;
 } // namespace
 
 VentanaHistorico::VentanaHistorico(const QString& titulo)
-    : Label1(new QLabel(QStringLiteral("Fecha"))), Desdes(new QDateEdit), Label2(new QLabel(QStringLiteral("Hasta"))),
-      Hastas(new QDateEdit), DataGrid1(new GrillaLineup), XPButton1(new QPushButton(QStringLiteral("Regresar")))
+    : Label1(new QLabel(QStringLiteral("Fecha")))
+    , Desdes(new QDateEdit)
+    , Label2(new QLabel(QStringLiteral("Hasta")))
+    , Hastas(new QDateEdit)
+    , DataGrid1(new GrillaLineup)
+    , XPButton1(new QPushButton(QStringLiteral("Regresar")))
 {
     setWindowTitle(titulo);
     setFrame({.fixedBorder = true, .minButton = true, .maxButton = false, .centred = true});

@@ -20,9 +20,9 @@ class VentanaHistorico : public platform::ui::Window {
 public:
     explicit VentanaHistorico(const QString& titulo);
 
-    QLabel* Label1;   // "Fecha"
+    QLabel* Label1;    // "Fecha"
     QDateEdit* Desdes; // first date
-    QLabel* Label2;   // "Hasta"
+    QLabel* Label2;    // "Hasta"
     QDateEdit* Hastas; // last date
     GrillaLineup* DataGrid1;
     QPushButton* XPButton1; // "Regresar"

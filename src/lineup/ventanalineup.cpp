@@ -30,10 +30,12 @@ const QString Atencion = QStringLiteral("Atención!");
 } // namespace
 
 VentanaLineup::VentanaLineup(const QString& titulo)
-    : Label1(new QLabel(QStringLiteral("Fecha"))), Desdes(new QDateEdit), DataGrid1(new GrillaLineup),
-      Command1(new QPushButton(QStringLiteral("Movimientos"))),
-      XPButton1(new QPushButton(QStringLiteral("Ver Historico"))),
-      XPButton3(new QPushButton(QStringLiteral("Regresar")))
+    : Label1(new QLabel(QStringLiteral("Fecha")))
+    , Desdes(new QDateEdit)
+    , DataGrid1(new GrillaLineup)
+    , Command1(new QPushButton(QStringLiteral("Movimientos")))
+    , XPButton1(new QPushButton(QStringLiteral("Ver Historico")))
+    , XPButton3(new QPushButton(QStringLiteral("Regresar")))
 {
     setWindowTitle(titulo);
     setFrame({.fixedBorder = true, .minButton = true, .maxButton = false, .centred = true});
@@ -91,8 +93,9 @@ bool VentanaLineup::confirmaFecha()
     if (Desdes->date() <= fechaServidor())
         return true;
     const int respuesta = platform::msgbox(
-        QStringLiteral("Esta acción registrará el pago de la cuota automaticamente en la fecha seleccionada "
-                       "para los vendedores que tenga asignados prestamos y sus respectivas cuotas diarias.") +
+        QStringLiteral(
+            "Esta acción registrará el pago de la cuota automaticamente en la fecha seleccionada "
+            "para los vendedores que tenga asignados prestamos y sus respectivas cuotas diarias.") +
             QChar(13) + QStringLiteral("Desea en realidad procesar esta fecha?"),
         msg::YesNo | msg::Question, QStringLiteral("Responda!"));
     if (respuesta == msg::AnswerYes)
@@ -129,7 +132,8 @@ void VentanaLineup::movimientos()
     platform::ui::Window* form50 = registro.get(QStringLiteral("Form50"));
     if (!form50)
         return;
-    form50->setWindowTitle(QStringLiteral("Movimientos en la cuenta de ") + codigo + QStringLiteral(" - ") + nombre);
+    form50->setWindowTitle(QStringLiteral("Movimientos en la cuenta de ") + codigo + QStringLiteral(" - ") +
+                           nombre);
     sesion().marcador = DataGrid1->marcador();
     if (auto* label7 = form50->findChild<QLabel*>(QStringLiteral("Label7")))
         label7->setText(codigo + QStringLiteral(" - ") + nombre);

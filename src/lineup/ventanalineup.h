@@ -24,8 +24,8 @@ class VentanaLineup : public platform::ui::Window {
 public:
     explicit VentanaLineup(const QString& titulo);
 
-    QLabel* Label1;         // "Fecha"
-    QDateEdit* Desdes;      // the line-up date
+    QLabel* Label1;    // "Fecha"
+    QDateEdit* Desdes; // the line-up date
     GrillaLineup* DataGrid1;
     QPushButton* Command1;  // "Movimientos"
     QPushButton* XPButton1; // "Ver Historico"

@@ -39,7 +39,8 @@ LineupMemoria lineup()
     RecordSet origen;
     const QStringList& campos = core::camposLineup();
     for (int i = 0; i < campos.size(); ++i)
-        origen.appendField(campos[i], i < 3 ? platform::db::DataType::VarChar : platform::db::DataType::Decimal,
+        origen.appendField(campos[i],
+                           i < 3 ? platform::db::DataType::VarChar : platform::db::DataType::Decimal,
                            i < 3 ? 50 : 0, 18, 3);
     for (const char* codigo : {"00001", "00002"}) {
         origen.addNew();
@@ -77,7 +78,7 @@ struct Caso {
     const char* nombre;
     std::optional<MovimientoLineup> anterior;
     std::optional<MovimientoLineup> nuevo;
-    Importes esperado; // seller 00001's row afterwards
+    Importes esperado;       // seller 00001's row afterwards
     Importes otro = Inicial; // seller 00002's row afterwards
 };
 
@@ -107,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"add0", {}, mov('0', 100), {10, 20, 150, 200, 100, 300}},
         Caso{"add1", {}, mov('1', 100), {10, 20, -50, 400, 100, 500}},
         Caso{"add2", {}, mov('2', 1000), {10, 20, 50, 300, 1100, 1400}},
-        Caso{"add3", {}, mov('3', 30), {10, 50, 50, 300, 70, 370}},
-        Caso{"add4", {}, mov('4', 30), Inicial},
+        Caso{"add3", {}, mov('3', 30), {10, 50, 50, 300, 70, 370}}, Caso{"add4", {}, mov('4', 30), Inicial},
         Caso{"add5", {}, mov('5', 30), {40, 20, 50, 300, 70, 370}},
         Caso{"addDecimals", {}, mov('0', 12.345), {10, 20, 62.345, 287.655, 100, 387.655}},
         Caso{"addMillion", {}, mov('2', 2500000.5), {10, 20, 50, 300, 2500100.5, 2500400.5}},
@@ -130,15 +130,21 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"del5", mov('5', 10), {}, {0, 20, 50, 300, 110, 410}},
         // Another date's movement, or a type text that names no type.
         Caso{"otherDate", {}, mov('0', 100, QStringLiteral("00001"), Fecha.addDays(-1)), Inicial},
-        Caso{"unknownType", {}, MovimientoLineup{QStringLiteral("00001"), Fecha, QStringLiteral("9.- Otro"),
-                                                 Decimal(100)},
+        Caso{"unknownType",
+             {},
+             MovimientoLineup{QStringLiteral("00001"), Fecha, QStringLiteral("9.- Otro"), Decimal(100)},
              Inicial},
         // A seller's change on modify: the old seller's row loses it.
-        Caso{"movedToOtherSeller", mov('0', 100), mov('0', 100, QStringLiteral("00002")),
-             {10, 20, -50, 400, 100, 500}, {10, 20, 150, 200, 100, 300}},
+        Caso{"movedToOtherSeller",
+             mov('0', 100),
+             mov('0', 100, QStringLiteral("00002")),
+             {10, 20, -50, 400, 100, 500},
+             {10, 20, 150, 200, 100, 300}},
         // Seller code with blanks around it, trailing blank in the type.
-        Caso{"blanks", {}, MovimientoLineup{QStringLiteral(" 00001 "), Fecha,
-                                             QStringLiteral("0.- Pago Vendedor a Duroz "), Decimal(100)},
+        Caso{"blanks",
+             {},
+             MovimientoLineup{QStringLiteral(" 00001 "), Fecha, QStringLiteral("0.- Pago Vendedor a Duroz "),
+                              Decimal(100)},
              {10, 20, 150, 200, 100, 300}}),
     [](const ::testing::TestParamInfo<Caso>& caso) { return std::string(caso.param.nombre); });
 
@@ -183,10 +189,10 @@ TEST(CopiaLineup, KeepsDecimalsAndRefusesAMissingColumn)
     for (const QString& campo : core::camposLineup())
         origen.appendField(campo.toUpper(), platform::db::DataType::VarChar, 20);
     origen.addNew();
-    const QStringList valores = {QStringLiteral("00007"), QStringLiteral("UNO"), QStringLiteral(""),
-                                 QStringLiteral("1234567,891"), QStringLiteral("0"), QStringLiteral("0"),
-                                 QStringLiteral("-0,5"), QStringLiteral("1"), QStringLiteral("2"),
-                                 QStringLiteral("3")};
+    const QStringList valores = {
+        QStringLiteral("00007"), QStringLiteral("UNO"), QStringLiteral(""),     QStringLiteral("1234567,891"),
+        QStringLiteral("0"),     QStringLiteral("0"),   QStringLiteral("-0,5"), QStringLiteral("1"),
+        QStringLiteral("2"),     QStringLiteral("3")};
     for (int i = 0; i < valores.size(); ++i)
         origen.setValue(i, valores[i]);
     origen.update();

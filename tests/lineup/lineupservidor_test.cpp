@@ -31,13 +31,15 @@ protected:
 
     QString cuotas(const QString& fechaSql)
     {
-        return db().scalar(QStringLiteral("SELECT count(*) || '/' || coalesce(sum(monto_mov), 0)::numeric(18,2)"
-                                          " FROM movimientos WHERE descri_mov LIKE '5%%' AND fecha_mov = '%1'")
-                               .arg(fechaSql));
+        return db().scalar(
+            QStringLiteral("SELECT count(*) || '/' || coalesce(sum(monto_mov), 0)::numeric(18,2)"
+                           " FROM movimientos WHERE descri_mov LIKE '5%%' AND fecha_mov = '%1'")
+                .arg(fechaSql));
     }
 };
 
-const QString Uno = QStringLiteral("00001|AGENCIA UNO|09/03/2026|650.00|450.00|100.00|600.00|450.00|800.00|1250.00");
+const QString Uno = QStringLiteral(
+    "00001|AGENCIA UNO|09/03/2026|650.00|450.00|100.00|600.00|450.00|800.00|1250.00");
 const QString Dos = QStringLiteral(
     "00002|AGENCIA DOS CON NOMBRE DE CINCUENTA CARACTERES: 50|05/03/2026|90.25|0.00|0.00|0.00|90.25|0.00|"
     "90.25");
@@ -80,9 +82,12 @@ TEST_F(LineupServidorTest, RefusesATextThatIsNoDate)
 TEST_F(LineupServidorTest, EveryMovementTypeLeavesTheRowActmemProduces)
 {
     const QStringList tipos = {
-        QStringLiteral("0.- Pago Vendedor a Duroz"), QStringLiteral("1.- Pago Duroz a Vendedor"),
-        QStringLiteral("2.- Prestamo"),              QStringLiteral("3.- Pago Couta Prestamo"),
-        QStringLiteral("4.- Couta diaria Presamo"),  QStringLiteral("5.- Pago Cuota Diaria"),
+        QStringLiteral("0.- Pago Vendedor a Duroz"),
+        QStringLiteral("1.- Pago Duroz a Vendedor"),
+        QStringLiteral("2.- Prestamo"),
+        QStringLiteral("3.- Pago Couta Prestamo"),
+        QStringLiteral("4.- Couta diaria Presamo"),
+        QStringLiteral("5.- Pago Cuota Diaria"),
     };
     RecordSet servidor = lineup(Hoy);
     core::LineupMemoria memoria;
@@ -96,23 +101,27 @@ TEST_F(LineupServidorTest, EveryMovementTypeLeavesTheRowActmemProduces)
         RecordSet rs = memoria.rs.clone();
         ASSERT_TRUE(rs.find(QStringLiteral("codven = '00002'")));
         EXPECT_EQ(fila(rs), esperado) << paso.toStdString();
-        RecordSet historia = conexion().execute(platform::db::callText(
-            QStringLiteral("historicolup"), {QStringLiteral("00002"), Hoy, Hoy}));
+        RecordSet historia = conexion().execute(
+            platform::db::callText(QStringLiteral("historicolup"), {QStringLiteral("00002"), Hoy, Hoy}));
         EXPECT_EQ(filas(historia), conHistoria ? QStringList{esperado} : QStringList{}) << paso.toStdString();
     };
 
     for (int t = 0; t < tipos.size(); ++t) {
         const QString nro = QStringLiteral("T%1").arg(t);
-        const core::MovimientoLineup agregado{QStringLiteral("00002"), HoyFecha, tipos[t], *Decimal::parse(QStringLiteral("123.45"))};
-        db().exec(QStringLiteral("INSERT INTO movimientos (nromov, descri_mov, monto_mov, fecha_mov, codvendedor)"
-                                 " VALUES ('%1', '%2', 123.45, '2026-03-10', '00002')")
-                      .arg(nro, tipos[t]));
+        const core::MovimientoLineup agregado{QStringLiteral("00002"), HoyFecha, tipos[t],
+                                              *Decimal::parse(QStringLiteral("123.45"))};
+        db().exec(
+            QStringLiteral("INSERT INTO movimientos (nromov, descri_mov, monto_mov, fecha_mov, codvendedor)"
+                           " VALUES ('%1', '%2', 123.45, '2026-03-10', '00002')")
+                .arg(nro, tipos[t]));
         core::actmem(memoria, {}, agregado);
         compara(QStringLiteral("add ") + tipos[t]);
 
-        const core::MovimientoLineup cambiado{QStringLiteral("00002"), HoyFecha, tipos[(t + 1) % 6], Decimal(77)};
-        db().exec(QStringLiteral("UPDATE movimientos SET descri_mov = '%2', monto_mov = 77 WHERE nromov = '%1'")
-                      .arg(nro, cambiado.tipo));
+        const core::MovimientoLineup cambiado{QStringLiteral("00002"), HoyFecha, tipos[(t + 1) % 6],
+                                              Decimal(77)};
+        db().exec(
+            QStringLiteral("UPDATE movimientos SET descri_mov = '%2', monto_mov = 77 WHERE nromov = '%1'")
+                .arg(nro, cambiado.tipo));
         core::actmem(memoria, agregado, cambiado);
         compara(QStringLiteral("modify ") + tipos[t]);
 
@@ -187,11 +196,12 @@ TEST_F(LineupServidorTest, TheHistoryOfASellerOverAPeriod)
 
 TEST_F(LineupServidorTest, TheOlderLineUp)
 {
-    RecordSet rs =
-        conexion().execute(platform::db::callText(QStringLiteral("DspLupcap"), {QStringLiteral("09/03/2026")}));
+    RecordSet rs = conexion().execute(
+        platform::db::callText(QStringLiteral("DspLupcap"), {QStringLiteral("09/03/2026")}));
     ASSERT_EQ(rs.recordCount(), 3);
     EXPECT_EQ(rs.fieldCount(), 10);
     EXPECT_EQ(fila(rs),
-              QStringLiteral("00001 - AGENCIA UNO|08/03/2026|300.00|350.00|50.00|50.00|-50.00|650.00|950.00|1600.00"));
+              QStringLiteral(
+                  "00001 - AGENCIA UNO|08/03/2026|300.00|350.00|50.00|50.00|-50.00|650.00|950.00|1600.00"));
     EXPECT_EQ(cuotas(QStringLiteral("2026-03-11")), QStringLiteral("0/0.00"));
 }

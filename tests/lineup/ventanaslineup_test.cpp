@@ -16,6 +16,7 @@
 #include "lineup/form53.h"
 #include "lineup/registro.h"
 #include "platform/messages.h"
+#include "reports/form24.h"
 #include "reports/registro.h"
 #include "ventanasprueba.h"
 
@@ -42,7 +43,8 @@ namespace {
 
 const QString Pregunta = QStringLiteral(
     "Esta acción registrará el pago de la cuota automaticamente en la fecha seleccionada para los vendedores "
-    "que tenga asignados prestamos y sus respectivas cuotas diarias.\rDesea en realidad procesar esta fecha?");
+    "que tenga asignados prestamos y sus respectivas cuotas diarias.\rDesea en realidad procesar esta "
+    "fecha?");
 
 // The movements window of the accounts library, as far as the line-up
 // windows reach it: its caption and its seller label.
@@ -107,7 +109,8 @@ protected:
     QString cuotas(const QString& fechaSql)
     {
         return db().scalar(
-            QStringLiteral("SELECT count(*) FROM movimientos WHERE descri_mov LIKE '5%%' AND fecha_mov = '%1'")
+            QStringLiteral(
+                "SELECT count(*) FROM movimientos WHERE descri_mov LIKE '5%%' AND fecha_mov = '%1'")
                 .arg(fechaSql));
     }
 
@@ -126,11 +129,11 @@ TEST_F(VentanasLineupTest, OpensOnTheServerDateAndChangesDate)
     EXPECT_EQ(core::rslineup().fecha, HoyFecha);
     ASSERT_EQ(w->DataGrid1->model()->rowCount(), 3);
     EXPECT_EQ(w->DataGrid1->textoColumna(0), QStringLiteral("00001"));
-    const QStringList titulos = {QStringLiteral("Còdigo"), QStringLiteral("Nombre "), QStringLiteral("Ultima Fec."),
-                                 QStringLiteral("Saldo Anterior"), QStringLiteral("Cuenta de Fec."),
-                                 QStringLiteral("Cobro Cuota"), QStringLiteral("Saldo Pagos"),
-                                 QStringLiteral("Saldo Jugada"), QStringLiteral("Saldo Prest."),
-                                 QStringLiteral("Saldo Gral.")};
+    const QStringList titulos = {QStringLiteral("Còdigo"),         QStringLiteral("Nombre "),
+                                 QStringLiteral("Ultima Fec."),    QStringLiteral("Saldo Anterior"),
+                                 QStringLiteral("Cuenta de Fec."), QStringLiteral("Cobro Cuota"),
+                                 QStringLiteral("Saldo Pagos"),    QStringLiteral("Saldo Jugada"),
+                                 QStringLiteral("Saldo Prest."),   QStringLiteral("Saldo Gral.")};
     for (int c = 0; c < 10; ++c) {
         EXPECT_EQ(w->DataGrid1->titulo(c), titulos[c]);
         EXPECT_EQ(w->DataGrid1->alineadaDerecha(c), c >= 3) << c;
@@ -139,16 +142,18 @@ TEST_F(VentanasLineupTest, OpensOnTheServerDateAndChangesDate)
     EXPECT_EQ(filasGrilla(w->DataGrid1).value(1),
               QStringLiteral("00002|AGENCIA DOS CON NOMBRE DE CINCUENTA CARACTERES: 50|05/03/2026|"
                              "90,25|0,00|0,00|0,00|90,25|0,00|90,25"));
-    EXPECT_EQ(filasGrilla(w->DataGrid1).value(0),
-              QStringLiteral("00001|AGENCIA UNO|09/03/2026|650,00|450,00|100,00|600,00|450,00|800,00|1.250,00"));
+    EXPECT_EQ(
+        filasGrilla(w->DataGrid1).value(0),
+        QStringLiteral("00001|AGENCIA UNO|09/03/2026|650,00|450,00|100,00|600,00|450,00|800,00|1.250,00"));
     testsupport::saveScreenshot(w, QStringLiteral("Form51"));
 
     // An earlier date: no question; the amounts keep their decimals.
     w->Desdes->setDate(QDate(2026, 3, 9));
     EXPECT_TRUE(rec().boxes().isEmpty());
     EXPECT_EQ(core::rslineup().fecha, QDate(2026, 3, 9));
-    EXPECT_EQ(filasGrilla(w->DataGrid1).value(0),
-              QStringLiteral("00001|AGENCIA UNO|08/03/2026|300,00|350,00|0,00|-50,00|650,00|950,00|1.600,00"));
+    EXPECT_EQ(
+        filasGrilla(w->DataGrid1).value(0),
+        QStringLiteral("00001|AGENCIA UNO|08/03/2026|300,00|350,00|0,00|-50,00|650,00|950,00|1.600,00"));
     EXPECT_EQ(filasGrilla(w->DataGrid1).value(1).section(u'|', 3, 3), QStringLiteral("90,25"));
 
     // A later date, No: the server date back in the picker, the grid as it
@@ -206,8 +211,7 @@ TEST_F(VentanasLineupTest, HistoryMovementsAndTheMovementInMemory)
     w->Command1->click();
     auto* form50 = dynamic_cast<Form50Prueba*>(windowRegistry().find(QStringLiteral("Form50")));
     ASSERT_TRUE(form50);
-    const QString vendedor =
-        QStringLiteral("00002 - AGENCIA DOS CON NOMBRE DE CINCUENTA CARACTERES: 50");
+    const QString vendedor = QStringLiteral("00002 - AGENCIA DOS CON NOMBRE DE CINCUENTA CARACTERES: 50");
     EXPECT_EQ(form50->windowTitle(), QStringLiteral("Movimientos en la cuenta de ") + vendedor);
     EXPECT_EQ(form50->Label7->text(), vendedor);
     EXPECT_EQ(core::sesion().marcador.row, 1);
@@ -387,4 +391,21 @@ TEST_F(VentanasLineupTest, TheOlderWindowsHeldHiddenAndShown)
     copia->Hastas->setDate(QDate(2026, 3, 9));
     EXPECT_EQ(copia->DataGrid1->model()->rowCount(), 2);
     EXPECT_TRUE(rec().boxes().isEmpty());
+}
+
+TEST_F(VentanasLineupTest, TheTextReportViewersLineUpEntry)
+{
+    auto* visor = windowRegistry().get<reports::Form24>(QStringLiteral("Form24"));
+    ASSERT_TRUE(visor);
+    EXPECT_EQ(visor->lineUp->text(), QStringLiteral("15.- Line Up"));
+    core::sesion().permisoactual = QStringLiteral("16-23-");
+    visor->lineUp->trigger();
+    EXPECT_FALSE(windowRegistry().find(QStringLiteral("Form26")));
+    core::sesion().permisoactual = QStringLiteral("15-");
+    visor->lineUp->trigger();
+    auto* viejo = qobject_cast<Form26*>(windowRegistry().find(QStringLiteral("Form26")));
+    ASSERT_TRUE(viejo);
+    EXPECT_TRUE(viejo->isVisible());
+    EXPECT_EQ(viejo->DataGrid1->model()->rowCount(), 3);
+    testsupport::saveScreenshot(viejo, QStringLiteral("Form26"));
 }
