@@ -205,3 +205,28 @@ TEST_F(LineupServidorTest, TheOlderLineUp)
                   "00001 - AGENCIA UNO|08/03/2026|300.00|350.00|50.00|50.00|-50.00|650.00|950.00|1600.00"));
     EXPECT_EQ(cuotas(QStringLiteral("2026-03-11")), QStringLiteral("0/0.00"));
 }
+
+// What the line-up reads of the daily results follows every change of them.
+TEST_F(LineupServidorTest, TheDailySumsFollowTheDailyResults)
+{
+    const QString suma = QStringLiteral("SELECT coalesce(string_agg(vendedor || ' ' || fecha || ' ' || subtotal, ', '"
+                                        " ORDER BY vendedor, fecha), '') FROM %1");
+    const QString directa = suma.arg(QStringLiteral(
+        "(SELECT vendedor, fecha, sum(subtotal)::numeric(18,3) AS subtotal FROM saldosdias GROUP BY 1, 2) x"));
+    const QString guardada = suma.arg(QStringLiteral("saldosdias_dia"));
+    const char* cambios[] = {
+        "INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, subtotal) VALUES"
+        " ('00001', '2026-03-10', '001', '2', 10, 10), ('00003', '2026-03-01', '001', '1', 5, 5)",
+        "UPDATE saldosdias SET total_venta = total_venta + 1, subtotal = subtotal + 1 WHERE vendedor = '00001'",
+        "UPDATE saldosdias SET fecha = '2026-03-02' WHERE vendedor = '00003'",
+        "DELETE FROM saldosdias WHERE vendedor = '00001' AND fecha = '2026-03-09'",
+        "DELETE FROM saldosdias WHERE vendedor = '00001' AND tipo_jugada = '2'",
+        "TRUNCATE saldosdias",
+    };
+    EXPECT_EQ(db().scalar(guardada), db().scalar(directa));
+    for (const char* cambio : cambios) {
+        db().exec(QLatin1String(cambio));
+        EXPECT_EQ(db().scalar(guardada), db().scalar(directa)) << cambio;
+    }
+    EXPECT_EQ(db().scalar(guardada), QString());
+}

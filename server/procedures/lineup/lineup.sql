@@ -5,9 +5,10 @@
 -- the rules; the client's actmem (src/core/actmem.h) follows the same ones.
 
 -- The line-up rows of date `xfecha`, of every seller (xvendedor NULL) or of
--- one. Run as dynamic SQL so that each call is planned with its values:
--- one seller's rows come through the indexes, every seller's through one
--- pass over the daily results and the movements up to the date.
+-- one. The daily results come summed by seller and day (saldosdias_dia).
+-- Run as dynamic SQL so that each call is planned with its values: one
+-- seller's rows come through the indexes, every seller's through one pass
+-- over the days and the movements up to the date.
 CREATE FUNCTION lineup_calcula(xfecha date, xvendedor varchar)
 RETURNS TABLE (codven varchar, nomven varchar, fecha varchar, deuda numeric, cuenta numeric,
                movimiento numeric, deposito numeric, total numeric, saldoprestamo numeric,
@@ -20,7 +21,7 @@ BEGIN
              coalesce(sum(s.subtotal) FILTER (WHERE s.fecha < $1), 0) AS antes,
              coalesce(sum(s.subtotal) FILTER (WHERE s.fecha = $1), 0) AS hoy,
              max(s.fecha) FILTER (WHERE s.fecha < $1) AS ultima
-      FROM saldosdias s
+      FROM saldosdias_dia s
       WHERE s.fecha <= $1 AND ($2 IS NULL OR s.vendedor = $2)
       GROUP BY s.vendedor),
     mov AS (
@@ -146,7 +147,7 @@ DECLARE
 BEGIN
   FOR dia IN
     SELECT x.f FROM (
-      SELECT s.fecha AS f FROM saldosdias s WHERE s.vendedor = cod AND s.fecha BETWEEN desde AND hasta
+      SELECT s.fecha AS f FROM saldosdias_dia s WHERE s.vendedor = cod AND s.fecha BETWEEN desde AND hasta
       UNION
       SELECT m.fecha_mov FROM movimientos m WHERE m.codvendedor = cod AND m.fecha_mov BETWEEN desde AND hasta
     ) x
