@@ -27,23 +27,13 @@ void Form26::onActivate()
         sesion().modoedicion.clear();
         return;
     }
-    core::manejoerrores(core::Trampa::ejecuta([this] { cambioFecha(); }).numerada(), [this] {
+    core::manejoerrores(trampa(), [this] {
         platform::db::RecordSet rs = consultaLineup();
         const bool hayFilas = muestraFilas(rs);
         habilita(hayFilas);
         if (hayFilas)
             DataGrid1->irAMarcador(sesion().marcador);
         repaint();
-    });
-}
-
-void Form26::cambioFecha()
-{
-    core::manejoerrores(core::Trampa::ejecuta([this] { cambioFecha(); }).numerada(), [this] {
-        if (!confirmaFecha())
-            return;
-        platform::db::RecordSet rs = consultaLineup();
-        habilita(muestraFilas(rs));
     });
 }
 

@@ -20,7 +20,6 @@ public:
 protected:
     void onLoad() override;
     void onActivate() override;
-    void cambioFecha() override;
     bool muestraFilas(platform::db::RecordSet& rs) override;
 };
 

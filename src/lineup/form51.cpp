@@ -34,7 +34,7 @@ void Form51::onLoad()
     sesion().modoedicion.clear();
     ponFecha(fechaServidor());
     repaint();
-    core::manejoerrores(core::Trampa::ejecuta([this] { cambioFecha(); }).numerada(), [this] { construye(); });
+    core::manejoerrores(trampa(), [this] { construye(); });
     rslineup().cambiado = [this] { DataGrid1->viewport()->update(); };
 }
 
@@ -56,22 +56,15 @@ bool Form51::enlaza()
 
 void Form51::onActivate()
 {
-    core::manejoerrores(core::Trampa::ejecuta([this] { cambioFecha(); }).numerada(),
-                        [this] { habilita(enlaza()); });
+    core::manejoerrores(trampa(), [this] { habilita(enlaza()); });
     ocultaEspera();
     repaint();
 }
 
-void Form51::cambioFecha()
+void Form51::trasCambioFecha()
 {
-    core::manejoerrores(core::Trampa::ejecuta([this] { cambioFecha(); }).numerada(), [this] {
-        if (!confirmaFecha())
-            return;
-        platform::db::RecordSet rs = consultaLineup();
-        habilita(muestraFilas(rs));
-        ocultaEspera();
-        repaint();
-    });
+    ocultaEspera();
+    repaint();
 }
 
 bool Form51::muestraFilas(platform::db::RecordSet& rs)

@@ -23,7 +23,7 @@ protected:
     void onLoad() override;
     void onActivate() override;
     bool onQueryUnload() override;
-    void cambioFecha() override;
+    void trasCambioFecha() override;
     bool muestraFilas(platform::db::RecordSet& rs) override;
 
 private:

@@ -104,6 +104,22 @@ bool VentanaLineup::confirmaFecha()
     return false;
 }
 
+core::Trampa VentanaLineup::trampa()
+{
+    return core::Trampa::ejecuta([this] { cambioFecha(); }).numerada();
+}
+
+void VentanaLineup::cambioFecha()
+{
+    core::manejoerrores(trampa(), [this] {
+        if (!confirmaFecha())
+            return;
+        db::RecordSet rs = consultaLineup();
+        habilita(muestraFilas(rs));
+        trasCambioFecha();
+    });
+}
+
 db::RecordSet VentanaLineup::consultaLineup()
 {
     const QString fecha = fechatexto(Desdes->date());
@@ -154,7 +170,7 @@ void VentanaLineup::verHistorico()
 
 void VentanaLineup::respaldo_lineup()
 {
-    core::manejoerrores(core::Trampa::ejecuta([this] { cambioFecha(); }).numerada(), [this] {
+    core::manejoerrores(trampa(), [this] {
         db::RecordSet rs = consultaLineup();
         habilita(muestraFilas(rs));
     });

@@ -8,6 +8,7 @@
 // Only the operator's change of the date runs the date change: the
 // window's own writes to the picker go through ponFecha(), which runs none.
 
+#include "core/conexion.h"
 #include "lineup/grillalineup.h"
 #include "platform/ui/window.h"
 
@@ -51,8 +52,14 @@ public:
 protected:
     // The picker's date, written without running the date change.
     void ponFecha(const QDate& fecha);
-    // The date change the operator makes.
-    virtual void cambioFecha() = 0;
+    // The date change the operator makes: the future date's question, then
+    // the line-up of the new date into the grid.
+    void cambioFecha();
+    // What a member does after a date change that asked the server.
+    virtual void trasCambioFecha() {}
+    // The trap of the handlers that ask for the line-up: after a
+    // reconnection the date change runs.
+    core::Trampa trampa();
     // Fills the grid with the line-up of the picker's date (`rs`: DspLup22's
     // rows); true when it had rows.
     virtual bool muestraFilas(platform::db::RecordSet& rs) = 0;
