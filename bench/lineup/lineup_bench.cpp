@@ -72,8 +72,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < corridas; ++i) {
         QElapsedTimer reloj;
         reloj.start();
-        platform::db::RecordSet rs =
-            s.conexion.execute(platform::db::callText(QStringLiteral("DspLup22"), {s.fechaactual}));
+        platform::db::RecordSet rs = s.conexion.execute(
+            platform::db::callText(QStringLiteral("DspLup22"), {s.fechaactual}));
         servidor.push_back(reloj.nsecsElapsed() / 1e6);
         filas = rs.recordCount();
     }

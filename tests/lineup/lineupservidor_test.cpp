@@ -209,15 +209,17 @@ TEST_F(LineupServidorTest, TheOlderLineUp)
 // What the line-up reads of the daily results follows every change of them.
 TEST_F(LineupServidorTest, TheDailySumsFollowTheDailyResults)
 {
-    const QString suma = QStringLiteral("SELECT coalesce(string_agg(vendedor || ' ' || fecha || ' ' || subtotal, ', '"
-                                        " ORDER BY vendedor, fecha), '') FROM %1");
-    const QString directa = suma.arg(QStringLiteral(
-        "(SELECT vendedor, fecha, sum(subtotal)::numeric(18,3) AS subtotal FROM saldosdias GROUP BY 1, 2) x"));
+    const QString suma = QStringLiteral(
+        "SELECT coalesce(string_agg(vendedor || ' ' || fecha || ' ' || subtotal, ', '"
+        " ORDER BY vendedor, fecha), '') FROM %1");
+    const QString directa = suma.arg(QStringLiteral("(SELECT vendedor, fecha, sum(subtotal)::numeric(18,3) "
+                                                    "AS subtotal FROM saldosdias GROUP BY 1, 2) x"));
     const QString guardada = suma.arg(QStringLiteral("saldosdias_dia"));
     const char* cambios[] = {
         "INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, subtotal) VALUES"
         " ('00001', '2026-03-10', '001', '2', 10, 10), ('00003', '2026-03-01', '001', '1', 5, 5)",
-        "UPDATE saldosdias SET total_venta = total_venta + 1, subtotal = subtotal + 1 WHERE vendedor = '00001'",
+        "UPDATE saldosdias SET total_venta = total_venta + 1, subtotal = subtotal + 1 WHERE vendedor = "
+        "'00001'",
         "UPDATE saldosdias SET fecha = '2026-03-02' WHERE vendedor = '00003'",
         "DELETE FROM saldosdias WHERE vendedor = '00001' AND fecha = '2026-03-09'",
         "DELETE FROM saldosdias WHERE vendedor = '00001' AND tipo_jugada = '2'",
