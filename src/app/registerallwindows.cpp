@@ -2,6 +2,7 @@
 
 #include "core/registerwindows.h"
 #include "draws/registro.h"
+#include "lineup/registro.h"
 #include "lotteries/registro.h"
 #include "sellerresults/registro.h"
 #include "platform/ui/windowregistry.h"
@@ -20,6 +21,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     sellers::registerWindows(registry);
     reportwindows::registerWindows(registry);
     sellerresults::registerWindows(registry);
+    lineup::registerWindows(registry);
 }
 
 } // namespace app

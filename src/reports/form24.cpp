@@ -1,6 +1,10 @@
 #include "reports/form24.h"
 
+#include "core/validapermiso.h"
 #include "platform/ui/windowregistry.h"
+
+#include <QAction>
+#include <QMenuBar>
 
 #include <QVBoxLayout>
 
@@ -16,7 +20,14 @@ void ListaTabulada::setTabStops(int cuantas, const int* valores)
 Form24::Form24()
 {
     List1 = new ListaTabulada(this);
+    auto* menu = new QMenuBar(this);
+    lineUp = menu->addAction(QStringLiteral("15.- Line Up"));
+    connect(lineUp, &QAction::triggered, this, [this] {
+        if (core::validapermiso(lineUp->text()))
+            platform::ui::windowRegistry().show(QStringLiteral("Form26"));
+    });
     auto* disposicion = new QVBoxLayout(this);
+    disposicion->setMenuBar(menu);
     disposicion->addWidget(List1);
 }
 

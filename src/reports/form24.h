@@ -2,12 +2,16 @@
 // Form24: a hidden window holding one list of text lines that report
 // windows of other subsystems clear, fill and give tab stops. It is never
 // shown; nothing reads its lines. The first use loads it (its load sets a
-// single tab stop of -40), later uses find the same window.
+// single tab stop of -40), later uses find the same window. Its menu entry
+// "15.- Line Up" opens the older line-up window Form26 for an operator
+// allowed to ("15" in his permissions).
 
 #include "platform/ui/window.h"
 
 #include <QList>
 #include <QListWidget>
+
+class QAction;
 
 namespace reports {
 
@@ -31,6 +35,7 @@ class Form24 : public platform::ui::Window {
 public:
     Form24();
     ListaTabulada* List1;
+    QAction* lineUp; // "15.- Line Up"
 
 protected:
     void onLoad() override;
