@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QListWidget>
 #include <QTimer>
 
@@ -121,8 +122,10 @@ int main(int argc, char** argv)
     pared.start();
     desde.start();
     sonda.start();
-    QTimer::singleShot(segundos * 1000, &app, &QApplication::quit);
-    app.exec();
+    // A loop of its own: quitting the application would close the windows.
+    QEventLoop bucle;
+    QTimer::singleShot(segundos * 1000, &bucle, &QEventLoop::quit);
+    bucle.exec();
     const double paredS = double(pared.nsecsElapsed()) / 1e9;
     const double cpu = cpuSegundos() - cpu0;
 
@@ -141,6 +144,11 @@ int main(int argc, char** argv)
         ventanas, periodo, paredS, percentil(refrescos, 0.5), percentil(refrescos, 0.95),
         percentil(refrescos, 1.0), conDatos, delTimer, esperados, 100.0 * cpu / paredS,
         percentil(retrasos, 0.99), percentil(retrasos, 1.0));
+    std::fflush(stdout);
+    // The windows go before the application and the box service they use.
+    platform::ui::windowRegistry().clear();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    platform::setMessageBoxService(nullptr);
     if (cajas.vistas > 0 || conDatos == 0 || delTimer < esperados * 9 / 10) {
         std::fprintf(
             stderr,

@@ -69,7 +69,7 @@ TEST(CeldasMonitorTest, LinesOfCellsAndTheTotal)
 {
     const QList<FilaMonitor> cinco = {normal("1", "1"), normal("2", "2"), normal("3", "3"), normal("4", "4"),
                                       normal("5", "5")};
-    const auto c = [](const char* n, const char* m) {
+    const auto c = [](const char* n, const char* m) -> QString {
         return QLatin1String(n) + QStringLiteral(" -> \t\t") + QLatin1String(m) + QStringLiteral("   ");
     };
     struct Caso {

@@ -17,7 +17,7 @@ namespace llamadascontrol {
 inline QStringList filas(platform::db::RecordSet& rs, const QStringList& columnas = {})
 {
     QStringList salida;
-    if (rs.state() != platform::db::RecordSet::StateOpen)
+    if (rs.state() != platform::db::RecordSet::StateOpen || rs.recordCount() == 0)
         return salida;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         QStringList valores;

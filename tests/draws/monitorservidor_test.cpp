@@ -57,6 +57,8 @@ protected:
         platform::db::RecordSet rs = monitoronline(conexion(), Fecha, tipo, QStringLiteral("001"), QString(),
                                                    QString(), vendedor);
         Decimal suma;
+        if (rs.recordCount() == 0)
+            return suma;
         for (rs.moveFirst(); !rs.eof(); rs.moveNext())
             suma += draws::importeFila(draws::leeFilaMonitor(rs));
         return suma;
