@@ -53,9 +53,10 @@ bool caducados::validaParametros()
     return false;
 }
 
-platform::db::RecordSet caducados::consulta()
+platform::db::RecordSet caducados::hcaduca(platform::db::Connection& conexion, const QString& desde,
+                                           const QString& hasta, const QString& vendedor)
 {
-    platform::db::Command cmd(core::sesion().conexion, QStringLiteral("hcaduca"));
+    platform::db::Command cmd(conexion, QStringLiteral("hcaduca"));
     cmd.setCommandTimeout(900);
     cmd.append(QStringLiteral("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
     cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1);
@@ -63,10 +64,16 @@ platform::db::RecordSet caducados::consulta()
     cmd.append(QStringLiteral("@fechah"), DataType::VarChar, Direction::Input, 10);
     cmd.append(QStringLiteral("@vendedor"), DataType::VarChar, Direction::Input, 5);
     cmd.setValue(QStringLiteral("@xmodo"), QStringLiteral("1"));
-    cmd.setValue(QStringLiteral("@fechad"), fechatexto(Desdes->date()));
-    cmd.setValue(QStringLiteral("@fechah"), fechatexto(Hastas->date()));
-    cmd.setValue(QStringLiteral("@vendedor"), codigoVendedor(Combo1));
+    cmd.setValue(QStringLiteral("@fechad"), desde);
+    cmd.setValue(QStringLiteral("@fechah"), hasta);
+    cmd.setValue(QStringLiteral("@vendedor"), vendedor);
     return cmd.execute();
+}
+
+platform::db::RecordSet caducados::consulta()
+{
+    return hcaduca(core::sesion().conexion, fechatexto(Desdes->date()), fechatexto(Hastas->date()),
+                   codigoVendedor(Combo1));
 }
 
 void caducados::fijaEncabezados()

@@ -10,6 +10,7 @@
 // nobody. Differences from the report parameter window: the load does not
 // renew the connection, and after a reconnection "Generar" runs again.
 
+#include "platform/db/connection.h"
 #include "reports/ventanareporte.h"
 
 class QComboBox;
@@ -26,6 +27,10 @@ public:
 
     // The item that asks for every seller.
     static const QString TodosLosVendedores;
+
+    // hcaduca as "Generar" sends it (typed, mode "1", time-out 900).
+    static platform::db::RecordSet hcaduca(platform::db::Connection& conexion, const QString& desde,
+                                           const QString& hasta, const QString& vendedor);
 
 protected:
     void cargaListas() override;

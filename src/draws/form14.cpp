@@ -248,15 +248,29 @@ void Form14::graba()
         loterias = QStringLiteral("*");
     }
     core::renuevaconexion();
+    actbloqueados(core::sesion().conexion, trim(Text1->text()).toUpper(), trim(Text2->text()), jugada,
+                  especial, loterias);
+    refrescaGrilla();
+    Text1->clear();
+    Text2->clear();
+    Text1->setFocus();
+}
+
+void Form14::actbloqueados(db::Connection& conexion, const QString& numero, const QString& monto,
+                           const QString& jugada, const QString& especial, const QString& loterias)
+{
     using db::DataType;
     using db::Direction;
-    db::Command cmd(core::sesion().conexion, QStringLiteral("actbloqueados"));
+    db::Command cmd(conexion, QStringLiteral("actbloqueados"));
     cmd.setCommandTimeout(900);
     cmd.append(QStringLiteral("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
     const QList<std::tuple<const char*, int, QString>> valores = {
-        {"@xmodo", 1, QStringLiteral("1")},   {"@xnumero", 4, trim(Text1->text()).toUpper()},
-        {"@xmonto", 10, trim(Text2->text())}, {"@xjugada", 2, jugada},
-        {"@xespecial", 3, especial},          {"@xmodonumero", 1, QStringLiteral("0")},
+        {"@xmodo", 1, QStringLiteral("1")},
+        {"@xnumero", 4, numero},
+        {"@xmonto", 10, monto},
+        {"@xjugada", 2, jugada},
+        {"@xespecial", 3, especial},
+        {"@xmodonumero", 1, QStringLiteral("0")},
         {"@xloterias", 500, loterias},
     };
     for (const auto& [nombre, tamano, valor] : valores) {
@@ -264,10 +278,6 @@ void Form14::graba()
         cmd.setValue(QLatin1String(nombre), valor);
     }
     cmd.execute();
-    refrescaGrilla();
-    Text1->clear();
-    Text2->clear();
-    Text1->setFocus();
 }
 
 void Form14::elimina()

@@ -22,6 +22,9 @@ class QPushButton;
 namespace core {
 class GrillaCatalogo;
 }
+namespace platform::db {
+class Connection;
+}
 
 namespace draws {
 
@@ -46,6 +49,11 @@ public:
     static int filtroNumero(const QString& texto, int tecla);
     // The codes of the marked lotteries run together, in list order.
     QString loteriasMarcadas() const;
+
+    // The add as "&Grabar" sends it (typed actbloqueados "1", number mode
+    // "0", time-out 900); `loterias` the codes run together or "*".
+    static void actbloqueados(platform::db::Connection& conexion, const QString& numero, const QString& monto,
+                              const QString& jugada, const QString& especial, const QString& loterias);
 
     void Grabar_Click();
     void Eliminar_Click();

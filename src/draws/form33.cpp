@@ -174,9 +174,10 @@ bool Form33::eventFilter(QObject* objeto, QEvent* evento)
     }
     if (evento->type() == QEvent::FocusOut) {
         // A box the operator leaves, not one a message box or a menu took
-        // the focus from.
+        // the focus from, nor one of a window on its way out.
         const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) {
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason && isVisible() &&
+            !isUnloaded()) {
             if (objeto == Text1)
                 Text1_LostFocus();
             else if (objeto == Text2)

@@ -2,7 +2,7 @@
 // dates, the seller check, the call for one seller or for all of them, the
 // header lines, the page in the viewer and the empty-result message.
 
-#include "datossorteos.h"
+#include "ventanascontrol.h"
 
 #include "core/acceso.h"
 #include "draws/caducados.h"
@@ -31,13 +31,10 @@ namespace {
 const QString SinDatos = QStringLiteral(
     "No hay datos Para Procesar con los parametros establecidos... Por favor verifique ");
 
-class CaducadosTest : public ConBase {
+class CaducadosTest : public ventanascontrol::ConVentanas {
 protected:
-    void SetUp() override
+    void prepara() override
     {
-        ConBase::SetUp();
-        if (HasFatalFailure())
-            return;
         ASSERT_TRUE(carpeta_.isValid());
         qputenv("DUROZ_HOME", carpeta_.path().toUtf8());
         resultados();
@@ -45,25 +42,15 @@ protected:
                {{QStringLiteral("001"), QStringLiteral("123")}}, QStringLiteral("K7"));
         ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
         db_->setServerClock(QStringLiteral("2026-03-05 18:00:00"));
-        core::cargalistascompartidas(conexion());
-        reports::registerWindows(windowRegistry());
-        draws::registerWindows(windowRegistry());
     }
 
     void TearDown() override
     {
-        windowRegistry().clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ConVentanas::TearDown();
         qunsetenv("DUROZ_HOME");
-        ConBase::TearDown();
     }
 
-    caducados* abre()
-    {
-        auto* v = qobject_cast<caducados*>(windowRegistry().show(QStringLiteral("caducados")));
-        platform::ui::doEvents();
-        return v;
-    }
+    caducados* abre() { return abreVentana<caducados>(QStringLiteral("caducados")); }
 
     QString pagina()
     {

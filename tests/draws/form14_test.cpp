@@ -2,7 +2,7 @@
 // marked lotteries or for all of them after asking, the delete of the
 // grid's row, and the keys its boxes take.
 
-#include "datossorteos.h"
+#include "ventanascontrol.h"
 
 #include "core/acceso.h"
 #include "core/grillacatalogo.h"
@@ -29,30 +29,9 @@ namespace msg = platform::msg;
 
 namespace {
 
-class Form14Test : public ConBase {
+class Form14Test : public ventanascontrol::ConVentanas {
 protected:
-    void SetUp() override
-    {
-        ConBase::SetUp();
-        if (HasFatalFailure())
-            return;
-        core::cargalistascompartidas(conexion());
-        draws::registerWindows(windowRegistry());
-    }
-
-    void TearDown() override
-    {
-        windowRegistry().clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ConBase::TearDown();
-    }
-
-    Form14* abre()
-    {
-        auto* v = qobject_cast<Form14*>(windowRegistry().show(QStringLiteral("Form14")));
-        platform::ui::doEvents();
-        return v;
-    }
+    Form14* abre() { return abreVentana<Form14>(QStringLiteral("Form14")); }
 
     QStringList bloqueos()
     {

@@ -3,6 +3,8 @@
 // windows send them, for the server suites: each gives back the rows it
 // answered, one text per row with the columns joined by "|".
 
+#include "draws/caducados.h"
+#include "draws/form14.h"
 #include "platform/db/calltext.h"
 #include "platform/db/command.h"
 #include "platform/db/connection.h"
@@ -10,7 +12,6 @@
 #include "platform/regional.h"
 
 #include <QStringList>
-#include <tuple>
 
 namespace llamadascontrol {
 
@@ -37,20 +38,7 @@ inline QStringList filas(platform::db::RecordSet& rs, const QStringList& columna
 inline platform::db::RecordSet hcaduca(platform::db::Connection& c, const QString& desde,
                                        const QString& hasta, const QString& vendedor)
 {
-    using platform::db::DataType;
-    using platform::db::Direction;
-    platform::db::Command cmd(c, QStringLiteral("hcaduca"));
-    cmd.setCommandTimeout(900);
-    cmd.append(QStringLiteral("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
-    cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 1);
-    cmd.append(QStringLiteral("@fechad"), DataType::VarChar, Direction::Input, 10);
-    cmd.append(QStringLiteral("@fechah"), DataType::VarChar, Direction::Input, 10);
-    cmd.append(QStringLiteral("@vendedor"), DataType::VarChar, Direction::Input, 5);
-    cmd.setValue(QStringLiteral("@xmodo"), QStringLiteral("1"));
-    cmd.setValue(QStringLiteral("@fechad"), desde);
-    cmd.setValue(QStringLiteral("@fechah"), hasta);
-    cmd.setValue(QStringLiteral("@vendedor"), vendedor);
-    return cmd.execute();
+    return draws::caducados::hcaduca(c, desde, hasta, vendedor);
 }
 
 // The add of the blocking window: typed actbloqueados mode "1".
@@ -64,22 +52,7 @@ struct Bloqueo {
 
 inline void bloquea(platform::db::Connection& c, const Bloqueo& b)
 {
-    using platform::db::DataType;
-    using platform::db::Direction;
-    platform::db::Command cmd(c, QStringLiteral("actbloqueados"));
-    cmd.setCommandTimeout(900);
-    cmd.append(QStringLiteral("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
-    const QList<std::tuple<const char*, int, QString>> valores = {
-        {"@xmodo", 1, QStringLiteral("1")}, {"@xnumero", 4, b.numero},
-        {"@xmonto", 10, b.monto},           {"@xjugada", 2, b.jugada},
-        {"@xespecial", 3, b.especial},      {"@xmodonumero", 1, QStringLiteral("0")},
-        {"@xloterias", 500, b.loterias},
-    };
-    for (const auto& [nombre, tamano, valor] : valores) {
-        cmd.append(QLatin1String(nombre), DataType::VarChar, Direction::Input, tamano);
-        cmd.setValue(QLatin1String(nombre), valor);
-    }
-    cmd.execute();
+    draws::Form14::actbloqueados(c, b.numero, b.monto, b.jugada, b.especial, b.loterias);
 }
 
 // The delete of the blocking window: the text call "ACTBLOQUEADOS '2', …".

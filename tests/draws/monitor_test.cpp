@@ -2,7 +2,7 @@
 // the pool of monitor windows inside the container, a monitor window's
 // refresh on its timer, its keys and countdown, and one error box at a time.
 
-#include "datossorteos.h"
+#include "ventanascontrol.h"
 
 #include "core/acceso.h"
 #include "draws/form33.h"
@@ -35,13 +35,10 @@ namespace {
 
 const QString SinDatos = QStringLiteral("No hay Datos para la Consulta");
 
-class MonitorTest : public ConBase {
+class MonitorTest : public ventanascontrol::ConVentanas {
 protected:
-    void SetUp() override
+    void prepara() override
     {
-        ConBase::SetUp();
-        if (HasFatalFailure())
-            return;
         const auto j = [](const char* num, const char* monto) {
             return Jugada{QStringLiteral("001"), QLatin1String(num), QLatin1String(monto)};
         };
@@ -49,23 +46,9 @@ protected:
                {j("123", "10"), j("456", "1500.5"), j("789", "3"), j("23", "7")});
         ticket(*db_, QStringLiteral("00001"), QStringLiteral("1"), {j("123", "5")});
         db_->setServerClock(QStringLiteral("2026-03-05 11:00:00"));
-        core::cargalistascompartidas(conexion());
-        draws::registerWindows(windowRegistry());
     }
 
-    void TearDown() override
-    {
-        windowRegistry().clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        ConBase::TearDown();
-    }
-
-    Form33* abre()
-    {
-        auto* v = qobject_cast<Form33*>(windowRegistry().show(QStringLiteral("Form33")));
-        platform::ui::doEvents();
-        return v;
-    }
+    Form33* abre() { return abreVentana<Form33>(QStringLiteral("Form33")); }
 
     static MDIForm1* contenedor()
     {
