@@ -20,8 +20,9 @@ using core::Form1;
 using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
-const QStringList VentanasConstruidas = {QStringLiteral("Form5"), QStringLiteral("Form6"),
-                                         QStringLiteral("Form23")};
+const QStringList VentanasConstruidas = {QStringLiteral("Form5"),  QStringLiteral("Form6"),
+                                         QStringLiteral("Form23"), QStringLiteral("Form14"),
+                                         QStringLiteral("Form33"), QStringLiteral("caducados")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
@@ -35,11 +36,13 @@ QString todosLosPermisos()
 
 class MenuTest : public testsupport::SessionTest {
 protected:
-    // Windows that list the sellers refuse to open on a house without any.
+    // Windows that list the sellers (or the lotteries) refuse to open on a
+    // house without any.
     void siembra(testsupport::TestDatabase& db) override
     {
         db.exec(QStringLiteral(
             "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'AGENCIA UNO')"));
+        db.exec(QStringLiteral("INSERT INTO loterias (cod_lot, desc_lot) VALUES ('001', 'LOTERIA UNO')"));
     }
 
     void SetUp() override
@@ -96,6 +99,7 @@ TEST(RegistroTest, TheProgramRegistersTheLoginTheMenuAndTheViewer)
 {
     platform::ui::WindowRegistry registro;
     app::registerAllWindows(registro);
-    for (const char* nombre : {"Form21", "Form1", "Form15", "Form39", "Form24", "Form5", "Form6", "Form23"})
+    for (const char* nombre : {"Form21", "Form1", "Form15", "Form39", "Form24", "Form5", "Form6", "Form23",
+                               "Form14", "Form33", "caducados", "MDIForm1"})
         EXPECT_TRUE(registro.isRegistered(QString::fromLatin1(nombre))) << nombre;
 }

@@ -1,0 +1,88 @@
+-- The live monitor (monitoronline): what the network has sold per number of
+-- one lottery and draw date, polled every few seconds by each open monitor
+-- window. It reads the day's plays of one lottery through the index
+-- jugadasticket_sorteo (cod_lot, fechaticket, numero).
+
+-- The play type of a play for the monitor: 1 Triples, 2 Terminales (normal
+-- plays of 3 and 2 figures), 3 Ter. Especial, 4 Trip. Especial (special
+-- plays of 2 and 3 figures), 5 Digito (every play of 1 figure, normal or
+-- special). Each play has exactly one type.
+CREATE FUNCTION tipo_monitor(tipo_jugada varchar, numero varchar)
+RETURNS text
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT CASE
+    WHEN char_length(numero) = 1 THEN '5'
+    WHEN tipo_jugada = '1' AND char_length(numero) = 3 THEN '1'
+    WHEN tipo_jugada = '1' AND char_length(numero) = 2 THEN '2'
+    WHEN tipo_jugada = '2' AND char_length(numero) = 2 THEN '3'
+    WHEN tipo_jugada = '2' AND char_length(numero) = 3 THEN '4'
+  END
+$$;
+
+-- monitoronline date, type, lottery, number, amount, seller: the amounts
+-- sold on active (not annulled) tickets of the lottery and sale date, for
+-- the play type ("1" to "5", tipo_monitor), one row per number; a special
+-- play's rows go per number and detail, with the detail's name in
+-- descjugada. A digit shows as "**" and its figure. Columns by name:
+--   Numero_normal   the number as shown
+--   xMonto_Normal   a normal triple's or terminal's amount (else 0)
+--   xMontoespecial  a special play's amount (0 for normal plays: the window
+--                   tells the kinds apart by it)
+--   xMonto_Digito   a normal digit's amount (else 0)
+--   Monto_Digito    a special digit's amount (else 0)
+--   descjugada      the special play's detail name ("" for normal plays)
+-- Filters, each off when empty: the number, matched against the number as
+-- shown with "*" standing for any one figure ("1*3", "**7"); the amount, the
+-- least a row must add up to; the seller whose plays count. Rows by number,
+-- then special play and detail. An unknown type, a date that is not one, a
+-- number filter other than figures and "*", or an amount that is not a
+-- number are errors.
+CREATE FUNCTION monitoronline(xfecha varchar, xtipo varchar, xloteria varchar, xnumero varchar,
+                              xmonto varchar, xvendedor varchar)
+RETURNS TABLE (Numero_normal varchar, xMonto_Normal numeric, xMontoespecial numeric,
+               xMonto_Digito numeric, Monto_Digito numeric, descjugada varchar)
+LANGUAGE plpgsql STABLE AS $$
+DECLARE
+  fecha date := lee_fecha(xfecha, 'fecha');
+  tipo text := btrim(coalesce(xtipo, ''));
+  loteria text := btrim(coalesce(xloteria, ''));
+  numero text := btrim(coalesce(xnumero, ''));
+  vendedor text := btrim(coalesce(xvendedor, ''));
+  minimo numeric;
+  patron text;
+BEGIN
+  IF tipo NOT IN ('1', '2', '3', '4', '5') THEN
+    RAISE EXCEPTION 'monitoronline: tipo de jugada desconocido "%"', xtipo;
+  END IF;
+  IF numero !~ '^[0-9*]{0,3}$' THEN
+    RAISE EXCEPTION 'monitoronline: número inválido "%": cifras y "*"', xnumero;
+  END IF;
+  patron := nullif(replace(numero, '*', '_'), '');
+  IF btrim(coalesce(xmonto, '')) <> '' THEN
+    minimo := lee_importe(xmonto, 'monto');
+  END IF;
+
+  RETURN QUERY
+    WITH vendido AS (
+      SELECT CASE WHEN char_length(p.numero) = 1 THEN '**' || p.numero ELSE p.numero END AS mostrado,
+             p.tipo_jugada, p.especial, p.jugada, sum(p.monto) AS monto
+        FROM jugadasticket p
+        JOIN tickets k ON k.codvendedor = p.codvendedor AND k.nroticket = p.nroticket
+       WHERE p.cod_lot = loteria AND p.fechaticket = fecha
+         AND tipo_monitor(p.tipo_jugada, p.numero) = tipo
+         AND k.anulado = 'N'
+         AND (vendedor = '' OR p.codvendedor = vendedor)
+       GROUP BY 1, 2, 3, 4
+    )
+    SELECT v.mostrado::varchar,
+           CASE WHEN v.tipo_jugada = '1' AND tipo <> '5' THEN v.monto ELSE 0 END,
+           CASE WHEN v.tipo_jugada = '2' THEN v.monto ELSE 0 END,
+           CASE WHEN v.tipo_jugada = '1' AND tipo = '5' THEN v.monto ELSE 0 END,
+           CASE WHEN v.tipo_jugada = '2' AND tipo = '5' THEN v.monto ELSE 0 END,
+           coalesce(d.desc_jugada, '')::varchar
+      FROM vendido v
+      LEFT JOIN jugadeta d ON d.especial = v.especial AND d.jugada = v.jugada
+     WHERE (patron IS NULL OR v.mostrado LIKE patron)
+       AND (minimo IS NULL OR v.monto >= minimo)
+     ORDER BY v.mostrado, v.especial NULLS FIRST, v.jugada;
+END $$;
