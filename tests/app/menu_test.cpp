@@ -21,7 +21,7 @@ using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
 const QStringList VentanasConstruidas = {QStringLiteral("Form5"), QStringLiteral("Form6"),
-                                         QStringLiteral("Form23")};
+                                         QStringLiteral("Form23"), QStringLiteral("Form25")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
@@ -40,6 +40,8 @@ protected:
     {
         db.exec(QStringLiteral(
             "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'AGENCIA UNO')"));
+        // The seller results window refuses to open on a house without lotteries.
+        db.exec(QStringLiteral("INSERT INTO loterias (cod_lot, desc_lot) VALUES ('001', 'TRIPLE UNO')"));
     }
 
     void SetUp() override
@@ -96,6 +98,6 @@ TEST(RegistroTest, TheProgramRegistersTheLoginTheMenuAndTheViewer)
 {
     platform::ui::WindowRegistry registro;
     app::registerAllWindows(registro);
-    for (const char* nombre : {"Form21", "Form1", "Form15", "Form39", "Form24", "Form5", "Form6", "Form23"})
+    for (const char* nombre : {"Form21", "Form1", "Form15", "Form39", "Form24", "Form5", "Form6", "Form23", "Form25"})
         EXPECT_TRUE(registro.isRegistered(QString::fromLatin1(nombre))) << nombre;
 }

@@ -13,17 +13,41 @@
 -- lottery that adds nothing.
 
 -- The bounds of a request: the dates read strictly, the seller codes
--- trimmed (NULL: that end is open).
+-- trimmed (NULL: that end is open). It also sets, for the rest of the
+-- call's transaction, what a month of every seller's results needs: no JIT
+-- compilation (it cost more than the aggregation it was meant to speed up),
+-- room for the hash aggregates in memory (they spilled to disk) and up to
+-- four parallel workers for the scan.
 CREATE FUNCTION resultados_pedido(xfecha1 varchar, xfecha2 varchar, xvendedor1 varchar,
                                   xvendedor2 varchar,
                                   OUT desde date, OUT hasta date, OUT vdesde varchar, OUT vhasta varchar)
-LANGUAGE plpgsql IMMUTABLE AS $$
+LANGUAGE plpgsql VOLATILE AS $$
 BEGIN
   desde := lee_fecha(xfecha1, 'FECHAREPORT1');
   hasta := lee_fecha(xfecha2, 'FECHAREPORT2');
   vdesde := nullif(btrim(coalesce(xvendedor1, '')), '');
   vhasta := nullif(btrim(coalesce(xvendedor2, '')), '');
+  PERFORM set_config('jit', 'off', true);
+  PERFORM set_config('work_mem', '64MB', true);
+  PERFORM set_config('max_parallel_workers_per_gather', '4', true);
 END $$;
+
+-- The rows of saldosdias s a request reads, as the condition of a query
+-- run with EXECUTE … USING desde, hasta, vdesde, vhasta, lottery (NULL:
+-- every one), play kinds. EXECUTE plans each call for its own values, so
+-- an open end or "every lottery" costs nothing and the estimates stay
+-- right (a plan made for any value sorted a month of rows instead of
+-- hashing them).
+CREATE FUNCTION resultados_filtro()
+RETURNS text
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT 's.fecha BETWEEN $1 AND $2'
+         ' AND ($3::varchar IS NULL OR s.vendedor >= $3)'
+         ' AND ($4::varchar IS NULL OR s.vendedor <= $4)'
+         ' AND ($5::varchar IS NULL OR s.cod_lot = $5)'
+         ' AND s.tipo_jugada = ANY ($6)'
+         ' AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)'
+$$;
 
 -- The lottery filter: a three-character code, trimmed; blank or empty is
 -- every lottery (NULL).
@@ -72,40 +96,36 @@ CREATE FUNCTION rpt_res_ven_totales(xfechareport1 varchar, xfechareport2 varchar
                                     xvendedor1 varchar, xvendedor2 varchar)
 RETURNS TABLE (codvendedor varchar, vendedor varchar, nombre_vend varchar, perteneceal varchar,
                total_venta numeric, comision numeric, premios numeric, total numeric)
-LANGUAGE plpgsql STABLE AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
 BEGIN
-  RETURN QUERY
-    SELECT v.codvendedor, (v.codvendedor || ' - ' || rtrim(v.nombre_vend))::varchar, v.nombre_vend,
-           v.perteneceal, t.venta, t.comi, t.prem, t.neto
-      FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                   sum(s.premios) AS prem, sum(s.subtotal) AS neto
-              FROM saldosdias s
-             WHERE s.fecha BETWEEN p.desde AND p.hasta
-               AND s.vendedor >= coalesce(p.vdesde, s.vendedor)
-               AND s.vendedor <= coalesce(p.vhasta, s.vendedor)
-               AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)
-             GROUP BY s.vendedor) t
-      JOIN vendedor v ON v.codvendedor = t.vendedor
-     ORDER BY v.codvendedor;
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar, v.nombre_vend,
+            v.perteneceal, t.venta, t.comi, t.prem, t.neto
+       FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem, sum(s.subtotal) AS neto
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor) t
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY v.codvendedor'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
 END $$;
 
 -- Totals per date of every seller, by date: 0 date, 1 sales,
 -- 2 commission, 3 prizes, 4 net.
 CREATE FUNCTION rpt_res_ven_total_gral(xfechareport1 varchar, xfechareport2 varchar)
 RETURNS TABLE (fecha date, total_venta numeric, comision numeric, premios numeric, total numeric)
-LANGUAGE plpgsql STABLE AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, '', '');
 BEGIN
-  RETURN QUERY
-    SELECT s.fecha, sum(s.total_venta), sum(s.comision), sum(s.premios), sum(s.subtotal)
-      FROM saldosdias s
-     WHERE s.fecha BETWEEN p.desde AND p.hasta
-       AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)
-     GROUP BY s.fecha
-     ORDER BY s.fecha;
+  RETURN QUERY EXECUTE
+    'SELECT s.fecha, sum(s.total_venta), sum(s.comision), sum(s.premios), sum(s.subtotal)
+       FROM saldosdias s WHERE ' || resultados_filtro() || '
+      GROUP BY s.fecha
+      ORDER BY s.fecha'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
 END $$;
 
 -- "0.- Por Loteria": one row per lottery and seller, the lottery's rows
@@ -119,28 +139,21 @@ CREATE FUNCTION rpt_res_ven_loteria(xfechareport1 varchar, xfechareport2 varchar
 RETURNS TABLE (cod_lot varchar, codvendedor varchar, vendedor varchar, nombre_vend varchar,
                perteneceal varchar, desc_lot varchar,
                total_venta numeric, comision numeric, premios numeric, total numeric)
-LANGUAGE plpgsql STABLE AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
-  lot varchar := resultados_loteria(xlaloteria);
-  tipos varchar[] := resultados_tipos(xmodo);
 BEGIN
-  RETURN QUERY
-    SELECT l.cod_lot, v.codvendedor, (v.codvendedor || ' - ' || rtrim(v.nombre_vend))::varchar,
-           v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.neto
-      FROM (SELECT s.cod_lot, s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                   sum(s.premios) AS prem, sum(s.subtotal) AS neto
-              FROM saldosdias s
-             WHERE s.fecha BETWEEN p.desde AND p.hasta
-               AND s.vendedor >= coalesce(p.vdesde, s.vendedor)
-               AND s.vendedor <= coalesce(p.vhasta, s.vendedor)
-               AND s.cod_lot = coalesce(lot, s.cod_lot)
-               AND s.tipo_jugada = ANY (tipos)
-               AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)
-             GROUP BY s.cod_lot, s.vendedor) t
-      JOIN loterias l ON l.cod_lot = t.cod_lot
-      JOIN vendedor v ON v.codvendedor = t.vendedor
-     ORDER BY l.cod_lot, v.codvendedor;
+  RETURN QUERY EXECUTE
+    'SELECT l.cod_lot, v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar,
+            v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.neto
+       FROM (SELECT s.cod_lot, s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem, sum(s.subtotal) AS neto
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.cod_lot, s.vendedor) t
+       JOIN loterias l ON l.cod_lot = t.cod_lot
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY l.cod_lot, v.codvendedor'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos(xmodo);
 END $$;
 
 -- "2.- Detallado": one row per seller and date, the seller's rows
@@ -150,22 +163,19 @@ CREATE FUNCTION rpt_res_ven_totales_fecha(xfechareport1 varchar, xfechareport2 v
                                           xvendedor1 varchar, xvendedor2 varchar)
 RETURNS TABLE (codvendedor varchar, nombre_vend varchar, perteneceal varchar, fecha date,
                total_venta numeric, comision numeric, premios numeric, total numeric)
-LANGUAGE plpgsql STABLE AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
 BEGIN
-  RETURN QUERY
-    SELECT v.codvendedor, v.nombre_vend, v.perteneceal, t.fecha, t.venta, t.comi, t.prem, t.neto
-      FROM (SELECT s.vendedor, s.fecha, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                   sum(s.premios) AS prem, sum(s.subtotal) AS neto
-              FROM saldosdias s
-             WHERE s.fecha BETWEEN p.desde AND p.hasta
-               AND s.vendedor >= coalesce(p.vdesde, s.vendedor)
-               AND s.vendedor <= coalesce(p.vhasta, s.vendedor)
-               AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)
-             GROUP BY s.vendedor, s.fecha) t
-      JOIN vendedor v ON v.codvendedor = t.vendedor
-     ORDER BY v.codvendedor, t.fecha;
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, v.nombre_vend, v.perteneceal, t.fecha, t.venta, t.comi, t.prem, t.neto
+       FROM (SELECT s.vendedor, s.fecha, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem, sum(s.subtotal) AS neto
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor, s.fecha) t
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY v.codvendedor, t.fecha'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
 END $$;
 
 -- "6.- Tipo de Jugada": one row per seller, lottery and play kind, the
@@ -179,27 +189,22 @@ CREATE FUNCTION rpt_res_ven_resumido_loteria(xfechareport1 varchar, xfechareport
 RETURNS TABLE (codvendedor varchar, perteneceal varchar, nombre_vend varchar, cod_lot varchar,
                loteria varchar, jugada varchar,
                total_venta numeric, comision numeric, premios numeric, total numeric)
-LANGUAGE plpgsql STABLE AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
-  lot varchar := resultados_loteria(xlaloteria);
 BEGIN
-  RETURN QUERY
-    SELECT v.codvendedor, v.perteneceal, v.nombre_vend, l.cod_lot,
-           (l.cod_lot || ' - ' || rtrim(l.desc_lot))::varchar, resultados_nombre_tipo(t.tipo_jugada),
-           t.venta, t.comi, t.prem, t.neto
-      FROM (SELECT s.vendedor, s.cod_lot, s.tipo_jugada, sum(s.total_venta) AS venta,
-                   sum(s.comision) AS comi, sum(s.premios) AS prem, sum(s.subtotal) AS neto
-              FROM saldosdias s
-             WHERE s.fecha BETWEEN p.desde AND p.hasta
-               AND s.vendedor >= coalesce(p.vdesde, s.vendedor)
-               AND s.vendedor <= coalesce(p.vhasta, s.vendedor)
-               AND s.cod_lot = coalesce(lot, s.cod_lot)
-               AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)
-             GROUP BY s.vendedor, s.cod_lot, s.tipo_jugada) t
-      JOIN loterias l ON l.cod_lot = t.cod_lot
-      JOIN vendedor v ON v.codvendedor = t.vendedor
-     ORDER BY v.codvendedor, l.cod_lot, t.tipo_jugada;
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, v.perteneceal, v.nombre_vend, l.cod_lot,
+            (l.cod_lot || '' - '' || rtrim(l.desc_lot))::varchar, resultados_nombre_tipo(t.tipo_jugada),
+            t.venta, t.comi, t.prem, t.neto
+       FROM (SELECT s.vendedor, s.cod_lot, s.tipo_jugada, sum(s.total_venta) AS venta,
+                    sum(s.comision) AS comi, sum(s.premios) AS prem, sum(s.subtotal) AS neto
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor, s.cod_lot, s.tipo_jugada) t
+       JOIN loterias l ON l.cod_lot = t.cod_lot
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY v.codvendedor, l.cod_lot, t.tipo_jugada'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos('000');
 END $$;
 
 -- "1.- Por Grupos": one row per seller of the group (perteneceal equal to
@@ -216,32 +221,26 @@ CREATE FUNCTION rpt_res_ven_GRUPOS(xfechareport1 varchar, xfechareport2 varchar,
 RETURNS TABLE (codvendedor varchar, vendedor varchar, nombre_jefe varchar,
                total_venta numeric, comision numeric, premios numeric, total numeric,
                nombre_vend varchar, perteneceal varchar, comision_jefe numeric)
-LANGUAGE plpgsql STABLE AS $$
+LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
-  lot varchar := resultados_loteria(xcodlot);
-  grupo varchar := btrim(coalesce(xgrupos1, ''));
 BEGIN
-  RETURN QUERY
-    SELECT v.codvendedor, (v.codvendedor || ' - ' || rtrim(v.nombre_vend))::varchar, j.nombre_vend,
-           t.venta, t.comi, t.prem, t.neto, v.nombre_vend, v.perteneceal, t.jefe
-      FROM vendedor v
-      JOIN vendedor j ON j.codvendedor = v.perteneceal
-      JOIN LATERAL (
-        SELECT sum(s.total_venta) AS venta, sum(s.comision) AS comi, sum(s.premios) AS prem,
-               sum(s.subtotal) AS neto,
-               sum(round(s.total_venta * coalesce(vl.comision_jefe, v.comision_jefe) / 100, 3)) AS jefe
-          FROM saldosdias s
-          LEFT JOIN ven_lot vl ON vl.codvendedor = s.vendedor AND vl.cod_lot = s.cod_lot
-         WHERE s.vendedor = v.codvendedor
-           AND s.fecha BETWEEN p.desde AND p.hasta
-           AND s.cod_lot = coalesce(lot, s.cod_lot)
-           AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)
-      ) t ON t.venta IS NOT NULL
-     WHERE v.perteneceal = grupo
-       AND v.codvendedor >= coalesce(p.vdesde, v.codvendedor)
-       AND v.codvendedor <= coalesce(p.vhasta, v.codvendedor)
-     ORDER BY v.codvendedor;
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar, j.nombre_vend,
+            t.venta, t.comi, t.prem, t.neto, v.nombre_vend, v.perteneceal, t.jefe
+       FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem, sum(s.subtotal) AS neto,
+                    sum(round(s.total_venta * coalesce(vl.comision_jefe, m.comision_jefe) / 100, 3)) AS jefe
+               FROM saldosdias s
+               JOIN vendedor m ON m.codvendedor = s.vendedor AND m.perteneceal = $7
+               LEFT JOIN ven_lot vl ON vl.codvendedor = s.vendedor AND vl.cod_lot = s.cod_lot
+              WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor) t
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+       JOIN vendedor j ON j.codvendedor = v.perteneceal
+      ORDER BY v.codvendedor'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xcodlot), resultados_tipos('000'),
+          btrim(coalesce(xgrupos1, ''));
 END $$;
 
 -- dspven2 '2': the seller groups, one row per group chief that at least
