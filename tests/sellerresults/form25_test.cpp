@@ -2,6 +2,7 @@
 // cut from its boxes, the dispatch table of "Generar" and each report it
 // runs against the server, down to the page written.
 
+#include "capturas.h"
 #include "core/acceso.h"
 #include "core/sesion.h"
 #include "datosresultados.h"
@@ -117,6 +118,21 @@ TEST_F(Form25Test, ItOpensOnTheServersDateWithTheGroupsTheSellersOfNoGroupAndThe
         EXPECT_EQ(caja->currentText(), QString()) << caja->objectName().toStdString();
     EXPECT_FALSE(f->Bordes->isChecked());
     EXPECT_TRUE(rec().boxes().isEmpty()) << rec().prompts().join(s("|")).toStdString();
+}
+
+// Every value the operator picks shows whole in its box.
+TEST_F(Form25Test, TheWindowShowsEveryChoiceWhole)
+{
+    Form25* f = ventana();
+    f->showModeless();
+    f->ELGRUPO->setCurrentIndex(0);
+    f->VEND_DESDE->setCurrentIndex(0);
+    f->VEND_HASTA->setCurrentIndex(2);
+    f->LALOTERIA->setCurrentIndex(2);
+    f->TIPORPT->setCurrentIndex(4);
+    f->Combo1->setCurrentIndex(4);
+    EXPECT_FALSE(testsupport::saveScreenshot(f, s("Form25")).isEmpty());
+    EXPECT_EQ(testsupport::cutControls(f), QStringList());
 }
 
 TEST_F(Form25Test, WithoutLotteriesTheLoadStopsWithItsMessageOnTheWorkstationsDates)

@@ -102,9 +102,9 @@ DECLARE
 BEGIN
   RETURN QUERY EXECUTE
     'SELECT v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar, v.nombre_vend,
-            v.perteneceal, t.venta, t.comi, t.prem, t.neto
+            v.perteneceal, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
        FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                    sum(s.premios) AS prem, sum(s.subtotal) AS neto
+                    sum(s.premios) AS prem
                FROM saldosdias s WHERE ' || resultados_filtro() || '
               GROUP BY s.vendedor) t
        JOIN vendedor v ON v.codvendedor = t.vendedor
@@ -121,7 +121,8 @@ DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, '', '');
 BEGIN
   RETURN QUERY EXECUTE
-    'SELECT s.fecha, sum(s.total_venta), sum(s.comision), sum(s.premios), sum(s.subtotal)
+    'SELECT s.fecha, sum(s.total_venta), sum(s.comision), sum(s.premios),
+            sum(s.total_venta) - sum(s.comision) - sum(s.premios)
        FROM saldosdias s WHERE ' || resultados_filtro() || '
       GROUP BY s.fecha
       ORDER BY s.fecha'
@@ -145,9 +146,9 @@ DECLARE
 BEGIN
   RETURN QUERY EXECUTE
     'SELECT l.cod_lot, v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar,
-            v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.neto
+            v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
        FROM (SELECT s.cod_lot, s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                    sum(s.premios) AS prem, sum(s.subtotal) AS neto
+                    sum(s.premios) AS prem
                FROM saldosdias s WHERE ' || resultados_filtro() || '
               GROUP BY s.cod_lot, s.vendedor) t
        JOIN loterias l ON l.cod_lot = t.cod_lot
@@ -168,9 +169,9 @@ DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
 BEGIN
   RETURN QUERY EXECUTE
-    'SELECT v.codvendedor, v.nombre_vend, v.perteneceal, t.fecha, t.venta, t.comi, t.prem, t.neto
+    'SELECT v.codvendedor, v.nombre_vend, v.perteneceal, t.fecha, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
        FROM (SELECT s.vendedor, s.fecha, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                    sum(s.premios) AS prem, sum(s.subtotal) AS neto
+                    sum(s.premios) AS prem
                FROM saldosdias s WHERE ' || resultados_filtro() || '
               GROUP BY s.vendedor, s.fecha) t
        JOIN vendedor v ON v.codvendedor = t.vendedor
@@ -196,9 +197,9 @@ BEGIN
   RETURN QUERY EXECUTE
     'SELECT v.codvendedor, v.perteneceal, v.nombre_vend, l.cod_lot,
             (l.cod_lot || '' - '' || rtrim(l.desc_lot))::varchar, resultados_nombre_tipo(t.tipo_jugada),
-            t.venta, t.comi, t.prem, t.neto
+            t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
        FROM (SELECT s.vendedor, s.cod_lot, s.tipo_jugada, sum(s.total_venta) AS venta,
-                    sum(s.comision) AS comi, sum(s.premios) AS prem, sum(s.subtotal) AS neto
+                    sum(s.comision) AS comi, sum(s.premios) AS prem
                FROM saldosdias s WHERE ' || resultados_filtro() || '
               GROUP BY s.vendedor, s.cod_lot, s.tipo_jugada) t
        JOIN loterias l ON l.cod_lot = t.cod_lot
@@ -227,9 +228,9 @@ DECLARE
 BEGIN
   RETURN QUERY EXECUTE
     'SELECT v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar, j.nombre_vend,
-            t.venta, t.comi, t.prem, t.neto, v.nombre_vend, v.perteneceal, t.jefe
+            t.venta, t.comi, t.prem, t.venta - t.comi - t.prem, v.nombre_vend, v.perteneceal, t.jefe
        FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                    sum(s.premios) AS prem, sum(s.subtotal) AS neto,
+                    sum(s.premios) AS prem,
                     sum(round(s.total_venta * coalesce(vl.comision_jefe, m.comision_jefe) / 100, 3)) AS jefe
                FROM saldosdias s
                JOIN vendedor m ON m.codvendedor = s.vendedor AND m.perteneceal = $7
