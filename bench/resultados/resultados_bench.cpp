@@ -62,7 +62,8 @@ std::pair<double, long long> mide(Connection& conexion, const Informe& informe, 
 int main(int argc, char** argv)
 {
     if (argc < 9) {
-        std::fprintf(stderr, "usage: resultados_bench SERVER PORT DATABASE USER PASSWORD FROM TO GROUP [ROUNDS]\n");
+        std::fprintf(stderr,
+                     "usage: resultados_bench SERVER PORT DATABASE USER PASSWORD FROM TO GROUP [ROUNDS]\n");
         return 2;
     }
     const auto arg = [argv](int i) { return QString::fromLocal8Bit(argv[i]); };
@@ -75,28 +76,38 @@ int main(int argc, char** argv)
     const QString hasta = arg(7);
     const QString blanco = QStringLiteral(" ");
     const std::vector<Informe> informes = {
-        {"5.- Resumido", "rpt_res_ven_totales",
-         {{"@FECHAREPORT1", 10, desde}, {"@FECHAREPORT2", 10, hasta}, {"@VENDEDOR1", 5, blanco},
+        {"5.- Resumido",
+         "rpt_res_ven_totales",
+         {{"@FECHAREPORT1", 10, desde},
+          {"@FECHAREPORT2", 10, hasta},
+          {"@VENDEDOR1", 5, blanco},
           {"@VENDEDOR2", 5, blanco}}},
-        {"(no type) totals per date", "rpt_res_ven_total_gral",
+        {"(no type) totals per date",
+         "rpt_res_ven_total_gral",
          {{"@FECHAREPORT1", 10, desde}, {"@FECHAREPORT2", 10, hasta}}},
-        {"0.- Por Loteria", "rpt_res_ven_loteria",
+        {"0.- Por Loteria",
+         "rpt_res_ven_loteria",
          {{"@FECHAREPORT1", 10, desde},
           {"@FECHAREPORT2", 10, hasta},
           {"@VENDEDOR1", 5, blanco},
           {"@VENDEDOR2", 5, blanco},
           {"@LALOTERIA", 3, blanco},
           {"@Xmodo", 3, QStringLiteral("000")}}},
-        {"2.- Detallado", "rpt_res_ven_totales_fecha",
-         {{"@FECHAREPORT1", 10, desde}, {"@FECHAREPORT2", 10, hasta}, {"@VENDEDOR1", 5, blanco},
+        {"2.- Detallado",
+         "rpt_res_ven_totales_fecha",
+         {{"@FECHAREPORT1", 10, desde},
+          {"@FECHAREPORT2", 10, hasta},
+          {"@VENDEDOR1", 5, blanco},
           {"@VENDEDOR2", 5, blanco}}},
-        {"6.- Tipo de Jugada", "rpt_res_ven_resumido_loteria",
+        {"6.- Tipo de Jugada",
+         "rpt_res_ven_resumido_loteria",
          {{"@FECHAREPORT1", 10, desde},
           {"@FECHAREPORT2", 10, hasta},
           {"@VENDEDOR1", 5, QString()},
           {"@VENDEDOR2", 5, QString()},
           {"@LALOTERIA", 5, QString()}}},
-        {"1.- Por Grupos", "rpt_res_ven_GRUPOS",
+        {"1.- Por Grupos",
+         "rpt_res_ven_GRUPOS",
          {{"@FECHAREPORT1", 10, desde},
           {"@FECHAREPORT2", 10, hasta},
           {"@VENDEDOR1", 5, blanco},
@@ -112,7 +123,8 @@ int main(int argc, char** argv)
         double peor = 0;
         for (const Informe& informe : informes) {
             const auto [ms, filas] = mide(conexion, informe, rondas);
-            std::printf("%-28s %-30s %8lld rows %9.1f ms\n", informe.caption, informe.procedimiento, filas, ms);
+            std::printf("%-28s %-30s %8lld rows %9.1f ms\n", informe.caption, informe.procedimiento, filas,
+                        ms);
             if (filas < 1) {
                 std::fprintf(stderr, "%s returned no rows\n", informe.procedimiento);
                 ++fallos;

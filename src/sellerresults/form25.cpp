@@ -90,9 +90,10 @@ void encabezadoVendedores(const Form25& f)
 
 void mensajeParametro(const char* quien)
 {
-    core::cajacompartida(s("Seleccione el ") + s(quien) +
-                             s(" que deseas  Procesar con los parametros establecidos... Por favor verifique "),
-                         s("Quorvelin 2007 - BACK OFFICE"));
+    core::cajacompartida(
+        s("Seleccione el ") + s(quien) +
+            s(" que deseas  Procesar con los parametros establecidos... Por favor verifique "),
+        s("Quorvelin 2007 - BACK OFFICE"));
 }
 
 } // namespace
@@ -116,55 +117,71 @@ namespace {
 using Informe = Form25::Informe;
 using Destino = Form25::Informe::Destino;
 
-const Informe Totales{s("rpt_res_ven_totales"), 900, vendedoresRecortados, Destino::Propio, encabezadoVendedores,
+const Informe Totales{s("rpt_res_ven_totales"),
+                      900,
+                      vendedoresRecortados,
+                      Destino::Propio,
+                      encabezadoVendedores,
                       [](db::RecordSet& rs, const QString& borde) {
                           reports::htmlresumidovendedor(rs, ses().reportelinea1, ses().reportelinea2, borde);
                       }};
 
-const Informe TotalGral{s("rpt_res_ven_total_gral"), 900, [](const Form25&) { return QList<Entrada>(); },
-                        Destino::Propio,
-                        [](const Form25& f) {
-                            ses().reportelinea1 = s("Desde: ") + desde(f) + s(" Hasta: ") + hasta(f);
-                        },
-                        [](db::RecordSet& rs, const QString& borde) {
-                            reports::htmltotalesfecha(rs, ses().reportelinea1, borde);
-                        }};
+const Informe TotalGral{
+    s("rpt_res_ven_total_gral"),
+    900,
+    [](const Form25&) { return QList<Entrada>(); },
+    Destino::Propio,
+    [](const Form25& f) { ses().reportelinea1 = s("Desde: ") + desde(f) + s(" Hasta: ") + hasta(f); },
+    [](db::RecordSet& rs, const QString& borde) {
+        reports::htmltotalesfecha(rs, ses().reportelinea1, borde);
+    }};
 
 // No time-out of its own: the data access default.
-const Informe PorLoteria{s("rpt_res_ven_loteria"), db::Command::DefaultCommandTimeout,
+const Informe PorLoteria{s("rpt_res_ven_loteria"),
+                         db::Command::DefaultCommandTimeout,
                          [](const Form25& f) {
                              return vendedoresRecortados(f)
-                                    << Entrada{s("@LALOTERIA"), 3, Form25::loteriaTres(f.LALOTERIA->currentText())}
+                                    << Entrada{s("@LALOTERIA"), 3,
+                                               Form25::loteriaTres(f.LALOTERIA->currentText())}
                                     << Entrada{s("@Xmodo"), 3, Form25::modoJugada(f.Combo1->currentText())};
                          },
-                         Destino::General2, encabezadoVendedores,
+                         Destino::General2,
+                         encabezadoVendedores,
                          [](db::RecordSet& rs, const QString& borde) {
                              reports::htmlloterias(rs, ses().reportelinea1, ses().reportelinea2, borde);
                          }};
 
-const Informe PorFecha{s("rpt_res_ven_totales_fecha"), 900, vendedoresRecortados, Destino::Propio,
-                       encabezadoVendedores, [](db::RecordSet& rs, const QString& borde) {
-                           reports::htmldetalladovendedor(rs, ses().reportelinea1, ses().reportelinea2, borde);
+const Informe PorFecha{s("rpt_res_ven_totales_fecha"),
+                       900,
+                       vendedoresRecortados,
+                       Destino::Propio,
+                       encabezadoVendedores,
+                       [](db::RecordSet& rs, const QString& borde) {
+                           reports::htmldetalladovendedor(rs, ses().reportelinea1, ses().reportelinea2,
+                                                          borde);
                        }};
 
 // The sellers go as their first five characters untouched; the lottery as
 // its three-character code (its first character alone would match every
 // lottery that starts with it, or none).
 const Informe PorTipoJugada{
-    s("rpt_res_ven_resumido_loteria"), 900,
+    s("rpt_res_ven_resumido_loteria"),
+    900,
     [](const Form25& f) {
         return QList<Entrada>{{s("@VENDEDOR1"), 5, vb::left(f.VEND_DESDE->currentText(), 5)},
                               {s("@VENDEDOR2"), 5, vb::left(f.VEND_HASTA->currentText(), 5)},
                               {s("@LALOTERIA"), 5, Form25::loteriaTres(f.LALOTERIA->currentText())}};
     },
-    Destino::General2, encabezadoVendedores,
+    Destino::General2,
+    encabezadoVendedores,
     [](db::RecordSet& rs, const QString& borde) {
         reports::htmldetalladovendedorloteria(rs, ses().reportelinea1, ses().reportelinea2, borde);
     }};
 
 // The group results; the lottery goes as its three-character code.
 const Informe PorGrupos{
-    s("rpt_res_ven_GRUPOS"), 900,
+    s("rpt_res_ven_GRUPOS"),
+    900,
     [](const Form25& f) {
         return vendedoresRecortados(f)
                << Entrada{s("@GRUPOS1"), 5, Form25::codigoRecortado(f.ELGRUPO->currentText())}
@@ -320,7 +337,8 @@ void Form25::ELGRUPO_Validate()
     VEND_DESDE->setCurrentIndex(VEND_DESDE->count() > 0 ? 0 : -1);
     VEND_HASTA->setCurrentIndex(VEND_HASTA->count() - 1);
     VEND_DESDE->setEditText(VEND_DESDE->count() > 0 ? VEND_DESDE->itemText(0) : QString());
-    VEND_HASTA->setEditText(VEND_HASTA->count() > 0 ? VEND_HASTA->itemText(VEND_HASTA->count() - 1) : QString());
+    VEND_HASTA->setEditText(VEND_HASTA->count() > 0 ? VEND_HASTA->itemText(VEND_HASTA->count() - 1)
+                                                    : QString());
 }
 
 bool Form25::eventFilter(QObject* objeto, QEvent* evento)
@@ -337,17 +355,18 @@ bool Form25::eventFilter(QObject* objeto, QEvent* evento)
 
 // --- "Generar"
 
-Form25::Operacion Form25::eligeOperacion(const QString& grupo, const QString& vendDesde, const QString& vendHasta,
-                                         const QString& tipo)
+Form25::Operacion Form25::eligeOperacion(const QString& grupo, const QString& vendDesde,
+                                         const QString& vendHasta, const QString& tipo)
 {
     const bool sinTipo = vb::trim(tipo).isEmpty();
     if (!vb::trim(grupo).isEmpty() && sinTipo)
         return &Form25::RPTPORGRUPOS;
-    if (vb::trim(grupo).isEmpty() && !vb::trim(vendDesde).isEmpty() && !vb::trim(vendHasta).isEmpty() && sinTipo)
+    if (vb::trim(grupo).isEmpty() && !vb::trim(vendDesde).isEmpty() && !vb::trim(vendHasta).isEmpty() &&
+        sinTipo)
         return &Form25::rpttotales;
     const std::pair<const char*, Operacion> porTipo[] = {
-        {"0.- Por Loteria", &Form25::rptresumidovendeLOTERIA}, {"1.- Por Grupos", &Form25::RPTPORGRUPOS},
-        {"2.- Detallado", &Form25::rptresumidovendeFecha},     {"5.- Resumido", &Form25::rpttotales},
+        {"0.- Por Loteria", &Form25::rptresumidovendeLOTERIA},     {"1.- Por Grupos", &Form25::RPTPORGRUPOS},
+        {"2.- Detallado", &Form25::rptresumidovendeFecha},         {"5.- Resumido", &Form25::rpttotales},
         {"6.- Tipo de Jugada", &Form25::rptresumidovende_Loteria}, {"", &Form25::rpttotalgral}};
     for (const auto& [texto, operacion] : porTipo) {
         if (tipo == s(texto))
@@ -413,15 +432,15 @@ db::RecordSet Form25::consulta()
 {
     db::RecordSet* guardado = informe_->destino == Informe::Destino::General2  ? &ses().rsgeneral2
                               : informe_->destino == Informe::Destino::Reporte ? &ses().rsreporte
-                                                                                : nullptr;
+                                                                               : nullptr;
     if (guardado)
         *guardado = db::RecordSet();
     db::Command cmd(ses().conexion, informe_->procedimiento);
     cmd.setCommandTimeout(informe_->tiempoEspera);
     cmd.append(s("@RETURN_VALUE"), db::DataType::Integer, db::Direction::ReturnValue);
     const QList<Entrada> entradas = QList<Entrada>{{s("@FECHAREPORT1"), 10, desde(*this)},
-                                                   {s("@FECHAREPORT2"), 10, hasta(*this)}}
-                                    + informe_->entradas(*this);
+                                                   {s("@FECHAREPORT2"), 10, hasta(*this)}} +
+                                    informe_->entradas(*this);
     for (const Entrada& e : entradas)
         cmd.append(e.nombre, db::DataType::VarChar, db::Direction::Input, e.tamano, e.valor);
     db::RecordSet rs = cmd.execute();

@@ -98,6 +98,7 @@ TEST(RegistroTest, TheProgramRegistersTheLoginTheMenuAndTheViewer)
 {
     platform::ui::WindowRegistry registro;
     app::registerAllWindows(registro);
-    for (const char* nombre : {"Form21", "Form1", "Form15", "Form39", "Form24", "Form5", "Form6", "Form23", "Form25"})
+    for (const char* nombre :
+         {"Form21", "Form1", "Form15", "Form39", "Form24", "Form5", "Form6", "Form23", "Form25"})
         EXPECT_TRUE(registro.isRegistered(QString::fromLatin1(nombre))) << nombre;
 }

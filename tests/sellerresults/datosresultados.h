@@ -62,8 +62,8 @@ inline platform::db::RecordSet llama(const QString& procedimiento, const QList<E
     cmd.append(QStringLiteral("@RETURN_VALUE"), platform::db::DataType::Integer,
                platform::db::Direction::ReturnValue);
     for (const Entrada& e : entradas)
-        cmd.append(QString::fromLatin1(e.nombre), platform::db::DataType::VarChar, platform::db::Direction::Input,
-                   e.tamano, e.valor);
+        cmd.append(QString::fromLatin1(e.nombre), platform::db::DataType::VarChar,
+                   platform::db::Direction::Input, e.tamano, e.valor);
     return cmd.execute();
 }
 

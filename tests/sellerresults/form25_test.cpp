@@ -51,7 +51,8 @@ QStringList elementos(const QComboBox* caja)
     return lista;
 }
 
-const QString SinDatos = s("No hay datos Para Procesar con los parametros establecidos... Por favor verifique ");
+const QString SinDatos = s(
+    "No hay datos Para Procesar con los parametros establecidos... Por favor verifique ");
 
 class Form25Test : public testsupport::SessionTest {
 protected:
@@ -110,8 +111,9 @@ TEST_F(Form25Test, ItOpensOnTheServersDateWithTheGroupsTheSellersOfNoGroupAndThe
     EXPECT_EQ(elementos(f->VEND_HASTA), sinGrupo);
     EXPECT_EQ(elementos(f->LALOTERIA),
               QStringList({s("001 - TRIPLE ZULIA"), s("002 - TRIPLE CARACAS"), s("011 - TRIPLE ORIENTE")}));
-    EXPECT_EQ(elementos(f->TIPORPT), QStringList({s("0.- Por Loteria"), s("1.- Por Grupos"), s("2.- Detallado"),
-                                                  s("5.- Resumido"), s("6.- Tipo de Jugada")}));
+    EXPECT_EQ(elementos(f->TIPORPT),
+              QStringList({s("0.- Por Loteria"), s("1.- Por Grupos"), s("2.- Detallado"), s("5.- Resumido"),
+                           s("6.- Tipo de Jugada")}));
     EXPECT_EQ(elementos(f->Combo1), QStringList({s("1.- Triples"), s("2.- Terminales"), s("3.- Digito"),
                                                  s("4.- Trip. Especial"), s("5.- Term. Especial")}));
     for (QComboBox* caja : {f->ELGRUPO, f->VEND_DESDE, f->VEND_HASTA, f->LALOTERIA, f->TIPORPT, f->Combo1})
@@ -151,9 +153,9 @@ TEST_F(Form25Test, WithoutLotteriesTheLoadStopsWithItsMessageOnTheWorkstationsDa
 
     // Every box empty: the totals per date on the workstation's dates.
     f->Command1->click();
-    EXPECT_EQ(core::sesion().reportelinea1, s("Desde: ") +
-                                                QDate::currentDate().addDays(-1).toString(s("dd/MM/yyyy")) +
-                                                s(" Hasta: ") + QDate::currentDate().toString(s("dd/MM/yyyy")));
+    EXPECT_EQ(core::sesion().reportelinea1,
+              s("Desde: ") + QDate::currentDate().addDays(-1).toString(s("dd/MM/yyyy")) + s(" Hasta: ") +
+                  QDate::currentDate().toString(s("dd/MM/yyyy")));
 }
 
 TEST_F(Form25Test, LeavingTheGroupBoxListsTheGroupsSellersFirstToLast)
@@ -169,7 +171,9 @@ TEST_F(Form25Test, LeavingTheGroupBoxListsTheGroupsSellersFirstToLast)
         {"00001 - JEFE NORTE", {s("00002 - ANA"), s("00003 - LUIS")}, "00002 - ANA", "00003 - LUIS"},
         {"00005", {s("00006 - ZOE")}, "00006 - ZOE", "00006 - ZOE"},
         {"00009 - NADIE", {}, "", ""},
-        {"", {s("00001 - JEFE NORTE"), s("00004 - PEDRO"), s("00005 - JEFE SUR")}, "00001 - JEFE NORTE",
+        {"",
+         {s("00001 - JEFE NORTE"), s("00004 - PEDRO"), s("00005 - JEFE SUR")},
+         "00001 - JEFE NORTE",
          "00005 - JEFE SUR"},
     };
     for (const Caso& c : casos) {
@@ -212,7 +216,8 @@ TEST_F(Form25Test, ChoosingAGroupAndClickingGenerarAtOnceRunsTheGroupResultsOfTh
     const QString pagina = paginaEscrita();
     EXPECT_TRUE(pagina.contains(s("RESULTADOS POR GRUPOS")));
     // Sales 200, commission 20, chief 10, prizes 120, net 60 less the chief's 10.
-    for (const char* monto : {" <b>200,00</b>", " <b>20,00</b>", " <b>10,00</b>", " <b>120,00</b>", " <b>50,00</b>"})
+    for (const char* monto :
+         {" <b>200,00</b>", " <b>20,00</b>", " <b>10,00</b>", " <b>120,00</b>", " <b>50,00</b>"})
         EXPECT_TRUE(pagina.contains(s(monto))) << monto;
     EXPECT_FALSE(pagina.contains(s("PEDRO")));
     EXPECT_FALSE(pagina.contains(s("ZOE")));

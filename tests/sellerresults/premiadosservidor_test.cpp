@@ -29,8 +29,8 @@ TEST_F(PremiadosTest, TheReportsShowTheDayAsPrizeProcessingLeftIt)
                          {Jugada{s("001"), s("123")}, Jugada{s("001"), s("45")}, Jugada{s("014"), s("7")},
                           Jugada{s("001"), s("345"), s("10"), s("T1"), s("01")}});
     // Annulled: counts nowhere.
-    datossorteos::ticket(*db_, s("00000"), s("0000000002"), {Jugada{s("001"), s("123"), s("500")}}, s("SER-1"),
-                         true);
+    datossorteos::ticket(*db_, s("00000"), s("0000000002"), {Jugada{s("001"), s("123"), s("500")}},
+                         s("SER-1"), true);
     resultados();
     ASSERT_EQ(datossorteos::procesa(conexion(), datossorteos::Fecha), s("0"));
 
@@ -42,8 +42,8 @@ TEST_F(PremiadosTest, TheReportsShowTheDayAsPrizeProcessingLeftIt)
     // the day's daily results.
     const QString premios = db_->scalar(
         s("SELECT to_char(sum(premio), 'FM999990.00') FROM jugadasticket WHERE nroticket = '0000000001'"));
-    const QString comision =
-        db_->scalar(s("SELECT to_char(sum(comision), 'FM999990.00') FROM saldosdias WHERE vendedor = '00000'"));
+    const QString comision = db_->scalar(
+        s("SELECT to_char(sum(comision), 'FM999990.00') FROM saldosdias WHERE vendedor = '00000'"));
     ASSERT_EQ(premios, s("12000.00"));
     const QStringList resumido = filas(llama(s("rpt_res_ven_totales"), rango), {0, 4, 5, 6, 7});
     ASSERT_EQ(resumido.size(), 1);
@@ -51,11 +51,12 @@ TEST_F(PremiadosTest, TheReportsShowTheDayAsPrizeProcessingLeftIt)
     EXPECT_EQ(cifras[1], s("40.00"));
     EXPECT_EQ(cifras[2], comision);
     EXPECT_EQ(cifras[3], premios);
-    EXPECT_EQ(platform::Decimal::parse(cifras[4]),
-              platform::Decimal::parse(s("40")).value() - platform::Decimal::parse(comision).value() -
-                  platform::Decimal::parse(premios).value());
+    EXPECT_EQ(platform::Decimal::parse(cifras[4]), platform::Decimal::parse(s("40")).value() -
+                                                       platform::Decimal::parse(comision).value() -
+                                                       platform::Decimal::parse(premios).value());
 
-    EXPECT_EQ(filas(llama(s("rpt_res_ven_resumido_loteria"), rango + QList<datosresultados::Entrada>{{"@LALOTERIA", 5, QString()}}),
+    EXPECT_EQ(filas(llama(s("rpt_res_ven_resumido_loteria"),
+                          rango + QList<datosresultados::Entrada>{{"@LALOTERIA", 5, QString()}}),
                     {3, 5, 6, 8}),
               QStringList({s("001|Triples|10.00|6000.00"), s("001|Terminales|10.00|0.00"),
                            s("001|Trip. Especial|10.00|6000.00"), s("014|Digito|10.00|0.00")}));

@@ -32,13 +32,15 @@ protected:
     static RecordSet totales(const QString& v1, const QString& v2, const QString& d1 = Desde,
                              const QString& d2 = Hasta)
     {
-        return llama(s("rpt_res_ven_totales"),
-                     {{"@FECHAREPORT1", 10, d1}, {"@FECHAREPORT2", 10, d2}, {"@VENDEDOR1", 5, v1},
-                      {"@VENDEDOR2", 5, v2}});
+        return llama(s("rpt_res_ven_totales"), {{"@FECHAREPORT1", 10, d1},
+                                                {"@FECHAREPORT2", 10, d2},
+                                                {"@VENDEDOR1", 5, v1},
+                                                {"@VENDEDOR2", 5, v2}});
     }
     static RecordSet totalGral()
     {
-        return llama(s("rpt_res_ven_total_gral"), {{"@FECHAREPORT1", 10, Desde}, {"@FECHAREPORT2", 10, Hasta}});
+        return llama(s("rpt_res_ven_total_gral"),
+                     {{"@FECHAREPORT1", 10, Desde}, {"@FECHAREPORT2", 10, Hasta}});
     }
     static RecordSet porLoteria(const QString& loteria, const QString& modo)
     {
@@ -152,8 +154,8 @@ TEST_F(ResultadosServidorTest, AMalformedDateIsRefused)
 
 TEST_F(ResultadosServidorTest, TotalsPerDateCoverEverySeller)
 {
-    EXPECT_EQ(filas(totalGral(), {0, 1, 2, 3, 4}),
-              QStringList({s("01/03/2024|190.00|19.00|60.00|111.00"), s("02/03/2024|260.00|26.00|70.00|164.00")}));
+    EXPECT_EQ(filas(totalGral(), {0, 1, 2, 3, 4}), QStringList({s("01/03/2024|190.00|19.00|60.00|111.00"),
+                                                                s("02/03/2024|260.00|26.00|70.00|164.00")}));
 }
 
 TEST_F(ResultadosServidorTest, PorLoteriaListsTheSellersOfEachLotteryTogether)
@@ -177,10 +179,14 @@ TEST_F(ResultadosServidorTest, PorLoteriaFiltersByPlayModeAndLottery)
         const char* sumas;
     };
     const Caso casos[] = {
-        {" ", "Tp ", "340.00|34.00|60.00|246.00"}, {" ", "Te ", "50.00|5.00|70.00|-25.00"},
-        {" ", "D  ", "30.00|3.00|0.00|27.00"},     {" ", "Tp2 ", "20.00|2.00|0.00|18.00"},
-        {" ", "Te2 ", "10.00|1.00|0.00|9.00"},     {"001", "000", "330.00|33.00|50.00|247.00"},
-        {"001", "Tp ", "300.00|30.00|50.00|220.00"}, {"0", "000", "0.00|0.00|0.00|0.00"},
+        {" ", "Tp ", "340.00|34.00|60.00|246.00"},
+        {" ", "Te ", "50.00|5.00|70.00|-25.00"},
+        {" ", "D  ", "30.00|3.00|0.00|27.00"},
+        {" ", "Tp2 ", "20.00|2.00|0.00|18.00"},
+        {" ", "Te2 ", "10.00|1.00|0.00|9.00"},
+        {"001", "000", "330.00|33.00|50.00|247.00"},
+        {"001", "Tp ", "300.00|30.00|50.00|220.00"},
+        {"0", "000", "0.00|0.00|0.00|0.00"},
         {" ", "", "0.00|0.00|0.00|0.00"},
     };
     for (const Caso& c : casos)
@@ -241,10 +247,11 @@ TEST_F(ResultadosServidorTest, PorGruposGivesTheGroupsSellersWithTheChiefsCommis
 // up); each seller's rows come together, once per seller in "Resumido".
 TEST_F(ResultadosServidorTest, EveryReportAddsUpToTheSameTotalsAsTheDailyResults)
 {
-    const QString esperado = db_->scalar(s(
-        "SELECT to_char(sum(total_venta), 'FM999990.00') || '|' || to_char(sum(comision), 'FM999990.00') || '|'"
-        " || to_char(sum(premios), 'FM999990.00') || '|' || to_char(sum(subtotal), 'FM999990.00')"
-        " FROM saldosdias WHERE fecha BETWEEN '2024-03-01' AND '2024-03-02'"));
+    const QString esperado = db_->scalar(
+        s("SELECT to_char(sum(total_venta), 'FM999990.00') || '|' || to_char(sum(comision), 'FM999990.00') "
+          "|| '|'"
+          " || to_char(sum(premios), 'FM999990.00') || '|' || to_char(sum(subtotal), 'FM999990.00')"
+          " FROM saldosdias WHERE fecha BETWEEN '2024-03-01' AND '2024-03-02'"));
     EXPECT_EQ(esperado, s("450.00|45.00|130.00|275.00"));
     EXPECT_EQ(sumas(totales(s(" "), s(" ")), 4), esperado);
     EXPECT_EQ(sumas(totalGral(), 1), esperado);
@@ -264,7 +271,8 @@ TEST_F(ResultadosServidorTest, EveryReportAddsUpToTheSameTotalsAsTheDailyResults
     EXPECT_TRUE(juntas(filas(porTipoJugada(QString()), {0})));
     EXPECT_TRUE(juntas(filas(porLoteria(s(" "), s("000")), {0})));
     const QStringList porVendedor = filas(porFecha(), {0});
-    EXPECT_EQ(QSet<QString>(porVendedor.begin(), porVendedor.end()), QSet<QString>(resumido.begin(), resumido.end()));
+    EXPECT_EQ(QSet<QString>(porVendedor.begin(), porVendedor.end()),
+              QSet<QString>(resumido.begin(), resumido.end()));
 }
 
 // The groups: every chief some seller names, with the chief's name.
