@@ -48,6 +48,8 @@ struct Sesion {
     platform::db::RecordSet rsgeneral2;
     platform::db::RecordSet rsgeneral3;
     platform::db::RecordSet rsgeneral4;
+    // The rows of the last group results (the seller results window).
+    platform::db::RecordSet rsreporte;
 
     // Requests one window leaves for the next: the edit mode ("A" add,
     // "M" modify, "H" a child window is open) and saved grid positions.

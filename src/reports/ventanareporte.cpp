@@ -126,6 +126,11 @@ void VentanaReporte::corre()
     core::renuevaconexion();
     if (forma_.renuevaDosVeces)
         core::renuevaconexion();
+    despacha();
+}
+
+void VentanaReporte::informa()
+{
     if (!validaParametros())
         return;
     platform::db::RecordSet rs = consulta();

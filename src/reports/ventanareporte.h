@@ -106,6 +106,13 @@ protected:
         Q_UNUSED(borde);
     }
 
+    // What "Generar" runs after renewing the connection: the report
+    // (informa()). A member that chooses among several reports overrides it.
+    virtual void despacha() { informa(); }
+    // The report: the checks, the server procedure, the header lines, then
+    // the writer or the empty-result message.
+    void informa();
+
     void onLoad() override;
     bool onKeyPreview(QKeyEvent* evento) override;
 

@@ -20,9 +20,9 @@ using core::Form1;
 using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
-const QStringList VentanasConstruidas = {QStringLiteral("Form5"),  QStringLiteral("Form6"),
-                                         QStringLiteral("Form23"), QStringLiteral("Form14"),
-                                         QStringLiteral("Form33"), QStringLiteral("caducados")};
+const QStringList VentanasConstruidas = {
+    QStringLiteral("Form5"),  QStringLiteral("Form6"),     QStringLiteral("Form23"), QStringLiteral("Form14"),
+    QStringLiteral("Form33"), QStringLiteral("caducados"), QStringLiteral("Form25")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
@@ -100,6 +100,6 @@ TEST(RegistroTest, TheProgramRegistersTheLoginTheMenuAndTheViewer)
     platform::ui::WindowRegistry registro;
     app::registerAllWindows(registro);
     for (const char* nombre : {"Form21", "Form1", "Form15", "Form39", "Form24", "Form5", "Form6", "Form23",
-                               "Form14", "Form33", "caducados", "MDIForm1"})
+                               "Form14", "Form33", "caducados", "MDIForm1", "Form25"})
         EXPECT_TRUE(registro.isRegistered(QString::fromLatin1(nombre))) << nombre;
 }

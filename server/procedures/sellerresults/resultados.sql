@@ -1,0 +1,250 @@
+-- The seller results report (window Form25): sales, commission, prizes and
+-- net per seller, date, lottery, play kind and group, all read from the
+-- daily results saldosdias that prize processing writes (the line-up, the
+-- fiscal report and the monthly chart read the same rows, so their figures
+-- agree). Result columns stand where the page writers read them by
+-- position; see server/README.md, "Seller results".
+--
+-- Every request carries a date range "dd/mm/yyyy" and, except the totals
+-- per date, a seller range. A seller code sent blank or empty leaves that
+-- end of the range open; dates in reverse order select nothing. Rows whose
+-- three amounts are all 0 (a day's sales undone after its taxes were
+-- processed) are left out everywhere, so no report lists a seller, date or
+-- lottery that adds nothing.
+
+-- The bounds of a request: the dates read strictly, the seller codes
+-- trimmed (NULL: that end is open). It also sets, for the rest of the
+-- call's transaction, what a month of every seller's results needs: no JIT
+-- compilation (it cost more than the aggregation it was meant to speed up),
+-- room for the hash aggregates in memory (they spilled to disk) and up to
+-- four parallel workers for the scan.
+CREATE FUNCTION resultados_pedido(xfecha1 varchar, xfecha2 varchar, xvendedor1 varchar,
+                                  xvendedor2 varchar,
+                                  OUT desde date, OUT hasta date, OUT vdesde varchar, OUT vhasta varchar)
+LANGUAGE plpgsql VOLATILE AS $$
+BEGIN
+  desde := lee_fecha(xfecha1, 'FECHAREPORT1');
+  hasta := lee_fecha(xfecha2, 'FECHAREPORT2');
+  vdesde := nullif(btrim(coalesce(xvendedor1, '')), '');
+  vhasta := nullif(btrim(coalesce(xvendedor2, '')), '');
+  PERFORM set_config('jit', 'off', true);
+  PERFORM set_config('work_mem', '64MB', true);
+  PERFORM set_config('max_parallel_workers_per_gather', '4', true);
+END $$;
+
+-- The rows of saldosdias s a request reads, as the condition of a query
+-- run with EXECUTE … USING desde, hasta, vdesde, vhasta, lottery (NULL:
+-- every one), play kinds. Nothing in these queries calls a function of
+-- schema proc per row: each of those runs as its owner with its own search
+-- path, which costs more per call than the row's aggregation. EXECUTE plans each call for its own values, so
+-- an open end or "every lottery" costs nothing and the estimates stay
+-- right (a plan made for any value sorted a month of rows instead of
+-- hashing them).
+CREATE FUNCTION resultados_filtro()
+RETURNS text
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT 's.fecha BETWEEN $1 AND $2'
+         ' AND ($3::varchar IS NULL OR s.vendedor >= $3)'
+         ' AND ($4::varchar IS NULL OR s.vendedor <= $4)'
+         ' AND ($5::varchar IS NULL OR s.cod_lot = $5)'
+         ' AND s.tipo_jugada = ANY ($6)'
+         ' AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)'
+$$;
+
+-- The lottery filter: a three-character code, trimmed; blank or empty is
+-- every lottery (NULL).
+CREATE FUNCTION resultados_loteria(xloteria varchar)
+RETURNS varchar
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT nullif(btrim(coalesce(xloteria, '')), '')
+$$;
+
+-- The play kinds (saldosdias.tipo_jugada) of a play mode as the window
+-- sends it, three characters wide: "000" every kind, "Tp " Triples,
+-- "Te " Terminales, "D  " Digito, "Tp2" Trip. Especial, "Te2" Term.
+-- Especial ("Tp2 " and "Te2 " arrive cut to three). Any other text (the
+-- window sends "" for a play type it does not know) selects no kind.
+CREATE FUNCTION resultados_tipos(xmodo varchar)
+RETURNS varchar[]
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT CASE rtrim(coalesce(xmodo, ''))
+           WHEN '000' THEN ARRAY['1', '2', '3', '4', '5']
+           WHEN 'Tp' THEN ARRAY['1']
+           WHEN 'Te' THEN ARRAY['2']
+           WHEN 'D' THEN ARRAY['3']
+           WHEN 'Tp2' THEN ARRAY['4']
+           WHEN 'Te2' THEN ARRAY['5']
+           ELSE ARRAY[]::varchar[]
+         END::varchar[]
+$$;
+
+-- "5.- Resumido": one row per seller with results in the range, by code.
+-- 0 code, 1 code " - " name (shown), 2 name, 3 group chief, 4 sales,
+-- 5 commission, 6 prizes, 7 net.
+CREATE FUNCTION rpt_res_ven_totales(xfechareport1 varchar, xfechareport2 varchar,
+                                    xvendedor1 varchar, xvendedor2 varchar)
+RETURNS TABLE (codvendedor varchar, vendedor varchar, nombre_vend varchar, perteneceal varchar,
+               total_venta numeric, comision numeric, premios numeric, total numeric)
+LANGUAGE plpgsql AS $$
+DECLARE
+  p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
+BEGIN
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar, v.nombre_vend,
+            v.perteneceal, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
+       FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor) t
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY v.codvendedor'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
+END $$;
+
+-- Totals per date of every seller, by date: 0 date, 1 sales,
+-- 2 commission, 3 prizes, 4 net.
+CREATE FUNCTION rpt_res_ven_total_gral(xfechareport1 varchar, xfechareport2 varchar)
+RETURNS TABLE (fecha date, total_venta numeric, comision numeric, premios numeric, total numeric)
+LANGUAGE plpgsql AS $$
+DECLARE
+  p record := resultados_pedido(xfechareport1, xfechareport2, '', '');
+BEGIN
+  RETURN QUERY EXECUTE
+    'SELECT s.fecha, sum(s.total_venta), sum(s.comision), sum(s.premios),
+            sum(s.total_venta) - sum(s.comision) - sum(s.premios)
+       FROM saldosdias s WHERE ' || resultados_filtro() || '
+      GROUP BY s.fecha
+      ORDER BY s.fecha'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
+END $$;
+
+-- "0.- Por Loteria": one row per lottery and seller, the lottery's rows
+-- together, by lottery and seller code; for one lottery (blank: all) and
+-- one play mode (resultados_tipos). 0 lottery code, 1 seller code,
+-- 2 seller code " - " name (shown), 3 seller name, 4 group chief,
+-- 5 lottery name, 6 sales, 7 commission, 8 prizes, 9 net.
+CREATE FUNCTION rpt_res_ven_loteria(xfechareport1 varchar, xfechareport2 varchar,
+                                    xvendedor1 varchar, xvendedor2 varchar,
+                                    xlaloteria varchar, xmodo varchar)
+RETURNS TABLE (cod_lot varchar, codvendedor varchar, vendedor varchar, nombre_vend varchar,
+               perteneceal varchar, desc_lot varchar,
+               total_venta numeric, comision numeric, premios numeric, total numeric)
+LANGUAGE plpgsql AS $$
+DECLARE
+  p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
+BEGIN
+  RETURN QUERY EXECUTE
+    'SELECT l.cod_lot, v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar,
+            v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
+       FROM (SELECT s.cod_lot, s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.cod_lot, s.vendedor) t
+       JOIN loterias l ON l.cod_lot = t.cod_lot
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY l.cod_lot, v.codvendedor'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos(xmodo);
+END $$;
+
+-- "2.- Detallado": one row per seller and date, the seller's rows
+-- together, by seller code and date. 0 seller code, 1 name, 2 group
+-- chief, 3 date, 4 sales, 5 commission, 6 prizes, 7 net.
+CREATE FUNCTION rpt_res_ven_totales_fecha(xfechareport1 varchar, xfechareport2 varchar,
+                                          xvendedor1 varchar, xvendedor2 varchar)
+RETURNS TABLE (codvendedor varchar, nombre_vend varchar, perteneceal varchar, fecha date,
+               total_venta numeric, comision numeric, premios numeric, total numeric)
+LANGUAGE plpgsql AS $$
+DECLARE
+  p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
+BEGIN
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, v.nombre_vend, v.perteneceal, t.fecha, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
+       FROM (SELECT s.vendedor, s.fecha, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor, s.fecha) t
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY v.codvendedor, t.fecha'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
+END $$;
+
+-- "6.- Tipo de Jugada": one row per seller, lottery and play kind, the
+-- seller's rows together, by seller code, lottery and kind; for one
+-- lottery (its three-character code; blank or empty: all). 0 seller code,
+-- 1 group chief, 2 seller name, 3 lottery code, 4 lottery code " - " name
+-- (shown), 5 play kind name, 6 sales, 7 commission, 8 prizes, 9 net.
+CREATE FUNCTION rpt_res_ven_resumido_loteria(xfechareport1 varchar, xfechareport2 varchar,
+                                             xvendedor1 varchar, xvendedor2 varchar,
+                                             xlaloteria varchar)
+RETURNS TABLE (codvendedor varchar, perteneceal varchar, nombre_vend varchar, cod_lot varchar,
+               loteria varchar, jugada varchar,
+               total_venta numeric, comision numeric, premios numeric, total numeric)
+LANGUAGE plpgsql AS $$
+DECLARE
+  p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
+BEGIN
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, v.perteneceal, v.nombre_vend, l.cod_lot,
+            (l.cod_lot || '' - '' || rtrim(l.desc_lot))::varchar,
+            (CASE t.tipo_jugada WHEN ''1'' THEN ''Triples'' WHEN ''2'' THEN ''Terminales''
+                                WHEN ''3'' THEN ''Digito'' WHEN ''4'' THEN ''Trip. Especial''
+                                WHEN ''5'' THEN ''Term. Especial'' END)::varchar,
+            t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
+       FROM (SELECT s.vendedor, s.cod_lot, s.tipo_jugada, sum(s.total_venta) AS venta,
+                    sum(s.comision) AS comi, sum(s.premios) AS prem
+               FROM saldosdias s WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor, s.cod_lot, s.tipo_jugada) t
+       JOIN loterias l ON l.cod_lot = t.cod_lot
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+      ORDER BY v.codvendedor, l.cod_lot, t.tipo_jugada'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos('000');
+END $$;
+
+-- "1.- Por Grupos": one row per seller of the group (perteneceal equal to
+-- the group code, trimmed) within the seller range, by code; for one
+-- lottery (blank: all). 0 seller code, 1 code " - " name, 2 the chief's
+-- name, 3 sales, 4 commission, 5 prizes, 6 net, 7 seller name, 8 the
+-- group code, 9 the chief's commission: each row's sales times the
+-- seller's chief commission % for that lottery (ven_lot, or the seller's
+-- own default without that row), rounded to 3 decimals per row and added
+-- up, once per seller. A blank group selects nothing.
+CREATE FUNCTION rpt_res_ven_GRUPOS(xfechareport1 varchar, xfechareport2 varchar,
+                                   xvendedor1 varchar, xvendedor2 varchar,
+                                   xgrupos1 varchar, xcodlot varchar)
+RETURNS TABLE (codvendedor varchar, vendedor varchar, nombre_jefe varchar,
+               total_venta numeric, comision numeric, premios numeric, total numeric,
+               nombre_vend varchar, perteneceal varchar, comision_jefe numeric)
+LANGUAGE plpgsql AS $$
+DECLARE
+  p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
+BEGIN
+  RETURN QUERY EXECUTE
+    'SELECT v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar, j.nombre_vend,
+            t.venta, t.comi, t.prem, t.venta - t.comi - t.prem, v.nombre_vend, v.perteneceal, t.jefe
+       FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
+                    sum(s.premios) AS prem,
+                    sum(round(s.total_venta * coalesce(vl.comision_jefe, m.comision_jefe) / 100, 3)) AS jefe
+               FROM saldosdias s
+               JOIN vendedor m ON m.codvendedor = s.vendedor AND m.perteneceal = $7
+               LEFT JOIN ven_lot vl ON vl.codvendedor = s.vendedor AND vl.cod_lot = s.cod_lot
+              WHERE ' || resultados_filtro() || '
+              GROUP BY s.vendedor) t
+       JOIN vendedor v ON v.codvendedor = t.vendedor
+       JOIN vendedor j ON j.codvendedor = v.perteneceal
+      ORDER BY v.codvendedor'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xcodlot), resultados_tipos('000'),
+          btrim(coalesce(xgrupos1, ''));
+END $$;
+
+-- dspven2 '2': the seller groups, one row per group chief that at least
+-- one seller names in perteneceal, by the chief's code: 0 perteneceal (the
+-- group's code, the chief's seller code), 1 nombre_vend (the chief's
+-- name). A chief nobody names is not a group.
+CREATE FUNCTION dspven2_modo2()
+RETURNS TABLE (perteneceal varchar, nombre_vend varchar)
+LANGUAGE sql STABLE AS $$
+  SELECT j.codvendedor, j.nombre_vend
+    FROM vendedor j
+   WHERE EXISTS (SELECT 1 FROM vendedor m WHERE m.perteneceal = j.codvendedor)
+   ORDER BY j.codvendedor
+$$;
