@@ -80,14 +80,15 @@ platform::db::RecordSet Form23::consulta()
     const QString desde = fechatexto(Desdes->date());
     const QString hasta = fechatexto(Hastas->date());
     if (Check1->isChecked())
-        return llamadaReporte(QStringLiteral("rpttaquillatotales"), {{QStringLiteral("@xfechad"), 10, desde},
-                                                                     {QStringLiteral("@xfechah"), 10, hasta},
-                                                                     {QStringLiteral("@xvendedor"), 5,
-                                                                      codigoVendedor(Combo1)}});
-    return llamadaReporte(QStringLiteral("rptptovta"), {{QStringLiteral("@xfecha"), 10, desde},
-                                                        {QStringLiteral("@xcodigo_vend"), 5, codigoVendedor(Combo1)},
-                                                        {QStringLiteral("@xmodo"), 1, codigoEstado()},
-                                                        {QStringLiteral("@xfechah"), 10, hasta}});
+        return llamadaReporte(QStringLiteral("rpttaquillatotales"),
+                              {{QStringLiteral("@xfechad"), 10, desde},
+                               {QStringLiteral("@xfechah"), 10, hasta},
+                               {QStringLiteral("@xvendedor"), 5, codigoVendedor(Combo1)}});
+    return llamadaReporte(QStringLiteral("rptptovta"),
+                          {{QStringLiteral("@xfecha"), 10, desde},
+                           {QStringLiteral("@xcodigo_vend"), 5, codigoVendedor(Combo1)},
+                           {QStringLiteral("@xmodo"), 1, codigoEstado()},
+                           {QStringLiteral("@xfechah"), 10, hasta}});
 }
 
 void Form23::fijaEncabezados()

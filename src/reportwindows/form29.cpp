@@ -217,12 +217,13 @@ void Form29::corre()
     MSChart1->setTitulosEjes(QStringLiteral("Meses"), QStringLiteral("Millones de Bolivares"));
     MSChart1->show();
     core::renuevaconexion();
-    RecordSet rs = llamadaReporte(QStringLiteral("devuelvegraficar"),
-                                  {{QStringLiteral("@anio"), 5, Combo1->currentText()},
-                                   {QStringLiteral("@vended"), 5, core::primerapalabra(Combo2->currentText())},
-                                   {QStringLiteral("@vendeh"), 5, core::primerapalabra(Combo3->currentText())},
-                                   {QStringLiteral("@meses"), 100, codigosMeses()},
-                                   {QStringLiteral("@opciones"), 100, QStringLiteral("12345")}});
+    RecordSet rs = llamadaReporte(
+        QStringLiteral("devuelvegraficar"),
+        {{QStringLiteral("@anio"), 5, Combo1->currentText()},
+         {QStringLiteral("@vended"), 5, core::primerapalabra(Combo2->currentText())},
+         {QStringLiteral("@vendeh"), 5, core::primerapalabra(Combo3->currentText())},
+         {QStringLiteral("@meses"), 100, codigosMeses()},
+         {QStringLiteral("@opciones"), 100, QStringLiteral("12345")}});
     if (rs.recordCount() <= 0) {
         // No rows: the earlier data stays, drawn as the type now chosen.
         MSChart1->redibuja();

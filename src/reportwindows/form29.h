@@ -21,12 +21,12 @@ class Form29 : public platform::ui::Window {
 public:
     Form29();
 
-    QComboBox* Combo1;     // year, 2005 … 3000
-    QComboBox* Combo2;     // first seller of the range
-    QComboBox* Combo3;     // last seller of the range
-    QComboBox* Combo4;     // chart type
-    QListWidget* List1;    // categories to draw
-    QListWidget* List2;    // months to ask for
+    QComboBox* Combo1;  // year, 2005 … 3000
+    QComboBox* Combo2;  // first seller of the range
+    QComboBox* Combo3;  // last seller of the range
+    QComboBox* Combo4;  // chart type
+    QListWidget* List1; // categories to draw
+    QListWidget* List2; // months to ask for
     GraficoResumen* MSChart1;
     QPushButton* Command1;  // "Graficar"
     QPushButton* XPButton3; // "Imprimir"

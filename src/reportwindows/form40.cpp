@@ -14,11 +14,13 @@
 namespace reportwindows {
 
 const QStringList Form40::TiposJugada = {
-    QStringLiteral("1 - Triples"),        QStringLiteral("2 - Terminales"), QStringLiteral("3 - Ter. Especial"),
-    QStringLiteral("4 - Trip. Especial"), QStringLiteral("5 - Digito"),
+    QStringLiteral("1 - Triples"),       QStringLiteral("2 - Terminales"),
+    QStringLiteral("3 - Ter. Especial"), QStringLiteral("4 - Trip. Especial"),
+    QStringLiteral("5 - Digito"),
 };
 
-Form40::Form40() : VentanaReporte({.titulo = QStringLiteral("Reporte de Listas"), .fechas = Fechas::SoloDesde})
+Form40::Form40()
+    : VentanaReporte({.titulo = QStringLiteral("Reporte de Listas"), .fechas = Fechas::SoloDesde})
 {
     Combo1 = cajaEditable(this);
     LALOTERIA = cajaEditable(this);
@@ -47,8 +49,9 @@ platform::db::RecordSet Form40::consulta()
 {
     core::Sesion& s = core::sesion();
     s.rsgeneral4 = s.conexion.execute(platform::db::callText(
-        QStringLiteral("rptlistas"), {fechatexto(Desdes->date()), primerCaracter(Combo1),
-                                      core::primerapalabra(LALOTERIA->currentText()), QString(), QString(), codigoVendedor(VEND)}));
+        QStringLiteral("rptlistas"),
+        {fechatexto(Desdes->date()), primerCaracter(Combo1), core::primerapalabra(LALOTERIA->currentText()),
+         QString(), QString(), codigoVendedor(VEND)}));
     return s.rsgeneral4;
 }
 

@@ -13,9 +13,12 @@
 namespace reportwindows {
 
 const QStringList Form41::TiposMovimiento = {
-    QStringLiteral("0.- Pago Vendedor a Duroz"), QStringLiteral("1.- Pago Duroz a Vendedor"),
-    QStringLiteral("2.- Prestamo"),              QStringLiteral("3.- Pago Couta Prestamo"),
-    QStringLiteral("4.- Couta diaria Presamo"),  QStringLiteral("5.- Pago Cuota Diaria"),
+    QStringLiteral("0.- Pago Vendedor a Duroz"),
+    QStringLiteral("1.- Pago Duroz a Vendedor"),
+    QStringLiteral("2.- Prestamo"),
+    QStringLiteral("3.- Pago Couta Prestamo"),
+    QStringLiteral("4.- Couta diaria Presamo"),
+    QStringLiteral("5.- Pago Cuota Diaria"),
 };
 
 Form41::Form41()
@@ -38,16 +41,17 @@ void Form41::cargaListas()
 
 platform::db::RecordSet Form41::consulta()
 {
-    return core::sesion().conexion.execute(platform::db::callText(
-        QStringLiteral("rptmov"), {QStringLiteral("0"), fechatexto(Desdes->date()), fechatexto(Hastas->date()),
-                                   codigoVendedor(VEND), primerCaracter(txtdescri_mov)}));
+    return core::sesion().conexion.execute(
+        platform::db::callText(QStringLiteral("rptmov"),
+                               {QStringLiteral("0"), fechatexto(Desdes->date()), fechatexto(Hastas->date()),
+                                codigoVendedor(VEND), primerCaracter(txtdescri_mov)}));
 }
 
 void Form41::fijaEncabezados()
 {
     core::Sesion& s = core::sesion();
-    s.reportelinea1 = QStringLiteral("Fecha Desde : ") + fechatexto(Desdes->date()) + QStringLiteral(" Hasta: ") +
-                      fechatexto(Hastas->date());
+    s.reportelinea1 = QStringLiteral("Fecha Desde : ") + fechatexto(Desdes->date()) +
+                      QStringLiteral(" Hasta: ") + fechatexto(Hastas->date());
     s.reportelinea2.clear();
     if (!VEND->currentText().isEmpty())
         s.reportelinea2 = QStringLiteral("Vendedor: ") + platform::vb::rtrim(VEND->currentText());

@@ -11,7 +11,8 @@
 
 namespace reportwindows {
 
-Form49::Form49() : VentanaReporte({.titulo = QStringLiteral("Reporte de Conexiones"), .fechas = Fechas::Ninguna})
+Form49::Form49()
+    : VentanaReporte({.titulo = QStringLiteral("Reporte de Conexiones"), .fechas = Fechas::Ninguna})
 {
     Label1 = new QLabel(
         QStringLiteral("Reporte para Auditar las Conexiones Activas de las Taquillas por Vendedor"), this);
@@ -42,8 +43,8 @@ platform::db::RecordSet Form49::consulta()
 void Form49::fijaEncabezados()
 {
     core::Sesion& s = core::sesion();
-    s.reportelinea1 = QStringLiteral("Reporte de Conexiones Fecha: ") + s.fechaactual + QStringLiteral(" Hora: ") +
-                      s.horaactual;
+    s.reportelinea1 = QStringLiteral("Reporte de Conexiones Fecha: ") + s.fechaactual +
+                      QStringLiteral(" Hora: ") + s.horaactual;
     s.reportelinea2.clear();
 }
 

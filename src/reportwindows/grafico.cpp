@@ -72,7 +72,8 @@ QBarSet* barras(const GraficoResumen::Serie& serie, qsizetype i)
 }
 
 // One pie per category, its slices the series (a negative amount has no
-// slice), laid out in a grid; the legend names the series once.
+// slice), laid out in a grid, each named by its category on its largest
+// slice; the legend names the series once.
 void pasteles(QChart* grafico, const GraficoResumen::Datos& datos)
 {
     const qsizetype n = datos.categorias.size();
@@ -81,18 +82,33 @@ void pasteles(QChart* grafico, const GraficoResumen::Datos& datos)
     for (qsizetype c = 0; c < n; ++c) {
         auto* pastel = new QPieSeries;
         pastel->setName(datos.categorias[c]);
+        QPieSlice* mayor = nullptr;
         for (qsizetype s = 0; s < datos.series.size(); ++s) {
-            QPieSlice* rebanada = pastel->append(datos.series[s].leyenda, std::max(0.0, datos.series[s].valores[c]));
+            QPieSlice* rebanada = pastel->append(datos.categorias[c],
+                                                 std::max(0.0, datos.series[s].valores[c]));
             rebanada->setColor(color(s));
+            if (!mayor || rebanada->value() > mayor->value())
+                mayor = rebanada;
         }
+        if (mayor && mayor->value() > 0)
+            mayor->setLabelVisible(true);
         pastel->setHorizontalPosition((double(c % columnas) + 0.5) / columnas);
         pastel->setVerticalPosition((double(c / columnas) + 0.5) / filas);
-        pastel->setPieSize(0.9 / std::max(columnas, filas));
+        pastel->setPieSize(0.8 / std::max(columnas, filas));
         grafico->addSeries(pastel);
         const auto marcas = grafico->legend()->markers(pastel);
-        for (QLegendMarker* marca : marcas)
-            marca->setVisible(c == 0);
+        for (qsizetype m = 0; m < marcas.size(); ++m) {
+            marcas[m]->setVisible(c == 0);
+            marcas[m]->setLabel(datos.series[m].leyenda);
+        }
     }
+}
+
+// The scene seen from above and to the side, so depth shows.
+void inclina(QAbstract3DGraph* escena)
+{
+    escena->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetIsometricRightHigh);
+    escena->activeTheme()->setType(Q3DTheme::ThemeQt);
 }
 
 // A 3-D scene of series of bars: series k stands in row k, so each keeps
@@ -102,6 +118,7 @@ QWidget* barras3D(const GraficoResumen::Datos& datos, int tipo, const QString& e
                   std::function<QImage(QSize)>& imagen)
 {
     auto* escena = new Q3DBars;
+    inclina(escena);
     escena->setMultiSeriesUniform(true);
     if (tipo == GraficoResumen::Paso3D) {
         escena->setBarThickness(1.0);
@@ -116,13 +133,15 @@ QWidget* barras3D(const GraficoResumen::Datos& datos, int tipo, const QString& e
     for (const GraficoResumen::Serie& s : datos.series)
         filas << s.leyenda;
     escena->rowAxis()->setLabels(filas);
-    const QList<QAbstract3DSeries::Mesh> formas = {QAbstract3DSeries::MeshBar, QAbstract3DSeries::MeshCylinder,
-                                                   QAbstract3DSeries::MeshPyramid, QAbstract3DSeries::MeshCone};
+    const QList<QAbstract3DSeries::Mesh> formas = {
+        QAbstract3DSeries::MeshBar, QAbstract3DSeries::MeshCylinder, QAbstract3DSeries::MeshPyramid,
+        QAbstract3DSeries::MeshCone};
     for (qsizetype k = 0; k < datos.series.size(); ++k) {
         auto* serie = new QBar3DSeries;
         serie->setName(datos.series[k].leyenda);
         serie->setBaseColor(color(k));
-        serie->setMesh(tipo == GraficoResumen::Combinacion3D ? formas[k % formas.size()] : QAbstract3DSeries::MeshBar);
+        serie->setMesh(tipo == GraficoResumen::Combinacion3D ? formas[k % formas.size()]
+                                                             : QAbstract3DSeries::MeshBar);
         auto* arreglo = new QBarDataArray;
         for (qsizetype f = 0; f < datos.series.size(); ++f) {
             auto* fila = new QBarDataRow;
@@ -143,6 +162,7 @@ QWidget* superficies3D(const GraficoResumen::Datos& datos, int tipo, const QStri
                        std::function<QImage(QSize)>& imagen)
 {
     auto* escena = new Q3DSurface;
+    inclina(escena);
     escena->axisX()->setTitle(ejeX);
     escena->axisX()->setTitleVisible(true);
     escena->axisY()->setTitle(ejeY);
@@ -253,7 +273,8 @@ void GraficoResumen::dibuja2D(const Datos& datos)
         categorias->append(datos.categorias);
         ejeX = categorias;
         auto* columnas = new QBarSeries;
-        const qsizetype enBarras = tipo_ == Barras2D ? datos.series.size() : std::min<qsizetype>(1, datos.series.size());
+        const qsizetype enBarras = tipo_ == Barras2D ? datos.series.size()
+                                                     : std::min<qsizetype>(1, datos.series.size());
         for (qsizetype i = 0; i < enBarras; ++i)
             columnas->append(barras(datos.series[i], i));
         grafico->addSeries(columnas);
@@ -278,7 +299,7 @@ void GraficoResumen::dibuja2D(const Datos& datos)
                 grafico->addSeries(l);
             }
         }
-        clase_ = tipo_ == Area2D    ? QStringLiteral("QAreaSeries")
+        clase_ = tipo_ == Area2D   ? QStringLiteral("QAreaSeries")
                  : tipo_ == Paso2D ? QStringLiteral("QLineSeries (escalonada)")
                                    : QStringLiteral("QLineSeries");
     }
@@ -308,8 +329,8 @@ void GraficoResumen::dibuja3D(const Datos& datos)
                        .arg(color(i).name(), datos.series[i].leyenda.toHtmlEscaped());
     leyenda3D_->setText(leyenda.join(QStringLiteral("&nbsp;&nbsp;&nbsp;")));
     if (!hayOpenGL()) {
-        auto* aviso = new QLabel(QString::fromUtf8("Este equipo no puede dibujar gráficos 3D (no tiene OpenGL)."),
-                                 this);
+        auto* aviso = new QLabel(
+            QString::fromUtf8("Este equipo no puede dibujar gráficos 3D (no tiene OpenGL)."), this);
         aviso->setAlignment(Qt::AlignCenter);
         vista_ = aviso;
         clase_ = QStringLiteral("sin OpenGL");

@@ -37,8 +37,9 @@ void aviso(const QString& texto, QWidget* foco)
 } // namespace
 
 rpn::rpn()
-    : VentanaReporte(
-          {.titulo = QString::fromUtf8("Reporte de Premios por Número"), .fechas = Fechas::SoloDesde, .bordes = true})
+    : VentanaReporte({.titulo = QString::fromUtf8("Reporte de Premios por Número"),
+                      .fechas = Fechas::SoloDesde,
+                      .bordes = true})
 {
     VEND = cajaEditable(this);
     LALOTERIA = cajaEditable(this);
@@ -50,7 +51,13 @@ rpn::rpn()
     Text1->setMaxLength(3);
     XPButton1 = new QPushButton(QString::fromUtf8("14 . - Premiación"), this);
     auto* fila = new QHBoxLayout;
-    parametros()->takeRow(Desdes);
+    // The date shares its row with the button: the pattern's own row goes.
+    const QFormLayout::TakeRowResult filaFecha = parametros()->takeRow(Desdes);
+    if (filaFecha.labelItem) {
+        delete filaFecha.labelItem->widget();
+        delete filaFecha.labelItem;
+    }
+    delete filaFecha.fieldItem;
     fila->addWidget(Desdes);
     fila->addWidget(XPButton1);
     parametros()->insertRow(0, QStringLiteral("Fecha:"), fila);
@@ -71,9 +78,9 @@ void rpn::cargaListas()
     Combo1->clear();
     RecordSet especiales = core::sesion().conexion.execute(QStringLiteral("DSPjugadase"));
     for (; !especiales.eof(); especiales.moveNext())
-        Combo1->addItem(regional::toText(especiales.value(QStringLiteral("especial"))).trimmed() +
-                        QStringLiteral(" - ") +
-                        platform::vb::rtrim(regional::toText(especiales.value(QStringLiteral("desc_espec")))));
+        Combo1->addItem(
+            regional::toText(especiales.value(QStringLiteral("especial"))).trimmed() + QStringLiteral(" - ") +
+            platform::vb::rtrim(regional::toText(especiales.value(QStringLiteral("desc_espec")))));
     Combo1->setCurrentIndex(-1);
 }
 

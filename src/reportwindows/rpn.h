@@ -15,12 +15,12 @@ class rpn : public reports::VentanaReporte {
 public:
     rpn();
 
-    QComboBox* VEND;         // seller; empty: every seller
-    QComboBox* LALOTERIA;    // lottery; required
-    QComboBox* Combo1;       // special play; empty: none
-    QComboBox* Combo2;       // play of that special play, refilled on focus
-    QLineEdit* Text1;        // the number; required, at most three figures
-    QPushButton* XPButton1;  // "14 . - Premiación"
+    QComboBox* VEND;        // seller; empty: every seller
+    QComboBox* LALOTERIA;   // lottery; required
+    QComboBox* Combo1;      // special play; empty: none
+    QComboBox* Combo2;      // play of that special play, refilled on focus
+    QLineEdit* Text1;       // the number; required, at most three figures
+    QPushButton* XPButton1; // "14 . - Premiación"
 
     // Fills the play box with the plays of the special play shown in Combo1.
     void cargajugadas();

@@ -42,7 +42,8 @@ protected:
         qputenv("DUROZ_HOME", carpeta_.path().toUtf8());
         testsupport::TestDatabase& d = *db_;
         d.exec(s("UPDATE vendedor SET perteneceal = '00000' WHERE codvendedor = '00001';"
-                 "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('00000', 'TAQ02', 'CAJERO 2');"));
+                 "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('00000', 'TAQ02', 'CAJERO "
+                 "2');"));
         resultados();
         const QString l1 = s("001"), l2 = s("014");
         // 00000: two plays of 123 on one ticket, a terminal, and a special
@@ -55,20 +56,22 @@ protected:
         ticket(d, s("00002"), s("0000000001"), {{l1, s("3"), s("2")}, {l1, s("999"), s("6")}}, s("S5"));
         ticket(d, s("00002"), s("0000000002"), {{l1, s("123"), s("9")}}, s("S6"), false, s("'2026-03-06'"));
         EXPECT_EQ(datossorteos::procesa(conexion(), Fecha), s("0"));
-        d.exec(s("UPDATE tickets SET pagado = 'S', fechapago = '2026-03-06 09:00', operadorpago = 'ADMIN'"
-                 " WHERE codvendedor = '00000' AND nroticket = '0000000001';"
-                 "INSERT INTO movimientos (nromov, descri_mov, monto_mov, fecha_mov, hora_mov, codvendedor) VALUES"
-                 " ('M1', '0.- Pago Vendedor a Duroz', 1500, '2026-03-05', '10:00', '00000'),"
-                 " ('M2', '3.- Pago Couta Prestamo', 200, '2026-03-06', '11:00', '00001'),"
-                 " ('M3', '1.- Pago Duroz a Vendedor', 50, '2026-03-05', '12:00', '00002'),"
-                 " ('M4', '0.- Pago Vendedor a Duroz', 75, '2026-04-01', '12:00', '00000');"
-                 "INSERT INTO gastosvendedor (codvendedor, nrogasto, fecha_gasto, descri_gasto, monto_gasto) VALUES"
-                 " ('00000', 'G1', '2026-03-10', 'LUZ', 30), ('00002', 'G2', '2026-03-11', 'AGUA', 12),"
-                 " ('00000', 'G3', '2026-04-02', 'LUZ', 30);"
-                 "INSERT INTO conexionesactivas (codvendedor, usuario, serial, direccionip, inicio) VALUES"
-                 " ('00000', 'TAQ01', 'S1', '10.0.0.1', '2026-03-05 08:00'),"
-                 " ('00000', 'TAQ02', 'S2', '10.0.0.2', '2026-03-05 09:00'),"
-                 " ('00002', 'TAQ01', 'S5', '10.0.0.3', '2026-03-05 09:30');"));
+        d.exec(s(
+            "UPDATE tickets SET pagado = 'S', fechapago = '2026-03-06 09:00', operadorpago = 'ADMIN'"
+            " WHERE codvendedor = '00000' AND nroticket = '0000000001';"
+            "INSERT INTO movimientos (nromov, descri_mov, monto_mov, fecha_mov, hora_mov, codvendedor) VALUES"
+            " ('M1', '0.- Pago Vendedor a Duroz', 1500, '2026-03-05', '10:00', '00000'),"
+            " ('M2', '3.- Pago Couta Prestamo', 200, '2026-03-06', '11:00', '00001'),"
+            " ('M3', '1.- Pago Duroz a Vendedor', 50, '2026-03-05', '12:00', '00002'),"
+            " ('M4', '0.- Pago Vendedor a Duroz', 75, '2026-04-01', '12:00', '00000');"
+            "INSERT INTO gastosvendedor (codvendedor, nrogasto, fecha_gasto, descri_gasto, monto_gasto) "
+            "VALUES"
+            " ('00000', 'G1', '2026-03-10', 'LUZ', 30), ('00002', 'G2', '2026-03-11', 'AGUA', 12),"
+            " ('00000', 'G3', '2026-04-02', 'LUZ', 30);"
+            "INSERT INTO conexionesactivas (codvendedor, usuario, serial, direccionip, inicio) VALUES"
+            " ('00000', 'TAQ01', 'S1', '10.0.0.1', '2026-03-05 08:00'),"
+            " ('00000', 'TAQ02', 'S2', '10.0.0.2', '2026-03-05 09:00'),"
+            " ('00002', 'TAQ01', 'S5', '10.0.0.3', '2026-03-05 09:30');"));
         d.setServerClock(s("2026-03-05 15:30:00"));
         core::Sesion& ses = core::sesion();
         ses.nombrebanca = s("BANCA LA PRUEBA   ");

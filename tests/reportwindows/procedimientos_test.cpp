@@ -58,8 +58,10 @@ TEST_F(ProcedimientosTest, RptmovFiltersBySellerOrGroupAndByMovementType)
         QStringList esperadas; // seller|movement|amount
     };
     const QList<Caso> casos = {
-        {"", "", {s("00000|0.- Pago Vendedor a Duroz|1500"), s("00001|3.- Pago Couta Prestamo|200"),
-                  s("00002|1.- Pago Duroz a Vendedor|50")}},
+        {"",
+         "",
+         {s("00000|0.- Pago Vendedor a Duroz|1500"), s("00001|3.- Pago Couta Prestamo|200"),
+          s("00002|1.- Pago Duroz a Vendedor|50")}},
         // A group chief brings his group's movements.
         {"00000", "", {s("00000|0.- Pago Vendedor a Duroz|1500"), s("00001|3.- Pago Couta Prestamo|200")}},
         {"", "3", {s("00001|3.- Pago Couta Prestamo|200")}},
@@ -97,26 +99,29 @@ TEST_F(ProcedimientosTest, RptlistasSumsEachNumbersActivePlaysInTheColumnItsKind
         {"7", "001", "", {}},
     };
     for (const Caso& c : casos) {
-        RecordSet rs = texto("rptlistas", {Fecha, s(c.tipo), s(c.loteria), QString(), QString(), s(c.vendedor)});
+        RecordSet rs = texto("rptlistas",
+                             {Fecha, s(c.tipo), s(c.loteria), QString(), QString(), s(c.vendedor)});
         EXPECT_EQ(filas(rs, {0, 3, 4, 5, 6}), c.esperadas) << c.tipo << "/" << c.loteria << "/" << c.vendedor;
     }
     // The page total is that lottery's sales of that kind.
     RecordSet triples = texto("rptlistas", {Fecha, s("1"), s("001"), QString(), QString(), QString()});
-    EXPECT_EQ(suma(triples, 4),
-              escalar(s("SELECT sum(j.monto) FROM jugadasticket j JOIN tickets t USING (codvendedor, nroticket)"
-                        " WHERE j.cod_lot = '001' AND j.fechaticket = '2026-03-05' AND t.estadoticket = 'ACT'"
-                        " AND j.tipo_jugada = '1' AND length(j.numero) = 3")));
+    EXPECT_EQ(
+        suma(triples, 4),
+        escalar(s("SELECT sum(j.monto) FROM jugadasticket j JOIN tickets t USING (codvendedor, nroticket)"
+                  " WHERE j.cod_lot = '001' AND j.fechaticket = '2026-03-05' AND t.estadoticket = 'ACT'"
+                  " AND j.tipo_jugada = '1' AND length(j.numero) = 3")));
 }
 
 TEST_F(ProcedimientosTest, ReportepremionumeroCountsEachPrizeOnTheNumberOnce)
 {
-    const auto llama = [](const char* numero, const char* especial, const char* jugada, const char* vendedor) {
+    const auto llama = [](const char* numero, const char* especial, const char* jugada,
+                          const char* vendedor) {
         return llamadaReporte(s("reportepremionumero"), {{s("@loteria"), 3, s("001")},
-                                                          {s("@numero"), 3, s(numero)},
-                                                          {s("@jugada"), 2, s(jugada)},
-                                                          {s("@especial"), 3, s(especial)},
-                                                          {s("@fecha"), 10, Fecha},
-                                                          {s("@vendedor"), 5, s(vendedor)}});
+                                                         {s("@numero"), 3, s(numero)},
+                                                         {s("@jugada"), 2, s(jugada)},
+                                                         {s("@especial"), 3, s(especial)},
+                                                         {s("@fecha"), 10, Fecha},
+                                                         {s("@vendedor"), 5, s(vendedor)}});
     };
     // seller|number|normal|prize|special
     EXPECT_EQ(filas(llama("123", "", "", ""), {0, 3, 4, 5, 6}),
@@ -135,9 +140,9 @@ TEST_F(ProcedimientosTest, RptptovtaListsEachTicketOnceByStateAndSeller)
 {
     const auto llama = [](const char* vendedor, const char* modo, const QString& hasta = Fecha) {
         return llamadaReporte(s("rptptovta"), {{s("@xfecha"), 10, Fecha},
-                                                {s("@xcodigo_vend"), 5, s(vendedor)},
-                                                {s("@xmodo"), 1, s(modo)},
-                                                {s("@xfechah"), 10, hasta}});
+                                               {s("@xcodigo_vend"), 5, s(vendedor)},
+                                               {s("@xmodo"), 1, s(modo)},
+                                               {s("@xfechah"), 10, hasta}});
     };
     struct Caso {
         const char* vendedor;
@@ -145,8 +150,10 @@ TEST_F(ProcedimientosTest, RptptovtaListsEachTicketOnceByStateAndSeller)
         QStringList esperadas; // ticket|amount|time|user|state|prized|prize|paid
     };
     const QList<Caso> casos = {
-        {"00000", "0", {s("0000000001|35|10:00:00|TAQ01|ACT|S|9000|S"), s("0000000002|7|10:00:00|TAQ01|ELI|N||N"),
-                        s("0000000003|4|10:00:00|TAQ01|ACT|S|2400|N")}},
+        {"00000",
+         "0",
+         {s("0000000001|35|10:00:00|TAQ01|ACT|S|9000|S"), s("0000000002|7|10:00:00|TAQ01|ELI|N||N"),
+          s("0000000003|4|10:00:00|TAQ01|ACT|S|2400|N")}},
         {"00000", "1", {s("0000000002|7|10:00:00|TAQ01|ELI|N||N")}},
         {"00000", "2", {s("0000000003|4|10:00:00|TAQ01|ACT|S|2400|N")}},
         {"00000", "3", {s("0000000001|35|10:00:00|TAQ01|ACT|S|9000|S")}},
@@ -155,7 +162,8 @@ TEST_F(ProcedimientosTest, RptptovtaListsEachTicketOnceByStateAndSeller)
         EXPECT_EQ(filas(llama(c.vendedor, c.modo), {0, 1, 2, 3, 4, 5, 6, 7}), c.esperadas) << c.modo;
     EXPECT_EQ(llama("*****", "0").recordCount(), 5);
     EXPECT_EQ(llama("*****", "0", s("06/03/2026")).recordCount(), 6);
-    EXPECT_EQ(filas(llama("*****", "2"), {8, 0}), (QStringList{s("00000|0000000003"), s("00001|0000000001"), s("00002|0000000001")}));
+    EXPECT_EQ(filas(llama("*****", "2"), {8, 0}),
+              (QStringList{s("00000|0000000003"), s("00001|0000000001"), s("00002|0000000001")}));
     EXPECT_THROW(llama("00000", "7"), std::exception);
 }
 
@@ -163,17 +171,18 @@ TEST_F(ProcedimientosTest, RpttaquillatotalesAddsUpToTheActiveTicketsOfTheList)
 {
     const auto totales = [](const char* vendedor) {
         return llamadaReporte(s("rpttaquillatotales"), {{s("@xfechad"), 10, Fecha},
-                                                         {s("@xfechah"), 10, s("06/03/2026")},
-                                                         {s("@xvendedor"), 5, s(vendedor)}});
+                                                        {s("@xfechah"), 10, s("06/03/2026")},
+                                                        {s("@xvendedor"), 5, s(vendedor)}});
     };
     EXPECT_EQ(filas(totales(""), {0, 1}),
-              (QStringList{s("00000 - AGENCIA 00000|39"), s("00001 - AGENCIA 00001|7"), s("00002 - AGENCIA 00002|17")}));
+              (QStringList{s("00000 - AGENCIA 00000|39"), s("00001 - AGENCIA 00001|7"),
+                           s("00002 - AGENCIA 00002|17")}));
     EXPECT_EQ(filas(totales("00002"), {1}), QStringList{s("17")});
 
     RecordSet lista = llamadaReporte(s("rptptovta"), {{s("@xfecha"), 10, Fecha},
-                                                       {s("@xcodigo_vend"), 5, s("*****")},
-                                                       {s("@xmodo"), 1, s("0")},
-                                                       {s("@xfechah"), 10, s("06/03/2026")}});
+                                                      {s("@xcodigo_vend"), 5, s("*****")},
+                                                      {s("@xmodo"), 1, s("0")},
+                                                      {s("@xfechah"), 10, s("06/03/2026")}});
     double activas = 0;
     for (lista.moveFirst(); !lista.eof(); lista.moveNext())
         if (lista.value(4).toString() == s("ACT"))
@@ -193,10 +202,10 @@ TEST_F(ProcedimientosTest, DevuelvegraficarGivesTheDailyResultsAndExpensesOfEach
 {
     const auto grafico = [](const char* desde, const char* hasta, const char* meses) {
         return llamadaReporte(s("devuelvegraficar"), {{s("@anio"), 5, s("2026")},
-                                                       {s("@vended"), 5, s(desde)},
-                                                       {s("@vendeh"), 5, s(hasta)},
-                                                       {s("@meses"), 100, s(meses)},
-                                                       {s("@opciones"), 100, s("12345")}});
+                                                      {s("@vended"), 5, s(desde)},
+                                                      {s("@vendeh"), 5, s(hasta)},
+                                                      {s("@meses"), 100, s(meses)},
+                                                      {s("@opciones"), 100, s("12345")}});
     };
     const auto porNombre = [](RecordSet rs) {
         QStringList salida;

@@ -62,7 +62,7 @@ TEST_F(VentanasTest, Form41ReportsTheMovementsOfAChiefsGroupAndOfOneType)
     EXPECT_TRUE(v->Bordes->isChecked());
     // 00001 belongs to 00000's group: not offered.
     EXPECT_EQ(items(v->VEND), (QStringList{s("00000 - AGENCIA 00000"), s("00002 - AGENCIA 00002"),
-                                          s("00003 - AGENCIA 00003"), s("00009 - AGENCIA 00009")}));
+                                           s("00003 - AGENCIA 00003"), s("00009 - AGENCIA 00009")}));
     EXPECT_EQ(items(v->txtdescri_mov), reportwindows::Form41::TiposMovimiento);
     EXPECT_TRUE(v->VEND->currentText().isEmpty());
 
@@ -203,7 +203,8 @@ TEST_F(VentanasTest, Form23ListsOneRowPerTicketAndCountsOnlyActiveSales)
         int estado;
         QStringList tickets;
     };
-    for (const Caso& c : {Caso{1, {s("0000000002")}}, Caso{2, {s("0000000003")}}, Caso{3, {s("0000000001")}}}) {
+    for (const Caso& c :
+         {Caso{1, {s("0000000002")}}, Caso{2, {s("0000000003")}}, Caso{3, {s("0000000001")}}}) {
         v->Combo2->setCurrentIndex(c.estado);
         p = genera(v);
         for (const char* t : {"0000000001", "0000000002", "0000000003"})
@@ -225,7 +226,8 @@ TEST_F(VentanasTest, Form23ListsOneRowPerTicketAndCountsOnlyActiveSales)
     // Unticked, the seller box stays empty and is asked for.
     v->Check1->click();
     EXPECT_TRUE(genera(v).isEmpty());
-    EXPECT_EQ(rec_->prompts(), QStringList{s("Debera Seleccionar un Vendedor o la Opcion TODOS LOS VENDEDORES")});
+    EXPECT_EQ(rec_->prompts(),
+              QStringList{s("Debera Seleccionar un Vendedor o la Opcion TODOS LOS VENDEDORES")});
     EXPECT_EQ(rec_->boxes()[0].title, s("Quorvelin 2007 - BACK OFFICE *** ERROR DE PARAMETROS"));
 
     v->Combo1->setEditText(s("0'0 - X"));
