@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QLabel>
 
 namespace reportwindows {
 
@@ -22,6 +23,9 @@ const QStringList Form40::TiposJugada = {
 Form40::Form40()
     : VentanaReporte({.titulo = QStringLiteral("Reporte de Listas"), .fechas = Fechas::SoloDesde})
 {
+    // Its one date is labelled as a start date.
+    if (auto* etiqueta = qobject_cast<QLabel*>(parametros()->labelForField(Desdes)))
+        etiqueta->setText(QStringLiteral("Desde"));
     Combo1 = cajaEditable(this);
     LALOTERIA = cajaEditable(this);
     VEND = cajaEditable(this);

@@ -96,6 +96,14 @@ TEST_F(GraficoTest, TheFiguresDrawnAreTheDailyResultsOfTheMonth)
         db_->scalar(s("SELECT sum(premios) FROM saldosdias WHERE fecha < '2026-04-01'")).toDouble());
     EXPECT_DOUBLE_EQ(d.series[1].valores[1], -30.0);
     EXPECT_EQ(v_->MSChart1->clase(), s("QBarSeries"));
+
+    // A year with no figures keeps the drawing, in the type now chosen.
+    v_->Combo1->setEditText(s("20x6"));
+    v_->Combo4->setEditText(s("Lineas 2D"));
+    v_->Command1->click();
+    EXPECT_TRUE(rec_->prompts().isEmpty());
+    EXPECT_EQ(v_->MSChart1->datos().categorias, (QStringList{s("Mar"), s("Abr")}));
+    EXPECT_EQ(v_->MSChart1->clase(), s("QLineSeries"));
 }
 
 TEST_F(GraficoTest, EachTypeIsDrawnAsThatTypeAndPrintsToAPdf)

@@ -249,4 +249,11 @@ TEST_F(ProcedimientosTest, DevuelvegraficarGivesTheDailyResultsAndExpensesOfEach
     EXPECT_EQ(grafico("", "", "").recordCount(), 12);
     EXPECT_EQ(porNombre(grafico("", "", "1")), QStringList{s("Ene|0|0|0|0|0|0")});
     EXPECT_THROW(grafico("", "", "D"), std::exception);
+    EXPECT_EQ(llamadaReporte(s("devuelvegraficar"), {{s("@anio"), 5, s("20x6")},
+                                                     {s("@vended"), 5, QString()},
+                                                     {s("@vendeh"), 5, QString()},
+                                                     {s("@meses"), 100, QString()},
+                                                     {s("@opciones"), 100, s("12345")}})
+                  .recordCount(),
+              0);
 }

@@ -3,7 +3,8 @@
 -- calendar order, zeros for a month without results. The months are one
 -- character each, "1"-"9" January to September, "A" "B" "C" October to
 -- December; an empty text asks for all twelve. The sellers are a range of
--- codes; an empty end leaves that end open.
+-- codes; an empty end leaves that end open. A year that is not four
+-- figures gives no rows.
 --
 -- Sales, prizes, commissions and their balance come from the daily results
 -- (saldosdias), as the seller results report reads them, so both agree for
@@ -22,8 +23,10 @@ DECLARE
   codigos text := upper(btrim(coalesce(xmeses, '')));
   pedidos integer[];
 BEGIN
+  -- The window sends the year as typed: one that is no year has no
+  -- figures (the window keeps its drawing).
   IF anio !~ '^[0-9]{4}$' OR anio::integer < 1 THEN
-    RAISE EXCEPTION 'devuelvegraficar: año invalido "%"', xanio;
+    RETURN;
   END IF;
   IF codigos = '' THEN
     codigos := '123456789ABC';
