@@ -95,6 +95,7 @@ TEST_F(GraficoTest, TheFiguresDrawnAreTheDailyResultsOfTheMonth)
         d.series[0].valores[0],
         db_->scalar(s("SELECT sum(premios) FROM saldosdias WHERE fecha < '2026-04-01'")).toDouble());
     EXPECT_DOUBLE_EQ(d.series[1].valores[1], -30.0);
+    const double premiosMarzo = d.series[0].valores[0];
     EXPECT_EQ(v_->MSChart1->clase(), s("QBarSeries"));
 
     // A year with no figures keeps the drawing, in the type now chosen.
@@ -104,6 +105,14 @@ TEST_F(GraficoTest, TheFiguresDrawnAreTheDailyResultsOfTheMonth)
     EXPECT_TRUE(rec_->prompts().isEmpty());
     EXPECT_EQ(v_->MSChart1->datos().categorias, (QStringList{s("Mar"), s("Abr")}));
     EXPECT_EQ(v_->MSChart1->clase(), s("QLineSeries"));
+
+    // A quote typed into a seller box is a value like any other: the range
+    // from "0'" takes in every seller.
+    v_->Combo1->setEditText(s("2026"));
+    v_->Combo2->setEditText(s("0'--"));
+    v_->Command1->click();
+    EXPECT_TRUE(rec_->prompts().isEmpty()) << rec_->prompts().join(s("|")).toStdString();
+    EXPECT_DOUBLE_EQ(v_->MSChart1->datos().series[0].valores[0], premiosMarzo);
 }
 
 TEST_F(GraficoTest, EachTypeIsDrawnAsThatTypeAndPrintsToAPdf)
