@@ -123,8 +123,7 @@ void VentanaReporte::generar()
 
 void VentanaReporte::corre()
 {
-    core::renuevaconexion();
-    if (forma_.renuevaDosVeces)
+    for (int i = 0; i < renovaciones(); ++i)
         core::renuevaconexion();
     despacha();
 }

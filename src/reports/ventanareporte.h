@@ -99,6 +99,10 @@ protected:
     virtual platform::db::RecordSet consulta() { return {}; }
     // Sets reportelinea1 and reportelinea2 (and further header values).
     virtual void fijaEncabezados() {}
+    // How many times "Generar" renews the connection before its checks:
+    // twice unless the form says once (renuevaDosVeces); a member may
+    // choose per run (the point-of-sale totals renew none).
+    virtual int renovaciones() const { return forma_.renuevaDosVeces ? 2 : 1; }
     // Calls the writer with the rows on their first row and the border text.
     virtual void escribe(platform::db::RecordSet& rs, const QString& borde)
     {

@@ -295,7 +295,9 @@ TEST_F(Form15Ticket, TheLookUpUsesTheDateAndSellerOfThePointOfSaleWindow)
     ASSERT_TRUE(puntoventa);
     EXPECT_FALSE(puntoventa->isVisible());
     EXPECT_EQ(puntoventa->Hastas->date(), QDate(2024, 3, 5));
-    EXPECT_EQ(puntoventa->Combo1->count(), 2);
+    // The two sellers, then the window's own all-sellers entry.
+    EXPECT_EQ(puntoventa->Combo1->count(), 3);
+    EXPECT_EQ(puntoventa->Combo1->itemText(2), reportwindows::Form23::TodosLosVendedores);
 
     // The seller chosen in Form23 decides which ticket is shown.
     puntoventa->Combo1->setCurrentIndex(1);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QStringList>
@@ -20,7 +21,11 @@ namespace testsupport {
 // Saves what `window` shows to <folder>/<name>.png and returns the path
 // ("" when it could not be written). The folder is DUROZ_SCREENSHOTS, or
 // duroz-screenshots in the temporary folder.
-inline QString saveScreenshot(QWidget* window, const QString& name)
+inline QString saveScreenshot(QWidget* window, const QString& name);
+
+// Saves a picture drawn by other means (an OpenGL scene, which a widget's
+// grab leaves blank) the same way.
+inline QString saveImage(const QImage& image, const QString& name)
 {
     QString folder = qEnvironmentVariable("DUROZ_SCREENSHOTS");
     if (folder.isEmpty())
@@ -28,7 +33,12 @@ inline QString saveScreenshot(QWidget* window, const QString& name)
     if (!QDir().mkpath(folder))
         return {};
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
-    return window->grab().save(path, "PNG") ? path : QString();
+    return image.save(path, "PNG") ? path : QString();
+}
+
+inline QString saveScreenshot(QWidget* window, const QString& name)
+{
+    return saveImage(window->grab().toImage(), name);
 }
 
 // The width a line edit needs to show `text` whole (as QLineEdit reckons

@@ -1,0 +1,259 @@
+// The report procedures on the real server, called as the windows call
+// them: the columns in the positions the writers read, each filter, and
+// totals that agree with the tickets, plays and daily results they sum.
+
+#include "datosreportes.h"
+
+#include "platform/regional.h"
+#include "reportwindows/comunes.h"
+
+#include <gtest/gtest.h>
+
+using namespace datosreportes;
+using platform::db::RecordSet;
+using reportwindows::llamadaReporte;
+
+namespace {
+
+class ProcedimientosTest : public ConReportes {
+protected:
+    static RecordSet texto(const char* procedimiento, const QStringList& argumentos)
+    {
+        return conexion().execute(platform::db::callText(s(procedimiento), argumentos));
+    }
+
+    // The rows as texts of the columns given, "|" between them.
+    static QStringList filas(RecordSet rs, const QList<int>& columnas)
+    {
+        QStringList salida;
+        if (rs.recordCount() <= 0)
+            return salida;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            QStringList celdas;
+            for (int c : columnas)
+                celdas << platform::regional::toText(rs.value(c));
+            salida << celdas.join(QLatin1Char('|'));
+        }
+        return salida;
+    }
+
+    static double suma(RecordSet rs, int columna)
+    {
+        double total = 0;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            total += rs.value(columna).toDouble();
+        return total;
+    }
+
+    double escalar(const QString& sql) { return db_->scalar(sql).toDouble(); }
+};
+
+} // namespace
+
+TEST_F(ProcedimientosTest, RptmovFiltersBySellerOrGroupAndByMovementType)
+{
+    struct Caso {
+        const char* vendedor;
+        const char* tipo;
+        QStringList esperadas; // seller|movement|amount
+    };
+    const QList<Caso> casos = {
+        {"",
+         "",
+         {s("00000|0.- Pago Vendedor a Duroz|1500"), s("00001|3.- Pago Couta Prestamo|200"),
+          s("00002|1.- Pago Duroz a Vendedor|50")}},
+        // A group chief brings his group's movements.
+        {"00000", "", {s("00000|0.- Pago Vendedor a Duroz|1500"), s("00001|3.- Pago Couta Prestamo|200")}},
+        {"", "3", {s("00001|3.- Pago Couta Prestamo|200")}},
+        {"00002", "0", {}},
+    };
+    for (const Caso& c : casos) {
+        RecordSet rs = texto("rptmov", {s("0"), Fecha, s("06/03/2026"), s(c.vendedor), s(c.tipo)});
+        EXPECT_EQ(filas(rs, {0, 3, 4}), c.esperadas) << c.vendedor << "/" << c.tipo;
+        if (rs.recordCount() > 0) {
+            rs.moveFirst();
+            EXPECT_EQ(rs.value(s("nombre_vend")).toString(), s("AGENCIA ") + rs.value(0).toString());
+            EXPECT_EQ(rs.value(2).toDate().isValid(), true);
+        }
+    }
+    EXPECT_THROW(texto("rptmov", {s("9"), Fecha, Fecha, QString(), QString()}), std::exception);
+}
+
+TEST_F(ProcedimientosTest, RptlistasSumsEachNumbersActivePlaysInTheColumnItsKindReads)
+{
+    struct Caso {
+        const char* tipo;
+        const char* loteria;
+        const char* vendedor;
+        QStringList esperadas; // number|amount (col 3, 4 or 5)|play
+    };
+    const QList<Caso> casos = {
+        // 10 + 5 + 3 on 123 (the annulled 7 left out), 6 on 999.
+        {"1", "001", "", {s("123|18|18|18|"), s("999|6|6|6|")}},
+        {"1", "014", "", {s("123|4|4|4|")}},
+        {"1", "001", "00001", {s("123|3|3|3|")}},
+        {"2", "001", "", {s("45|20|20|20|")}},
+        {"5", "001", "", {s("3|2|2|2|")}},
+        {"4", "001", "", {s("345|4|4|4|01")}},
+        {"3", "001", "", {}},
+        {"7", "001", "", {}},
+    };
+    for (const Caso& c : casos) {
+        RecordSet rs = texto("rptlistas",
+                             {Fecha, s(c.tipo), s(c.loteria), QString(), QString(), s(c.vendedor)});
+        EXPECT_EQ(filas(rs, {0, 3, 4, 5, 6}), c.esperadas) << c.tipo << "/" << c.loteria << "/" << c.vendedor;
+    }
+    // The page total is that lottery's sales of that kind.
+    RecordSet triples = texto("rptlistas", {Fecha, s("1"), s("001"), QString(), QString(), QString()});
+    EXPECT_EQ(
+        suma(triples, 4),
+        escalar(s("SELECT sum(j.monto) FROM jugadasticket j JOIN tickets t USING (codvendedor, nroticket)"
+                  " WHERE j.cod_lot = '001' AND j.fechaticket = '2026-03-05' AND t.estadoticket = 'ACT'"
+                  " AND j.tipo_jugada = '1' AND length(j.numero) = 3")));
+}
+
+TEST_F(ProcedimientosTest, ReportepremionumeroCountsEachPrizeOnTheNumberOnce)
+{
+    const auto llama = [](const char* numero, const char* especial, const char* jugada,
+                          const char* vendedor) {
+        return llamadaReporte(s("reportepremionumero"), {{s("@loteria"), 3, s("001")},
+                                                         {s("@numero"), 3, s(numero)},
+                                                         {s("@jugada"), 2, s(jugada)},
+                                                         {s("@especial"), 3, s(especial)},
+                                                         {s("@fecha"), 10, Fecha},
+                                                         {s("@vendedor"), 5, s(vendedor)}});
+    };
+    // seller|number|normal|prize|special
+    EXPECT_EQ(filas(llama("123", "", "", ""), {0, 3, 4, 5, 6}),
+              (QStringList{s("00000|123|15|9000|0"), s("00001|123|3|1800|0")}));
+    EXPECT_EQ(suma(llama("123", "", "", ""), 5),
+              escalar(s("SELECT sum(premio) FROM jugadasticket WHERE cod_lot = '001' AND numero = '123'"
+                        " AND fechaticket = '2026-03-05'")));
+    EXPECT_EQ(filas(llama("123", "", "", "00001"), {0, 5}), QStringList{s("00001|1800")});
+    EXPECT_EQ(filas(llama("345", "T1", "01", ""), {0, 4, 5, 6}), QStringList{s("00000|0|2400|4")});
+    EXPECT_EQ(filas(llama("345", "T1", "02", ""), {0}), QStringList());
+    EXPECT_EQ(llama("999", "", "", "").recordCount(), 0);
+    EXPECT_EQ(llama("12'", "", "", "").recordCount(), 0);
+}
+
+TEST_F(ProcedimientosTest, RptptovtaListsEachTicketOnceByStateAndSeller)
+{
+    const auto llama = [](const char* vendedor, const char* modo, const QString& hasta = Fecha) {
+        return llamadaReporte(s("rptptovta"), {{s("@xfecha"), 10, Fecha},
+                                               {s("@xcodigo_vend"), 5, s(vendedor)},
+                                               {s("@xmodo"), 1, s(modo)},
+                                               {s("@xfechah"), 10, hasta}});
+    };
+    struct Caso {
+        const char* vendedor;
+        const char* modo;
+        QStringList esperadas; // ticket|amount|time|user|state|prized|prize|paid
+    };
+    const QList<Caso> casos = {
+        {"00000",
+         "0",
+         {s("0000000001|35|10:00:00|TAQ01|ACT|S|9000|S"), s("0000000002|7|10:00:00|TAQ01|ELI|N||N"),
+          s("0000000003|4|10:00:00|TAQ01|ACT|S|2400|N")}},
+        {"00000", "1", {s("0000000002|7|10:00:00|TAQ01|ELI|N||N")}},
+        {"00000", "2", {s("0000000003|4|10:00:00|TAQ01|ACT|S|2400|N")}},
+        {"00000", "3", {s("0000000001|35|10:00:00|TAQ01|ACT|S|9000|S")}},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(filas(llama(c.vendedor, c.modo), {0, 1, 2, 3, 4, 5, 6, 7}), c.esperadas) << c.modo;
+    EXPECT_EQ(llama("*****", "0").recordCount(), 5);
+    EXPECT_EQ(llama("*****", "0", s("06/03/2026")).recordCount(), 6);
+    EXPECT_EQ(filas(llama("*****", "2"), {8, 0}),
+              (QStringList{s("00000|0000000003"), s("00001|0000000001"), s("00002|0000000001")}));
+    EXPECT_THROW(llama("00000", "7"), std::exception);
+}
+
+TEST_F(ProcedimientosTest, RpttaquillatotalesAddsUpToTheActiveTicketsOfTheList)
+{
+    const auto totales = [](const char* vendedor) {
+        return llamadaReporte(s("rpttaquillatotales"), {{s("@xfechad"), 10, Fecha},
+                                                        {s("@xfechah"), 10, s("06/03/2026")},
+                                                        {s("@xvendedor"), 5, s(vendedor)}});
+    };
+    EXPECT_EQ(filas(totales(""), {0, 1}),
+              (QStringList{s("00000 - AGENCIA 00000|39"), s("00001 - AGENCIA 00001|7"),
+                           s("00002 - AGENCIA 00002|17")}));
+    EXPECT_EQ(filas(totales("00002"), {1}), QStringList{s("17")});
+
+    RecordSet lista = llamadaReporte(s("rptptovta"), {{s("@xfecha"), 10, Fecha},
+                                                      {s("@xcodigo_vend"), 5, s("*****")},
+                                                      {s("@xmodo"), 1, s("0")},
+                                                      {s("@xfechah"), 10, s("06/03/2026")}});
+    double activas = 0;
+    for (lista.moveFirst(); !lista.eof(); lista.moveNext())
+        if (lista.value(4).toString() == s("ACT"))
+            activas += lista.value(1).toDouble();
+    EXPECT_EQ(suma(totales(""), 1), activas);
+}
+
+TEST_F(ProcedimientosTest, RptconexCountsTheOpenSessionsPerSeller)
+{
+    RecordSet rs = llamadaReporte(s("RPTCONEX"), {}, 0);
+    EXPECT_EQ(filas(rs, {0, 4}), (QStringList{s("00000|2"), s("00002|1")}));
+    rs.moveFirst();
+    EXPECT_EQ(rs.value(s("nombre_vend")).toString(), s("AGENCIA 00000"));
+}
+
+TEST_F(ProcedimientosTest, DevuelvegraficarGivesTheDailyResultsAndExpensesOfEachMonthAsked)
+{
+    const auto grafico = [](const char* desde, const char* hasta, const char* meses) {
+        return llamadaReporte(s("devuelvegraficar"), {{s("@anio"), 5, s("2026")},
+                                                      {s("@vended"), 5, s(desde)},
+                                                      {s("@vendeh"), 5, s(hasta)},
+                                                      {s("@meses"), 100, s(meses)},
+                                                      {s("@opciones"), 100, s("12345")}});
+    };
+    const auto porNombre = [](RecordSet rs) {
+        QStringList salida;
+        if (rs.recordCount() <= 0)
+            return salida;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            QStringList celdas;
+            for (const char* c : {"mes", "ventas", "premios", "Comision", "saldos", "gastos", "saldototal"})
+                celdas << platform::regional::toText(rs.value(s(c)));
+            salida << celdas.join(QLatin1Char('|'));
+        }
+        return salida;
+    };
+    const QString resultados = s(
+        "SELECT concat_ws('|', 'Mar', sum(total_venta)::float8, sum(premios)::float8, sum(comision)::float8,"
+        " sum(subtotal)::float8) FROM saldosdias WHERE fecha BETWEEN '2026-03-01' AND '2026-03-31' %1");
+    const QString todos = db_->scalar(resultados.arg(QString()));
+    const QString rango = db_->scalar(resultados.arg(s("AND vendedor BETWEEN '00001' AND '00002'")));
+    ASSERT_FALSE(todos.isEmpty());
+    const double saldo = todos.section(QLatin1Char('|'), 4).toDouble();
+    const double saldoRango = rango.section(QLatin1Char('|'), 4).toDouble();
+
+    RecordSet marzo = grafico("", "", "3");
+    ASSERT_EQ(marzo.recordCount(), 1);
+    const QStringList fila = porNombre(marzo).first().split(QLatin1Char('|'));
+    EXPECT_EQ(fila.mid(0, 5).join(QLatin1Char('|')).replace(QLatin1Char(','), QLatin1Char('.')),
+              todos.split(QLatin1Char('|')).mid(0, 5).join(QLatin1Char('|')));
+    EXPECT_EQ(fila[5], s("42"));
+    EXPECT_DOUBLE_EQ(platform::regional::parseDouble(fila[6]).value_or(-1), saldo - 42);
+
+    RecordSet deRango = grafico("00001", "00002", "3");
+    deRango.moveFirst();
+    EXPECT_DOUBLE_EQ(deRango.value(s("saldos")).toDouble(), saldoRango);
+    EXPECT_DOUBLE_EQ(deRango.value(s("gastos")).toDouble(), 12);
+
+    QStringList meses;
+    RecordSet cuatro = grafico("", "", "13AC");
+    for (cuatro.moveFirst(); !cuatro.eof(); cuatro.moveNext())
+        meses << cuatro.value(s("mes")).toString();
+    EXPECT_EQ(meses, (QStringList{s("Ene"), s("Mar"), s("Oct"), s("Dic")}));
+    EXPECT_EQ(grafico("", "", "").recordCount(), 12);
+    EXPECT_EQ(porNombre(grafico("", "", "1")), QStringList{s("Ene|0|0|0|0|0|0")});
+    EXPECT_THROW(grafico("", "", "D"), std::exception);
+    EXPECT_EQ(llamadaReporte(s("devuelvegraficar"), {{s("@anio"), 5, s("20x6")},
+                                                     {s("@vended"), 5, QString()},
+                                                     {s("@vendeh"), 5, QString()},
+                                                     {s("@meses"), 100, QString()},
+                                                     {s("@opciones"), 100, s("12345")}})
+                  .recordCount(),
+              0);
+}
