@@ -3,6 +3,7 @@
 #include "core/registerwindows.h"
 #include "draws/registro.h"
 #include "lotteries/registro.h"
+#include "sellerparams/registro.h"
 #include "sellerresults/registro.h"
 #include "platform/ui/windowregistry.h"
 #include "reports/registro.h"
@@ -20,6 +21,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     sellers::registerWindows(registry);
     reportwindows::registerWindows(registry);
     sellerresults::registerWindows(registry);
+    sellerparams::registerWindows(registry);
 }
 
 } // namespace app

@@ -21,7 +21,7 @@ using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
 const QStringList VentanasConstruidas = {QStringLiteral("Form5"), QStringLiteral("Form6"),
-                                         QStringLiteral("Form23")};
+                                         QStringLiteral("Form23"), QStringLiteral("Form48")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
