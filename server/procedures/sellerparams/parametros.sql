@@ -398,9 +398,12 @@ BEGIN
     END IF;
     asignaciones := asignaciones || format('%I = $3[%s]::%s', columna.columna, i, parametro_tipo(columna.tipo));
   END LOOP;
-  EXECUTE format('UPDATE %I SET %s WHERE codvendedor = ANY ($1) AND cod_lot = ANY ($2)%s', tabla,
+  -- Joined to the two code lists (hashed), not filtered by = ANY of each
+  -- row: 2,000 sellers by 36 lotteries stay one pass over the table.
+  EXECUTE format('UPDATE %I t SET %s FROM (SELECT DISTINCT unnest($1) AS c) v, (SELECT DISTINCT unnest($2) AS c) l'
+                 ' WHERE t.codvendedor = v.c AND t.cod_lot = l.c%s', tabla,
                  array_to_string(asignaciones, ', '),
-                 CASE WHEN xespecial IS NOT NULL THEN ' AND especial = $4' ELSE '' END)
+                 CASE WHEN xespecial IS NOT NULL THEN ' AND t.especial = $4' ELSE '' END)
     USING vendedores_, loterias_, valores, xespecial;
   RETURN 0;
 END $$;
