@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace sellerparams {
@@ -177,8 +178,18 @@ void GrillaParametros::cambiaVendedor(const QString& texto)
 void GrillaParametros::enlaza(const db::RecordSet& lista)
 {
     DataGrid1->setDataSource(lista);
-    for (int columna = 0; columna < titulos_.size(); ++columna)
+    // Each column at least as wide as its whole caption, in the bold the
+    // header shows captions in.
+    QFont negrita = DataGrid1->horizontalHeader()->font();
+    negrita.setBold(true);
+    const QFontMetrics letra(negrita);
+    const int margen = 4 * DataGrid1->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    for (int columna = 0; columna < titulos_.size(); ++columna) {
         DataGrid1->ponTitulo(columna, titulos_[columna]);
+        DataGrid1->setColumnWidth(columna, qMax(DataGrid1->columnWidth(columna),
+                                                letra.horizontalAdvance(titulos_[columna]) + margen));
+    }
+    DataGrid1->updateGeometry();
 }
 
 void GrillaParametros::rellena(bool alPrimero)

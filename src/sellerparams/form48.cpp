@@ -12,9 +12,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -188,14 +190,21 @@ Form48::Form48()
     TabStrip1->addTab(QStringLiteral("Parámetros de Jugadas Especiales"));
 
     // Normal page.
+    // The normal block, and beside it the digit block over the three boxes,
+    // each caption over its box.
     auto* pagina1 = new QGridLayout(Frame1);
-    pagina1->addWidget(normal_->marcoNormal(), 0, 0, 1, 3);
-    pagina1->addWidget(normal_->marcoDigito(), 0, 3, Qt::AlignTop);
-    core::etiquetaControles(pagina1, 1, 0,
-                            {{QStringLiteral("% de Comision para Jefe Grupo"), COMISJEFE},
-                             {QStringLiteral("% de Impuesto"), impuesto},
-                             {QStringLiteral("Tipo de Pago"), Combo1}},
-                            Qt::Horizontal);
+    pagina1->addWidget(normal_->marcoNormal(), 0, 0, 2, 1);
+    pagina1->addWidget(normal_->marcoDigito(), 0, 1, Qt::AlignTop);
+    auto* pie = new QVBoxLayout;
+    for (const auto& [titulo, control] : QList<std::pair<QString, QWidget*>>{
+             {QStringLiteral("% de Comision para Jefe Grupo"), COMISJEFE},
+             {QStringLiteral("% de Impuesto"), impuesto},
+             {QStringLiteral("Tipo de Pago"), Combo1}}) {
+        pie->addWidget(new QLabel(titulo));
+        pie->addWidget(control);
+    }
+    pie->addStretch(1);
+    pagina1->addLayout(pie, 1, 1);
     // Special page.
     auto* pagina4 = new QGridLayout(Frame4);
     pagina4->addWidget(new QLabel(QStringLiteral("Jugada Especial")), 0, 0);
@@ -208,6 +217,7 @@ Form48::Form48()
 
     auto* raiz = new QHBoxLayout(this);
     auto* listas = new QVBoxLayout;
+
     listas->addWidget(Label26);
     listas->addWidget(List1, 1);
     listas->addWidget(Label27);
@@ -259,7 +269,17 @@ void Form48::onLoad()
                 Combo3->addItem(core::itemcodigo(jugadas.field(QStringLiteral("especial")).value(),
                                                  jugadas.field(QStringLiteral("desc_espec")).value()));
         Combo3->setCurrentIndex(-1);
+        ajustaAncho(List1);
     });
+}
+
+void Form48::ajustaAncho(QListWidget* lista)
+{
+    // Wide enough for its longest item, within reason: longer ones scroll.
+    const int ancho = lista->sizeHintForColumn(0) + 2 * lista->frameWidth() +
+                      lista->verticalScrollBar()->sizeHint().width();
+    List1->setMinimumWidth(qMin(ancho, 360));
+    List2->setMinimumWidth(qMin(ancho, 360));
 }
 
 void Form48::llenaLoterias()

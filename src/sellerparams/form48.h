@@ -76,6 +76,7 @@ protected:
 private:
     QList<PiezaAjuste> piezas() const;
     void llenaLoterias();
+    void ajustaAncho(QListWidget* lista);
     void aplica();
 
     std::unique_ptr<core::BloqueVenta> normal_;

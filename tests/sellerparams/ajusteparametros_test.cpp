@@ -5,6 +5,7 @@
 // server, its checks and messages, and Cancelar-like answers that change
 // nothing.
 
+#include "capturas.h"
 #include "datosparametros.h"
 
 #include "sellerparams/comun.h"
@@ -268,4 +269,18 @@ TEST_F(AjusteTest, WithoutValuesOrSelectionNothingIsSent)
     EXPECT_EQ(rec_->prompts().value(1), u"Debe seleccionar al menos un Vendedor y una Lotería!"_s);
     EXPECT_EQ(tabla(u"ven_lot"_s), antes);
     EXPECT_EQ(windowRegistry().find(u"Form48"_s), ventana);
+}
+
+TEST_F(AjusteTest, TheWindowOpensWithEveryValueShownOnBothTabs)
+{
+    Form48* ventana = abre();
+    for (const QString& campo : ventana->normal()->campos())
+        ventana->normal()->caja(campo)->setText(u"123456.125"_s);
+    ventana->Combo1->setCurrentIndex(1);
+    EXPECT_EQ(testsupport::cutControls(ventana), QStringList());
+    EXPECT_FALSE(testsupport::saveScreenshot(ventana, u"Form48"_s).isEmpty());
+    ventana->TabStrip1->setCurrentIndex(1);
+    ventana->Combo3->setCurrentIndex(0);
+    EXPECT_EQ(testsupport::cutControls(ventana), QStringList());
+    EXPECT_FALSE(testsupport::saveScreenshot(ventana, u"Form48-especial"_s).isEmpty());
 }

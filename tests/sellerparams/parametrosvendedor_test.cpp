@@ -6,6 +6,7 @@
 // the row as it was; every write acts on the seller and special play the
 // window shows.
 
+#include "capturas.h"
 #include "datosparametros.h"
 
 #include "sellerparams/form12.h"
@@ -371,4 +372,35 @@ TEST_F(ParametrosVendedorTest, TheColumnUpdateOfTheSpecialGridTouchesOnlyItsSpec
               QStringList{u"4.00"_s});
     EXPECT_EQ(fila(u"vendespec"_s, u"NOT (codvendedor = '00002' AND especial = 'T1')"_s), otros);
     EXPECT_EQ(grilla->DataGrid1->textoColumna(9), u"4"_s);
+}
+
+TEST_F(ParametrosVendedorTest, EveryWindowOpensWithEveryValueShown)
+{
+    Form44* grilla = abreForm44(1);
+    Form12* editor = abreForm12(grilla, 0);
+    paramvendespe* especiales = abreEspeciales(1);
+    Form16* especial = abreForm16(especiales, 0);
+    for (const auto& [ventana, nombre] : QList<std::pair<QWidget*, QString>>{
+             {grilla, u"Form44"_s}, {editor, u"Form12"_s}, {especiales, u"paramvendespe"_s}, {especial, u"Form16"_s}}) {
+        SCOPED_TRACE(nombre.toStdString());
+        QStringList cortados = testsupport::cutControls(ventana);
+        // The grids' columns, each as wide as its whole caption (and the
+        // name 2500 twips), do not fit the test screen's 800 pixels: the
+        // grids scroll sideways.
+        if (ventana == grilla || ventana == especiales)
+            cortados.removeIf([](const QString& c) { return c.startsWith(u"DataGrid1: columns"_s); });
+        EXPECT_EQ(cortados, QStringList());
+        EXPECT_FALSE(testsupport::saveScreenshot(ventana, nombre).isEmpty());
+    }
+    QFont negrita = grilla->DataGrid1->horizontalHeader()->font();
+    negrita.setBold(true);
+    for (GrillaParametros* g : std::initializer_list<GrillaParametros*>{grilla, especiales})
+        for (int c = 0; c < g->DataGrid1->model()->columnCount(); ++c)
+            EXPECT_GT(g->DataGrid1->columnWidth(c), QFontMetrics(negrita).horizontalAdvance(g->DataGrid1->titulo(c)))
+                << c;
+    clicEncabezado(grilla, 12, [](Form45* d) {
+        d->Text4->setText(u"12.5"_s);
+        EXPECT_EQ(testsupport::cutControls(d), QStringList());
+        EXPECT_FALSE(testsupport::saveScreenshot(d, u"Form45"_s).isEmpty());
+    });
 }
