@@ -75,8 +75,8 @@ int main(int argc, char** argv)
         vendedores = ventana->vendedores().size() / 5;
         loterias = ventana->loterias().size() / 3;
         if (vendedores == 0 || loterias == 0) {
-            std::fprintf(stderr, "run %d: the window lists %d sellers and %d lotteries\n", corrida, vendedores,
-                         loterias);
+            std::fprintf(stderr, "run %d: the window lists %d sellers and %d lotteries\n", corrida,
+                         vendedores, loterias);
             return 1;
         }
         limite = QString::number(100 + corrida);
@@ -91,11 +91,12 @@ int main(int argc, char** argv)
         tiempos << QString::number(reloj.nsecsElapsed() / 1e6, 'f', 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (respuestas.ultimo != QStringLiteral("Ajuste de parámetros realizada sin problemas")) {
-            std::fprintf(stderr, "run %d: the adjustment failed: %s\n", corrida, qPrintable(respuestas.ultimo));
+            std::fprintf(stderr, "run %d: the adjustment failed: %s\n", corrida,
+                         qPrintable(respuestas.ultimo));
             return 1;
         }
     }
-    std::printf("sellers=%d lotteries=%d rows=%d limit=%s ms=%s\n", vendedores, loterias, vendedores * loterias,
-                qPrintable(limite), qPrintable(tiempos.join(QLatin1Char(','))));
+    std::printf("sellers=%d lotteries=%d rows=%d limit=%s ms=%s\n", vendedores, loterias,
+                vendedores * loterias, qPrintable(limite), qPrintable(tiempos.join(QLatin1Char(','))));
     return 0;
 }

@@ -59,10 +59,7 @@ void ejecutaentransaccion(const QString& texto)
     transaccion.commit();
 }
 
-Encabezado::Encabezado(const QString& texto)
-    : QLabel(texto)
-{
-}
+Encabezado::Encabezado(const QString& texto) : QLabel(texto) {}
 
 void Encabezado::mouseReleaseEvent(QMouseEvent* evento)
 {
@@ -108,8 +105,9 @@ db::Command comandoactvendlote(const FilaParametros& fila)
                   QStringLiteral("@T_Comi_digito"), QStringLiteral("@T_Premio_digito")},
                  campos::Digito, fila.montos);
     agregaMontos(comando,
-                 {QStringLiteral("@T_Lim_NumA"), QStringLiteral("@T_Lim_numB"), QStringLiteral("@T_Montom_par"),
-                  QStringLiteral("@T_Comispar"), QStringLiteral("@T_PremioPar"), QStringLiteral("@T_Sencillo_Par")},
+                 {QStringLiteral("@T_Lim_NumA"), QStringLiteral("@T_Lim_numB"),
+                  QStringLiteral("@T_Montom_par"), QStringLiteral("@T_Comispar"),
+                  QStringLiteral("@T_PremioPar"), QStringLiteral("@T_Sencillo_Par")},
                  campos::Pares, fila.montos);
     agregaTexto(comando, QStringLiteral("@T_Pagacomodin"), 1, fila.pagacomodin);
     agregaTexto(comando, QStringLiteral("@T_Montocomodin"), 10, core::comaapunto(fila.montocomodin));

@@ -62,7 +62,7 @@ void EditorFila::Grabar_Click()
         s.modoedicion = existe() ? QStringLiteral("M") : QStringLiteral("A");
         core::renuevaconexion();
         platform::db::Command llamada = comando(s.modoedicion == QLatin1String("A") ? QStringLiteral("1")
-                                                                                     : QStringLiteral("2"));
+                                                                                    : QStringLiteral("2"));
         llamada.execute();
         // A refusal keeps the window open with what was typed.
         if (core::respuesta(llamada) != QLatin1String("0")) {

@@ -43,10 +43,7 @@ const QString Nombre = QStringLiteral("Form44");
 
 } // namespace
 
-Form12::Form12()
-    : EditorFila(opciones())
-    , COMISJEFE(new QLineEdit)
-    , impuesto(new QLineEdit)
+Form12::Form12() : EditorFila(opciones()), COMISJEFE(new QLineEdit), impuesto(new QLineEdit)
 {
     COMISJEFE->setObjectName(QStringLiteral("COMISJEFE"));
     impuesto->setObjectName(QStringLiteral("impuesto"));
@@ -77,15 +74,16 @@ Form12::Form12()
     for (const QString& campo : campos::Venta)
         orden << caja(campo);
     // Row by row: triples before terminales.
-    orden = {orden[0], orden[1], orden[2], orden[3], orden[4],  orden[5],
+    orden = {orden[0], orden[1], orden[2], orden[3],  orden[4], orden[5],
              orden[6], orden[9], orden[7], orden[10], orden[8], orden[11]};
     orden << caja(campos::MontoComodin);
     for (const QString& campo : campos::Digito)
         orden << caja(campo);
     orden << COMISJEFE << impuesto << Combo1 << Grabar << Eliminar << Salir;
     core::encadenaTabulacion(orden);
-    connect(List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { atrapa([this, item] { leeFila(core::primerapalabra(item->text())); }); });
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        atrapa([this, item] { leeFila(core::primerapalabra(item->text())); });
+    });
 }
 
 void Form12::onLoad()

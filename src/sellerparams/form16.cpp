@@ -38,10 +38,7 @@ const QString Nombre = QStringLiteral("paramvendespe");
 
 } // namespace
 
-Form16::Form16()
-    : EditorFila(opciones())
-    , List2(new QListWidget)
-    , Text13(new QLineEdit)
+Form16::Form16() : EditorFila(opciones()), List2(new QListWidget), Text13(new QLineEdit)
 {
     setWindowTitle(QStringLiteral("Modificando parametros especiales"));
     List2->setObjectName(QStringLiteral("List2"));
@@ -58,9 +55,9 @@ Form16::Form16()
     raiz->addLayout(listas);
     raiz->addWidget(bloque()->marcoNormal());
     auto* pie = new QGridLayout;
-    core::etiquetaControles(pie, 0, 0,
-                            {{QStringLiteral("Tipo de Pago"), Combo1}, {QStringLiteral("Comi. Jefe"), Text13}},
-                            Qt::Vertical);
+    core::etiquetaControles(
+        pie, 0, 0, {{QStringLiteral("Tipo de Pago"), Combo1}, {QStringLiteral("Comi. Jefe"), Text13}},
+        Qt::Vertical);
     raiz->addLayout(pie);
     raiz->addLayout(botones());
 
@@ -95,7 +92,8 @@ void Form16::abre(const QString& vendedor, const QString& loteria, const QString
     List2->clear();
     List1->addItem(loteria);
     List2->addItem(especial);
-    const QString clave = vendedor_ + QLatin1Char('|') + this->loteria() + QLatin1Char('|') + this->especial();
+    const QString clave = vendedor_ + QLatin1Char('|') + this->loteria() + QLatin1Char('|') +
+                          this->especial();
     if (clave == leida_)
         return;
     leida_ = clave;
@@ -159,8 +157,8 @@ db::Command Form16::comando(const QString& modo)
 QString Form16::textoEliminar() const
 {
     return QStringLiteral("Delete From vendespec WHERE COD_LOT = ") + db::quote(loteria()) +
-           QStringLiteral(" AND ESPECIAL = ") + db::quote(especial()) + QStringLiteral(" and codvendedor = ") +
-           db::quote(vendedor_);
+           QStringLiteral(" AND ESPECIAL = ") + db::quote(especial()) +
+           QStringLiteral(" and codvendedor = ") + db::quote(vendedor_);
 }
 
 QString Form16::mensajeEliminado() const

@@ -18,10 +18,11 @@ namespace db = platform::db;
 Form44::Form44()
     : GrillaParametros(QStringLiteral("Parametros de Loterias de"),
                        {QStringLiteral("Codigo"), QStringLiteral("Loteria"), QStringLiteral("Lim. Tri."),
-                        QStringLiteral("Lim. Ter."), QStringLiteral("Lim. Dig."), QStringLiteral("Comi. Tri."),
-                        QStringLiteral("Comi. Ter."), QStringLiteral("Comi. Dig."), QStringLiteral("Prem. Tri."),
-                        QStringLiteral("Prem. 1ero"), QStringLiteral("Prem. 2do"), QStringLiteral("Prem. Dig."),
-                        QStringLiteral("Com. Jefe")},
+                        QStringLiteral("Lim. Ter."), QStringLiteral("Lim. Dig."),
+                        QStringLiteral("Comi. Tri."), QStringLiteral("Comi. Ter."),
+                        QStringLiteral("Comi. Dig."), QStringLiteral("Prem. Tri."),
+                        QStringLiteral("Prem. 1ero"), QStringLiteral("Prem. 2do"),
+                        QStringLiteral("Prem. Dig."), QStringLiteral("Com. Jefe")},
                        12)
 {
 }

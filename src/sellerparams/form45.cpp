@@ -63,9 +63,9 @@ void Form45::prepara(GrillaParametros* origen, int columna, const QString& titul
 QString Form45::columnade(const QString& tabla, int indice)
 {
     static const QStringList venLot{
-        QStringLiteral("lim_tri"),     QStringLiteral("lim_ter"),     QStringLiteral("lim_digito"),
-        QStringLiteral("Comi_tri"),    QStringLiteral("Comi_ter"),    QStringLiteral("Comi_digito"),
-        QStringLiteral("p_tri_1"),     QStringLiteral("p_ter_1"),     QStringLiteral("p_ter_2"),
+        QStringLiteral("lim_tri"),       QStringLiteral("lim_ter"),      QStringLiteral("lim_digito"),
+        QStringLiteral("Comi_tri"),      QStringLiteral("Comi_ter"),     QStringLiteral("Comi_digito"),
+        QStringLiteral("p_tri_1"),       QStringLiteral("p_ter_1"),      QStringLiteral("p_ter_2"),
         QStringLiteral("premio_digito"), QStringLiteral("comision_jefe")};
     static const QStringList vendespec{QStringLiteral("lim_tri"),  QStringLiteral("lim_ter"),
                                        QStringLiteral("Comi_tri"), QStringLiteral("Comi_ter"),

@@ -60,12 +60,16 @@ const QList<Casilla>& casillasNormal()
         {QStringLiteral("p_ter_2 =  '"), QStringLiteral("p_ter_2, "), QStringLiteral("P_ter_2")},
         {QStringLiteral("p_tri_3 =  '"), QStringLiteral("p_tri_3, "), QStringLiteral("P_Tri_3")},
         {QStringLiteral("p_ter_3 =  '"), QStringLiteral("p_ter_3, "), QStringLiteral("P_ter_3")},
-        {QStringLiteral("montocomodin =  '"), QStringLiteral("montocomodin, "), QStringLiteral("montocomodin")},
-        {QStringLiteral("montom_digito =  '"), QStringLiteral("montom_digito, "), QStringLiteral("Montom_digito")},
+        {QStringLiteral("montocomodin =  '"), QStringLiteral("montocomodin, "),
+         QStringLiteral("montocomodin")},
+        {QStringLiteral("montom_digito =  '"), QStringLiteral("montom_digito, "),
+         QStringLiteral("Montom_digito")},
         {QStringLiteral("Lim_digito =  '"), QStringLiteral("Lim_digito, "), QStringLiteral("Lim_digito")},
         {QStringLiteral("comi_digito =  '"), QStringLiteral("comi_digito, "), QStringLiteral("Comi_digito")},
-        {QStringLiteral("premio_digito =  '"), QStringLiteral("premio_digito, "), QStringLiteral("Premio_digito")},
-        {QStringLiteral("comision_jefe =  '"), QStringLiteral("comision_jefe, "), QStringLiteral("COMISJEFE")},
+        {QStringLiteral("premio_digito =  '"), QStringLiteral("premio_digito, "),
+         QStringLiteral("Premio_digito")},
+        {QStringLiteral("comision_jefe =  '"), QStringLiteral("comision_jefe, "),
+         QStringLiteral("COMISJEFE")},
         {QStringLiteral("impuesto =  '"), QStringLiteral("impuesto, "), QStringLiteral("impuesto")},
         {QStringLiteral("tipode_pago =  '"), QStringLiteral("tipode_pago, "), QStringLiteral("Combo1")}};
     return lista;
@@ -185,7 +189,8 @@ Form48::Form48()
     filasNormal[5] = QStringLiteral("3cer Premio");
     normal_ = bloque(core::BloqueVenta::Normal | core::BloqueVenta::Comodin | core::BloqueVenta::Digito,
                      QStringLiteral("< Venta Normal >"), filasNormal);
-    especial_ = bloque(core::BloqueVenta::Normal, QStringLiteral("< Valores Para La Jugada Especial >"), filas);
+    especial_ = bloque(core::BloqueVenta::Normal, QStringLiteral("< Valores Para La Jugada Especial >"),
+                       filas);
     TabStrip1->addTab(QStringLiteral("Parámetros de juego Normal"));
     TabStrip1->addTab(QStringLiteral("Parámetros de Jugadas Especiales"));
 
@@ -196,10 +201,10 @@ Form48::Form48()
     pagina1->addWidget(normal_->marcoNormal(), 0, 0, 2, 1);
     pagina1->addWidget(normal_->marcoDigito(), 0, 1, Qt::AlignTop);
     auto* pie = new QVBoxLayout;
-    for (const auto& [titulo, control] : QList<std::pair<QString, QWidget*>>{
-             {QStringLiteral("% de Comision para Jefe Grupo"), COMISJEFE},
-             {QStringLiteral("% de Impuesto"), impuesto},
-             {QStringLiteral("Tipo de Pago"), Combo1}}) {
+    for (const auto& [titulo, control] :
+         QList<std::pair<QString, QWidget*>>{{QStringLiteral("% de Comision para Jefe Grupo"), COMISJEFE},
+                                             {QStringLiteral("% de Impuesto"), impuesto},
+                                             {QStringLiteral("Tipo de Pago"), Combo1}}) {
         pie->addWidget(new QLabel(titulo));
         pie->addWidget(control);
     }
@@ -210,9 +215,9 @@ Form48::Form48()
     pagina4->addWidget(new QLabel(QStringLiteral("Jugada Especial")), 0, 0);
     pagina4->addWidget(Combo3, 0, 1);
     pagina4->addWidget(especial_->marcoNormal(), 1, 0, 1, 2);
-    core::etiquetaControles(pagina4, 2, 0,
-                            {{QStringLiteral("Tipo de Pago"), Combo2}, {QStringLiteral("Comis. Jefe"), Text29}},
-                            Qt::Vertical);
+    core::etiquetaControles(
+        pagina4, 2, 0, {{QStringLiteral("Tipo de Pago"), Combo2}, {QStringLiteral("Comis. Jefe"), Text29}},
+        Qt::Vertical);
     Frame4->hide();
 
     auto* raiz = new QHBoxLayout(this);
@@ -314,13 +319,14 @@ QList<PiezaAjuste> Form48::piezas() const
         QString valor;
         if (c.caja == QLatin1String("Combo1") || c.caja == QLatin1String("Combo2")) {
             QComboBox* pago = c.caja == QLatin1String("Combo1") ? Combo1 : Combo2;
-            valor = platform::vb::trim(pago->currentText()).isEmpty() ? QString() : pago->currentText().left(1);
+            valor = platform::vb::trim(pago->currentText()).isEmpty() ? QString()
+                                                                      : pago->currentText().left(1);
         } else if (QLineEdit* caja = bloque->caja(c.caja)) {
             valor = caja->text();
         } else {
-            valor = (c.caja == QLatin1String("COMISJEFE") ? COMISJEFE
+            valor = (c.caja == QLatin1String("COMISJEFE")  ? COMISJEFE
                      : c.caja == QLatin1String("impuesto") ? impuesto
-                                                            : Text29)
+                                                           : Text29)
                         ->text();
         }
         lista.append({c.asignacion, c.campo, valor});
@@ -378,7 +384,8 @@ void Form48::aplica()
         tipoajuste_ == 1 ? QStringLiteral("ajustaparametrosn") : QStringLiteral("ajustaparametrose"), 900);
     const auto texto = [&comando](const QString& nombre, int tamano, const QString& valor) {
         // Never cut: a selection longer than the declared size goes whole.
-        comando.append(nombre, db::DataType::VarChar, db::Direction::Input, qMax(tamano, int(valor.size())), valor);
+        comando.append(nombre, db::DataType::VarChar, db::Direction::Input, qMax(tamano, int(valor.size())),
+                       valor);
     };
     texto(QStringLiteral("@vendedores"), 5000, vendedores_);
     texto(QStringLiteral("@loterias"), 1000, loterias_);

@@ -21,8 +21,9 @@ namespace db = platform::db;
 paramvendespe::paramvendespe()
     : GrillaParametros(QStringLiteral("Parametros Especiales de Loterias de"),
                        {QStringLiteral("Codigo"), QStringLiteral("Loteria"), QStringLiteral("Lim. Tri."),
-                        QStringLiteral("Lim. Ter."), QStringLiteral("Comi. Tri."), QStringLiteral("Comi. Ter."),
-                        QStringLiteral("Prem. Tri."), QStringLiteral("Prem. 1ero"), QStringLiteral("Prem. 2do"),
+                        QStringLiteral("Lim. Ter."), QStringLiteral("Comi. Tri."),
+                        QStringLiteral("Comi. Ter."), QStringLiteral("Prem. Tri."),
+                        QStringLiteral("Prem. 1ero"), QStringLiteral("Prem. 2do"),
                         QStringLiteral("Com. Jefe")},
                        9)
     , Combo1(new QComboBox)
@@ -47,7 +48,8 @@ void paramvendespe::onLoad()
             for (jugadas.moveFirst(); !jugadas.eof(); jugadas.moveNext())
                 items << platform::vb::trim(jugadas.field(QStringLiteral("especial")).value().toString()) +
                              QStringLiteral(" - ") +
-                             platform::vb::rtrim(jugadas.field(QStringLiteral("desc_espec")).value().toString());
+                             platform::vb::rtrim(
+                                 jugadas.field(QStringLiteral("desc_espec")).value().toString());
             Combo1->clear();
             Combo1->addItems(items);
             Combo1->setCurrentIndex(0);

@@ -33,7 +33,6 @@ protected:
 private:
     QString especial_;
     QString itemEspecial_; // Combo1's text when the grid was read
-
 };
 
 } // namespace sellerparams

@@ -83,16 +83,16 @@ TEST_F(AjusteTest, TheStoresParameterListsAreInTheirOrderWithTheirSizesAndConver
     EXPECT_EQ(lote.commandText(), u"ACTVENDLOTE"_s);
     EXPECT_EQ(lote.commandTimeout(), 900);
     const QStringList esperado{
-        u"@RETURN_VALUE 0 "_s,      u"@T_CODVENDEDOR 5 00002"_s, u"@T_COD_LOT 3 001"_s,
-        u"@T_Minimo_tri 10 1.5"_s,   u"@T_Minimo_ter 10 2.5"_s,   u"@T_Lim_Tri 10 3.5"_s,
-        u"@T_Lim_ter 10 4.5"_s,      u"@T_Comi_Tri 10 5.5"_s,     u"@T_Comi_Ter 10 6.5"_s,
-        u"@T_P_tri_1 10 7.5"_s,      u"@T_P_tri_2 10 8.5"_s,      u"@T_P_tri_3 10 9.5"_s,
-        u"@T_P_ter_1 10 10.5"_s,     u"@T_P_ter_2 10 11.5"_s,     u"@T_P_ter_3 10 12.5"_s,
-        u"@T_Montom_digito 10 13.5"_s, u"@T_Lim_digito 10 14.5"_s, u"@T_Comi_digito 10 15.5"_s,
-        u"@T_Premio_digito 10 16.5"_s, u"@T_Lim_NumA 10 17.5"_s,  u"@T_Lim_numB 10 18.5"_s,
-        u"@T_Montom_par 10 19.5"_s,  u"@T_Comispar 10 20.5"_s,    u"@T_PremioPar 10 21.5"_s,
-        u"@T_Sencillo_Par 10 22.5"_s, u"@T_Pagacomodin 1 S"_s,   u"@T_Montocomodin 10 3.25"_s,
-        u"@T_Comision_Jefe 10 2,5"_s, u"@T_tipode_pago 1 2"_s,   u"@T_MODOUSOS 1 1"_s,
+        u"@RETURN_VALUE 0 "_s,         u"@T_CODVENDEDOR 5 00002"_s, u"@T_COD_LOT 3 001"_s,
+        u"@T_Minimo_tri 10 1.5"_s,     u"@T_Minimo_ter 10 2.5"_s,   u"@T_Lim_Tri 10 3.5"_s,
+        u"@T_Lim_ter 10 4.5"_s,        u"@T_Comi_Tri 10 5.5"_s,     u"@T_Comi_Ter 10 6.5"_s,
+        u"@T_P_tri_1 10 7.5"_s,        u"@T_P_tri_2 10 8.5"_s,      u"@T_P_tri_3 10 9.5"_s,
+        u"@T_P_ter_1 10 10.5"_s,       u"@T_P_ter_2 10 11.5"_s,     u"@T_P_ter_3 10 12.5"_s,
+        u"@T_Montom_digito 10 13.5"_s, u"@T_Lim_digito 10 14.5"_s,  u"@T_Comi_digito 10 15.5"_s,
+        u"@T_Premio_digito 10 16.5"_s, u"@T_Lim_NumA 10 17.5"_s,    u"@T_Lim_numB 10 18.5"_s,
+        u"@T_Montom_par 10 19.5"_s,    u"@T_Comispar 10 20.5"_s,    u"@T_PremioPar 10 21.5"_s,
+        u"@T_Sencillo_Par 10 22.5"_s,  u"@T_Pagacomodin 1 S"_s,     u"@T_Montocomodin 10 3.25"_s,
+        u"@T_Comision_Jefe 10 2,5"_s,  u"@T_tipode_pago 1 2"_s,     u"@T_MODOUSOS 1 1"_s,
         u"@T_IMPUESTO 10 12,5"_s};
     EXPECT_EQ(parametros(lote), esperado);
 
@@ -101,9 +101,9 @@ TEST_F(AjusteTest, TheStoresParameterListsAreInTheirOrderWithTheirSizesAndConver
     EXPECT_EQ(juges.commandText(), u"ACTVENDJUGES"_s);
     EXPECT_EQ(parametros(juges),
               (QStringList{u"@RETURN_VALUE 0 "_s, u"@T_CODVENDEDOR 5 00002"_s, u"@T_COD_LOT 3 001"_s,
-                           u"@T_ESPECIAL 3 T1"_s}
-               + esperado.mid(3, 12)
-               + QStringList{u"@T_tipode_pago 1 2"_s, u"@comis_jefe 10 2.5"_s, u"@T_MODOUSOS 1 2"_s}));
+                           u"@T_ESPECIAL 3 T1"_s} +
+               esperado.mid(3, 12) +
+               QStringList{u"@T_tipode_pago 1 2"_s, u"@comis_jefe 10 2.5"_s, u"@T_MODOUSOS 1 2"_s}));
 }
 
 TEST_F(AjusteTest, TheTextsCarryTheTypedBoxesInTableOrder)
@@ -127,10 +127,10 @@ TEST_F(AjusteTest, TheTextsCarryTheTypedBoxesInTableOrder)
     ventana->COMISJEFE->setText(u"18"_s);
     ventana->impuesto->setText(u"19"_s);
     ventana->Combo1->setCurrentIndex(3);
-    const QStringList normal{u"minimo_tri"_s,   u"minimo_ter"_s,  u"lim_tri"_s,       u"lim_ter"_s,
-                             u"comi_tri"_s,     u"comi_ter"_s,    u"P_tri_1"_s,       u"p_ter_1"_s,
-                             u"p_tri_2"_s,      u"p_ter_2"_s,     u"p_tri_3"_s,       u"p_ter_3"_s,
-                             u"montocomodin"_s, u"montom_digito"_s, u"Lim_digito"_s,  u"comi_digito"_s,
+    const QStringList normal{u"minimo_tri"_s,    u"minimo_ter"_s,    u"lim_tri"_s,    u"lim_ter"_s,
+                             u"comi_tri"_s,      u"comi_ter"_s,      u"P_tri_1"_s,    u"p_ter_1"_s,
+                             u"p_tri_2"_s,       u"p_ter_2"_s,       u"p_tri_3"_s,    u"p_ter_3"_s,
+                             u"montocomodin"_s,  u"montom_digito"_s, u"Lim_digito"_s, u"comi_digito"_s,
                              u"premio_digito"_s, u"comision_jefe"_s, u"impuesto"_s,   u"tipode_pago"_s};
     // The block numbers its boxes in its own order: normal (12), comodin,
     // digit (4); the request visits them in the table's.
@@ -156,8 +156,9 @@ TEST_F(AjusteTest, TheTextsCarryTheTypedBoxesInTableOrder)
     ventana->Text29->setText(u"13"_s);
     ventana->Combo2->setCurrentIndex(0);
     t = ventana->textosAjuste();
-    EXPECT_EQ(t.campos, u"minimo_tri, minimo_ter, lim_tri, lim_ter, comi_tri, comi_ter, p_tri_1, p_ter_1, p_tri_2,"
-                        " p_ter_2, p_tri_3, p_ter_3, comision_jefe, tipode_pago"_s);
+    EXPECT_EQ(t.campos,
+              u"minimo_tri, minimo_ter, lim_tri, lim_ter, comi_tri, comi_ter, p_tri_1, p_ter_1, p_tri_2,"
+              " p_ter_2, p_tri_3, p_ter_3, comision_jefe, tipode_pago"_s);
     EXPECT_EQ(t.valores, u"'1', '2', '3', '4', '5', '6', '7', '10', '8', '11', '9', '12', '13', '0'"_s);
     EXPECT_TRUE(t.cadenaajuste.startsWith(u"minimo_tri = '1', minimo_ter = '2', lim_tri =  '3', "_s));
 }
@@ -166,8 +167,8 @@ TEST_F(AjusteTest, TheListsFollowTheTabAndTheHeadingsInvertTheSelection)
 {
     Form48* ventana = abre();
     EXPECT_EQ(ventana->windowTitle(), u"Parámetros de Vendedores"_s);
-    EXPECT_EQ(items(ventana->List1),
-              (QStringList{u"00001 - GRUPO NORTE"_s, u"00002 - AGENCIA LA FORTUNA"_s, u"00003 - TAQUILLA SUR"_s}));
+    EXPECT_EQ(items(ventana->List1), (QStringList{u"00001 - GRUPO NORTE"_s, u"00002 - AGENCIA LA FORTUNA"_s,
+                                                  u"00003 - TAQUILLA SUR"_s}));
     EXPECT_EQ(items(ventana->List2), (QStringList{u"002 - CARACAS 4PM"_s, u"003 - ORIENTE 7PM"_s}));
     EXPECT_EQ(ventana->Combo3->count(), 2);
     EXPECT_EQ(ventana->Combo1->currentText(), QString());
@@ -247,8 +248,10 @@ TEST_F(AjusteTest, TheSpecialAdjustmentChangesTheRowsOfItsSpecialPlay)
     ventana->XPButton1->click();
     cierra();
     EXPECT_EQ(rec_->prompts().value(1), u"Ajuste de parámetros realizada sin problemas"_s);
-    EXPECT_EQ(db_->rows(u"SELECT codvendedor, p_ter_2, comision_jefe FROM vendespec WHERE especial = 'Z' ORDER BY 1"_s),
-              (QStringList{u"00001|0.000|NULL"_s, u"00002|45.500|1.50"_s, u"00003|45.500|1.50"_s}));
+    EXPECT_EQ(
+        db_->rows(
+            u"SELECT codvendedor, p_ter_2, comision_jefe FROM vendespec WHERE especial = 'Z' ORDER BY 1"_s),
+        (QStringList{u"00001|0.000|NULL"_s, u"00002|45.500|1.50"_s, u"00003|45.500|1.50"_s}));
     EXPECT_EQ(fila(u"vendespec"_s, fuera), otras);
 }
 

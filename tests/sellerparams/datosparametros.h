@@ -17,15 +17,15 @@ namespace datosparametros {
 inline void siembra(testsupport::TestDatabase& db)
 {
     datosvendedores::siembra(db);
-    db.exec(QStringLiteral(
-        "INSERT INTO loterias (cod_lot, desc_lot) VALUES ('003', 'ORIENTE 7PM');"
-        "UPDATE loterias SET juegaespecial = 'S' WHERE cod_lot = '001';"
-        "INSERT INTO jugadas (especial, desc_espec) VALUES ('Z', 'ZODIACAL');"
-        "INSERT INTO lotespec (cod_lot, especial) VALUES ('001', 'Z');"
-        "SELECT proc.parametrosvendedor_crea(codvendedor) FROM vendedor;"
-        "UPDATE ven_lot SET p_tri_1 = 12.5 WHERE codvendedor = '00002' AND cod_lot = '001';"
-        "UPDATE vendespec SET p_tri_1 = 12.5, comision_jefe = 2.5"
-        "  WHERE codvendedor = '00002' AND cod_lot = '001' AND especial = 'T1'"));
+    db.exec(
+        QStringLiteral("INSERT INTO loterias (cod_lot, desc_lot) VALUES ('003', 'ORIENTE 7PM');"
+                       "UPDATE loterias SET juegaespecial = 'S' WHERE cod_lot = '001';"
+                       "INSERT INTO jugadas (especial, desc_espec) VALUES ('Z', 'ZODIACAL');"
+                       "INSERT INTO lotespec (cod_lot, especial) VALUES ('001', 'Z');"
+                       "SELECT proc.parametrosvendedor_crea(codvendedor) FROM vendedor;"
+                       "UPDATE ven_lot SET p_tri_1 = 12.5 WHERE codvendedor = '00002' AND cod_lot = '001';"
+                       "UPDATE vendespec SET p_tri_1 = 12.5, comision_jefe = 2.5"
+                       "  WHERE codvendedor = '00002' AND cod_lot = '001' AND especial = 'T1'"));
 }
 
 // Every value column of ven_lot, in the table's order.

@@ -81,17 +81,17 @@ TEST_F(ParametrosServidorTest, TheListsGiveTheColumnsTheGridsReadByPosition)
 {
     const db::RecordSet lote = texto(u"dspvenlot"_s, {u" 00002 "_s});
     EXPECT_EQ(columnas(lote),
-              (QStringList{u"cod_lot"_s, u"desc_lot"_s, u"lim_tri"_s, u"lim_ter"_s, u"lim_digito"_s, u"comi_tri"_s,
-                           u"comi_ter"_s, u"comi_digito"_s, u"p_tri_1"_s, u"p_ter_1"_s, u"p_ter_2"_s,
-                           u"premio_digito"_s, u"comision_jefe"_s}));
+              (QStringList{u"cod_lot"_s, u"desc_lot"_s, u"lim_tri"_s, u"lim_ter"_s, u"lim_digito"_s,
+                           u"comi_tri"_s, u"comi_ter"_s, u"comi_digito"_s, u"p_tri_1"_s, u"p_ter_1"_s,
+                           u"p_ter_2"_s, u"premio_digito"_s, u"comision_jefe"_s}));
     EXPECT_EQ(lote.recordCount(), 3);
     EXPECT_EQ(lote.field(0).value().toString(), u"001"_s);
     EXPECT_EQ(lote.field(1).value().toString(), u"ZULIA 12M"_s);
 
     const db::RecordSet espec = texto(u"dspvendespec"_s, {u"00002"_s, u"T1"_s});
     EXPECT_EQ(columnas(espec),
-              (QStringList{u"cod_lot"_s, u"desc_lot"_s, u"lim_tri"_s, u"lim_ter"_s, u"comi_tri"_s, u"comi_ter"_s,
-                           u"p_tri_1"_s, u"p_ter_1"_s, u"p_ter_2"_s, u"comision_jefe"_s}));
+              (QStringList{u"cod_lot"_s, u"desc_lot"_s, u"lim_tri"_s, u"lim_ter"_s, u"comi_tri"_s,
+                           u"comi_ter"_s, u"p_tri_1"_s, u"p_ter_1"_s, u"p_ter_2"_s, u"comision_jefe"_s}));
     EXPECT_EQ(espec.recordCount(), 1);
     EXPECT_EQ(texto(u"dspvenlot"_s, {u"99999"_s}).recordCount(), 0);
     EXPECT_EQ(texto(u"dspvendespec"_s, {u"00002"_s, u""_s}).recordCount(), 0);
@@ -104,8 +104,9 @@ TEST_F(ParametrosServidorTest, TheListsGiveTheColumnsTheGridsReadByPosition)
 
 TEST_F(ParametrosServidorTest, ModeThreeAnswersTheStoredRowAndIgnoresTheValues)
 {
-    const QString lectura = u"ACTVENDLOTE '00002' , '001', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
-                            "0, 0, 0, 0, ' ', 0, 0, '0', '3',0"_s;
+    const QString lectura =
+        u"ACTVENDLOTE '00002' , '001', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+        "0, 0, 0, 0, ' ', 0, 0, '0', '3',0"_s;
     const QStringList antes = tabla(u"ven_lot"_s);
     db::RecordSet fila = conexion().execute(lectura);
     ASSERT_EQ(fila.recordCount(), 1);
@@ -115,9 +116,9 @@ TEST_F(ParametrosServidorTest, ModeThreeAnswersTheStoredRowAndIgnoresTheValues)
     EXPECT_EQ(tabla(u"ven_lot"_s), antes);
     EXPECT_EQ(conexion().execute(QString(lectura).replace(u"'001'"_s, u"'009'"_s)).recordCount(), 0);
 
-    const db::RecordSet espec = conexion().execute(
-        u"ACTVENDJUGES '00002', '001' , 'T1','0' , '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '0', '1', "
-        "'0' , '3'"_s);
+    const db::RecordSet espec = conexion().execute(u"ACTVENDJUGES '00002', '001' , 'T1','0' , '0', '0', '0', "
+                                                   u"'0', '0', '0', '0', '0', '0', '0', '0', '1', "
+                                                   "'0' , '3'"_s);
     ASSERT_EQ(espec.recordCount(), 1);
     EXPECT_EQ(espec.field(u"comision_jefe"_s).value().toString(), u"2.50"_s);
 }
@@ -147,12 +148,15 @@ TEST_F(ParametrosServidorTest, TheStoreAnswersItsReturnCodesAndChangesOnlyWhatIt
     db_->exec(u"DELETE FROM ven_lot WHERE codvendedor = '00003' AND cod_lot = '002'"_s);
     EXPECT_EQ(actvendlote(u"00003"_s, u"002"_s, u"2"_s), u"2"_s) << "modify of a missing row";
     EXPECT_EQ(actvendlote(u"00003"_s, u"002"_s, u"1"_s, u"4,5"_s), u"0"_s);
-    EXPECT_EQ(fila(u"ven_lot"_s, u"codvendedor = '00003' AND cod_lot = '002'"_s),
-              QStringList{u"4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|"
-                          "4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|S|4.500|2.50|2|12.50"_s});
+    EXPECT_EQ(
+        fila(u"ven_lot"_s, u"codvendedor = '00003' AND cod_lot = '002'"_s),
+        QStringList{u"4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|"
+                    "4.500|4.500|4.500|4.500|4.500|4.500|4.500|4.500|S|4.500|2.50|2|12.50"_s});
     EXPECT_EQ(actvendlote(u"00003"_s, u"002"_s, u"2"_s, u"7.25"_s, u"3"_s), u"0"_s);
-    EXPECT_EQ(db_->rows(u"SELECT lim_tri, tipode_pago FROM ven_lot WHERE codvendedor = '00003' AND cod_lot = '002'"_s),
-              QStringList{u"7.250|3"_s});
+    EXPECT_EQ(
+        db_->rows(
+            u"SELECT lim_tri, tipode_pago FROM ven_lot WHERE codvendedor = '00003' AND cod_lot = '002'"_s),
+        QStringList{u"7.250|3"_s});
     EXPECT_THROW(actvendlote(u"00002"_s, u"001"_s, u"4"_s), db::DbError) << "unknown mode";
 }
 
@@ -165,21 +169,25 @@ TEST_F(ParametrosServidorTest, ASpecialPlayRowKeepsAnEmptyChiefCommissionAsTheSe
     EXPECT_EQ(tabla(u"vendespec"_s), antes);
 
     EXPECT_EQ(actvendjuges(u"00002"_s, u"001"_s, u"T1"_s, u"2"_s, u""_s), u"0"_s);
-    EXPECT_EQ(fila(u"vendespec"_s, u"codvendedor = '00002' AND cod_lot = '001' AND especial = 'T1'"_s),
-              QStringList{u"3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|1|NULL"_s});
+    EXPECT_EQ(
+        fila(u"vendespec"_s, u"codvendedor = '00002' AND cod_lot = '001' AND especial = 'T1'"_s),
+        QStringList{u"3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|3.500|1|NULL"_s});
     EXPECT_EQ(actvendjuges(u"00002"_s, u"001"_s, u"T1"_s, u"2"_s, u"1,5"_s), u"0"_s);
-    EXPECT_EQ(db_->rows(u"SELECT comision_jefe FROM vendespec WHERE codvendedor = '00002' AND especial = 'T1'"_s),
-              QStringList{u"1.50"_s});
+    EXPECT_EQ(
+        db_->rows(u"SELECT comision_jefe FROM vendespec WHERE codvendedor = '00002' AND especial = 'T1'"_s),
+        QStringList{u"1.50"_s});
 }
 
 TEST_F(ParametrosServidorTest, TheColumnUpdateSetsOneWhitelistedColumnOfOneSellerOnly)
 {
     texto(u"actvenlotcol"_s, {u"00002"_s, u"Comi_tri"_s, u"7.5"_s, u"ven_lot"_s});
-    EXPECT_EQ(db_->rows(u"SELECT codvendedor, cod_lot, comi_tri FROM ven_lot WHERE comi_tri = 7.5 ORDER BY 1, 2"_s),
-              (QStringList{u"00002|001|7.500"_s, u"00002|002|7.500"_s, u"00002|003|7.500"_s}));
+    EXPECT_EQ(
+        db_->rows(u"SELECT codvendedor, cod_lot, comi_tri FROM ven_lot WHERE comi_tri = 7.5 ORDER BY 1, 2"_s),
+        (QStringList{u"00002|001|7.500"_s, u"00002|002|7.500"_s, u"00002|003|7.500"_s}));
     texto(u"actvenlotcol"_s, {u"00002"_s, u"comision_jefe"_s, u"4"_s, u"vendespec"_s, u"Z"_s});
-    EXPECT_EQ(db_->rows(u"SELECT especial, comision_jefe FROM vendespec WHERE codvendedor = '00002' ORDER BY 1"_s),
-              (QStringList{u"T1|2.50"_s, u"Z|4.00"_s}));
+    EXPECT_EQ(
+        db_->rows(u"SELECT especial, comision_jefe FROM vendespec WHERE codvendedor = '00002' ORDER BY 1"_s),
+        (QStringList{u"T1|2.50"_s, u"Z|4.00"_s}));
 
     struct Caso {
         const char* nombre;
@@ -236,9 +244,10 @@ TEST_F(ParametrosServidorTest, TheBulkAdjustmentReachesEverySellerOfALongSelecti
 {
     // 1,100 sellers: 5,500 characters of codes, more than the 5,000 the
     // window once declared.
-    db_->exec(u"INSERT INTO vendedor (codvendedor, nombre_vend, codigo_alcaldia, codigo_gobernacion)"
-              "  SELECT lpad(n::text, 5, '0'), 'V' || n, 'LIB', 'DCA' FROM generate_series(10, 1109) n;"
-              "SELECT proc.parametrosvendedor_crea(lpad(n::text, 5, '0')) FROM generate_series(10, 1109) n"_s);
+    db_->exec(
+        u"INSERT INTO vendedor (codvendedor, nombre_vend, codigo_alcaldia, codigo_gobernacion)"
+        "  SELECT lpad(n::text, 5, '0'), 'V' || n, 'LIB', 'DCA' FROM generate_series(10, 1109) n;"
+        "SELECT proc.parametrosvendedor_crea(lpad(n::text, 5, '0')) FROM generate_series(10, 1109) n"_s);
     QString vendedores;
     for (int n = 10; n <= 1109; ++n)
         vendedores += u"%1"_s.arg(n, 5, 10, QLatin1Char('0'));
@@ -250,7 +259,8 @@ TEST_F(ParametrosServidorTest, TheBulkAdjustmentReachesEverySellerOfALongSelecti
                         " OR codvendedor < '00010')"_s),
               QStringList{u"0"_s});
 
-    EXPECT_EQ(ajuste(u"0000100002"_s, u"001"_s, u"lim_ter, comision_jefe"_s, u"'9', '1,5'"_s, u"Z"_s), u"0"_s);
+    EXPECT_EQ(ajuste(u"0000100002"_s, u"001"_s, u"lim_ter, comision_jefe"_s, u"'9', '1,5'"_s, u"Z"_s),
+              u"0"_s);
     EXPECT_EQ(db_->rows(u"SELECT codvendedor, especial, lim_ter, comision_jefe FROM vendespec"
                         " WHERE codvendedor IN ('00001', '00002') ORDER BY 1, 2"_s),
               (QStringList{u"00001|T1|0.000|NULL"_s, u"00001|Z|9.000|1.50"_s, u"00002|T1|1000.000|2.50"_s,

@@ -79,7 +79,8 @@ protected:
     static void cierra() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     // Clicks the header of column c of a grid; `enDialogo` acts in the modal
     // Form45 while it is shown.
-    static void clicEncabezado(GrillaParametros* grilla, int columna, const std::function<void(Form45*)>& enDialogo)
+    static void clicEncabezado(GrillaParametros* grilla, int columna,
+                               const std::function<void(Form45*)>& enDialogo)
     {
         bool visto = false;
         QTimer::singleShot(0, [&] {
@@ -109,9 +110,10 @@ TEST_F(ParametrosVendedorTest, TheGridListsTheSellersRowsPerLottery)
     EXPECT_EQ(grilla->vendedor(), u"00002"_s);
     EXPECT_TRUE(grilla->XPButton2->isEnabled());
     EXPECT_EQ(grilla->DataGrid1->model()->rowCount(), 3);
-    const QStringList titulos{u"Codigo"_s,     u"Loteria"_s,   u"Lim. Tri."_s,  u"Lim. Ter."_s,  u"Lim. Dig."_s,
-                              u"Comi. Tri."_s, u"Comi. Ter."_s, u"Comi. Dig."_s, u"Prem. Tri."_s, u"Prem. 1ero"_s,
-                              u"Prem. 2do"_s,  u"Prem. Dig."_s, u"Com. Jefe"_s};
+    const QStringList titulos{u"Codigo"_s,     u"Loteria"_s,    u"Lim. Tri."_s,  u"Lim. Ter."_s,
+                              u"Lim. Dig."_s,  u"Comi. Tri."_s, u"Comi. Ter."_s, u"Comi. Dig."_s,
+                              u"Prem. Tri."_s, u"Prem. 1ero"_s, u"Prem. 2do"_s,  u"Prem. Dig."_s,
+                              u"Com. Jefe"_s};
     for (int c = 0; c < titulos.size(); ++c)
         EXPECT_EQ(grilla->DataGrid1->titulo(c), titulos[c]);
     EXPECT_EQ(grilla->DataGrid1->textoColumna(8), u"12,5"_s);
@@ -137,7 +139,8 @@ TEST_F(ParametrosVendedorTest, ALotteryRowIsModifiedAndDeleted)
     Form44* grilla = abreForm44(1);
     Form12* editor = abreForm12(grilla, 1);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->windowTitle(), u"Parametros de Loterias para el Vendedor (00002 - AGENCIA LA FORTUNA)"_s);
+    EXPECT_EQ(editor->windowTitle(),
+              u"Parametros de Loterias para el Vendedor (00002 - AGENCIA LA FORTUNA)"_s);
     ASSERT_EQ(editor->List1->count(), 1);
     EXPECT_EQ(editor->List1->item(0)->text(), u"002 - CARACAS 4PM"_s);
     EXPECT_EQ(editor->caja(u"Lim_Tri"_s)->text(), u"500"_s);
@@ -274,7 +277,8 @@ TEST_F(ParametrosVendedorTest, ASpecialPlayRowIsModifiedAndDeleted)
     editor->Eliminar->click();
     cierra();
     EXPECT_EQ(rec_->prompts().value(1), u"Se Borro esto perfectamente 001Z"_s);
-    EXPECT_EQ(db_->rows(u"SELECT especial FROM vendespec WHERE codvendedor = '00002'"_s), QStringList{u"T1"_s});
+    EXPECT_EQ(db_->rows(u"SELECT especial FROM vendespec WHERE codvendedor = '00002'"_s),
+              QStringList{u"T1"_s});
     EXPECT_EQ(grilla->DataGrid1->model()->rowCount(), 0);
 }
 
@@ -340,7 +344,8 @@ TEST_F(ParametrosVendedorTest, TheColumnUpdateSetsTheColumnOnEveryRowOfTheShownS
 
     // A column outside the list, a value with quotes: refused by the
     // server through the trap, nothing changes.
-    for (const auto& [columna, valor] : QList<std::pair<QString, QString>>{{u"13"_s, u"1"_s}, {u"5"_s, u"1'2"_s}}) {
+    for (const auto& [columna, valor] :
+         QList<std::pair<QString, QString>>{{u"13"_s, u"1"_s}, {u"5"_s, u"1'2"_s}}) {
         rec_->clear();
         clicEncabezado(grilla, 5, [&](Form45* d) {
             d->Label1->setText(columna);
@@ -368,8 +373,9 @@ TEST_F(ParametrosVendedorTest, TheColumnUpdateOfTheSpecialGridTouchesOnlyItsSpec
         QTest::keyClick(d->windowHandle(), Qt::Key_Return);
     });
     cierra();
-    EXPECT_EQ(db_->rows(u"SELECT comision_jefe FROM vendespec WHERE codvendedor = '00002' AND especial = 'T1'"_s),
-              QStringList{u"4.00"_s});
+    EXPECT_EQ(
+        db_->rows(u"SELECT comision_jefe FROM vendespec WHERE codvendedor = '00002' AND especial = 'T1'"_s),
+        QStringList{u"4.00"_s});
     EXPECT_EQ(fila(u"vendespec"_s, u"NOT (codvendedor = '00002' AND especial = 'T1')"_s), otros);
     EXPECT_EQ(grilla->DataGrid1->textoColumna(9), u"4"_s);
 }
@@ -380,8 +386,10 @@ TEST_F(ParametrosVendedorTest, EveryWindowOpensWithEveryValueShown)
     Form12* editor = abreForm12(grilla, 0);
     paramvendespe* especiales = abreEspeciales(1);
     Form16* especial = abreForm16(especiales, 0);
-    for (const auto& [ventana, nombre] : QList<std::pair<QWidget*, QString>>{
-             {grilla, u"Form44"_s}, {editor, u"Form12"_s}, {especiales, u"paramvendespe"_s}, {especial, u"Form16"_s}}) {
+    for (const auto& [ventana, nombre] : QList<std::pair<QWidget*, QString>>{{grilla, u"Form44"_s},
+                                                                             {editor, u"Form12"_s},
+                                                                             {especiales, u"paramvendespe"_s},
+                                                                             {especial, u"Form16"_s}}) {
         SCOPED_TRACE(nombre.toStdString());
         QStringList cortados = testsupport::cutControls(ventana);
         // The grids' columns, each as wide as its whole caption (and the
@@ -396,7 +404,8 @@ TEST_F(ParametrosVendedorTest, EveryWindowOpensWithEveryValueShown)
     negrita.setBold(true);
     for (GrillaParametros* g : std::initializer_list<GrillaParametros*>{grilla, especiales})
         for (int c = 0; c < g->DataGrid1->model()->columnCount(); ++c)
-            EXPECT_GT(g->DataGrid1->columnWidth(c), QFontMetrics(negrita).horizontalAdvance(g->DataGrid1->titulo(c)))
+            EXPECT_GT(g->DataGrid1->columnWidth(c),
+                      QFontMetrics(negrita).horizontalAdvance(g->DataGrid1->titulo(c)))
                 << c;
     clicEncabezado(grilla, 12, [](Form45* d) {
         d->Text4->setText(u"12.5"_s);
