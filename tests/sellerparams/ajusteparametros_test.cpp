@@ -287,3 +287,20 @@ TEST_F(AjusteTest, TheWindowOpensWithEveryValueShownOnBothTabs)
     EXPECT_EQ(testsupport::cutControls(ventana), QStringList());
     EXPECT_FALSE(testsupport::saveScreenshot(ventana, u"Form48-especial"_s).isEmpty());
 }
+
+TEST_F(AjusteTest, ASelectionOfMoreThanAThousandSellersReachesTheServerWhole)
+{
+    db_->exec(u"INSERT INTO vendedor (codvendedor, nombre_vend, codigo_alcaldia, codigo_gobernacion)"
+              "  SELECT lpad(n::text, 5, '0'), 'V' || n, 'LIB', 'DCA' FROM generate_series(10, 1109) n;"
+              "SELECT proc.parametrosvendedor_ven_lot(NULL, '003')"_s);
+    core::cargalistascompartidas(conexion());
+    Form48* ventana = abre();
+    QTest::mouseClick(ventana->Label26, Qt::LeftButton);
+    ASSERT_EQ(ventana->vendedores().size(), 1103 * 5);
+    ventana->List2->item(1)->setSelected(true);
+    ventana->normal()->caja(u"Lim_ter"_s)->setText(u"321"_s);
+    ventana->XPButton1->click();
+    EXPECT_EQ(rec_->prompts().value(1), u"Ajuste de parámetros realizada sin problemas"_s);
+    EXPECT_EQ(db_->rows(u"SELECT count(*) FROM ven_lot WHERE cod_lot = '003' AND lim_ter = 321"_s),
+              QStringList{u"1103"_s});
+}
