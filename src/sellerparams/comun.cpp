@@ -143,7 +143,9 @@ GrillaParametros::GrillaParametros(const QString& titulo, const QStringList& tit
     setFrame({.centred = true});
     setWindowTitle(titulo);
     Combo4->setObjectName(QStringLiteral("Combo4"));
+    // The catalogue writes the seller here; the operator does not type one.
     Combo4->setEditable(true);
+    Combo4->lineEdit()->setReadOnly(true);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     auto* vendedor = new QHBoxLayout;
     vendedor->addWidget(new QLabel(QStringLiteral("Vendedor")));
@@ -167,7 +169,7 @@ GrillaParametros::GrillaParametros(const QString& titulo, const QStringList& tit
 void GrillaParametros::cambiaVendedor(const QString& texto)
 {
     const QString codigo = core::primerapalabra(platform::vb::trim(texto));
-    if (codigo.isEmpty() || vendedor_.isEmpty() || codigo == vendedor_)
+    if (codigo.isEmpty() || codigo == vendedor_)
         return;
     vendedor_ = codigo;
     atrapa([this] { rellena(true); });
