@@ -36,4 +36,12 @@ GRANT SELECT (especial, jugada), DELETE ON public.jugadeta TO :"login";
 -- names and details, SELECT especial FROM LOTESPEC / SELECT * FROM jugadas /
 -- SELECT * FROM JUGADETA, each WHERE a code equals a bound value.
 GRANT SELECT ON public.jugadas, public.jugadeta TO :"login";
+-- A seller's special-play parameters (paramvendespe) fill their
+-- special-play box with Select * from jugadas (granted above).
+-- A seller's parameters for one lottery (Form12): DELETE FROM ven_lot
+-- WHERE cod_lot = ... AND codvendedor = ...
+GRANT SELECT (cod_lot, codvendedor), DELETE ON public.ven_lot TO :"login";
+-- A seller's parameters for one special play of a lottery (Form16): DELETE
+-- FROM vendespec WHERE cod_lot = ... AND especial = ... AND codvendedor = ...
+GRANT SELECT (cod_lot, especial, codvendedor), DELETE ON public.vendespec TO :"login";
 \endif

@@ -4,6 +4,7 @@
 #include "draws/registro.h"
 #include "lineup/registro.h"
 #include "lotteries/registro.h"
+#include "sellerparams/registro.h"
 #include "sellerresults/registro.h"
 #include "platform/ui/windowregistry.h"
 #include "reports/registro.h"
@@ -22,6 +23,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     reportwindows::registerWindows(registry);
     sellerresults::registerWindows(registry);
     lineup::registerWindows(registry);
+    sellerparams::registerWindows(registry);
 }
 
 } // namespace app

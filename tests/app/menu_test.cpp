@@ -20,9 +20,10 @@ using core::Form1;
 using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
-const QStringList VentanasConstruidas = {
-    QStringLiteral("Form5"),  QStringLiteral("Form6"),     QStringLiteral("Form23"), QStringLiteral("Form14"),
-    QStringLiteral("Form33"), QStringLiteral("caducados"), QStringLiteral("Form25")};
+const QStringList VentanasConstruidas = {QStringLiteral("Form5"),  QStringLiteral("Form6"),
+                                         QStringLiteral("Form23"), QStringLiteral("Form14"),
+                                         QStringLiteral("Form33"), QStringLiteral("caducados"),
+                                         QStringLiteral("Form25"), QStringLiteral("Form48")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
