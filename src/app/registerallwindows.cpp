@@ -1,5 +1,6 @@
 #include "app/registerallwindows.h"
 
+#include "access/registro.h"
 #include "core/registerwindows.h"
 #include "draws/registro.h"
 #include "lotteries/registro.h"
@@ -20,6 +21,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     sellers::registerWindows(registry);
     reportwindows::registerWindows(registry);
     sellerresults::registerWindows(registry);
+    acceso::registerWindows(registry);
 }
 
 } // namespace app
