@@ -35,6 +35,7 @@ editaserial::editaserial()
     setWindowTitle(QStringLiteral("Asignación de Serial de Taquilla"));
     setFrame({.fixedBorder = true, .maxButton = false, .centred = true});
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
+    DataGrid1->reserveColumnsWidth(3765);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     auto* marco = new QGroupBox(QStringLiteral("Criterios de Búsqueda"));
@@ -91,14 +92,16 @@ void editaserial::grabar()
 {
     atrapa([this] {
         if (!DataGrid1->tieneFila()) {
-            platform::msgbox(QStringLiteral("Debe seleccionar un vendedor"), msg::Critical, core::TituloAtencion);
+            platform::msgbox(QStringLiteral("Debe seleccionar un vendedor"), msg::Critical,
+                             core::TituloAtencion);
             return;
         }
         db::Command c = comandoactseriales(QStringLiteral("2"), Label1->text().trimmed(),
                                            DataGrid1->textoColumna(0).trimmed());
         c.execute();
         if (core::respuesta(c) == QLatin1String("0"))
-            platform::msgbox(QStringLiteral("Serial asignado con exito"), msg::Exclamation, core::TituloAtencion);
+            platform::msgbox(QStringLiteral("Serial asignado con exito"), msg::Exclamation,
+                             core::TituloAtencion);
         else
             platform::msgbox(QStringLiteral("El serial NO se ha asignado por problemas"), msg::Critical,
                              core::TituloAtencion);

@@ -16,7 +16,8 @@ namespace acceso {
 editorpermisos::editorpermisos(const QString& titulo, const FormatoPermisos& formato)
     : Label2(new QLabel)
     , List1(new QListWidget)
-    , Command1(new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Aceptar")))
+    , Command1(
+          new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Aceptar")))
     , Command2(new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Regresar")))
     , formato_(formato)
 {

@@ -12,10 +12,10 @@
 namespace acceso {
 
 struct Ajuste {
-    QString columna;  // the column in usuarios and vendedor (lower case)
-    QString titulo;   // the caption that names it
-    QString seccion;  // its section of TAQUILLA.INI ("" when it has none)
-    QString clave;    // its key there
+    QString columna;   // the column in usuarios and vendedor (lower case)
+    QString titulo;    // the caption that names it
+    QString seccion;   // its section of TAQUILLA.INI ("" when it has none)
+    QString clave;     // its key there
     bool soloVendedor; // a seller's setting only
 };
 

@@ -119,9 +119,10 @@ bool Form13::validaGrabar()
     for (const QString& texto : {Combo1->currentText(), Text1->text(), Combo2->currentText(), Text6->text(),
                                  Combo3->currentText()}) {
         if (texto.isEmpty()) {
-            platform::msgbox(QStringLiteral("Los Campos: Vendedor, Ususario, Estado, Clave y Tipo de Usuario son "
-                                            "Requeridos"),
-                             platform::msg::Critical, core::TituloAtencion);
+            platform::msgbox(
+                QStringLiteral("Los Campos: Vendedor, Ususario, Estado, Clave y Tipo de Usuario son "
+                               "Requeridos"),
+                platform::msg::Critical, core::TituloAtencion);
             return false;
         }
     }

@@ -26,6 +26,7 @@ Form32::Form32()
 {
     setFrame({.fixedBorder = true, .maxButton = false, .centred = true});
     grilla()->setObjectName(QStringLiteral("DataGrid1"));
+    grilla()->reserveColumnsWidth(4700);
     setLectura(core::Lectura::EnCadaActivacion);
     setRenuevaAlActivar(true);
     setEnterModifica(core::EnterModifica::EnLaVentana);
@@ -49,12 +50,16 @@ db::RecordSet Form32::leeLista()
 
 QList<core::Columna> Form32::columnas() const
 {
-    return {{0, QStringLiteral("Código"), 900}, {1, QStringLiteral("Descripción"), 2900}, {2, QStringLiteral("Clave"), 900}};
+    return {{0, QStringLiteral("Código"), 900},
+            {1, QStringLiteral("Descripción"), 2900},
+            {2, QStringLiteral("Clave"), 900}};
 }
 
 QList<core::Columna> Form32::columnasTrasEliminar() const
 {
-    return {{0, QStringLiteral("Codigo"), 900}, {1, QStringLiteral("Nombre"), 2900}, {2, QStringLiteral("Clave"), 900}};
+    return {{0, QStringLiteral("Codigo"), 900},
+            {1, QStringLiteral("Nombre"), 2900},
+            {2, QStringLiteral("Clave"), 900}};
 }
 
 RegistroOperador Form32::registro() const
@@ -93,8 +98,8 @@ void Form32::abreEditor(bool agregar)
 bool Form32::preguntaEliminar()
 {
     return platform::msgbox(QStringLiteral("Desea realmente eliminar el registro?"),
-                            platform::msg::YesNo + platform::msg::Critical, core::TituloAtencion) ==
-           platform::msg::AnswerYes;
+                            platform::msg::YesNo + platform::msg::Critical,
+                            core::TituloAtencion) == platform::msg::AnswerYes;
 }
 
 QString Form32::llamaEliminar()

@@ -28,7 +28,8 @@ Form35::Form35() : Editor(Titulo), Text1(new QLineEdit), Text2(new QLineEdit), T
     campos->addRow(QStringLiteral("Usuario"), Text1);
     campos->addRow(QStringLiteral("Nombre"), Text2);
     campos->addRow(QStringLiteral("Clave"), Text3);
-    Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(QString(AnchoNombreOperador, QLatin1Char('M'))) / 2);
+    Text2->setMinimumWidth(
+        Text2->fontMetrics().horizontalAdvance(QString(AnchoNombreOperador, QLatin1Char('M'))) / 2);
     core::conectaLimite(Text1, AnchoCodigo);
     for (QLineEdit* caja : {Text1, Text2, Text3})
         core::conectaseleccionatodo(caja);

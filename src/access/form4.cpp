@@ -28,6 +28,7 @@ Form4::Form4()
 {
     setFrame({.fixedBorder = true, .maxButton = false, .centred = true});
     grilla()->setObjectName(QStringLiteral("DataGrid1"));
+    grilla()->reserveColumnsWidth(9900);
     setLectura(core::Lectura::Guardada);
     setEnterModifica(core::EnterModifica::EnLaGrilla);
     setTeclasFuncion(true);
@@ -79,7 +80,8 @@ void Form4::muestraFila()
     Text4->setText(r.telefono);
     Text5->setText(r.email);
     Text6->setText(r.clave);
-    Combo1->setEditText(r.vendedor.isEmpty() ? QString() : r.vendedor + QStringLiteral(" - ") + r.nombrevendedor);
+    Combo1->setEditText(r.vendedor.isEmpty() ? QString()
+                                             : r.vendedor + QStringLiteral(" - ") + r.nombrevendedor);
 }
 
 QString Form4::llamaEliminar()

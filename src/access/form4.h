@@ -24,13 +24,13 @@ class Form4 : public core::Catalogo {
 public:
     Form4();
 
-    QLineEdit* Text1; // user code
-    QLineEdit* Text2; // name
-    QLineEdit* Text3; // address
-    QLineEdit* Text4; // telephones
-    QLineEdit* Text5; // e-mail
-    QLineEdit* Text6; // access key
-    QComboBox* Combo1; // the seller, "code - name"
+    QLineEdit* Text1;      // user code
+    QLineEdit* Text2;      // name
+    QLineEdit* Text3;      // address
+    QLineEdit* Text4;      // telephones
+    QLineEdit* Text5;      // e-mail
+    QLineEdit* Text6;      // access key
+    QComboBox* Combo1;     // the seller, "code - name"
     QPushButton* Command1; // "F5 - Permisos"
 
     // The user of the list's current row (empty when there is none).

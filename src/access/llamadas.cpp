@@ -28,8 +28,9 @@ bool cabe(const QString& texto, int ancho, const QString& nombreCampo)
 {
     if (texto.size() <= ancho)
         return true;
-    platform::msgbox(QStringLiteral("El campo %1 no puede tener más de %2 caracteres").arg(nombreCampo).arg(ancho),
-                     platform::msg::Critical, core::TituloAtencion);
+    platform::msgbox(
+        QStringLiteral("El campo %1 no puede tener más de %2 caracteres").arg(nombreCampo).arg(ancho),
+        platform::msg::Critical, core::TituloAtencion);
     return false;
 }
 
@@ -38,8 +39,8 @@ db::RecordSet listaoperadores()
     return core::sesion().conexion.execute(db::callText(QStringLiteral("DSPOPR"), {QStringLiteral("0"), {}}));
 }
 
-db::Command comandoactopr(const QString& modo, const QString& operador, const QString& nombre, const QString& clave,
-                          const QString& permisos, int tiempoEspera)
+db::Command comandoactopr(const QString& modo, const QString& operador, const QString& nombre,
+                          const QString& clave, const QString& permisos, int tiempoEspera)
 {
     db::Command c = core::comandoact(QStringLiteral("ACTOPR"), tiempoEspera);
     entrada(c, "@xmodo", 10, modo);
@@ -60,15 +61,9 @@ RegistroUsuario registrodeusuario(const db::RecordSet& lista)
 {
     if (lista.state() != db::RecordSet::StateOpen || lista.bof() || lista.eof())
         return {};
-    return {core::textocampo(lista.value(0)),
-            core::textocampo(lista.value(1)),
-            campo(lista, "usuario"),
-            campo(lista, "Nombre_usua"),
-            campo(lista, "Direccion_Usua"),
-            campo(lista, "Telefono_Usua"),
-            campo(lista, "Email_Usua"),
-            campo(lista, "clave_Usua"),
-            campo(lista, "Estado_Usua")};
+    return {core::textocampo(lista.value(0)), core::textocampo(lista.value(1)), campo(lista, "usuario"),
+            campo(lista, "Nombre_usua"),      campo(lista, "Direccion_Usua"),   campo(lista, "Telefono_Usua"),
+            campo(lista, "Email_Usua"),       campo(lista, "clave_Usua"),       campo(lista, "Estado_Usua")};
 }
 
 db::Command comandoactusr(const QString& modo, const RegistroUsuario& u, const QString& estado,

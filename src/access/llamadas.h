@@ -57,8 +57,7 @@ platform::db::Command comandoactusr(const QString& modo, const RegistroUsuario& 
 
 // --- Terminal serials.
 // actseriales run with its four inputs (the user always "0").
-platform::db::Command comandoactseriales(const QString& modo, const QString& serial,
-                                         const QString& vendedor);
+platform::db::Command comandoactseriales(const QString& modo, const QString& serial, const QString& vendedor);
 // dspserialven run with the mode and the search text.
 platform::db::RecordSet buscaserialven(const QString& modo, const QString& texto);
 

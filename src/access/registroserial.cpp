@@ -30,6 +30,7 @@ registroserial::registroserial()
 {
     setFrame({.fixedBorder = true, .maxButton = false, .centred = true});
     grilla()->setObjectName(QStringLiteral("DataGrid1"));
+    grilla()->reserveColumnsWidth(5865);
     setLectura(core::Lectura::EnCadaActivacion);
     setRenuevaAlActivar(true);
     setEnterModifica(core::EnterModifica::EnLaVentana);
@@ -58,7 +59,9 @@ db::RecordSet registroserial::leeLista()
 
 QList<core::Columna> registroserial::columnas() const
 {
-    return {{0, QStringLiteral("Serial"), 1500}, {1, QStringLiteral("Codigo"), 765}, {2, QStringLiteral("Nombre"), 3600}};
+    return {{0, QStringLiteral("Serial"), 1500},
+            {1, QStringLiteral("Codigo"), 765},
+            {2, QStringLiteral("Nombre"), 3600}};
 }
 
 void registroserial::onActivate()
@@ -69,7 +72,8 @@ void registroserial::onActivate()
             grilla()->irAMarcador(core::sesion().marcadormaestro);
             return;
         }
-        platform::msgbox(QStringLiteral("No hay seriales registrados"), msg::Exclamation, core::TituloAtencion);
+        platform::msgbox(QStringLiteral("No hay seriales registrados"), msg::Exclamation,
+                         core::TituloAtencion);
         botonModificar()->setEnabled(false);
         botonEliminar()->setEnabled(false);
     });
@@ -78,7 +82,8 @@ void registroserial::onActivate()
 void registroserial::buscar()
 {
     atrapa([this] {
-        const db::RecordSet encontrados = buscaserialven(Option1->isChecked() ? QStringLiteral("3") : QStringLiteral("4"),
+        const db::RecordSet encontrados = buscaserialven(Option1->isChecked() ? QStringLiteral("3")
+                                                                              : QStringLiteral("4"),
                                                          platform::vb::rtrim(Text1->text()));
         enlaza(encontrados, {{0, QStringLiteral("Serial"), 1500},
                              {1, QStringLiteral("Codigo"), 765},
@@ -106,7 +111,8 @@ bool registroserial::preguntaEliminar()
 
 QString registroserial::llamaEliminar()
 {
-    db::Command c = comandoactseriales(QStringLiteral("3"), grilla()->textoColumna(0).trimmed(), QStringLiteral("0"));
+    db::Command c = comandoactseriales(QStringLiteral("3"), grilla()->textoColumna(0).trimmed(),
+                                       QStringLiteral("0"));
     c.execute();
     return core::respuesta(c);
 }

@@ -16,13 +16,11 @@ class AccesoServidorTest : public datosacceso::Fixture {
 protected:
     QStringList usuarios()
     {
-        return db().rows(QStringLiteral("SELECT codvendedor, usuario, nombre_usua, coalesce(direccion_usua, 'NULL'),"
-                                        " clave_usua, estado_usua, permisos FROM usuarios ORDER BY 1, 2"));
+        return db().rows(
+            QStringLiteral("SELECT codvendedor, usuario, nombre_usua, coalesce(direccion_usua, 'NULL'),"
+                           " clave_usua, estado_usua, permisos FROM usuarios ORDER BY 1, 2"));
     }
-    QStringList operadores()
-    {
-        return db().rows(QStringLiteral("SELECT * FROM operador ORDER BY 1"));
-    }
+    QStringList operadores() { return db().rows(QStringLiteral("SELECT * FROM operador ORDER BY 1")); }
 };
 
 QString tx(const char* texto)
@@ -53,13 +51,17 @@ TEST_F(AccesoServidorTest, DspusrListsEveryUserAndOneUserByItsPair)
 {
     const QStringList todos = filas(QStringLiteral("DSPUSR"), {QStringLiteral("0"), {}, {}});
     ASSERT_EQ(todos.size(), 2);
-    EXPECT_EQ(todos[0], QStringLiteral("00001|GRUPO NORTE|CAJ1|Ana Norte|Calle 1|0261-1|ana@x.ve|k1|2|F2-CF4-P"));
-    EXPECT_EQ(todos[1], QStringLiteral("00002|AGENCIA LA FORTUNA|CAJ1|Luis Fortuna|NULL|NULL|NULL|k2|3|R.-R"));
-    EXPECT_EQ(filas(QStringLiteral("DSPUSR"), {QStringLiteral("3"), QStringLiteral("CAJ1"), QStringLiteral(" 00002 ")})
+    EXPECT_EQ(todos[0],
+              QStringLiteral("00001|GRUPO NORTE|CAJ1|Ana Norte|Calle 1|0261-1|ana@x.ve|k1|2|F2-CF4-P"));
+    EXPECT_EQ(todos[1],
+              QStringLiteral("00002|AGENCIA LA FORTUNA|CAJ1|Luis Fortuna|NULL|NULL|NULL|k2|3|R.-R"));
+    EXPECT_EQ(filas(QStringLiteral("DSPUSR"),
+                    {QStringLiteral("3"), QStringLiteral("CAJ1"), QStringLiteral(" 00002 ")})
                   .value(0)
                   .section(QLatin1Char('|'), 9),
               QStringLiteral("R.-R"));
-    EXPECT_TRUE(filas(QStringLiteral("DSPUSR"), {QStringLiteral("3"), QStringLiteral("CAJ1"), QStringLiteral("00003")})
+    EXPECT_TRUE(filas(QStringLiteral("DSPUSR"),
+                      {QStringLiteral("3"), QStringLiteral("CAJ1"), QStringLiteral("00003")})
                     .isEmpty());
     EXPECT_ANY_THROW(filas(QStringLiteral("DSPUSR"), {QStringLiteral("9"), {}, {}}));
 }
@@ -91,7 +93,8 @@ TEST_F(AccesoServidorTest, ActusrAnswersEachCaseWithItsCode)
     };
     for (const Caso& c : casos)
         EXPECT_EQ(llama(QStringLiteral("ACTUSR"), c.entradas), QString::fromLatin1(c.respuesta)) << c.que;
-    EXPECT_TRUE(usuarios().contains(QStringLiteral("00003|CAJ9|Nueva|Dir|k9|1|"))) << "added without permissions";
+    EXPECT_TRUE(usuarios().contains(QStringLiteral("00003|CAJ9|Nueva|Dir|k9|1|")))
+        << "added without permissions";
     EXPECT_EQ(usuarios().size(), 3);
     EXPECT_ANY_THROW(llama(QStringLiteral("ACTUSR"), actusr("5", v1, "CAJ1", "X", "k", "1", "")));
 }
@@ -101,16 +104,19 @@ TEST_F(AccesoServidorTest, EachModeOfActusrChangesOnlyItsSellersUserAndOnlyItsFi
     const QString v1 = QStringLiteral("00001");
     const QString otro = QStringLiteral("00002|CAJ1|Luis Fortuna|NULL|k2|3|R.-R");
     // A modify with an empty state and permissions keeps both.
-    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), actusr("2", v1, "CAJ1", "Ana N.", "k1b", "", "")), QStringLiteral("0"));
+    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), actusr("2", v1, "CAJ1", "Ana N.", "k1b", "", "")),
+              QStringLiteral("0"));
     EXPECT_EQ(usuarios(), (QStringList{QStringLiteral("00001|CAJ1|Ana N.|Dir|k1b|2|F2-CF4-P"), otro}));
     // A state sent is stored.
-    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), actusr("2", v1, "CAJ1", "Ana N.", "k1b", "3", "")), QStringLiteral("0"));
+    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), actusr("2", v1, "CAJ1", "Ana N.", "k1b", "3", "")),
+              QStringLiteral("0"));
     EXPECT_EQ(usuarios().first(), QStringLiteral("00001|CAJ1|Ana N.|Dir|k1b|3|F2-CF4-P"));
     // The permission store keeps name, key and state, whatever blanks come.
-    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), {QStringLiteral("4"), v1, QStringLiteral("CAJ1"), QStringLiteral(" "),
-                                               QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "),
-                                               QStringLiteral(" "), QStringLiteral(" "), QStringLiteral("A.-C")}),
-              QStringLiteral("0"));
+    EXPECT_EQ(
+        llama(QStringLiteral("ACTUSR"), {QStringLiteral("4"), v1, QStringLiteral("CAJ1"), QStringLiteral(" "),
+                                         QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "),
+                                         QStringLiteral(" "), QStringLiteral(" "), QStringLiteral("A.-C")}),
+        QStringLiteral("0"));
     EXPECT_EQ(usuarios(), (QStringList{QStringLiteral("00001|CAJ1|Ana N.|Dir|k1b|3|A.-C"), otro}));
     // The delete takes only that seller's user.
     EXPECT_EQ(llama(QStringLiteral("ACTUSR"), actusr("3", v1, "CAJ1", "", "", "", "")), QStringLiteral("0"));
@@ -119,17 +125,20 @@ TEST_F(AccesoServidorTest, EachModeOfActusrChangesOnlyItsSellersUserAndOnlyItsFi
 
 TEST_F(AccesoServidorTest, AUserWhoseTicketsTheHistoryKeepsIsNotDeleted)
 {
-    db().exec(QStringLiteral("INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket,"
-                             " montoticket) VALUES ('00002', '0000000001', 'S', 'CAJ1', '2026-01-05', '10:00', 5)"));
-    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), actusr("3", "00002", "CAJ1", "", "", "", "")), QStringLiteral("5"));
+    db().exec(QStringLiteral(
+        "INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket,"
+        " montoticket) VALUES ('00002', '0000000001', 'S', 'CAJ1', '2026-01-05', '10:00', 5)"));
+    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), actusr("3", "00002", "CAJ1", "", "", "", "")),
+              QStringLiteral("5"));
     EXPECT_EQ(usuarios().size(), 2);
 }
 
 TEST_F(AccesoServidorTest, DspoprListsOperatorsAndReadsOnesPermissions)
 {
-    EXPECT_EQ(filas(QStringLiteral("DSPOPR"), {QStringLiteral("0"), {}}),
-              (QStringList{QStringLiteral("ADMIN|Administrador|admin2007|01-02-03-04-05-06-07-08-09-10-11-12-"),
-                           QStringLiteral("CAJA1|Cajero Uno|caja2007|14-")}));
+    EXPECT_EQ(
+        filas(QStringLiteral("DSPOPR"), {QStringLiteral("0"), {}}),
+        (QStringList{QStringLiteral("ADMIN|Administrador|admin2007|01-02-03-04-05-06-07-08-09-10-11-12-"),
+                     QStringLiteral("CAJA1|Cajero Uno|caja2007|14-")}));
     EXPECT_EQ(filas(QStringLiteral("DSPOPR"), {QStringLiteral("3"), QStringLiteral("CAJA1")}),
               QStringList{QStringLiteral("CAJA1|Cajero Uno|caja2007|14-")});
     EXPECT_TRUE(filas(QStringLiteral("DSPOPR"), {QStringLiteral("3"), QStringLiteral("NADIE")}).isEmpty());
@@ -168,20 +177,31 @@ TEST_F(AccesoServidorTest, ActoprAnswersEachCaseAndKeepsWhatItsModeDoesNotChange
     EXPECT_EQ(llama(QStringLiteral("ACTOPR"), {QStringLiteral("3"), QStringLiteral("OPE1"), {}, {}, {}}),
               QStringLiteral("0"));
     EXPECT_EQ(operadores().size(), 2);
-    EXPECT_ANY_THROW(llama(QStringLiteral("ACTOPR"), {QStringLiteral("0"), QStringLiteral("ADMIN"), {}, {}, {}}));
+    EXPECT_ANY_THROW(
+        llama(QStringLiteral("ACTOPR"), {QStringLiteral("0"), QStringLiteral("ADMIN"), {}, {}, {}}));
 }
 
 TEST_F(AccesoServidorTest, TwoPermissionStoresOfOneSubjectLeaveTheLastWholeAndNothingElseTouched)
 {
     // Two operators' windows store one after the other, on two connections.
     testsupport::TestDatabase& base = db();
-    EXPECT_EQ(llama(QStringLiteral("ACTOPR"), {QStringLiteral("4"), QStringLiteral("CAJA1"), {}, {}, QStringLiteral("01-02-")}),
+    EXPECT_EQ(llama(QStringLiteral("ACTOPR"),
+                    {QStringLiteral("4"), QStringLiteral("CAJA1"), {}, {}, QStringLiteral("01-02-")}),
               QStringLiteral("0"));
     base.exec(QStringLiteral("SELECT proc.actopr('4', 'CAJA1', '', '', '14-27-')"));
     EXPECT_EQ(operadores().last(), QStringLiteral("CAJA1|Cajero Uno|caja2007|14-27-"));
-    base.exec(QStringLiteral("SELECT proc.actusr('4', '00002', 'CAJ1', ' ', ' ', ' ', ' ', ' ', ' ', 'F5-C')"));
-    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), {QStringLiteral("4"), QStringLiteral("00002"), QStringLiteral("CAJ1"), {},
-                                               {}, {}, {}, {}, {}, QStringLiteral("F6-P")}),
+    base.exec(
+        QStringLiteral("SELECT proc.actusr('4', '00002', 'CAJ1', ' ', ' ', ' ', ' ', ' ', ' ', 'F5-C')"));
+    EXPECT_EQ(llama(QStringLiteral("ACTUSR"), {QStringLiteral("4"),
+                                               QStringLiteral("00002"),
+                                               QStringLiteral("CAJ1"),
+                                               {},
+                                               {},
+                                               {},
+                                               {},
+                                               {},
+                                               {},
+                                               QStringLiteral("F6-P")}),
               QStringLiteral("0"));
     EXPECT_EQ(usuarios().last(), QStringLiteral("00002|CAJ1|Luis Fortuna|NULL|k2|3|F6-P"));
 }
@@ -191,22 +211,30 @@ TEST_F(AccesoServidorTest, DspvenModesSixAndSevenReadAndStoreOnlyTheQueryPermiss
     EXPECT_EQ(filas(QStringLiteral("DSPVen"), {QStringLiteral("6"), QStringLiteral("00001")}),
               QStringList{QStringLiteral("00001|GRUPO NORTE|02-")});
     EXPECT_TRUE(filas(QStringLiteral("DSPVen"), {QStringLiteral("6"), QStringLiteral("00009")}).isEmpty());
-    const QString antes = db().scalar(QStringLiteral("SELECT nombre_vend || clave_vend FROM vendedor WHERE codvendedor = '00001'"));
-    EXPECT_EQ(llama(QStringLiteral("DSPVEN"), {QStringLiteral("7"), QStringLiteral(" 00001 "), QStringLiteral("01-F1-")}),
+    const QString antes = db().scalar(
+        QStringLiteral("SELECT nombre_vend || clave_vend FROM vendedor WHERE codvendedor = '00001'"));
+    EXPECT_EQ(llama(QStringLiteral("DSPVEN"),
+                    {QStringLiteral("7"), QStringLiteral(" 00001 "), QStringLiteral("01-F1-")}),
               QStringLiteral("0"));
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT permisovendedor FROM vendedor WHERE codvendedor = '00001'")),
               QStringLiteral("01-F1-"));
-    EXPECT_EQ(db().scalar(QStringLiteral("SELECT nombre_vend || clave_vend FROM vendedor WHERE codvendedor = '00001'")),
+    EXPECT_EQ(db().scalar(QStringLiteral(
+                  "SELECT nombre_vend || clave_vend FROM vendedor WHERE codvendedor = '00001'")),
               antes);
-    EXPECT_EQ(llama(QStringLiteral("DSPVEN"), {QStringLiteral("7"), QStringLiteral("00009"), QStringLiteral("01-")}),
+    EXPECT_EQ(llama(QStringLiteral("DSPVEN"),
+                    {QStringLiteral("7"), QStringLiteral("00009"), QStringLiteral("01-")}),
               QStringLiteral("2"));
-    EXPECT_EQ(llama(QStringLiteral("DSPVEN"), {QStringLiteral("7"), QStringLiteral(""), QStringLiteral("01-")}),
-              QStringLiteral("3"));
+    EXPECT_EQ(
+        llama(QStringLiteral("DSPVEN"), {QStringLiteral("7"), QStringLiteral(""), QStringLiteral("01-")}),
+        QStringLiteral("3"));
     EXPECT_EQ(llama(QStringLiteral("DSPVEN"),
                     {QStringLiteral("7"), QStringLiteral("00001"), QString(201, QLatin1Char('x'))}),
               QStringLiteral("4"));
     // Mode 4 of the messages window is still there.
-    EXPECT_EQ(filas(QStringLiteral("DSPVEn"), {QStringLiteral("4"), QStringLiteral("00000"), QStringLiteral("ADMIN")}).size(), 3);
+    EXPECT_EQ(filas(QStringLiteral("DSPVEn"),
+                    {QStringLiteral("4"), QStringLiteral("00000"), QStringLiteral("ADMIN")})
+                  .size(),
+              3);
 }
 
 TEST_F(AccesoServidorTest, ActserialesListsAssignsAndDeletes)
@@ -216,13 +244,14 @@ TEST_F(AccesoServidorTest, ActserialesListsAssignsAndDeletes)
                                                      QStringLiteral("0"), QString::fromLatin1(vendedor)});
     };
     const auto lista = [](const char* serial) {
-        return filas(QStringLiteral("actseriales"), {QStringLiteral("1"), QString::fromLatin1(serial), QStringLiteral("0"),
-                                                     QStringLiteral("0")});
+        return filas(QStringLiteral("actseriales"), {QStringLiteral("1"), QString::fromLatin1(serial),
+                                                     QStringLiteral("0"), QStringLiteral("0")});
     };
-    EXPECT_EQ(lista("0"), (QStringList{QStringLiteral("QV-0001|00001|GRUPO NORTE"), QStringLiteral("QV-0002|NULL|NULL"),
-                                       QStringLiteral("ZX-9|00002|AGENCIA LA FORTUNA")}));
-    EXPECT_EQ(filas(QStringLiteral("actseriales"), {QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0"),
-                                                    QStringLiteral("0")})
+    EXPECT_EQ(lista("0"),
+              (QStringList{QStringLiteral("QV-0001|00001|GRUPO NORTE"), QStringLiteral("QV-0002|NULL|NULL"),
+                           QStringLiteral("ZX-9|00002|AGENCIA LA FORTUNA")}));
+    EXPECT_EQ(filas(QStringLiteral("actseriales"),
+                    {QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")})
                   .size(),
               3);
     EXPECT_EQ(act("2", " QV-0002 ", " 00003 "), QStringLiteral("0"));
@@ -257,7 +286,8 @@ TEST_F(AccesoServidorTest, DspserialvenSearchesSellersAndSerials)
     };
     for (const Caso& c : casos) {
         QStringList primeras;
-        for (const QString& fila : filas(QStringLiteral("dspserialven"), {QString::fromLatin1(c.modo), QString::fromLatin1(c.texto)}))
+        for (const QString& fila : filas(QStringLiteral("dspserialven"),
+                                         {QString::fromLatin1(c.modo), QString::fromLatin1(c.texto)}))
             primeras << fila.section(QLatin1Char('|'), 0, 0);
         QStringList esperadas;
         for (const char* p : c.primeras)
@@ -272,9 +302,10 @@ TEST_F(AccesoServidorTest, EveryWorkstationSettingIsAColumnOfUsersAndSellers)
     for (const acceso::Ajuste& a : acceso::estaciontrabajo()) {
         for (const char* tabla : {"usuarios", "vendedor"}) {
             const bool debe = !a.soloVendedor || QString::fromLatin1(tabla) == QLatin1String("vendedor");
-            EXPECT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM information_schema.columns WHERE table_name = "
-                                                 "'%1' AND column_name = '%2'")
-                                      .arg(QString::fromLatin1(tabla), a.columna)),
+            EXPECT_EQ(db().scalar(
+                          QStringLiteral("SELECT count(*) FROM information_schema.columns WHERE table_name = "
+                                         "'%1' AND column_name = '%2'")
+                              .arg(QString::fromLatin1(tabla), a.columna)),
                       debe ? QStringLiteral("1") : QStringLiteral("0"))
                 << tabla << " " << a.columna.toStdString();
         }

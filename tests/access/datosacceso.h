@@ -44,8 +44,8 @@ inline QString llama(const QString& procedimiento, const QStringList& entradas)
 {
     platform::db::Command c = core::comandoact(procedimiento);
     for (qsizetype i = 0; i < entradas.size(); ++i)
-        c.append(QStringLiteral("@p%1").arg(i), platform::db::DataType::VarChar, platform::db::Direction::Input, 0,
-                 entradas[i]);
+        c.append(QStringLiteral("@p%1").arg(i), platform::db::DataType::VarChar,
+                 platform::db::Direction::Input, 0, entradas[i]);
     c.execute();
     return core::respuesta(c);
 }
@@ -53,8 +53,8 @@ inline QString llama(const QString& procedimiento, const QStringList& entradas)
 // The rows of a text call, columns joined by "|" (NULL as "NULL").
 inline QStringList filas(const QString& procedimiento, const QStringList& argumentos)
 {
-    platform::db::RecordSet rs =
-        core::sesion().conexion.execute(platform::db::callText(procedimiento, argumentos));
+    platform::db::RecordSet rs = core::sesion().conexion.execute(
+        platform::db::callText(procedimiento, argumentos));
     QStringList lista;
     for (; !rs.eof(); rs.moveNext()) {
         QStringList celdas;

@@ -154,7 +154,7 @@ TEST_F(OperadoresTest, AnOperatorIsAddedModifiedAndDeleted)
     EXPECT_TRUE(operadores().contains(QStringLiteral("CAJA1|Cajero Uno|otra|14-"))) << "the permissions stay";
 
     vuelve(lista);
-    fila(grilla, 2); // OPE12
+    fila(grilla, 2);                                // OPE12
     lista->Text1->setText(QStringLiteral("ADMIN")); // read-only: a program change still never decides
     rec().clear();
     rec().answerNext(platform::msg::AnswerNo);
@@ -166,7 +166,8 @@ TEST_F(OperadoresTest, AnOperatorIsAddedModifiedAndDeleted)
     lista->botonEliminar()->click();
     EXPECT_EQ(rec().prompts(), (QStringList{Pregunta, Exito}));
     EXPECT_EQ(operadores().size(), 2);
-    EXPECT_TRUE(operadores().first().startsWith(QStringLiteral("ADMIN|"))) << "the grid's row went, not the box's";
+    EXPECT_TRUE(operadores().first().startsWith(QStringLiteral("ADMIN|")))
+        << "the grid's row went, not the box's";
     EXPECT_EQ(grilla->titulo(0), QStringLiteral("Codigo"));
     EXPECT_EQ(grilla->titulo(1), QStringLiteral("Nombre"));
 }
@@ -182,12 +183,14 @@ TEST_F(OperadoresTest, ANameOrPasswordLongerThanTheServerTakesIsRefusedWithAMess
     editor->Text2->setText(QString(31, QLatin1Char('n')));
     editor->Text3->setText(QStringLiteral("clave"));
     editor->botonGrabar()->click();
-    EXPECT_EQ(rec().prompts(), QStringList{QStringLiteral("El campo Nombre no puede tener más de 30 caracteres")});
+    EXPECT_EQ(rec().prompts(),
+              QStringList{QStringLiteral("El campo Nombre no puede tener más de 30 caracteres")});
     editor->Text2->setText(QStringLiteral("Nombre"));
     editor->Text3->setText(QStringLiteral("12345678901"));
     rec().clear();
     editor->botonGrabar()->click();
-    EXPECT_EQ(rec().prompts(), QStringList{QStringLiteral("El campo Clave no puede tener más de 10 caracteres")});
+    EXPECT_EQ(rec().prompts(),
+              QStringList{QStringLiteral("El campo Clave no puede tener más de 10 caracteres")});
     EXPECT_EQ(operadores().size(), 2);
     // An empty password is refused by the server; the editor keeps what was typed.
     editor->Text3->clear();
@@ -228,8 +231,9 @@ TEST_F(OperadoresTest, GrantedMenuCodesAreExactlyTheEntriesTheOperatorSeesAtHisN
     core::Form1* menu = entra(QStringLiteral("CAJA1"), QStringLiteral("caja2007"));
     ASSERT_NE(menu, nullptr) << rec().prompts().join(QLatin1Char('/')).toStdString();
     EXPECT_EQ(core::sesion().permisoactual, QStringLiteral("05-06-09-F1-"));
-    EXPECT_EQ(permitidas(menu), (QStringList{QStringLiteral("05 .- Seriales Taquilla"), QStringLiteral("06 .- Usuarios"),
-                                             QStringLiteral("09 .- Operadores Duroz")}));
+    EXPECT_EQ(permitidas(menu),
+              (QStringList{QStringLiteral("05 .- Seriales Taquilla"), QStringLiteral("06 .- Usuarios"),
+                           QStringLiteral("09 .- Operadores Duroz")}));
 }
 
 TEST_F(OperadoresTest, AChangedPasswordLogsInTheOldOneNoLongerAndADeletedOperatorNever)

@@ -15,10 +15,10 @@ namespace {
 struct Caso {
     const char* que;
     const FormatoPermisos& (*formato)();
-    QList<int> marcadas;     // positions marked (from 0)
-    const char* construida;  // the string "Aceptar" stores
-    const char* guardada;    // a string as stored (another order, NULL as "")
-    QList<int> leidas;       // the positions it marks
+    QList<int> marcadas;    // positions marked (from 0)
+    const char* construida; // the string "Aceptar" stores
+    const char* guardada;   // a string as stored (another order, NULL as "")
+    QList<int> leidas;      // the positions it marks
 };
 
 QList<bool> marcas(int cuantas, const QList<int>& posiciones)
@@ -48,16 +48,23 @@ TEST(PermisosTest, EachFormatIsBuiltFromTheMarksAndReadBack)
         {"operator: 13 and 14 side by side", acceso::permisooperador, {12, 13}, "13-14-", "14-13-", {12, 13}},
         {"user: first and third", acceso::permisos, {0, 2}, "F2-CF4-P", "F4-PF2-C", {0, 2}},
         {"user: messages and expenses", acceso::permisos, {7, 14}, "F10-R.-R", "R.-RF10-", {7, 14}},
-        {"user: F10, F11, F12 run together", acceso::permisos, {7, 8, 9}, "F10-F11-F12-", "F12-F10-F11-", {7, 8, 9}},
+        {"user: F10, F11, F12 run together",
+         acceso::permisos,
+         {7, 8, 9},
+         "F10-F11-F12-",
+         "F12-F10-F11-",
+         {7, 8, 9}},
         {"seller: first and last", acceso::permisovendedor, {0, 17}, "01-F1-", "F1-01-", {0, 17}},
         {"seller: messages only", acceso::permisovendedor, {17}, "F1-", "F1-", {17}},
     };
     for (const Caso& c : casos) {
         const FormatoPermisos& f = c.formato();
-        EXPECT_EQ(f.construye(marcas(int(f.items.size()), c.marcadas)), QString::fromLatin1(c.construida)) << c.que;
+        EXPECT_EQ(f.construye(marcas(int(f.items.size()), c.marcadas)), QString::fromLatin1(c.construida))
+            << c.que;
         EXPECT_EQ(f.lee(QString::fromLatin1(c.guardada)), marcas(int(f.items.size()), c.leidas)) << c.que;
         // What is built reads back as it was marked.
-        EXPECT_EQ(f.lee(f.construye(marcas(int(f.items.size()), c.marcadas))), marcas(int(f.items.size()), c.marcadas))
+        EXPECT_EQ(f.lee(f.construye(marcas(int(f.items.size()), c.marcadas))),
+                  marcas(int(f.items.size()), c.marcadas))
             << c.que;
     }
 }

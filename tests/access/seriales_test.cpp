@@ -32,7 +32,8 @@ class SerialesTest : public datosacceso::FixtureVentanas {
 protected:
     registroserial* abre()
     {
-        auto* registro = qobject_cast<registroserial*>(windowRegistry().show(QStringLiteral("registroserial")));
+        auto* registro = qobject_cast<registroserial*>(
+            windowRegistry().show(QStringLiteral("registroserial")));
         platform::ui::doEvents();
         return registro;
     }
@@ -43,7 +44,8 @@ protected:
     }
     QStringList seriales()
     {
-        return db().rows(QStringLiteral("SELECT serial, coalesce(codvendedor, 'NULL') FROM seriales ORDER BY 1"));
+        return db().rows(
+            QStringLiteral("SELECT serial, coalesce(codvendedor, 'NULL') FROM seriales ORDER BY 1"));
     }
 };
 
@@ -122,8 +124,8 @@ TEST_F(SerialesTest, TheRegistrySearchesAndDeletesTheGridsRow)
     EXPECT_EQ(seriales().size(), 3);
     rec().clear();
     registro->botonEliminar()->click();
-    EXPECT_EQ(rec().prompts(),
-              (QStringList{QStringLiteral("Desea eliminar el serial?"), QStringLiteral("El serial se ha eliminado sin problemas")}));
+    EXPECT_EQ(rec().prompts(), (QStringList{QStringLiteral("Desea eliminar el serial?"),
+                                            QStringLiteral("El serial se ha eliminado sin problemas")}));
     EXPECT_EQ(seriales(), (QStringList{QStringLiteral("QV-0001|00001"), QStringLiteral("QV-0002|NULL")}));
     EXPECT_EQ(grilla->model()->rowCount(), 2);
 }
@@ -149,7 +151,8 @@ TEST_F(SerialesTest, TheSellersPermisosStoresTheSellersQueryPermissionsOnly)
     platform::ui::doEvents();
     ASSERT_EQ(vendedores->ficha()->Text1->text(), QStringLiteral("00001"));
     vendedores->permisos();
-    auto* permisos = qobject_cast<acceso::permisoespejo*>(windowRegistry().find(QStringLiteral("permisoespejo")));
+    auto* permisos = qobject_cast<acceso::permisoespejo*>(
+        windowRegistry().find(QStringLiteral("permisoespejo")));
     ASSERT_NE(permisos, nullptr);
     platform::ui::doEvents();
     EXPECT_EQ(permisos->windowTitle(), QStringLiteral("Permisos Consulta"));
@@ -162,10 +165,12 @@ TEST_F(SerialesTest, TheSellersPermisosStoresTheSellersQueryPermissionsOnly)
     permisos->marca(17, true);
     permisos->Command1->click();
     EXPECT_EQ(rec().prompts(), QStringList{QStringLiteral("La transacción ha sido realizada con éxito!")});
-    EXPECT_EQ(db().rows(QStringLiteral("SELECT codvendedor, nombre_vend, clave_vend, permisovendedor FROM vendedor"
-                                       " ORDER BY 1")),
-              (QStringList{QStringLiteral("00001|GRUPO NORTE|c1|01-02-F1-"),
-                           QStringLiteral("00002|AGENCIA LA FORTUNA|c2|"), QStringLiteral("00003|TAQUILLA SUR|NULL|")}));
+    EXPECT_EQ(
+        db().rows(QStringLiteral("SELECT codvendedor, nombre_vend, clave_vend, permisovendedor FROM vendedor"
+                                 " ORDER BY 1")),
+        (QStringList{QStringLiteral("00001|GRUPO NORTE|c1|01-02-F1-"),
+                     QStringLiteral("00002|AGENCIA LA FORTUNA|c2|"),
+                     QStringLiteral("00003|TAQUILLA SUR|NULL|")}));
 }
 
 TEST_F(SerialesTest, EveryWindowOpensWithEveryValueVisible)
@@ -173,9 +178,9 @@ TEST_F(SerialesTest, EveryWindowOpensWithEveryValueVisible)
     platform::ui::windowRegistry().clear();
     app::registerAllWindows(windowRegistry());
     core::sesion().rsvendedores = core::sesion().conexion.execute(QStringLiteral("dspven2 '5'"));
-    const QStringList nombres = {QStringLiteral("Form4"),        QStringLiteral("Form32"),
+    const QStringList nombres = {QStringLiteral("Form4"),          QStringLiteral("Form32"),
                                  QStringLiteral("registroserial"), QStringLiteral("permisobanca"),
-                                 QStringLiteral("Form31"),       QStringLiteral("permisoespejo")};
+                                 QStringLiteral("Form31"),         QStringLiteral("permisoespejo")};
     for (const QString& nombre : nombres) {
         platform::ui::Window* ventana = windowRegistry().show(nombre);
         ASSERT_NE(ventana, nullptr) << nombre.toStdString();
@@ -184,7 +189,8 @@ TEST_F(SerialesTest, EveryWindowOpensWithEveryValueVisible)
         EXPECT_EQ(testsupport::cutControls(ventana), QStringList()) << nombre.toStdString();
     }
     core::sesion().modoedicion = QStringLiteral("A");
-    for (const QString& nombre : {QStringLiteral("Form13"), QStringLiteral("Form35"), QStringLiteral("editaserial")}) {
+    for (const QString& nombre :
+         {QStringLiteral("Form13"), QStringLiteral("Form35"), QStringLiteral("editaserial")}) {
         platform::ui::Window* ventana = windowRegistry().show(nombre);
         ASSERT_NE(ventana, nullptr) << nombre.toStdString();
         platform::ui::doEvents();

@@ -30,7 +30,8 @@ namespace {
 
 const QString Exito = QStringLiteral("La transacción ha sido realizada con éxito!");
 const QString Pregunta = QStringLiteral("¿Deseas Eliminar la información Seleccionada?");
-const QString Requeridos = QStringLiteral("Los Campos: Vendedor, Ususario, Estado, Clave y Tipo de Usuario son Requeridos");
+const QString Requeridos = QStringLiteral(
+    "Los Campos: Vendedor, Ususario, Estado, Clave y Tipo de Usuario son Requeridos");
 
 class UsuariosTest : public datosacceso::FixtureVentanas {
 protected:
@@ -67,8 +68,9 @@ protected:
     }
     QStringList usuarios()
     {
-        return db().rows(QStringLiteral("SELECT codvendedor, usuario, nombre_usua, clave_usua, estado_usua, permisos"
-                                        " FROM usuarios ORDER BY 1, 2"));
+        return db().rows(
+            QStringLiteral("SELECT codvendedor, usuario, nombre_usua, clave_usua, estado_usua, permisos"
+                           " FROM usuarios ORDER BY 1, 2"));
     }
     const QString norte_ = QStringLiteral("00001|CAJ1|Ana Norte|k1|2|F2-CF4-P");
     const QString fortuna_ = QStringLiteral("00002|CAJ1|Luis Fortuna|k2|3|R.-R");
@@ -104,7 +106,8 @@ TEST_F(UsuariosTest, AUserIsAddedAndTheAddStaysAnAdd)
     editor->Text2->setText(QString(51, QLatin1Char('n')));
     rec().clear();
     editor->botonGrabar()->click();
-    EXPECT_EQ(rec().prompts(), QStringList{QStringLiteral("El campo Nombre no puede tener más de 50 caracteres")});
+    EXPECT_EQ(rec().prompts(),
+              QStringList{QStringLiteral("El campo Nombre no puede tener más de 50 caracteres")});
     editor->Text2->setText(QStringLiteral("Pedro Sur"));
     // Another catalogue writes the shared mode meanwhile.
     core::sesion().modoedicion = QStringLiteral("M");
@@ -150,8 +153,8 @@ TEST_F(UsuariosTest, ModifyDeleteAndPermissionsChangeOnlyTheirOwnSellersUser)
     platform::ui::doEvents();
     EXPECT_EQ(permisos->Label2->text(), QStringLiteral("CAJ1"));
     ASSERT_EQ(permisos->List1->count(), 15);
-    EXPECT_EQ(permisos->marcas(), (QList<bool>{true, false, true, false, false, false, false, false, false, false,
-                                               false, false, false, false, false}));
+    EXPECT_EQ(permisos->marcas(), (QList<bool>{true, false, true, false, false, false, false, false, false,
+                                               false, false, false, false, false, false}));
     permisos->marca(0, false);
     permisos->marca(7, true);
     permisos->marca(14, true);
