@@ -20,8 +20,9 @@ using core::Form1;
 using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
-const QStringList VentanasConstruidas = {QStringLiteral("Form5"), QStringLiteral("Form6"),
-                                         QStringLiteral("Form23")};
+const QStringList VentanasConstruidas = {QStringLiteral("Form5"),  QStringLiteral("Form6"),
+                                         QStringLiteral("Form23"), QStringLiteral("registroserial"),
+                                         QStringLiteral("Form4"),  QStringLiteral("Form32")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
@@ -35,11 +36,13 @@ QString todosLosPermisos()
 
 class MenuTest : public testsupport::SessionTest {
 protected:
-    // Windows that list the sellers refuse to open on a house without any.
+    // Windows that list the sellers refuse to open on a house without any;
+    // the serial registry tells an empty registry.
     void siembra(testsupport::TestDatabase& db) override
     {
-        db.exec(QStringLiteral(
-            "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'AGENCIA UNO')"));
+        db.exec(
+            QStringLiteral("INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'AGENCIA UNO');"
+                           "INSERT INTO seriales (serial, codvendedor) VALUES ('QV-1', '00001')"));
     }
 
     void SetUp() override
