@@ -1,5 +1,6 @@
 #include "app/registerallwindows.h"
 
+#include "access/registro.h"
 #include "core/registerwindows.h"
 #include "draws/registro.h"
 #include "lineup/registro.h"
@@ -24,6 +25,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     sellerresults::registerWindows(registry);
     lineup::registerWindows(registry);
     sellerparams::registerWindows(registry);
+    acceso::registerWindows(registry);
 }
 
 } // namespace app

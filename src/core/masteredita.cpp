@@ -304,7 +304,7 @@ void Catalogo::abreEditor(bool agregar)
 void Catalogo::eliminar()
 {
     atrapa([this] {
-        if (!confirmaeliminar(tituloConfirmacion_)) {
+        if (!preguntaEliminar()) {
             noElimina();
             return;
         }
@@ -437,8 +437,8 @@ void Editor::grabar()
     atrapa([this] {
         if (!validaGrabar())
             return;
-        const QString modo = sesion().modoedicion == QLatin1String("A") ? QStringLiteral("1")
-                                                                        : QStringLiteral("2");
+        const bool agrega = modoPropio_ ? agregando_ : sesion().modoedicion == QLatin1String("A");
+        const QString modo = agrega ? QStringLiteral("1") : QStringLiteral("2");
         const bool exito = informaGrabado(llamaGrabar(modo));
         trasGrabar(exito);
         if (!exito)
@@ -447,6 +447,13 @@ void Editor::grabar()
             sesion().modoedicion.clear();
         close();
     });
+}
+
+void Editor::cambiaModo(bool agregar)
+{
+    agregando_ = agregar;
+    if (cajaCodigo_)
+        cajaCodigo_->setEnabled(agregar);
 }
 
 void Editor::deshacer()

@@ -270,6 +270,9 @@ protected:
     virtual void trasEliminar() {}
     // After the answer No to the delete question.
     virtual void noElimina() {}
+    // Asks whether to delete; true to go on. By default the shared question
+    // (confirmaeliminar) under the member's title.
+    virtual bool preguntaEliminar() { return confirmaeliminar(tituloConfirmacion_); }
 
     // --- Settings of the member (in its constructor).
     void setLectura(Lectura lectura) { lectura_ = lectura; }
@@ -395,6 +398,12 @@ protected:
     // Empty modoedicion after a save / on "&Deshacer".
     void setVaciaModoAlGrabar(bool vacia) { vaciaModoAlGrabar_ = vacia; }
     void setVaciaModoAlDeshacer(bool vacia) { vaciaModoAlDeshacer_ = vacia; }
+    // The save adds or modifies as the editor was opened (or last set by
+    // cambiaModo), whatever other windows have since written into
+    // modoedicion; by default the save reads modoedicion again.
+    void setModoPropio(bool propio) { modoPropio_ = propio; }
+    // Turns an open editor to adding or modifying: the key box follows.
+    void cambiaModo(bool agregar);
 
     // The area above the buttons, for the member's controls.
     QWidget* areaCampos() const { return campos_; }
@@ -419,6 +428,7 @@ private:
     bool agregando_ = false;
     bool vaciaModoAlGrabar_ = false;
     bool vaciaModoAlDeshacer_ = false;
+    bool modoPropio_ = false;
 };
 
 } // namespace core

@@ -20,10 +20,11 @@ using core::Form1;
 using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
-const QStringList VentanasConstruidas = {QStringLiteral("Form5"),  QStringLiteral("Form6"),
-                                         QStringLiteral("Form23"), QStringLiteral("Form14"),
-                                         QStringLiteral("Form33"), QStringLiteral("caducados"),
-                                         QStringLiteral("Form25"), QStringLiteral("Form48")};
+const QStringList VentanasConstruidas = {
+    QStringLiteral("Form5"),  QStringLiteral("Form6"),  QStringLiteral("Form23"),
+    QStringLiteral("Form14"), QStringLiteral("Form33"), QStringLiteral("caducados"),
+    QStringLiteral("Form25"), QStringLiteral("Form48"), QStringLiteral("registroserial"),
+    QStringLiteral("Form4"),  QStringLiteral("Form32")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
@@ -38,12 +39,13 @@ QString todosLosPermisos()
 class MenuTest : public testsupport::SessionTest {
 protected:
     // Windows that list the sellers (or the lotteries) refuse to open on a
-    // house without any.
+    // house without any; the serial registry tells an empty registry.
     void siembra(testsupport::TestDatabase& db) override
     {
         db.exec(QStringLiteral(
             "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'AGENCIA UNO')"));
         db.exec(QStringLiteral("INSERT INTO loterias (cod_lot, desc_lot) VALUES ('001', 'LOTERIA UNO')"));
+        db.exec(QStringLiteral("INSERT INTO seriales (serial, codvendedor) VALUES ('QV-1', '00001')"));
     }
 
     void SetUp() override
