@@ -1,6 +1,7 @@
 #include "app/registerallwindows.h"
 
 #include "access/registro.h"
+#include "accounts/registro.h"
 #include "core/registerwindows.h"
 #include "draws/registro.h"
 #include "lineup/registro.h"
@@ -26,6 +27,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     lineup::registerWindows(registry);
     sellerparams::registerWindows(registry);
     acceso::registerWindows(registry);
+    accounts::registerWindows(registry);
 }
 
 } // namespace app
