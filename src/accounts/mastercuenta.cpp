@@ -151,9 +151,12 @@ bool editacuenta::validaGrabar()
     return true;
 }
 
-QString editacuenta::llamaGrabar(const QString& modo)
+// The mode chosen when the editor opened: the add editor is modeless, and
+// the list's "&Modificar" may change the shared mode while it is open.
+QString editacuenta::llamaGrabar(const QString&)
 {
-    db::Command c = comandoactcuentas(modo, Text1->text().trimmed(), platform::vb::rtrim(Text2->text()),
+    db::Command c = comandoactcuentas(agregando() ? QStringLiteral("1") : QStringLiteral("2"),
+                                      Text1->text().trimmed(), platform::vb::rtrim(Text2->text()),
                                       platform::vb::rtrim(Text3->text()), TiempoEsperaGrabar);
     c.execute();
     return core::respuesta(c);

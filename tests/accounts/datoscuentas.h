@@ -50,3 +50,64 @@ protected:
 };
 
 } // namespace datoscuentas
+
+#include "accounts/registro.h"
+#include "reports/registro.h"
+#include "platform/ui/window.h"
+#include "platform/ui/windowregistry.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+namespace datoscuentas {
+
+// The fixture of the window suites: the seller-money windows registered,
+// the shared seller list loaded as the main menu loads it, the program
+// folder (where report pages go) a folder of the test's own.
+class FixtureVentanas : public Fixture {
+protected:
+    void SetUp() override
+    {
+        Fixture::SetUp();
+        if (HasFatalFailure())
+            return;
+        qputenv("DUROZ_HOME", carpeta_.path().toUtf8());
+        reports::registerWindows(platform::ui::windowRegistry());
+        accounts::registerWindows(platform::ui::windowRegistry());
+        core::sesion().rsvendedores = core::sesion().conexion.execute(QStringLiteral("dspven2 '5'"));
+        core::sesion().usuarioactual = QStringLiteral("ADMIN");
+    }
+    void TearDown() override
+    {
+        platform::ui::windowRegistry().clear();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qunsetenv("DUROZ_HOME");
+        Fixture::TearDown();
+    }
+
+    template <class T> T* abre(const QString& nombre)
+    {
+        auto* ventana = qobject_cast<T*>(platform::ui::windowRegistry().show(nombre));
+        platform::ui::doEvents();
+        return ventana;
+    }
+
+    // Runs `accion` on the modal window `nombre` as soon as it shows.
+    template <class T> static void enModal(const QString& nombre, std::function<void(T*)> accion)
+    {
+        QTimer::singleShot(0, [nombre, accion] {
+            T* w = qobject_cast<T*>(platform::ui::windowRegistry().find(nombre));
+            if (!w) {
+                ADD_FAILURE() << "no window " << nombre.toStdString();
+                return;
+            }
+            accion(w);
+        });
+    }
+
+    QTemporaryDir carpeta_;
+};
+
+} // namespace datoscuentas
