@@ -35,7 +35,9 @@ QDate fechaVentana(const QString& ventana)
     platform::ui::Window* w = platform::ui::windowRegistry().get(ventana);
     if (!w)
         return {};
-    auto* fecha = w->findChild<QDateEdit*>();
+    auto* fecha = w->findChild<QDateEdit*>(QStringLiteral("Desdes"));
+    if (!fecha)
+        fecha = w->findChild<QDateEdit*>();
     return fecha ? fecha->date() : QDate();
 }
 

@@ -2,6 +2,7 @@
 
 #include "accounts/editagasto.h"
 #include "accounts/form27.h"
+#include "accounts/form50.h"
 #include "accounts/mastercuenta.h"
 #include "accounts/mastergastos.h"
 #include "accounts/menugastos.h"
@@ -20,6 +21,8 @@ void registerWindows(platform::ui::WindowRegistry& registro)
     registro.add<editagasto>(QStringLiteral("editagasto"));
     registro.add<rptgastojugada>(QStringLiteral("rptgastojugada"));
     registro.add<rptcuenta>(QStringLiteral("rptcuenta"));
+    registro.add<Form50>(QStringLiteral("Form50"));
+    registro.add<Form52>(QStringLiteral("Form52"));
     registro.add<Form27>(QStringLiteral("Form27"));
     registro.add<Form28>(QStringLiteral("Form28"));
 }

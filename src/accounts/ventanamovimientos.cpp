@@ -56,6 +56,10 @@ VentanaMovimientos::VentanaMovimientos(const QString& titulo)
 {
     setWindowTitle(titulo);
     setFrame({.fixedBorder = true, .maxButton = false, .centred = true});
+    // The line-up windows write the seller by this name.
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Hastas->setObjectName(QStringLiteral("Hastas"));
+    DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     Hastas->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     Hastas->setCalendarPopup(true);
     auto* raiz = new QVBoxLayout(this);

@@ -1,0 +1,265 @@
+// The movements window Form50 and its editor Form52 with the line-up window
+// Form51 on the real server: a payment added, changed and deleted moves the
+// line-up row held in memory as DspLup22 computes it again; a save with the
+// line-up closed or on another seller; a document number used already. And
+// the editors' type list rule and amount keys, case by case.
+
+#include "datoscuentas.h"
+
+#include "accounts/form27.h"
+#include "accounts/form50.h"
+#include "accounts/tiposmovimiento.h"
+
+#include "core/rslineup.h"
+#include "lineup/form51.h"
+#include "lineup/registro.h"
+#include "platform/db/calltext.h"
+#include "platform/regional.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace accounts;
+using platform::ui::windowRegistry;
+namespace db = platform::db;
+
+namespace {
+
+const QString Grabado = QStringLiteral("Movimiento Grabado Correctamente");
+const QStringList Columnas{QStringLiteral("deposito"), QStringLiteral("total"),
+                           QStringLiteral("saldoprestamo"), QStringLiteral("saldogragral")};
+
+// A seller's row: the four balances a movement moves.
+QStringList fila(db::RecordSet rs, const QString& vendedor)
+{
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        if (platform::regional::toText(rs.value(QStringLiteral("codven"))).trimmed() != vendedor)
+            continue;
+        QStringList valores;
+        for (const QString& c : Columnas)
+            valores << platform::regional::toText(rs.value(c));
+        return valores;
+    }
+    return {};
+}
+
+class MovimientosTest : public datoscuentas::FixtureVentanas {
+protected:
+    void SetUp() override
+    {
+        datoscuentas::FixtureVentanas::SetUp();
+        if (HasFatalFailure())
+            return;
+        lineup::registerWindows(windowRegistry());
+    }
+
+    lineup::Form51* abreLineup(int filaVendedor)
+    {
+        auto* w = abre<lineup::Form51>(QStringLiteral("Form51"));
+        if (w)
+            w->DataGrid1->setCurrentIndex(w->DataGrid1->model()->index(filaVendedor, 0));
+        return w;
+    }
+    Form50* movimientosDe(lineup::Form51* lineup)
+    {
+        lineup->movimientos();
+        platform::ui::doEvents();
+        return qobject_cast<Form50*>(windowRegistry().find(QStringLiteral("Form50")));
+    }
+    // The line-up held in memory and the one the server computes again.
+    QStringList enMemoria(const QString& vendedor) { return fila(core::rslineup().rs.clone(), vendedor); }
+    QStringList delServidor(const QString& vendedor)
+    {
+        return fila(core::sesion().conexion.execute(QStringLiteral("DspLup22 '15/03/2026'")), vendedor);
+    }
+    QStringList movimientos()
+    {
+        return db().rows(
+            QStringLiteral("SELECT nromov, descri_mov, monto_mov, fecha_mov, codvendedor,"
+                           " coalesce(observa_mov, ''), codigo_cuenta FROM movimientos ORDER BY 1"));
+    }
+};
+
+} // namespace
+
+TEST_F(MovimientosTest, APaymentAddedChangedAndDeletedMovesTheLineUpAsTheServerComputesIt)
+{
+    lineup::Form51* lineup = abreLineup(0); // 00001
+    ASSERT_NE(lineup, nullptr);
+    Form50* w = movimientosDe(lineup);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Label7->text(), QStringLiteral("00001 - AGENCIA NORTE"));
+    EXPECT_EQ(w->Hastas->date(), QDate(2026, 3, 15));
+    EXPECT_EQ(w->DataGrid1->model()->rowCount(), 1);
+    const QStringList antes = enMemoria(QStringLiteral("00001"));
+    // "Saldo Prestamos" is the line-up's "Saldo Prest.", the daily
+    // instalment (type 5) included.
+    EXPECT_EQ(w->msaldo->text(), antes.value(2));
+    EXPECT_EQ(w->tprestamos->text(), QStringLiteral("1000"));
+    EXPECT_EQ(w->sloteria->text(), QStringLiteral("1.200,00"));
+
+    // Add a payment: type 0 takes the seller's balance, the operator types 100.
+    enModal<Form52>(QStringLiteral("Form52"), [](Form52* e) {
+        EXPECT_EQ(e->Label2->text(), QStringLiteral("00001 - AGENCIA NORTE"));
+        EXPECT_EQ(e->desdes->text(), QStringLiteral("15/03/2026"));
+        EXPECT_EQ(e->txt_cuenta->currentText(), QStringLiteral("001 - Banco de Venezuela"));
+        EXPECT_EQ(e->txt_pago->currentText(), QStringLiteral("0 - Efectivo"));
+        EXPECT_EQ(e->txtdescri_mov->count(), 5);
+        e->txtnomov->setText(QStringLiteral("P9"));
+        e->txtdescri_mov->setCurrentIndex(0);
+        emit e->txtdescri_mov->activated(0);
+        EXPECT_EQ(e->txtmonto_mov->text(), QStringLiteral("1.200,00"));
+        e->txtmonto_mov->setText(QStringLiteral("100"));
+        e->txtobserva_mov->setText(QStringLiteral("en taquilla"));
+        e->Grabar->click();
+    });
+    w->Grabar->click();
+    platform::ui::doEvents();
+    EXPECT_EQ(rec().prompts(), QStringList{Grabado});
+    EXPECT_EQ(windowRegistry().find(QStringLiteral("Form52")), nullptr);
+    EXPECT_EQ(w->DataGrid1->model()->rowCount(), 2);
+    EXPECT_EQ(w->sloteria->text(), QStringLiteral("1.100,00"));
+    EXPECT_EQ(enMemoria(QStringLiteral("00001")), delServidor(QStringLiteral("00001")));
+    EXPECT_NE(enMemoria(QStringLiteral("00001")), antes);
+
+    // Change it: 100 becomes 80, then type 0 becomes 1; the remarks stay.
+    w->DataGrid1->setCurrentIndex(w->DataGrid1->model()->index(1, 0));
+    ASSERT_EQ(w->DataGrid1->textoColumna(1), QStringLiteral("P9"));
+    for (const auto& [tipo, monto] :
+         {std::pair{0, QStringLiteral("80")}, std::pair{1, QStringLiteral("80")}}) {
+        rec().clear();
+        w->DataGrid1->setCurrentIndex(w->DataGrid1->model()->index(1, 0));
+        enModal<Form52>(QStringLiteral("Form52"), [tipo, monto](Form52* e) {
+            EXPECT_TRUE(e->txtnomov->isReadOnly());
+            e->txtdescri_mov->setEditText(tiposmovimiento().at(tipo));
+            e->txtmonto_mov->setText(monto);
+            e->Grabar->click();
+        });
+        w->Command1->click();
+        platform::ui::doEvents();
+        EXPECT_EQ(rec().prompts(), QStringList{Grabado});
+        EXPECT_EQ(enMemoria(QStringLiteral("00001")), delServidor(QStringLiteral("00001")))
+            << "type " << tipo;
+    }
+    EXPECT_TRUE(movimientos().contains(
+        QStringLiteral("P9|1.- Pago Duroz a Vendedor|80.000|2026-03-15|00001|en taquilla|001")));
+
+    // Delete it: the line-up goes back to where it was.
+    rec().clear();
+    w->DataGrid1->setCurrentIndex(w->DataGrid1->model()->index(1, 0));
+    w->Command2->click();
+    EXPECT_EQ(rec().prompts(), (QStringList{QStringLiteral("Desea en realidad eliminar el Documento P9?"),
+                                            QStringLiteral("Registro Eliminado con Exito!")}));
+    EXPECT_EQ(enMemoria(QStringLiteral("00001")), antes);
+    EXPECT_EQ(w->sloteria->text(), QStringLiteral("1.200,00"));
+}
+
+TEST_F(MovimientosTest, ASaveWithTheLineUpClosedOrOnAnotherSellerStoresOneRowAndTouchesNoOtherRow)
+{
+    // The line-up shows seller 00002 selected; the movements are 00001's.
+    lineup::Form51* lineup = abreLineup(1);
+    ASSERT_NE(lineup, nullptr);
+    const QStringList otro = enMemoria(QStringLiteral("00002"));
+    auto* w = core::cargaVentana<Form50>(QStringLiteral("Form50"));
+    ASSERT_NE(w, nullptr);
+    w->Label7->setText(QStringLiteral("00001 - AGENCIA NORTE"));
+    w->showModeless();
+    platform::ui::doEvents();
+    const int antes = movimientos().size();
+    for (const char* numero : {"Q1", "Q2"}) {
+        rec().clear();
+        enModal<Form52>(QStringLiteral("Form52"), [numero](Form52* e) {
+            e->txtnomov->setText(QString::fromLatin1(numero));
+            e->txtdescri_mov->setEditText(tiposmovimiento().at(0));
+            e->txtmonto_mov->setText(QStringLiteral("25,5"));
+            // Another window empties the shared mode meanwhile: still an addition.
+            core::sesion().modoedicion.clear();
+            e->Grabar->click();
+        });
+        w->Grabar->click();
+        platform::ui::doEvents();
+        EXPECT_EQ(rec().prompts(), QStringList{Grabado});
+        EXPECT_EQ(windowRegistry().find(QStringLiteral("Form52")), nullptr);
+        if (core::rslineup().vigente()) {
+            EXPECT_EQ(enMemoria(QStringLiteral("00002")), otro);
+            EXPECT_EQ(enMemoria(QStringLiteral("00001")), delServidor(QStringLiteral("00001")));
+            lineup->close(); // the second save runs with the line-up closed
+            platform::ui::doEvents();
+        }
+    }
+    EXPECT_FALSE(core::rslineup().vigente());
+    EXPECT_EQ(movimientos().size(), antes + 2);
+    EXPECT_TRUE(
+        movimientos().contains(QStringLiteral("Q2|0.- Pago Vendedor a Duroz|25.500|2026-03-15|00001||001")));
+}
+
+TEST_F(MovimientosTest, ADocumentNumberUsedAlreadyIsRefusedAndTheEditorKeepsWhatWasTyped)
+{
+    auto* w = core::cargaVentana<Form50>(QStringLiteral("Form50"));
+    ASSERT_NE(w, nullptr);
+    w->Label7->setText(QStringLiteral("00001 - AGENCIA NORTE"));
+    w->showModeless();
+    platform::ui::doEvents();
+    const QStringList antes = movimientos();
+    enModal<Form52>(QStringLiteral("Form52"), [this](Form52* e) {
+        e->txtnomov->setText(QStringLiteral("D1"));
+        e->txtdescri_mov->setEditText(tiposmovimiento().at(1));
+        e->txtmonto_mov->setText(QStringLiteral("1.234,5"));
+        e->Grabar->click();
+        EXPECT_EQ(rec().prompts(), QStringList{QStringLiteral(
+                                       "El Nro. de Documento ya ha sido utilizado, Por favor verifique!")});
+        EXPECT_EQ(rec().boxes().value(0).title, QStringLiteral("Atención"));
+        EXPECT_EQ(e->txtnomov->text(), QStringLiteral("D1"));
+        EXPECT_EQ(e->txtmonto_mov->text(), QStringLiteral("1234,5"));
+        e->Cancelarcam->click();
+    });
+    w->Grabar->click();
+    platform::ui::doEvents();
+    EXPECT_EQ(movimientos(), antes);
+    EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("H"));
+}
+
+TEST(TiposMovimiento, TheLoanTypesFollowTheInstallationRule)
+{
+    const struct {
+        const char* base;
+        const char* usuario;
+        bool ofrece;
+    } casos[] = {
+        {"quilmara", "VAMO7", true},  {"Quilmara", "vamo7", true},  {"QUILMARA", "Vamo7", true},
+        {"quilmara", "ADMIN", false}, {"quilmara", "VaMo7", false}, {"QuilMara", "ADMIN", true},
+        {"duroz", "ADMIN", true},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(ofrecePrestamos(QString::fromLatin1(c.base), QString::fromLatin1(c.usuario)), c.ofrece)
+            << c.base << " " << c.usuario;
+    qputenv("DUROZ_PRESTAMOS_BASES", "duroz");
+    EXPECT_FALSE(ofrecePrestamos(QStringLiteral("duroz"), QStringLiteral("ADMIN")));
+    EXPECT_TRUE(ofrecePrestamos(QStringLiteral("quilmara"), QStringLiteral("ADMIN")));
+    qputenv("DUROZ_PRESTAMOS_BASES", "");
+    EXPECT_TRUE(ofrecePrestamos(QStringLiteral("quilmara"), QStringLiteral("ADMIN")));
+    qunsetenv("DUROZ_PRESTAMOS_BASES");
+}
+
+TEST(TiposMovimiento, TheAmountBoxesLetTheirKeysThrough)
+{
+    const struct {
+        const char* texto;
+        char tecla;
+        int coma;  // the movement editor's answer
+        int punto; // the older dialog's
+    } casos[] = {
+        {"12", '5', '5', '5'}, {"12", '.', ',', '.'}, {"12,5", '.', 0, '.'}, {"12.5", '.', ',', 0},
+        {"12", ',', 0, 0},     {"12", '-', '-', '-'}, {"-12", '.', 0, 0},    {"12,5", '-', 0, '-'},
+        {"12", 'a', 0, 0},     {"12", 8, 8, 8},       {"12", 13, 13, 13},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(filtromontocoma(QString::fromLatin1(c.texto), c.tecla), c.coma)
+            << c.texto << " " << c.tecla;
+        EXPECT_EQ(filtromontopunto(QString::fromLatin1(c.texto), c.tecla), c.punto)
+            << c.texto << " " << c.tecla;
+    }
+}
