@@ -1,5 +1,6 @@
 #include "accounts/editagasto.h"
 
+#include "accounts/dialogos.h"
 #include "accounts/grillaajena.h"
 #include "accounts/llamadas.h"
 
@@ -49,19 +50,14 @@ editagasto::editagasto()
 {
     setWindowTitle(QStringLiteral("Actualiza Gastos"));
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false, .centred = true});
-    auto* raiz = new QVBoxLayout(this);
-    auto* formulario = new QFormLayout;
-    formulario->addRow(QStringLiteral("Vendedor:"), Label2);
-    formulario->addRow(QStringLiteral("Documento Nro.:"), txtnomov);
-    formulario->addRow(QStringLiteral("Fecha:"), desdes);
-    formulario->addRow(QStringLiteral("Descripción:"), txtdescri_mov);
-    formulario->addRow(QStringLiteral("Monto Egreso Bs."), txtmonto_mov);
-    formulario->addRow(QStringLiteral("Observ.:"), txtobserva_mov);
-    raiz->addLayout(formulario);
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(Grabar);
-    botones->addWidget(Cancelarcam);
-    raiz->addLayout(botones);
+    disposicionEditor(this,
+                      {{QStringLiteral("Vendedor:"), Label2},
+                       {QStringLiteral("Documento Nro.:"), txtnomov},
+                       {QStringLiteral("Fecha:"), desdes},
+                       {QStringLiteral("Descripción:"), txtdescri_mov},
+                       {QStringLiteral("Monto Egreso Bs."), txtmonto_mov},
+                       {QStringLiteral("Observ.:"), txtobserva_mov}},
+                      Grabar, Cancelarcam);
     core::conectafiltrodecimal(txtmonto_mov);
     for (QLineEdit* caja : {txtnomov, txtdescri_mov, txtmonto_mov, txtobserva_mov})
         core::conectaseleccionatodo(caja);
@@ -141,8 +137,7 @@ bool editagasto::onKeyPreview(QKeyEvent* evento)
 
 bool editagasto::onQueryUnload()
 {
-    if (core::sesion().modoedicion != QLatin1String("H"))
-        core::sesion().modoedicion.clear();
+    vaciaModoAlCerrar();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "accounts/editormovimiento.h"
 
+#include "accounts/dialogos.h"
 #include "accounts/llamadas.h"
 #include "accounts/tiposmovimiento.h"
 
@@ -44,21 +45,16 @@ EditorMovimiento::EditorMovimiento(const Forma& forma)
         lista->setEditable(true);
         lista->setMinimumContentsLength(28);
     }
-    auto* raiz = new QVBoxLayout(this);
-    auto* formulario = new QFormLayout;
-    formulario->addRow(QStringLiteral("Vendedor:"), Label2);
-    formulario->addRow(QStringLiteral("Documento Nro.:"), txtnomov);
-    formulario->addRow(QStringLiteral("Fecha:"), desdes);
-    formulario->addRow(QStringLiteral("Cuenta:"), txt_cuenta);
-    formulario->addRow(QStringLiteral("Tipo de pago"), txt_pago);
-    formulario->addRow(QStringLiteral("Descripción:"), txtdescri_mov);
-    formulario->addRow(QStringLiteral("Monto Movimiento"), txtmonto_mov);
-    formulario->addRow(QStringLiteral("Observ.:"), txtobserva_mov);
-    raiz->addLayout(formulario);
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(Grabar);
-    botones->addWidget(Cancelarcam);
-    raiz->addLayout(botones);
+    disposicionEditor(this,
+                      {{QStringLiteral("Vendedor:"), Label2},
+                       {QStringLiteral("Documento Nro.:"), txtnomov},
+                       {QStringLiteral("Fecha:"), desdes},
+                       {QStringLiteral("Cuenta:"), txt_cuenta},
+                       {QStringLiteral("Tipo de pago"), txt_pago},
+                       {QStringLiteral("Descripción:"), txtdescri_mov},
+                       {QStringLiteral("Monto Movimiento"), txtmonto_mov},
+                       {QStringLiteral("Observ.:"), txtobserva_mov}},
+                      Grabar, Cancelarcam);
     core::conectaseleccionatodo(txtdescri_mov);
     for (QLineEdit* caja : {txtmonto_mov, txtnomov, txtobserva_mov})
         core::conectaseleccionatodo(caja);
@@ -236,8 +232,7 @@ bool EditorMovimiento::eventFilter(QObject* objeto, QEvent* evento)
 
 bool EditorMovimiento::onQueryUnload()
 {
-    if (core::sesion().modoedicion != QLatin1String("H"))
-        core::sesion().modoedicion.clear();
+    vaciaModoAlCerrar();
     return true;
 }
 

@@ -92,8 +92,8 @@ QString mastercuenta::llamaEliminar()
 void mastercuenta::buscacodigo()
 {
     const QString codigo = Text1->text().trimmed();
-    db::RecordSet cuentas = lista().clone();
-    for (cuentas.moveFirst(); !cuentas.eof(); cuentas.moveNext()) {
+    db::RecordSet cuentas = lista().state() == db::RecordSet::StateOpen ? lista().clone() : db::RecordSet();
+    for (; cuentas.state() == db::RecordSet::StateOpen && !cuentas.eof(); cuentas.moveNext()) {
         if (core::textocampo(cuentas.field(0).value()).trimmed() == codigo) {
             grilla()->irAMarcador(cuentas.bookmark());
             muestradatos();

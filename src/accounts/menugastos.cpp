@@ -1,5 +1,6 @@
 #include "accounts/menugastos.h"
 
+#include "accounts/dialogos.h"
 #include "accounts/editagasto.h"
 #include "accounts/llamadas.h"
 
@@ -149,19 +150,13 @@ void menugastos::eliminar()
 {
     atrapa([this] {
         const QString numero = DataGrid1->textoColumna(1).trimmed();
-        if (platform::msgbox(QStringLiteral("Desea en realidad eliminar el Documento ") + numero +
-                                 QStringLiteral("?"),
-                             20, core::TituloAtencion) != platform::msg::AnswerYes)
+        if (!preguntaEliminarDocumento(numero))
             return;
         db::Command c = comandoactgastos(
             {QStringLiteral("2"), numero, QString(), 0, fecha(), vendedor(), QString()});
         muestra(c.execute());
         // Success is told only when the server deleted the expense.
-        if (core::respuesta(c) == QLatin1String("0"))
-            platform::msgbox(QStringLiteral("Registro Eliminado con Exito!"), 64, core::TituloAtencion);
-        else
-            platform::msgbox(QStringLiteral("Ha ocurrido un problema tratando de realizar la transacción"),
-                             64, core::TituloAtencion);
+        informaEliminacion(core::respuesta(c));
     });
 }
 

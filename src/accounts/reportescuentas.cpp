@@ -91,7 +91,7 @@ void rptcuenta::cargaListas()
     db::RecordSet cuentas = core::sesion().conexion.execute(QStringLiteral("DSPcuentas '0'"));
     VEND->clear();
     vendh->clear();
-    for (cuentas.moveFirst(); !cuentas.eof(); cuentas.moveNext()) {
+    for (; cuentas.recordCount() > 0 && !cuentas.eof(); cuentas.moveNext()) {
         const QString item = core::textocampo(cuentas.value(QStringLiteral("codigo_cuenta"))) +
                              QStringLiteral(" - ") +
                              core::textocampo(cuentas.value(QStringLiteral("banco_cuenta"))).trimmed();

@@ -1,5 +1,6 @@
 #include "accounts/ventanamovimientos.h"
 
+#include "accounts/dialogos.h"
 #include "accounts/editormovimiento.h"
 #include "accounts/grillaajena.h"
 #include "accounts/llamadas.h"
@@ -149,9 +150,11 @@ void VentanaMovimientos::muestraResumen(const db::Command& dspmov)
 
 EditorMovimiento* VentanaMovimientos::abreEditor()
 {
+    // The seller line is read before the write that loads the editor.
+    const QString linea = lineaVendedor();
     auto* editorMovimiento = core::cargaVentana<EditorMovimiento>(editor());
     if (editorMovimiento)
-        editorMovimiento->Label2->setText(lineaVendedor());
+        editorMovimiento->Label2->setText(linea);
     return editorMovimiento;
 }
 
@@ -188,23 +191,17 @@ void VentanaMovimientos::eliminar()
 {
     atrapa([this] {
         const QString documento = DataGrid1->textoColumna(1).trimmed();
-        if (platform::msgbox(QStringLiteral("Desea en realidad eliminar el Documento ") + documento +
-                                 QStringLiteral("?"),
-                             20, core::TituloAtencion) != platform::msg::AnswerYes)
+        if (!preguntaEliminarDocumento(documento))
             return;
         const QString tipo = DataGrid1->textoColumna(3);
         const platform::Decimal monto = platform::Decimal::parse(DataGrid1->textoColumna(4), QLatin1Char(','),
                                                                  QLatin1Char('.'))
                                             .value_or(platform::Decimal());
         // Success is told only when the server deleted the movement.
-        if (cargamovimientos(Disposicion::Eliminacion, DataGrid1->textoColumna(1).trimmed()) !=
-            QLatin1String("0")) {
-            platform::msgbox(QStringLiteral("Ha ocurrido un problema tratando de realizar la transacción"),
-                             64, core::TituloAtencion);
-            return;
-        }
-        trasEliminar(tipo, monto);
-        platform::msgbox(QStringLiteral("Registro Eliminado con Exito!"), 64, core::TituloAtencion);
+        const QString respuesta = cargamovimientos(Disposicion::Eliminacion, documento);
+        if (respuesta == QLatin1String("0"))
+            trasEliminar(tipo, monto);
+        informaEliminacion(respuesta);
     });
 }
 

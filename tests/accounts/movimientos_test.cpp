@@ -4,9 +4,9 @@
 // line-up closed or on another seller; a document number used already. And
 // the editors' type list rule and amount keys, case by case.
 
+#include "capturas.h"
 #include "datoscuentas.h"
 
-#include "accounts/form27.h"
 #include "accounts/form50.h"
 #include "accounts/tiposmovimiento.h"
 
@@ -102,7 +102,9 @@ TEST_F(MovimientosTest, APaymentAddedChangedAndDeletedMovesTheLineUpAsTheServerC
     EXPECT_EQ(w->sloteria->text(), QStringLiteral("1.200,00"));
 
     // Add a payment: type 0 takes the seller's balance, the operator types 100.
+    testsupport::saveScreenshot(w, QStringLiteral("Form50"));
     enModal<Form52>(QStringLiteral("Form52"), [](Form52* e) {
+        testsupport::saveScreenshot(e, QStringLiteral("Form52"));
         EXPECT_EQ(e->Label2->text(), QStringLiteral("00001 - AGENCIA NORTE"));
         EXPECT_EQ(e->desdes->text(), QStringLiteral("15/03/2026"));
         EXPECT_EQ(e->txt_cuenta->currentText(), QStringLiteral("001 - Banco de Venezuela"));

@@ -2,6 +2,7 @@
 // (mastergastos, menugastos, editagasto) and the two reports (rptcuenta,
 // rptgastojugada) on the real server.
 
+#include "capturas.h"
 #include "datoscuentas.h"
 
 #include "accounts/editagasto.h"
@@ -69,6 +70,8 @@ TEST_F(VentanasTest, AnAccountIsAddedModifiedAndDeleted)
     auto* editor = qobject_cast<editacuenta*>(windowRegistry().find(QStringLiteral("editacuenta")));
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Agregando Cuenta"));
+    testsupport::saveScreenshot(lista, QStringLiteral("mastercuenta"));
+    testsupport::saveScreenshot(editor, QStringLiteral("editacuenta"));
     QTest::keyClicks(editor->Text1, QStringLiteral("BANC01"));
     EXPECT_EQ(editor->Text1->text(), QStringLiteral("BANC0")) << "five characters at most";
     editor->Text2->setText(QStringLiteral("Provincial  "));
@@ -134,6 +137,8 @@ TEST_F(VentanasTest, AnExpenseIsAddedModifiedAndDeletedUnderTheSellerTheWindowLi
     auto* lista = qobject_cast<menugastos*>(windowRegistry().find(QStringLiteral("menugastos")));
     ASSERT_NE(lista, nullptr);
     EXPECT_EQ(lista->Label7->text(), QStringLiteral("00001 - AGENCIA NORTE"));
+    testsupport::saveScreenshot(picker, QStringLiteral("mastergastos"));
+    testsupport::saveScreenshot(lista, QStringLiteral("menugastos"));
     EXPECT_EQ(lista->Hastas->date(), QDate(2026, 3, 15));
     EXPECT_EQ(lista->DataGrid1->model()->rowCount(), 1);
     EXPECT_EQ(lista->DataGrid1->textoColumna(3), QStringLiteral("Papel"));
@@ -142,6 +147,7 @@ TEST_F(VentanasTest, AnExpenseIsAddedModifiedAndDeletedUnderTheSellerTheWindowLi
     // to the seller the list shows, with its decimals.
     picker->DataGrid1->setCurrentIndex(picker->DataGrid1->model()->index(1, 0));
     enModal<editagasto>(QStringLiteral("editagasto"), [](editagasto* e) {
+        testsupport::saveScreenshot(e, QStringLiteral("editagasto"));
         EXPECT_EQ(e->Label2->text(), QStringLiteral("00001 - AGENCIA NORTE"));
         EXPECT_EQ(e->desdes->text(), QStringLiteral("15/03/2026"));
         e->txtnomov->setText(QStringLiteral("G7"));
@@ -204,6 +210,7 @@ TEST_F(VentanasTest, TheAccountReportWritesItsPageAndQuotesWhatWasTyped)
     auto* w = abre<rptcuenta>(QStringLiteral("rptcuenta"));
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->Bordes->isChecked());
+    testsupport::saveScreenshot(w, QStringLiteral("rptcuenta"));
     EXPECT_EQ(w->VEND->count(), 4);
     EXPECT_EQ(w->VEND->currentText(), QStringLiteral("001 - Banco de Venezuela"));
     w->Desdes->setDate(QDate(2026, 3, 1));
@@ -227,6 +234,7 @@ TEST_F(VentanasTest, ThePlayAndExpenseReportWritesOneLinePerSellerOrPerDate)
 {
     auto* w = abre<rptgastojugada>(QStringLiteral("rptgastojugada"));
     ASSERT_NE(w, nullptr);
+    testsupport::saveScreenshot(w, QStringLiteral("rptgastojugada"));
     EXPECT_EQ(w->VEND->count(), 3);
     EXPECT_TRUE(w->VEND->currentText().isEmpty());
     w->Desdes->setDate(QDate(2026, 3, 14));

@@ -21,10 +21,11 @@ using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
 const QStringList VentanasConstruidas = {
-    QStringLiteral("Form5"),  QStringLiteral("Form6"),  QStringLiteral("Form23"),
-    QStringLiteral("Form14"), QStringLiteral("Form33"), QStringLiteral("caducados"),
-    QStringLiteral("Form25"), QStringLiteral("Form48"), QStringLiteral("registroserial"),
-    QStringLiteral("Form4"),  QStringLiteral("Form32")};
+    QStringLiteral("Form5"),        QStringLiteral("Form6"),          QStringLiteral("Form23"),
+    QStringLiteral("Form14"),       QStringLiteral("Form33"),         QStringLiteral("caducados"),
+    QStringLiteral("Form25"),       QStringLiteral("Form48"),         QStringLiteral("registroserial"),
+    QStringLiteral("Form4"),        QStringLiteral("Form32"),         QStringLiteral("mastercuenta"),
+    QStringLiteral("mastergastos"), QStringLiteral("rptgastojugada"), QStringLiteral("rptcuenta")};
 
 // Grants every entry: validapermiso looks for the caption's first two
 // characters.
