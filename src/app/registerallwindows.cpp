@@ -5,6 +5,7 @@
 #include "core/registerwindows.h"
 #include "draws/registro.h"
 #include "lineup/registro.h"
+#include "fiscal/registro.h"
 #include "lotteries/registro.h"
 #include "sellerparams/registro.h"
 #include "sellerresults/registro.h"
@@ -28,6 +29,7 @@ void registerAllWindows(platform::ui::WindowRegistry& registry)
     sellerparams::registerWindows(registry);
     acceso::registerWindows(registry);
     accounts::registerWindows(registry);
+    fiscal::registerWindows(registry);
 }
 
 } // namespace app

@@ -59,8 +59,20 @@ BEGIN
          tasa_premio = t.tasa_premio,
          impuesto_premio = round(s.premios * t.tasa_premio / 100, 3)
     FROM tasas_vigentes() t
-   WHERE s.fecha = dia AND t.vendedor = s.vendedor AND t.cod_lot = s.cod_lot;
-  return_value := CASE WHEN FOUND THEN 0 ELSE 55 END;
+   WHERE s.fecha = dia AND t.vendedor = s.vendedor AND t.cod_lot = s.cod_lot
+     -- Only the rows that change are written (a re-run writes none).
+     AND (s.impuestos_procesados, s.codigo_junta, s.tasa_junta, s.impuesto_junta, s.codigo_operadora,
+          s.tasa_operadora, s.impuesto_operadora, s.codigo_alcaldia, s.codigo_gobernacion,
+          s.tasa_alcaldia, s.impuesto_alcaldia, s.tasa_venta, s.impuesto_venta, s.tasa_premio,
+          s.impuesto_premio)
+         IS DISTINCT FROM
+         ('S', t.codigo_junta, t.tasa_junta, round(s.total_venta * t.tasa_junta / 100, 3),
+          t.codigo_operadora, t.tasa_operadora, round(s.total_venta * t.tasa_operadora / 100, 3),
+          t.codigo_alcaldia, t.codigo_gobernacion, t.tasa_alcaldia,
+          round(s.total_venta * t.tasa_alcaldia / 100, 3), t.tasa_venta,
+          round(s.total_venta * t.tasa_venta / 100, 3), t.tasa_premio,
+          round(s.premios * t.tasa_premio / 100, 3));
+  return_value := CASE WHEN EXISTS (SELECT 1 FROM saldosdias s WHERE s.fecha = dia) THEN 0 ELSE 55 END;
 END $$;
 
 -- rpt_res_ven_totales_fiscal first date, last date, first seller, last

@@ -1,0 +1,198 @@
+// The tax procedures on the real server: the day's processing computed by
+// hand, the fiscal report's rows, and the tax catalogue's maintenance.
+
+#include "datosfiscales.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace datosfiscales;
+using platform::db::DataType;
+using platform::db::Direction;
+
+namespace {
+
+const QString Filas = QStringLiteral(
+    "SELECT string_agg(concat_ws('|', vendedor, cod_lot, impuestos_procesados, codigo_junta, tasa_junta,"
+    " impuesto_junta, codigo_operadora, tasa_operadora, impuesto_operadora, codigo_gobernacion,"
+    " codigo_alcaldia, tasa_alcaldia, impuesto_alcaldia, tasa_venta, impuesto_venta, tasa_premio,"
+    " impuesto_premio), ';' ORDER BY vendedor, cod_lot) FROM saldosdias");
+
+class ImpuestosServidorTest : public Base {
+protected:
+    QString actimp(const QString& modo, const QString& codigo, const QString& nombre,
+                   const QVariant& porcentaje, const QString& aplica = QStringLiteral("Ventas"))
+    {
+        platform::db::Command cmd(conexion(), QStringLiteral("ACTIMP"));
+        cmd.setCommandTimeout(900);
+        cmd.append(QStringLiteral("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
+        cmd.append(QStringLiteral("@xmodo"), DataType::VarChar, Direction::Input, 10);
+        cmd.append(QStringLiteral("@xcodigo_impuesto"), DataType::VarChar, Direction::Input, 4);
+        cmd.append(QStringLiteral("@xdescri_impuesto"), DataType::VarChar, Direction::Input, 30);
+        cmd.appendDecimal(QStringLiteral("@xporcentaje_impuesto"), DataType::Numeric, Direction::Input, 9, 3);
+        cmd.append(QStringLiteral("@xobserva_impuesto"), DataType::VarChar, Direction::Input, 60);
+        cmd.append(QStringLiteral("@xaplica_impuesto"), DataType::VarChar, Direction::Input, 10);
+        cmd.append(QStringLiteral("@xmuestramonitor"), DataType::VarChar, Direction::Input, 1);
+        cmd.setValue(QStringLiteral("@xmodo"), modo);
+        cmd.setValue(QStringLiteral("@xcodigo_impuesto"), codigo);
+        cmd.setValue(QStringLiteral("@xdescri_impuesto"), nombre);
+        cmd.setValue(QStringLiteral("@xporcentaje_impuesto"), porcentaje);
+        cmd.setValue(QStringLiteral("@xobserva_impuesto"), QStringLiteral("OBS"));
+        cmd.setValue(QStringLiteral("@xaplica_impuesto"), aplica);
+        cmd.setValue(QStringLiteral("@xmuestramonitor"), QStringLiteral(" "));
+        cmd.execute();
+        return platform::regional::toText(cmd.value(QStringLiteral("@RETURN_VALUE"))).trimmed();
+    }
+};
+
+} // namespace
+
+TEST_F(ImpuestosServidorTest, EachTaxOfEachSellerAsComputedByHandAndNeverDoubled)
+{
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    const QString esperado = QStringLiteral(
+        "00012|001|S|001|5.000|50.000|001|2.500|25.000|ZUL|MBO|0.900|9.000|2.000|20.000|3.000|0.000;"
+        "00012|003|S|003|5.500|13.750|003|2.000|5.000|ZUL|MBO|0.900|2.250|2.000|5.000|3.000|3.000;"
+        "00013|001|S|001|5.000|20.000|001|2.500|10.000|ANZ|MBO|1.200|4.800|2.000|8.000|3.000|0.000;"
+        "00014|003|S|003|5.500|0.550|003|2.000|0.200|0.000|0.000|2.000|0.200|3.000|0.000");
+    EXPECT_EQ(db_->scalar(Filas), esperado);
+
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(Filas), esperado) << "a second run rewrites the same values";
+}
+
+TEST_F(ImpuestosServidorTest, AnswersForDatesWithNothingToProcessOrNoDate)
+{
+    const QString antes = db_->scalar(Filas);
+    struct Caso {
+        const char* fecha;
+        const char* codigo;
+    };
+    for (const Caso& c : {Caso{"06/03/2026", "55"}, Caso{"31/02/2026", "7"}, Caso{"", "7"}, Caso{"hoy", "7"}})
+        EXPECT_EQ(procesa(conexion(), QLatin1String(c.fecha)), QLatin1String(c.codigo)) << c.fecha;
+    EXPECT_EQ(db_->scalar(Filas), antes);
+}
+
+TEST_F(ImpuestosServidorTest, TheReportGroupsEachSellerUnderItsOwnMunicipalityWithLinesOfBaseTimesRate)
+{
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    platform::db::RecordSet rs = fiscal(conexion(), Fecha, Fecha);
+    const QStringList columnas = {QStringLiteral("vendedor"),           QStringLiteral("codigo_junta"),
+                                  QStringLiteral("total_venta"),        QStringLiteral("impuesto_junta"),
+                                  QStringLiteral("impuesto_operadora"), QStringLiteral("codigo_alcaldia"),
+                                  QStringLiteral("impuesto_alcaldia"),  QStringLiteral("impuesto_venta"),
+                                  QStringLiteral("impuesto_premio")};
+    EXPECT_EQ(filas(rs, columnas),
+              (QStringList{QStringLiteral("00014|003|10.000|0.55|0.20||0.00|0.20|0.00"),
+                           QStringLiteral("00013|001|400.000|20.00|10.00|ANZ-MBO|4.80|8.00|0.00"),
+                           QStringLiteral("00012|001|1000.000|50.00|25.00|ZUL-MBO|11.25|25.00|3.00"),
+                           QStringLiteral("00012|003|250.000|13.75|5.00|ZUL-MBO|0|0|0")}));
+    // Positions 1 and 4 to 7: the seller as shown and its totals, on each row.
+    rs.moveFirst();
+    for (int i = 0; i < 3; ++i)
+        rs.moveNext();
+    EXPECT_EQ(platform::regional::toText(rs.value(1)), QStringLiteral("00012 - AGENCIA CENTRO"));
+    QStringList totales;
+    for (int p = 4; p < 8; ++p)
+        totales << platform::regional::toText(rs.value(p));
+    EXPECT_EQ(totales.join(u'|'), QStringLiteral("1250.000|125.000|100.000|1025.000"));
+
+    // Every board and operator line is its base times its rate, to the cent.
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        const double base = rs.value(QStringLiteral("total_venta")).toDouble();
+        for (const char* ente : {"junta", "operadora"}) {
+            const double tasa = rs.value(QStringLiteral("tasa_%1").arg(QLatin1String(ente))).toDouble();
+            const double impuesto =
+                rs.value(QStringLiteral("impuesto_%1").arg(QLatin1String(ente))).toDouble();
+            EXPECT_NEAR(impuesto, std::round(base * tasa) / 100.0, 0.005) << ente;
+        }
+    }
+}
+
+TEST_F(ImpuestosServidorTest, BlankSellerCodesOpenTheRangeAtThatEnd)
+{
+    struct Caso {
+        const char* desde;
+        const char* hasta;
+        const char* vendedores;
+    };
+    const QStringList col = {QStringLiteral("vendedor")};
+    for (const Caso& c :
+         {Caso{" ", " ", "00014,00013,00012,00012"}, Caso{"00013", " ", "00014,00013"},
+          Caso{" ", "00012", "00012,00012"}, Caso{"00013", "00013", "00013"}, Caso{"00015", " ", ""}}) {
+        platform::db::RecordSet rs = fiscal(conexion(), Fecha, Fecha, QLatin1String(c.desde),
+                                            QLatin1String(c.hasta));
+        EXPECT_EQ(filas(rs, col).join(u','), QLatin1String(c.vendedores)) << c.desde << "/" << c.hasta;
+    }
+}
+
+TEST_F(ImpuestosServidorTest, UnprocessedDaysAreTaxedAtTheRatesInForceAndSaySo)
+{
+    platform::db::RecordSet antes = fiscal(conexion(), Fecha, Fecha, QStringLiteral("00012"),
+                                           QStringLiteral("00012"));
+    const QStringList col = {QStringLiteral("vendedor_texto"), QStringLiteral("impuesto_junta"),
+                             QStringLiteral("impuesto_alcaldia"), QStringLiteral("impuesto_premio")};
+    EXPECT_EQ(filas(antes, col),
+              (QStringList{QStringLiteral("00012 - AGENCIA CENTRO (impuestos sin procesar)|50.00|11.25|3.00"),
+                           QStringLiteral("00012 - AGENCIA CENTRO (impuestos sin procesar)|13.75|0|0")}));
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    // A rate raised after the processing does not touch a processed day.
+    db_->exec(QStringLiteral("UPDATE juntas SET tasa_junta = 10 WHERE codigo_junta = '001'"));
+    platform::db::RecordSet despues = fiscal(conexion(), Fecha, Fecha, QStringLiteral("00012"),
+                                             QStringLiteral("00012"));
+    EXPECT_EQ(filas(despues, col), (QStringList{QStringLiteral("00012 - AGENCIA CENTRO|50.00|11.25|3.00"),
+                                                QStringLiteral("00012 - AGENCIA CENTRO|13.75|0|0")}));
+}
+
+TEST_F(ImpuestosServidorTest, PrizesProcessedAgainAfterTheTaxesAreReportedOnTheNewPrizes)
+{
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    // What a later prize processing leaves: new prizes, the old tax columns.
+    db_->exec(QStringLiteral("UPDATE saldosdias SET premios = 200, subtotal = 25"
+                             " WHERE vendedor = '00012' AND cod_lot = '003'"));
+    platform::db::RecordSet rs = fiscal(conexion(), Fecha, Fecha, QStringLiteral("00012"),
+                                        QStringLiteral("00012"));
+    EXPECT_EQ(filas(rs, {QStringLiteral("premios_vendedor"), QStringLiteral("impuesto_premio")}).first(),
+              QStringLiteral("200.000|6.00"));
+}
+
+TEST_F(ImpuestosServidorTest, TheCatalogueAddsModifiesAndDeletesWithItsAnswers)
+{
+    struct Caso {
+        const char* modo;
+        const char* codigo;
+        const char* nombre;
+        double porcentaje;
+        const char* respuesta;
+    };
+    const Caso casos[] = {
+        {"1", " IVA ", "IMPUESTO AL VALOR", 1.5, "0"},
+        {"1", "IVA", "OTRO", 2, "1"},
+        {"2", "IVA", "IVA CORREGIDO", 12.25, "0"},
+        {"2", "NADA", "X", 1, "2"},
+        {"1", "  ", "X", 1, "3"},
+        {"1", "ISLR", "   ", 1, "3"},
+        {"1", "LARGO", "X", 1, "4"},
+        {"1", "NEG", "X", -1, "7"},
+        {"3", "NADA", "", 0, "2"},
+    };
+    for (const Caso& c : casos)
+        EXPECT_EQ(
+            actimp(QLatin1String(c.modo), QLatin1String(c.codigo), QLatin1String(c.nombre), c.porcentaje),
+            QLatin1String(c.respuesta))
+            << c.modo << " " << c.codigo;
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT concat_ws('|', codigo_impuesto, descri_impuesto,"
+                                         " porcentaje_impuesto, aplica_impuesto) FROM impuesto")),
+              QStringLiteral("IVA|IVA CORREGIDO|12.250|Ventas"));
+    platform::db::RecordSet lista = conexion().execute(QStringLiteral("LIST_IMP"));
+    EXPECT_EQ(filas(lista, {QStringLiteral("Codigo_Impuesto"), QStringLiteral("Porcentaje_Impuesto")}),
+              QStringList{QStringLiteral("IVA|12.250")});
+    platform::db::RecordSet dsp = conexion().execute(QStringLiteral("DSPIMP '0', ''"));
+    EXPECT_EQ(dsp.recordCount(), 1);
+
+    db_->exec(QStringLiteral("INSERT INTO vend_imp VALUES ('00012', 'IVA', 1, NULL, 'Venta')"));
+    EXPECT_EQ(actimp(QStringLiteral("3"), QStringLiteral("IVA"), QString(), 0), QStringLiteral("5"));
+    db_->exec(QStringLiteral("DELETE FROM vend_imp"));
+    EXPECT_EQ(actimp(QStringLiteral("3"), QStringLiteral("IVA"), QString(), 0), QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM impuesto")), QStringLiteral("0"));
+}
