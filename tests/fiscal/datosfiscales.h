@@ -81,6 +81,8 @@ inline platform::db::RecordSet fiscal(platform::db::Connection& c, const QString
 inline QStringList filas(platform::db::RecordSet& rs, const QStringList& columnas)
 {
     QStringList out;
+    if (rs.recordCount() <= 0)
+        return out;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         QStringList valores;
         for (const QString& c : columnas)
