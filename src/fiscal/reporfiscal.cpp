@@ -60,7 +60,7 @@ QString item(const platform::db::RecordSet& rs, const QString& codigo, const QSt
 } // namespace
 
 reporfiscal::reporfiscal()
-    : VentanaReporte({.titulo = QStringLiteral("Reporte Fiscal Comercializdora"), .renuevaAlGenerar = false})
+    : VentanaReporte({.titulo = QStringLiteral("Reporte Fiscal Comercializdora")})
     , ELGRUPO(caja(this))
     , VEND_DESDE(caja(this))
     , VEND_HASTA(caja(this))
@@ -183,7 +183,7 @@ bool reporfiscal::validaParametros()
 
 void reporfiscal::rpttotales()
 {
-    informe();
+    informa();
 }
 
 QString reporfiscal::codigoReporte(const QComboBox* c)

@@ -44,6 +44,8 @@ public:
 protected:
     void cargaListas() override;
     bool validaParametros() override;
+    // "Generar" does not renew the connection.
+    int renovaciones() const override { return 0; }
     platform::db::RecordSet consulta() override;
     void fijaEncabezados() override;
     void escribe(platform::db::RecordSet& rs, const QString& borde) override;

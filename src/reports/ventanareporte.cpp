@@ -123,7 +123,6 @@ void VentanaReporte::generar()
 
 void VentanaReporte::corre()
 {
-<<<<<<< HEAD
     for (int i = 0; i < renovaciones(); ++i)
         core::renuevaconexion();
     despacha();
@@ -131,20 +130,8 @@ void VentanaReporte::corre()
 
 void VentanaReporte::informa()
 {
-=======
-    if (forma_.renuevaAlGenerar) {
-        core::renuevaconexion();
-        if (forma_.renuevaDosVeces)
-            core::renuevaconexion();
-    }
->>>>>>> e206a40 (Tax processing and fiscal report windows (Form30, reporfiscal) registered for the main menu, their tests, and the tax benchmark)
     if (!validaParametros())
         return;
-    informe();
-}
-
-void VentanaReporte::informe()
-{
     platform::db::RecordSet rs = consulta();
     fijaEncabezados();
     if (rs.recordCount() > 0) {

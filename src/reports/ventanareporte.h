@@ -60,9 +60,6 @@ public:
         // "Generar" renews the connection twice: at its start and just
         // before the call.
         bool renuevaDosVeces = true;
-        // "Generar" renews the connection at all (the fiscal report does
-        // not).
-        bool renuevaAlGenerar = true;
     };
 
     explicit VentanaReporte(const Forma& forma);
@@ -92,11 +89,6 @@ protected:
     // for every seller that `admite` lets through (every one without it).
     static void llenaVendedores(QComboBox* caja,
                                 const std::function<bool(const platform::db::RecordSet&)>& admite = {});
-
-    // The report itself, once "Generar" has decided to run it: the server
-    // procedure, the header lines, then the writer or the empty-result
-    // message. A member's public report method may call it directly.
-    void informe();
 
     // The member's lists, filled when the window loads (after the dates).
     virtual void cargaListas() {}
