@@ -44,16 +44,8 @@ BEGIN
   IF modo NOT IN ('1', '2', '3') THEN
     RAISE EXCEPTION 'ACTcuentas: modo desconocido "%"', xmodo;
   END IF;
-  IF codigo = '' THEN
-    return_value := 3;
-    RETURN;
-  END IF;
-  IF char_length(codigo) > 5 THEN
-    return_value := 4;
-    RETURN;
-  END IF;
-  IF NOT codigo_valido(codigo) THEN
-    return_value := 7;
+  return_value := retorno_codigo(codigo, 5);
+  IF return_value <> 0 THEN
     RETURN;
   END IF;
 

@@ -50,3 +50,15 @@ RETURNS boolean
 LANGUAGE sql IMMUTABLE AS $$
   SELECT x IS NOT NULL AND x > '-Infinity' AND x < 'Infinity'
 $$;
+
+-- The return code a procedure answers for the key code it receives (already
+-- trimmed): 3 empty, 4 longer than `ancho` characters, 7 holding a control
+-- or invisible character, 0 fit to use.
+CREATE FUNCTION retorno_codigo(codigo text, ancho integer)
+RETURNS integer
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT CASE WHEN codigo = '' THEN 3
+              WHEN char_length(codigo) > ancho THEN 4
+              WHEN NOT codigo_valido(codigo) THEN 7
+              ELSE 0 END
+$$;
