@@ -36,11 +36,13 @@ namespace {
 
 const QString Atencion = QStringLiteral("Atención!");
 
-// Grid columns: caption and width in twips, by position.
+// Grid columns: caption and width in twips, by position. The play and the
+// special play show "code - description" whole (descriptions of 20 and 25
+// characters).
 const QList<core::Columna> ColumnasBloqueos = {
     {0, QStringLiteral("Codigo"), 765},  {1, QStringLiteral("Loteria"), 2000},
     {2, QStringLiteral("Número"), 1500}, {3, QStringLiteral("Monto"), 1500},
-    {4, QStringLiteral("Jugada"), 1500}, {5, QStringLiteral("Especial"), 1500},
+    {4, QStringLiteral("Jugada"), 2700}, {5, QStringLiteral("Especial"), 3150},
 };
 
 QString itemCodigo(const QString& codigo, const QString& nombre)
@@ -65,7 +67,7 @@ Form14::Form14()
     setWindowTitle(QStringLiteral("Bloqueo o Limitación de Números"));
     setFrame({.fixedBorder = true, .maxButton = false, .centred = true});
     DataGrid1->setMinimumHeight(200);
-    DataGrid1->reserveColumnsWidth(765 + 2000 + 4 * 1500);
+    DataGrid1->reserveColumnsWidth(765 + 2000 + 2 * 1500 + 2700 + 3150);
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     Label6->setCursor(Qt::PointingHandCursor);
     Label6->installEventFilter(this);

@@ -58,7 +58,7 @@ int teclaDe(const QKeyEvent& evento)
 } // namespace
 
 Form34::Form34()
-    : List1(new QListWidget)
+    : List1(new reports::ListaTabulada)
     , StatusBar2(new QStatusBar)
     , StatusBar3(new QStatusBar)
     , StatusBar1(new QStatusBar)
@@ -93,6 +93,9 @@ Form34::~Form34()
 
 void Form34::carga(double segundos)
 {
+    // Cells are laid with tab characters: one stop of 40 dialog units
+    // lines their columns up.
+    List1->setTabStops({-40});
     resize(pixeles(6300), pixeles(5355));
     segundosmonitor() = segundos;
     VecesAct = segundos;

@@ -14,11 +14,12 @@
 // While a message box of the window is up, its timers do nothing: a failing
 // server shows one box, never a pile of them.
 
+#include "reports/form24.h"
+
 #include <QString>
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
 class QStatusBar;
 class QTimer;
 
@@ -30,7 +31,7 @@ public:
     Form34();
     ~Form34() override;
 
-    QListWidget* List1;
+    reports::ListaTabulada* List1;
     QStatusBar* StatusBar2; // "Actualizar en", countdown, "Segundos Aprox."
     QStatusBar* StatusBar3; // "Sorteo", the caption
     QStatusBar* StatusBar1; // "Total en venta Bs.:", total and play type

@@ -23,6 +23,7 @@ MDIForm1::MDIForm1() : menu(new QMenuBar), area(new QMdiArea)
     raiz->setMenuBar(menu);
     raiz->addWidget(area);
     resize(900, 650);
+    setFrame({.centred = true});
     connect(Cascada, &QAction::triggered, area, &QMdiArea::cascadeSubWindows);
     connect(Mosaico, &QAction::triggered, area, &QMdiArea::tileSubWindows);
     connect(Opciones, &QAction::triggered, this,

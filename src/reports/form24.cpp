@@ -4,17 +4,107 @@
 #include "platform/ui/windowregistry.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetricsF>
 #include <QMenuBar>
-
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QVBoxLayout>
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace reports {
 
+namespace {
+
+// Draws and measures a list's lines with the list's own tab stops, which an
+// item view's default drawing ignores.
+class DelegadoTabulado : public QStyledItemDelegate {
+public:
+    explicit DelegadoTabulado(ListaTabulada* lista) : QStyledItemDelegate(lista), lista_(lista) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opcion = option;
+        initStyleOption(&opcion, index);
+        const QString texto = opcion.text;
+        opcion.text.clear();
+        QStyle* estilo = opcion.widget ? opcion.widget->style() : QApplication::style();
+        estilo->drawControl(QStyle::CE_ItemViewItem, &opcion, painter, opcion.widget);
+        const QRect area = estilo->subElementRect(QStyle::SE_ItemViewItemText, &opcion, opcion.widget);
+        painter->save();
+        painter->setFont(opcion.font);
+        painter->setPen(opcion.palette.color(QPalette::Normal, (opcion.state & QStyle::State_Selected)
+                                                                   ? QPalette::HighlightedText
+                                                                   : QPalette::Text));
+        painter->drawText(QRectF(area).adjusted(2, 0, 0, 0), texto, formato());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize tamano = QStyledItemDelegate::sizeHint(option, index);
+        QTextLayout medida(index.data(Qt::DisplayRole).toString(), lista_->font());
+        medida.setTextOption(formato());
+        medida.beginLayout();
+        QTextLine linea = medida.createLine();
+        medida.endLayout();
+        if (linea.isValid())
+            tamano.setWidth(static_cast<int>(linea.naturalTextWidth()) + 8);
+        return tamano;
+    }
+
+private:
+    QTextOption formato() const
+    {
+        QTextOption opcion(Qt::AlignLeft | Qt::AlignVCenter);
+        opcion.setWrapMode(QTextOption::NoWrap);
+        const QList<qreal> paradas = lista_->tabStopsPixels();
+        if (paradas.size() == 1) {
+            opcion.setTabStopDistance(paradas.front());
+        } else {
+            QList<QTextOption::Tab> tabuladores;
+            for (qreal p : paradas)
+                tabuladores.append(QTextOption::Tab(p, QTextOption::LeftTab));
+            opcion.setTabs(tabuladores);
+        }
+        return opcion;
+    }
+
+    ListaTabulada* lista_;
+};
+
+} // namespace
+
+ListaTabulada::ListaTabulada(QWidget* parent) : QListWidget(parent)
+{
+    setItemDelegate(new DelegadoTabulado(this));
+}
+
 void ListaTabulada::setTabStops(int cuantas, const int* valores)
 {
-    paradas_ = QList<int>(valores, valores + std::max(cuantas, 0));
+    setTabStops(QList<int>(valores, valores + std::max(cuantas, 0)));
+}
+
+void ListaTabulada::setTabStops(const QList<int>& paradas)
+{
+    paradas_ = paradas;
+    doItemsLayout();
+    viewport()->update();
+}
+
+QList<qreal> ListaTabulada::tabStopsPixels() const
+{
+    const qreal unidad = QFontMetricsF(font()).averageCharWidth() / 4;
+    QList<qreal> pixeles;
+    for (int parada : paradas_)
+        pixeles.append(std::abs(parada) * unidad);
+    if (pixeles.isEmpty())
+        pixeles.append(32 * unidad);
+    return pixeles;
 }
 
 Form24::Form24()

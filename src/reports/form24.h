@@ -16,15 +16,20 @@ class QAction;
 namespace reports {
 
 // A text list whose tab stops (in the list's dialog units) say where the
-// tab-separated fields of its lines line up.
+// tab-separated fields of its lines line up. A dialog unit across is a
+// quarter of the font's average character width. One stop repeats at that
+// distance; several are positions from the left. A negative stop counts as
+// its size. Without stops, tabs fall every 32 units.
 class ListaTabulada : public QListWidget {
     Q_OBJECT
 public:
-    using QListWidget::QListWidget;
+    explicit ListaTabulada(QWidget* parent = nullptr);
     // Replaces the tab stops of the whole list: `cuantas` values of `valores`.
     void setTabStops(int cuantas, const int* valores);
-    void setTabStops(const QList<int>& paradas) { paradas_ = paradas; }
+    void setTabStops(const QList<int>& paradas);
     const QList<int>& tabStops() const { return paradas_; }
+    // The stops in pixels of the list's font, as its lines are drawn.
+    QList<qreal> tabStopsPixels() const;
 
 private:
     QList<int> paradas_;

@@ -3,6 +3,8 @@
 #include "platform/ui/windowregistry.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QStyleOptionViewItem>
 
 #include <gtest/gtest.h>
 
@@ -48,4 +50,27 @@ TEST_F(Form24Test, TheFirstUseLoadsTheHiddenListOnceAndWritersShareIt)
     QCoreApplication::processEvents();
     EXPECT_FALSE(segunda->isVisible());
     EXPECT_FALSE(segunda->List1->isVisible());
+}
+
+// A line's fields start at the list's stops: with one stop of 40 dialog
+// units, "a\tb" is as wide as that stop plus "b", and a second stop twice as
+// far moves the field accordingly; the default spacing of an item view does
+// not decide the columns.
+TEST(ListaTabuladaTest, LinesAreLaidOnTheListsOwnTabStops)
+{
+    reports::ListaTabulada lista;
+    lista.addItem(QStringLiteral("a\tb"));
+    const QFontMetricsF medida(lista.font());
+    const qreal unidad = medida.averageCharWidth() / 4;
+    const auto ancho = [&lista] {
+        return lista.itemDelegate()->sizeHint(QStyleOptionViewItem(), lista.model()->index(0, 0)).width();
+    };
+
+    lista.setTabStops({-40});
+    ASSERT_EQ(lista.tabStopsPixels(), QList<qreal>({40 * unidad}));
+    const int conUna = ancho();
+    EXPECT_NEAR(conUna, 40 * unidad + medida.horizontalAdvance(QLatin1Char('b')) + 8, 2);
+
+    lista.setTabStops({80});
+    EXPECT_NEAR(ancho() - conUna, 40 * unidad, 2);
 }
