@@ -52,6 +52,9 @@ Form30::Form30()
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(fecha);
     todo->addLayout(botones);
+    // The design's client area, 4470 x 1740 twips: wide enough for the
+    // caption in the title bar.
+    resize(4470 / 15, 1740 / 15);
     setTabOrder(XPButton4, XPButton1);
     setTabOrder(XPButton1, Desdes);
     XPButton4->setFocus();

@@ -65,7 +65,9 @@ Form15::Form15()
     disposicion->addWidget(WebBrowser1, 1);
     disposicion->addLayout(botones);
     VERTICKET1->hide();
+    // A large page viewer: opened centred so that it stays on the screen.
     resize(1000, 700);
+    setFrame({.centred = true});
 
     connect(Command1, &QPushButton::clicked, this, &Form15::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form15::Command2_Click);
