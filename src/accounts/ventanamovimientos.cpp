@@ -128,9 +128,12 @@ QString VentanaMovimientos::cargamovimientos(Disposicion disposicion, const QStr
     Command1->setEnabled(hay);
     Command2->setEnabled(hay);
     DataGrid1->setDataSource(filas);
+    // Only the list the window opens with shows its amounts grouped.
+    const QString formatoMonto = disposicion == Disposicion::Activacion ? QStringLiteral("###,###,###0.00")
+                                                                        : QString();
     QList<core::Columna> columnas{{1, QStringLiteral("Descripcion "), 3000},
                                   {3, QStringLiteral("Tipo"), 3000},
-                                  {4, QStringLiteral("Monto Bs."), elimina ? 3000 : 1500}};
+                                  {4, QStringLiteral("Monto Bs."), elimina ? 3000 : 1500, formatoMonto}};
     if (!elimina)
         columnas.append({6, QStringLiteral("Hora"), 1500});
     DataGrid1->disponeColumnas(columnas);

@@ -41,8 +41,10 @@ void GrillaCatalogo::disponeColumnas(const QList<Columna>& columnas)
     const int total = model()->columnCount();
     for (int posicion = 0; posicion < total; ++posicion)
         setColumnHidden(posicion, true);
+    clearColumnFormats();
     for (const Columna& columna : columnas) {
         ponTitulo(columna.posicion, columna.titulo);
+        setColumnFormat(columna.posicion, columna.formato);
         if (columna.anchoTwips > 0)
             ponAnchoTwips(columna.posicion, columna.anchoTwips);
         setColumnHidden(columna.posicion, false);

@@ -18,6 +18,8 @@ struct Columna {
     int posicion = 0;
     QString titulo;
     int anchoTwips = 0;
+    // Number format of the column's values ("###,###0.00"); none when empty.
+    QString formato = {};
 };
 
 class GrillaCatalogo : public platform::ui::DataGrid {
@@ -26,7 +28,8 @@ public:
     explicit GrillaCatalogo(QWidget* parent = nullptr);
 
     // Hides every column of the bound list, then shows the given ones with
-    // their captions and widths.
+    // their captions, widths and number formats (a column without one shows
+    // plain numbers).
     void disponeColumnas(const QList<Columna>& columnas);
     void ponTitulo(int posicion, const QString& titulo);
     void ponAnchoTwips(int posicion, int twips);
@@ -36,8 +39,9 @@ public:
     // give or take a pixel).
     int anchoTwips(int posicion) const;
 
-    // The text of a column in the list's current row, as the grid shows it;
-    // "" when the list has no current row or no such column.
+    // The text of a column's value in the list's current row (a number as
+    // plain text, whatever format the column shows it with); "" when the
+    // list has no current row or no such column.
     QString textoColumna(int posicion) const;
     // True when the list stands on a row.
     bool tieneFila() const;

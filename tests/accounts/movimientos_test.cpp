@@ -265,3 +265,23 @@ TEST(TiposMovimiento, TheAmountBoxesLetTheirKeysThrough)
             << c.texto << " " << c.tecla;
     }
 }
+
+// The list the window opens with shows its amounts grouped with two
+// decimals; a list read again for another date shows plain numbers. Either
+// way the handlers read the amount itself.
+TEST_F(MovimientosTest, TheOpeningListShowsItsAmountsFormattedAndTheHandlersReadThemPlain)
+{
+    lineup::Form51* lineup = abreLineup(0); // 00001
+    ASSERT_NE(lineup, nullptr);
+    Form50* w = movimientosDe(lineup);
+    ASSERT_NE(w, nullptr);
+    const auto monto = [w] { return w->DataGrid1->model()->index(0, 4).data().toString(); };
+    ASSERT_EQ(w->DataGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(monto(), QStringLiteral("300,00"));
+    EXPECT_EQ(w->DataGrid1->textoColumna(4), QStringLiteral("300"));
+
+    w->Hastas->setDate(QDate(2026, 3, 10));
+    platform::ui::doEvents();
+    ASSERT_EQ(w->DataGrid1->model()->rowCount(), 1);
+    EXPECT_EQ(monto(), QStringLiteral("1000"));
+}

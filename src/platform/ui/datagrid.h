@@ -29,6 +29,9 @@ public:
     // Keeps the grid wide enough for columns of `twips` in all, for a grid
     // whose columns come after the window has opened.
     void reserveColumnsWidth(int twips);
+    // Number formats of columns (RecordSetModel::setColumnFormat).
+    void setColumnFormat(int column, const QString& pattern) { model_.setColumnFormat(column, pattern); }
+    void clearColumnFormats() { model_.clearColumnFormats(); }
 
 signals:
     // The cursor moved because the operator moved in the grid.

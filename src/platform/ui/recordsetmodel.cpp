@@ -40,7 +40,30 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const
         return {};
     if (reader_.absolutePosition() != index.row() + 1)
         reader_.setAbsolutePosition(index.row() + 1);
-    return regional::toText(reader_.value(index.column()));
+    const QVariant value = reader_.value(index.column());
+    const auto format = formats_.constFind(index.column());
+    if (format != formats_.constEnd()) {
+        if (const std::optional<Decimal> number = regional::toDecimal(value); number && !value.isNull())
+            return regional::format(*number, *format);
+    }
+    return regional::toText(value);
+}
+
+void RecordSetModel::setColumnFormat(int column, const QString& pattern)
+{
+    if (pattern.isEmpty())
+        formats_.remove(column);
+    else
+        formats_.insert(column, pattern);
+    if (rows_ > 0 && column >= 0 && column < columns_)
+        emit dataChanged(index(0, column), index(rows_ - 1, column));
+}
+
+void RecordSetModel::clearColumnFormats()
+{
+    formats_.clear();
+    if (rows_ > 0 && columns_ > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1));
 }
 
 QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, int role) const

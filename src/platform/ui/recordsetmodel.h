@@ -7,6 +7,7 @@
 #include "platform/db/recordset.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 namespace platform::ui {
 
@@ -20,6 +21,11 @@ public:
     const db::RecordSet& recordSet() const { return recordSet_; }
     // Re-reads everything after rows were added, deleted or changed.
     void reload();
+    // Shows the numbers of `column` with a number format ("###,###0.00");
+    // an empty pattern shows them as plain numbers again. Other values (NULL,
+    // text that is no number) show as they are.
+    void setColumnFormat(int column, const QString& pattern);
+    void clearColumnFormats();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -31,6 +37,7 @@ private:
     mutable db::RecordSet reader_;
     int rows_ = 0;
     int columns_ = 0;
+    QHash<int, QString> formats_;
 };
 
 } // namespace platform::ui
