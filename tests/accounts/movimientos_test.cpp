@@ -7,10 +7,12 @@
 #include "capturas.h"
 #include "datoscuentas.h"
 
+#include "accounts/form27.h"
 #include "accounts/form50.h"
 #include "accounts/tiposmovimiento.h"
 
 #include "core/rslineup.h"
+#include "lineup/form26.h"
 #include "lineup/form51.h"
 #include "lineup/registro.h"
 #include "platform/db/calltext.h"
@@ -18,6 +20,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -284,4 +287,51 @@ TEST_F(MovimientosTest, TheOpeningListShowsItsAmountsFormattedAndTheHandlersRead
     platform::ui::doEvents();
     ASSERT_EQ(w->DataGrid1->model()->rowCount(), 1);
     EXPECT_EQ(monto(), QStringLiteral("1000"));
+}
+
+// The older movements window nothing opens, with its dialog: its opener
+// writes the seller line, the dialog's seller comes from the older line-up
+// window's row, delete, "Ver Line-Up" and the summary stay hidden, a payment
+// added through Form28 is stored once and the older line-up's rows are left
+// as they were.
+TEST_F(MovimientosTest, TheOlderMovementsWindowAddsThroughItsDialogAndLeavesTheOlderLineUpAlone)
+{
+    auto* lineup = abre<lineup::Form26>(QStringLiteral("Form26"));
+    ASSERT_NE(lineup, nullptr);
+    lineup->Desdes->setDate(QDate(2026, 3, 15));
+    platform::ui::doEvents();
+    ASSERT_GT(lineup->DataGrid1->model()->rowCount(), 0);
+    lineup->DataGrid1->setCurrentIndex(lineup->DataGrid1->model()->index(0, 0));
+    const auto filaLineup = [lineup] {
+        QStringList celdas;
+        for (int c = 0; c < lineup->DataGrid1->model()->columnCount(); ++c)
+            celdas << lineup->DataGrid1->model()->index(0, c).data().toString();
+        return celdas;
+    };
+    const QStringList antes = filaLineup();
+
+    auto* w = abre<Form27>(QStringLiteral("Form27"));
+    ASSERT_NE(w, nullptr);
+    w->Label7->setText(QStringLiteral("00001 - AGENCIA NORTE"));
+    EXPECT_TRUE(w->Command2->isHidden());
+    EXPECT_TRUE(w->Command4->isHidden());
+    EXPECT_TRUE(w->Frame1->isHidden());
+    testsupport::saveScreenshot(w, QStringLiteral("Form27"));
+
+    enModal<Form28>(QStringLiteral("Form28"), [](Form28* e) {
+        testsupport::saveScreenshot(e, QStringLiteral("Form28"));
+        EXPECT_EQ(e->Label2->text(), QStringLiteral("00001 - AGENCIA NORTE"));
+        e->txtnomov->setText(QStringLiteral("P8"));
+        e->txtdescri_mov->setEditText(tiposmovimiento().at(0));
+        e->txtmonto_mov->setText(QStringLiteral("100"));
+        e->Grabar->click();
+    });
+    w->Grabar->click();
+    platform::ui::doEvents();
+    EXPECT_EQ(rec().prompts(), QStringList{Grabado});
+    const QStringList guardados = movimientos().filter(QStringLiteral("P8|"));
+    ASSERT_EQ(guardados.size(), 1);
+    EXPECT_TRUE(guardados.front().startsWith(QStringLiteral("P8|0.- Pago Vendedor a Duroz|100.000|")))
+        << guardados.front().toStdString();
+    EXPECT_EQ(filaLineup(), antes);
 }
