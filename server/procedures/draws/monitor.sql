@@ -1,8 +1,8 @@
 -- The live monitor (monitoronline): what the network has sold per number of
 -- one lottery and draw date, polled every few seconds by each open monitor
 -- window. It reads the day's plays of one lottery through the index
--- jugadasticket_sorteo (cod_lot, fechaticket, numero) and the day's annulled
--- tickets through tickets_anulados, never the other tickets.
+-- jugadasticket_fecha (fechaticket, cod_lot) and the day's annulled tickets
+-- through tickets_anulados, never the other tickets.
 
 -- monitoronline date, type, lottery, number, amount, seller: the amounts
 -- sold on active (not annulled) tickets of the lottery and sale date, for
@@ -60,29 +60,35 @@ BEGIN
     minimo := lee_importe(xmonto, 'monto');
   END IF;
 
-  RETURN QUERY
-    WITH vendido AS (
+  -- Planned for each poll's own values (a plan made for any lottery and day
+  -- reads far more than one lottery's day); the values stay bound.
+  RETURN QUERY EXECUTE $q$
+    WITH anulados AS MATERIALIZED (
+      -- Hashed once (the keys are never NULL), not looked up play by play:
+      -- the planner cannot tell how many plays of the type there are.
+      SELECT k.codvendedor, k.nroticket FROM tickets k
+       WHERE k.fechaticket = $1 AND k.anulado = 'S'
+    ), vendido AS (
       SELECT CASE WHEN char_length(p.numero) = 1 THEN '**' || p.numero ELSE p.numero END AS mostrado,
              p.tipo_jugada, p.especial, p.jugada, sum(p.monto) AS monto
         FROM jugadasticket p
-       WHERE p.cod_lot = loteria AND p.fechaticket = fecha
-         AND char_length(p.numero) = cifras
-         AND (clase IS NULL OR p.tipo_jugada = clase)
-         AND NOT EXISTS (SELECT 1 FROM tickets k
-                          WHERE k.fechaticket = fecha AND k.anulado = 'S'
-                            AND k.codvendedor = p.codvendedor AND k.nroticket = p.nroticket)
-         AND (vendedor = '' OR p.codvendedor = vendedor)
+       WHERE p.cod_lot = $2 AND p.fechaticket = $1
+         AND char_length(p.numero) = $3
+         AND ($4::text IS NULL OR p.tipo_jugada = $4)
+         AND (p.codvendedor, p.nroticket) NOT IN (SELECT a.codvendedor, a.nroticket FROM anulados a)
+         AND ($5 = '' OR p.codvendedor = $5)
        GROUP BY 1, 2, 3, 4
     )
     SELECT v.mostrado::varchar,
-           CASE WHEN v.tipo_jugada = '1' AND tipo <> '5' THEN v.monto ELSE 0 END,
+           CASE WHEN v.tipo_jugada = '1' AND $6 <> '5' THEN v.monto ELSE 0 END,
            CASE WHEN v.tipo_jugada = '2' THEN v.monto ELSE 0 END,
-           CASE WHEN v.tipo_jugada = '1' AND tipo = '5' THEN v.monto ELSE 0 END,
-           CASE WHEN v.tipo_jugada = '2' AND tipo = '5' THEN v.monto ELSE 0 END,
+           CASE WHEN v.tipo_jugada = '1' AND $6 = '5' THEN v.monto ELSE 0 END,
+           CASE WHEN v.tipo_jugada = '2' AND $6 = '5' THEN v.monto ELSE 0 END,
            coalesce(d.desc_jugada, '')::varchar
       FROM vendido v
       LEFT JOIN jugadeta d ON d.especial = v.especial AND d.jugada = v.jugada
-     WHERE (patron IS NULL OR v.mostrado LIKE patron)
-       AND (minimo IS NULL OR v.monto >= minimo)
-     ORDER BY v.mostrado, v.especial NULLS FIRST, v.jugada;
+     WHERE ($7::text IS NULL OR v.mostrado LIKE $7)
+       AND ($8::numeric IS NULL OR v.monto >= $8)
+     ORDER BY v.mostrado, v.especial NULLS FIRST, v.jugada
+  $q$ USING fecha, loteria, cifras, clase, vendedor, tipo, patron, minimo;
 END $$;
