@@ -276,8 +276,11 @@ BEGIN
     END IF;
   END IF;
 
-  -- A day's daily results are grouped in memory.
+  -- A day's daily results are grouped in memory. No JIT: at the large
+  -- scale the plays' query crosses the planner's threshold and compiling it
+  -- costs more than running it.
   PERFORM set_config('work_mem', '64MB', true);
+  PERFORM set_config('jit', 'off', true);
 
   -- Two runs for one date would each sum a ticket's plays of the other's
   -- lotteries as they were before: they take turns.
