@@ -12,6 +12,9 @@
 #include "accounts/editagasto.h"
 #include "accounts/editormovimiento.h"
 #include "accounts/form50.h"
+#include "accounts/mastercuenta.h"
+#include "sellers/masteralcaldia.h"
+#include "sellers/mastergobernacion.h"
 #include "accounts/mastergastos.h"
 #include "accounts/menugastos.h"
 #include "app/registerallwindows.h"
@@ -33,6 +36,7 @@
 
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <functional>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -97,6 +101,25 @@ protected:
 
     QString valor(const QString& sql) { return db_->scalar(sql); }
 
+    // "&Nuevo" in the catalogue window `catalogo`, its editor `editor`
+    // filled by `llena`, "&Grabar": the transaction is confirmed.
+    template <class E>
+    void agrega(const char* catalogo, const char* editor, const std::function<void(E*)>& llena)
+    {
+        auto* lista = abre<core::Catalogo>(catalogo);
+        ASSERT_TRUE(lista) << catalogo;
+        lista->botonNuevo()->click();
+        auto* e = qobject_cast<E*>(windowRegistry().find(s(editor)));
+        ASSERT_TRUE(e) << editor;
+        llena(e);
+        rec_->clear();
+        e->botonGrabar()->click();
+        EXPECT_TRUE(rec_->prompts().contains(s("La transacción ha sido realizada con éxito!")))
+            << editor << ": " << rec_->prompts().join(u'|').toStdString();
+        lista->close();
+        platform::ui::doEvents();
+    }
+
     QTemporaryDir carpeta_;
 };
 
@@ -127,8 +150,18 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     platform::db::Command alta = lotteries::comandograbaloteria(loteria, s("1"));
     alta.execute();
     EXPECT_EQ(core::respuesta(alta), s("0"));
-    EXPECT_EQ(llamaConTextos(s("ACTGBR"), {s("1"), s("ORI"), s("ORIENTE"), s("")}), s("0"));
-    EXPECT_EQ(llamaConTextos(s("ACTALD"), {s("1"), s("SOT"), s("ORI"), s("SOTILLO"), s("")}), s("0"));
+    agrega<sellers::editagobernacion>("mastergobernacion", "editagobernacion", [](auto* e) {
+        e->Text1->setText(s("ORI"));
+        e->Text2->setText(s("Oriente"));
+    });
+    agrega<sellers::editaalcaldia>("masteralcaldia", "editaalcaldia", [](auto* e) {
+        e->Text1->setText(s("SOT"));
+        e->Text2->setText(s("Sotillo"));
+        e->Combo1->setCurrentIndex(e->Combo1->findText(s("ORI - Oriente")));
+    });
+    EXPECT_EQ(valor(s("SELECT codigo_gobernacion || '|' || descri_alcaldia FROM alcaldia"
+                      " WHERE codigo_alcaldia = 'SOT'")),
+              s("ORI|Sotillo"));
 
     sellers::RegistroVendedor vendedor;
     vendedor.codigo = s("00020");
@@ -148,16 +181,15 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     EXPECT_EQ(core::respuesta(ven), s("0"));
     // Its parameters on 001 and 050 and on 050's special play.
     for (const char* lot : {"001", "050"}) {
-        QStringList args{s("00020"), s(lot), s("1"), s("1"), s("500"), s("500"), s("10"), s("12"),
-                         s("600"),   s("60"), s("6"), s("70"), s("7"),   s("5")};
+        QStringList args{s("00020"), s(lot),   s("1"),  s("1"), s("500"), s("500"), s("10"),
+                         s("12"),    s("600"), s("60"), s("6"), s("70"),  s("7"),   s("5")};
         for (int i = 0; i < 10; ++i)
             args << s("1");
         args << s("N") << s("0") << s("0") << s("0") << s("2") << s("0");
         EXPECT_EQ(llamaConTextos(s("ACTVENDLOTE"), args), s("0")) << lot;
     }
-    QStringList especial{s("00020"), s("050"), s("Z1"), s("1"),  s("1"), s("500"), s("500"), s("10"),
-                         s("12"),    s("600"), s("60"), s("6"), s("70"), s("7"),   s("5"),   s("0"),
-                         s("0")};
+    QStringList especial{s("00020"), s("050"), s("Z1"), s("1"),  s("1"), s("500"), s("500"), s("10"), s("12"),
+                         s("600"),   s("60"),  s("6"),  s("70"), s("7"), s("5"),   s("0"),   s("0")};
     especial << s("1");
     EXPECT_EQ(llamaConTextos(s("ACTVENDJUGES"), especial), s("0"));
     // Its taxes: the catalogue's procedure, then the seller's row as the
@@ -167,10 +199,11 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     db_->exec(s("INSERT INTO vend_imp (codvendedor, codigo_impuesto, porcentaje_impuesto, aplica_impuesto)"
                 " VALUES ('00020', 'MUN', 1.5, 'Venta')"));
     // Its cashier: the sale points of the fixtures write as TAQ01.
-    EXPECT_EQ(llamaConTextos(s("ACTUSR"), {s("1"), s("00020"), s("TAQ01"), s("CAJERO JORNADA"), s(""), s(""), s("k20"),
-                                  s(""), s("1"), s("F2")}),
+    EXPECT_EQ(llamaConTextos(s("ACTUSR"), {s("1"), s("00020"), s("TAQ01"), s("CAJERO JORNADA"), s(""), s(""),
+                                           s("k20"), s(""), s("1"), s("F2")}),
               s("0"));
-    EXPECT_EQ(llamaConTextos(s("ACTOPR"), {s("1"), s("OPE20"), s("OPERADOR JORNADA"), s("clave20"), s("14-17-19-")}),
+    EXPECT_EQ(llamaConTextos(s("ACTOPR"),
+                             {s("1"), s("OPE20"), s("OPERADOR JORNADA"), s("clave20"), s("14-17-19-")}),
               s("0"));
     db_->exec(s("INSERT INTO seriales (serial) VALUES ('QV-0020')"));
     EXPECT_EQ(llamaConTextos(s("actseriales"), {s("2"), s("QV-0020"), s("0"), s("00020")}), s("0"));
@@ -199,7 +232,8 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     bloqueo->Text1->setText(s("777"));
     bloqueo->Text2->setText(s("50"));
     bloqueo->Grabar->click();
-    EXPECT_EQ(valor(s("SELECT count(*) FROM bloqueos WHERE cod_lot = '001' AND numero_bloq = '777'")), s("1"));
+    EXPECT_EQ(valor(s("SELECT count(*) FROM bloqueos WHERE cod_lot = '001' AND numero_bloq = '777'")),
+              s("1"));
     bloqueo->close();
 
     // --- The monitor polls the day's sales of 001.
@@ -234,7 +268,8 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     EXPECT_EQ(premiar(s("001"), s("pri_triple, seg_triple, ter_triple")), s("123|456|789"));
     catalogo->close();
     for (const char* otra : {"014", "050"}) {
-        datossorteos::Resultado r{s(otra), {s("100"), s("200"), s("300")}, {s("00"), s("10"), s("99")}, s("0")};
+        datossorteos::Resultado r{
+            s(otra), {s("100"), s("200"), s("300")}, {s("00"), s("10"), s("99")}, s("0")};
         datossorteos::grabapremios(conexion(), r);
     }
 
@@ -243,7 +278,8 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     ASSERT_TRUE(premiacion);
     rec_->clear();
     premiacion->Command1->click();
-    EXPECT_TRUE(rec_->prompts().contains(s("Premios procesados con exito!"))) << rec_->prompts().join(u'|').toStdString();
+    EXPECT_TRUE(rec_->prompts().contains(s("Premios procesados con exito!")))
+        << rec_->prompts().join(u'|').toStdString();
     const QString premio101 = valor(s("SELECT montopremio::int FROM tickets WHERE nroticket = '0000000101'"));
     EXPECT_EQ(premio101, s("4200")) << "7 on the first triple at 600";
     EXPECT_EQ(valor(s("SELECT coalesce(montopremio, 0)::int FROM tickets WHERE nroticket = '0000000103'")),
@@ -273,7 +309,11 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
 
     // --- A bank account; the line-up, a payment into that account from it,
     // an expense.
-    EXPECT_EQ(llamaConTextos(s("ACTcuentas"), {s("1"), s("001"), s("BANCO DEL SUR"), s("0102-0001")}), s("0"));
+    agrega<accounts::editacuenta>("mastercuenta", "editacuenta", [](auto* e) {
+        e->Text1->setText(s("001"));
+        e->Text2->setText(s("BANCO DEL SUR"));
+        e->Text3->setText(s("0102-0001"));
+    });
     auto* hoja = abre<lineup::Form51>("Form51");
     ASSERT_TRUE(hoja);
     hoja->DataGrid1->setCurrentIndex(hoja->DataGrid1->model()->index(0, 0));
@@ -313,8 +353,9 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     });
     lista->Grabar->click();
     platform::ui::doEvents();
-    EXPECT_EQ(valor(s("SELECT codvendedor || '|' || monto_gasto::int FROM gastosvendedor WHERE nrogasto = 'G1'")),
-              s("00000|25"));
+    EXPECT_EQ(
+        valor(s("SELECT codvendedor || '|' || monto_gasto::int FROM gastosvendedor WHERE nrogasto = 'G1'")),
+        s("00000|25"));
     lista->close();
     gastos->close();
 
@@ -323,9 +364,12 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     ASSERT_TRUE(impuestos);
     rec_->clear();
     impuestos->XPButton4->click();
-    EXPECT_EQ(rec_->prompts(), (QStringList{s("Desea procesar impuestos?"), s("Impuestos procesados con exito!")}));
-    EXPECT_EQ(valor(s("SELECT count(*) FROM saldosdias WHERE fecha = '2026-03-05' AND impuestos_procesados <> 'S'")),
-              s("0"));
+    EXPECT_EQ(rec_->prompts(),
+              (QStringList{s("Desea procesar impuestos?"), s("Impuestos procesados con exito!")}));
+    EXPECT_EQ(
+        valor(
+            s("SELECT count(*) FROM saldosdias WHERE fecha = '2026-03-05' AND impuestos_procesados <> 'S'")),
+        s("0"));
 
     // --- Every report of the menu, the next morning (prizes left
     // uncollected expire then).
@@ -339,14 +383,16 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     EXPECT_EQ(valor(s("SELECT sum(total_venta) || '|' || sum(premios) || '|' || sum(subtotal) FROM saldosdias"
                       " WHERE vendedor = '00000'")),
               s("21.000|4200.000|-4181.160"));
-    EXPECT_EQ(valor(s("SELECT sum(total_venta) || '|' || sum(premios) FROM saldosdias")), s("42.000|6000.000"));
+    EXPECT_EQ(valor(s("SELECT sum(total_venta) || '|' || sum(premios) FROM saldosdias")),
+              s("42.000|6000.000"));
     const auto pagina = [&paginas](const char* informe) { return paginas.value(s(informe)); };
     const QString ventas = monto(s("21")), premios = monto(s("4200")), neto = monto(s("-4181.16"));
     // A seller's sales and prizes agree between the point-of-sale, seller
     // results and fiscal pages; its result of the day between the seller
     // results, the line-up (written without an amount format) and the
     // plays-and-expenses pages.
-    for (const char* informe : {"Form23: sales per ticket", "Form25: results of a seller range", "reporfiscal: fiscal"}) {
+    for (const char* informe :
+         {"Form23: sales per ticket", "Form25: results of a seller range", "reporfiscal: fiscal"}) {
         EXPECT_TRUE(pagina(informe).contains(ventas)) << informe << " lacks 00000's sales";
         EXPECT_TRUE(pagina(informe).contains(premios)) << informe << " lacks 00000's prizes";
     }
@@ -356,12 +402,15 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     // The expense lowers 00000's total there by 25.
     EXPECT_TRUE(pagina("rptgastojugada: plays and expenses").contains(monto(s("-4206.16"))));
     // Nothing counted twice: the house's totals are the sum of its sellers'.
-    EXPECT_TRUE(pagina("Form23: sale totals per sale point").contains(s("TOTAL VENTA   BS: ") + monto(s("42"))));
+    EXPECT_TRUE(
+        pagina("Form23: sale totals per sale point").contains(s("TOTAL VENTA   BS: ") + monto(s("42"))));
     EXPECT_TRUE(pagina("Form25: house totals").contains(monto(s("42"))));
     EXPECT_TRUE(pagina("Form25: house totals").contains(monto(s("6000"))));
     EXPECT_FALSE(pagina("Form23: sales per ticket").contains(monto(s("34"))))
         << "the annulled ticket is not a sale";
-    // The paid prize: not expired; 00001's uncollected prize is.
+    // The paid prize: shown paid on its seller's point-of-sale page (the
+    // only paid ticket), not expired; 00001's uncollected prize is.
+    EXPECT_EQ(pagina("Form23: sales per ticket").count(s("'black'>PAGADO<")), 1);
     EXPECT_TRUE(pagina("caducados: expired tickets").contains(s("0000000201")));
     EXPECT_FALSE(pagina("caducados: expired tickets").contains(s("0000000101")));
     // The new seller, of 00000's group, with its sales and its lottery's tax.

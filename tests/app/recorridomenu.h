@@ -48,8 +48,9 @@ inline QString todosLosPermisos()
 // Clicks every entry of the main menu that opens a built window, checks
 // that the window shows without a message, lets `enAbierta` work on it and
 // closes it; the names of the windows opened, in the menu's order.
-inline QStringList recorreMenu(testsupport::MessageRecorder& rec,
-                        const std::function<void(const QString&, platform::ui::Window*)>& enAbierta = {})
+inline QStringList recorreMenu(
+    testsupport::MessageRecorder& rec,
+    const std::function<void(const QString&, platform::ui::Window*)>& enAbierta = {})
 {
     Form1* menu = windowRegistry().get<Form1>(QStringLiteral("Form1"));
     EXPECT_NE(menu, nullptr);
@@ -132,7 +133,8 @@ inline void fijaLoteriaYFecha(reports::VentanaReporte* v, QComboBox* loteria, te
     v->Desdes->setDate(QDate::fromString(jugada[2], Qt::ISODate));
 }
 
-inline void fijaResultados(sellerresults::Form25* f, const char* tipo, bool conVendedores, bool conGrupo = false)
+inline void fijaResultados(sellerresults::Form25* f, const char* tipo, bool conVendedores,
+                           bool conGrupo = false)
 {
     f->ELGRUPO->setEditText(conGrupo ? f->ELGRUPO->itemText(0) : QString());
     f->ELGRUPO_Validate();
@@ -161,10 +163,10 @@ inline void totalesPorTaquilla(reports::VentanaReporte* v, bool totales)
 inline const QList<std::pair<QString, Corrida>>& corridas()
 {
     static const QList<std::pair<QString, Corrida>> tabla = {
-        {QStringLiteral("Form23"), {"sales per ticket", [](auto* v, auto&) { totalesPorTaquilla(v, false); }}},
         {QStringLiteral("Form23"),
-         {"sale totals per sale point",
-          [](auto* v, auto&) { totalesPorTaquilla(v, true); }}},
+         {"sales per ticket", [](auto* v, auto&) { totalesPorTaquilla(v, false); }}},
+        {QStringLiteral("Form23"),
+         {"sale totals per sale point", [](auto* v, auto&) { totalesPorTaquilla(v, true); }}},
         {QStringLiteral("Form25"),
          {"results of a seller range", [](auto* v, auto&) { fijaResultados(como<Form25>(v), "", true); }}},
         {QStringLiteral("Form25"),
@@ -258,8 +260,9 @@ inline QMap<QString, QString> generaInformes(const QString& ventana, reports::Ve
 
 // Walks the menu and generates every report; the pages by "window: run".
 // Fails for a run of the table that no menu entry reached.
-inline QMap<QString, QString> todosLosInformes(testsupport::TestDatabase& db, testsupport::MessageRecorder& rec,
-                                               int dias, QStringList* abiertas = nullptr)
+inline QMap<QString, QString> todosLosInformes(testsupport::TestDatabase& db,
+                                               testsupport::MessageRecorder& rec, int dias,
+                                               QStringList* abiertas = nullptr)
 {
     QMap<QString, QString> paginas;
     const QStringList vistas = recorreMenu(rec, [&](const QString& ventana, platform::ui::Window* w) {

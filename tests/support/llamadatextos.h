@@ -14,8 +14,8 @@ inline QString llamaConTextos(const QString& procedimiento, const QStringList& e
 {
     platform::db::Command c = core::comandoact(procedimiento);
     for (qsizetype i = 0; i < entradas.size(); ++i)
-        c.append(QStringLiteral("@p%1").arg(i), platform::db::DataType::VarChar, platform::db::Direction::Input,
-                 0, entradas[i]);
+        c.append(QStringLiteral("@p%1").arg(i), platform::db::DataType::VarChar,
+                 platform::db::Direction::Input, 0, entradas[i]);
     c.execute();
     return core::respuesta(c);
 }
