@@ -1,6 +1,8 @@
 // A head office's day on the real server, in the order the operators live
-// it: the catalogue set up through the server procedures the editors call,
-// the sales as the sale points write them, then the windows of the day
+// it: the catalogue set up through the catalogue windows' editors and the
+// server procedures the other editors call (the seller-tax window is not
+// built: the seller's tax is its raw row), the sales as the sale points
+// write them, then the windows of the day
 // (blocking, monitor, results, prizes, payment, line-up, expenses, taxes)
 // and every report the main menu reaches, whose figures must agree.
 
@@ -31,7 +33,6 @@
 #include "lotteries/actlot.h"
 #include "sellers/actven.h"
 #include "core/parametrosventa.h"
-#include "platform/db/calltext.h"
 #include "platform/regional.h"
 
 #include <QListWidget>
@@ -42,7 +43,6 @@
 
 namespace {
 
-using datossorteos::Jugada;
 using datossorteos::ticket;
 using platform::ui::windowRegistry;
 
