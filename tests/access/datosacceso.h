@@ -12,6 +12,7 @@
 #include "platform/db/calltext.h"
 #include "platform/db/command.h"
 #include "platform/ui/windowregistry.h"
+#include "llamadatextos.h"
 #include "sessiontest.h"
 
 #include <QCoreApplication>
@@ -42,12 +43,7 @@ inline void siembra(testsupport::TestDatabase& db)
 // the return value.
 inline QString llama(const QString& procedimiento, const QStringList& entradas)
 {
-    platform::db::Command c = core::comandoact(procedimiento);
-    for (qsizetype i = 0; i < entradas.size(); ++i)
-        c.append(QStringLiteral("@p%1").arg(i), platform::db::DataType::VarChar,
-                 platform::db::Direction::Input, 0, entradas[i]);
-    c.execute();
-    return core::respuesta(c);
+    return testsupport::llamaConTextos(procedimiento, entradas);
 }
 
 // The rows of a text call, columns joined by "|" (NULL as "NULL").

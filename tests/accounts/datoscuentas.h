@@ -7,6 +7,7 @@
 
 #include "core/sesion.h"
 #include "sessiontest.h"
+#include "ventanasprueba.h"
 
 #include <gtest/gtest.h>
 
@@ -97,14 +98,7 @@ protected:
     // Runs `accion` on the modal window `nombre` as soon as it shows.
     template <class T> static void enModal(const QString& nombre, std::function<void(T*)> accion)
     {
-        QTimer::singleShot(0, [nombre, accion] {
-            T* w = qobject_cast<T*>(platform::ui::windowRegistry().find(nombre));
-            if (!w) {
-                ADD_FAILURE() << "no window " << nombre.toStdString();
-                return;
-            }
-            accion(w);
-        });
+        ventanasprueba::enModal<T>(nombre, std::move(accion));
     }
 
     QTemporaryDir carpeta_;

@@ -3,20 +3,21 @@
 // that is built but not registered, or registered under another name, fails
 // here.
 #include "app/registerallwindows.h"
-#include "core/form1.h"
 #include "core/sesion.h"
 #include "platform/ui/windowregistry.h"
 #include "platform/ui/window.h"
 #include "sessiontest.h"
+#include "recorridomenu.h"
 #include "ventanasprueba.h"
+#include "serverscripts.h"
 
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
 
-using core::Form1;
 using platform::ui::windowRegistry;
 
 // The windows of the subsystems built so far that the menu opens.
@@ -26,16 +27,6 @@ const QStringList VentanasConstruidas = {
     QStringLiteral("Form25"),       QStringLiteral("Form48"),         QStringLiteral("registroserial"),
     QStringLiteral("Form4"),        QStringLiteral("Form32"),         QStringLiteral("mastercuenta"),
     QStringLiteral("mastergastos"), QStringLiteral("rptgastojugada"), QStringLiteral("rptcuenta")};
-
-// Grants every entry: validapermiso looks for the caption's first two
-// characters.
-QString todosLosPermisos()
-{
-    QStringList codigos;
-    for (const Form1::Entrada& e : Form1::entradas())
-        codigos << QString::fromUtf8(e.caption).left(2);
-    return codigos.join(QLatin1Char('-')) + QLatin1Char('-');
-}
 
 class MenuTest : public testsupport::SessionTest {
 protected:
@@ -56,7 +47,7 @@ protected:
             return;
         ventanasprueba::limpiaVentanas();
         app::registerAllWindows(windowRegistry());
-        core::sesion().permisoactual = todosLosPermisos();
+        core::sesion().permisoactual = recorridomenu::todosLosPermisos();
     }
 
     void TearDown() override
@@ -66,35 +57,49 @@ protected:
     }
 };
 
+// The main menu over the demo data (server/load --demo): every entry opens
+// its window, and every report window's "Generar" writes its page, one run
+// for each report it chooses among, and shows it in the viewer.
+class MenuDemoTest : public MenuTest {
+protected:
+    void siembra(testsupport::TestDatabase& db) override
+    {
+        QString salida;
+        ASSERT_EQ(serverscripts::run(QStringLiteral("server/load"), {db.name(), QStringLiteral("--demo")},
+                                     false, &salida),
+                  0)
+            << salida.toStdString();
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(carpeta_.isValid());
+        qputenv("DUROZ_HOME", carpeta_.path().toUtf8());
+        MenuTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        MenuTest::TearDown();
+        qunsetenv("DUROZ_HOME");
+    }
+
+    QTemporaryDir carpeta_;
+};
+
 } // namespace
+
+TEST_F(MenuDemoTest, EveryEntryOpensItsWindowAndEveryReportShowsItsPage)
+{
+    QStringList abiertas;
+    recorridomenu::todosLosInformes(*db_, *rec_, 3, &abiertas);
+    for (const QString& ventana : VentanasConstruidas)
+        EXPECT_TRUE(abiertas.contains(ventana)) << ventana.toStdString() << " is not reached from the menu";
+}
 
 TEST_F(MenuTest, EveryEntryOfABuiltWindowOpensIt)
 {
-    Form1* menu = windowRegistry().get<Form1>(QStringLiteral("Form1"));
-    ASSERT_NE(menu, nullptr);
-    menu->showModeless();
-
-    QStringList abiertas;
-    for (const Form1::Entrada& e : Form1::entradas()) {
-        const QString ventana = QString::fromUtf8(e.destino);
-        if (e.accion != Form1::Accion::Ventana || !windowRegistry().isRegistered(ventana))
-            continue;
-        SCOPED_TRACE(e.control);
-        rec_->clear();
-        QPushButton* boton = menu->boton(QString::fromLatin1(e.control));
-        ASSERT_NE(boton, nullptr);
-
-        boton->click();
-        platform::ui::doEvents();
-
-        platform::ui::Window* abierta = windowRegistry().find(ventana);
-        ASSERT_NE(abierta, nullptr) << ventana.toStdString() << " was not created";
-        EXPECT_TRUE(abierta->isVisible()) << ventana.toStdString();
-        EXPECT_EQ(rec_->prompts(), QStringList()) << ventana.toStdString();
-        abiertas << ventana;
-        abierta->close();
-        platform::ui::doEvents();
-    }
+    const QStringList abiertas = recorridomenu::recorreMenu(*rec_);
     for (const QString& ventana : VentanasConstruidas)
         EXPECT_TRUE(abiertas.contains(ventana)) << ventana.toStdString() << " is not reached from the menu";
 }

@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
+#include <gtest/gtest.h>
 #include <functional>
 
 namespace ventanasprueba {
@@ -42,6 +44,20 @@ inline bool espera(const std::function<bool()>& listo, int ms = 15000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+// Runs `accion` on the window registered as `nombre` as soon as the event
+// loop turns: on a modal window, once it shows.
+template <class T> void enModal(const QString& nombre, std::function<void(T*)> accion)
+{
+    QTimer::singleShot(0, [nombre, accion] {
+        T* w = qobject_cast<T*>(platform::ui::windowRegistry().find(nombre));
+        if (!w) {
+            ADD_FAILURE() << "no window " << nombre.toStdString();
+            return;
+        }
+        accion(w);
+    });
 }
 
 // Destroys every window and forgets every registration.
