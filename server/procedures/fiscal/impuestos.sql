@@ -97,10 +97,7 @@ RETURNS TABLE (vendedor varchar, vendedor_texto varchar, nombre_vend varchar, pr
                Descripcion_Alcaldia varchar, tasa_alcaldia numeric, impuesto_alcaldia numeric,
                tasa_venta numeric, impuesto_venta numeric, tasa_premio numeric,
                impuesto_premio numeric)
-LANGUAGE plpgsql STABLE
--- The month's millions of daily results are summed once, in memory (a
--- plan compiled for them would cost more than it saves).
-SET work_mem = '64MB' SET jit = off AS $$
+LANGUAGE plpgsql AS $$
 #variable_conflict use_column
 DECLARE
   desde date := lee_fecha(xfechareport1, 'fecha desde');
@@ -108,6 +105,11 @@ DECLARE
   v1 text := btrim(coalesce(xvendedor1, ''));
   v2 text := btrim(coalesce(xvendedor2, ''));
 BEGIN
+  -- The month's millions of daily results are summed once, in memory, for
+  -- this call's transaction only (a plan compiled for them would cost more
+  -- than it saves).
+  PERFORM set_config('jit', 'off', true);
+  PERFORM set_config('work_mem', '64MB', true);
   RETURN QUERY
   WITH grupos AS (
     -- The range's rows summed by everything the report tells apart: a
