@@ -44,4 +44,24 @@ GRANT SELECT (cod_lot, codvendedor), DELETE ON public.ven_lot TO :"login";
 -- A seller's parameters for one special play of a lottery (Form16): DELETE
 -- FROM vendespec WHERE cod_lot = ... AND especial = ... AND codvendedor = ...
 GRANT SELECT (cod_lot, especial, codvendedor), DELETE ON public.vendespec TO :"login";
+-- A seller's taxes (masterven_imp): SELECT codigo_impuesto, (the tax's
+-- descri_impuesto), porcentaje_impuesto FROM vend_imp WHERE codvendedor =
+-- ...; DELETE FROM vend_imp WHERE codvendedor = ... AND codigo_impuesto =
+-- ... RETURNING codvendedor. Its editor (editaimpuestovend): SELECT
+-- codigo_impuesto, descri_impuesto FROM impuesto; the same pair's SELECT;
+-- INSERT INTO vend_imp (its five columns) SELECT ... FROM vendedor, impuesto
+-- WHERE both codes are the chosen ones ON CONFLICT DO NOTHING RETURNING
+-- codvendedor.
+GRANT SELECT (codigo_impuesto, descri_impuesto) ON public.impuesto TO :"login";
+GRANT SELECT (codvendedor, codigo_impuesto, porcentaje_impuesto, aplica_impuesto),
+      INSERT (codvendedor, codigo_impuesto, porcentaje_impuesto, muestramonitor, aplica_impuesto),
+      DELETE ON public.vend_imp TO :"login";
+GRANT SELECT (codvendedor) ON public.vendedor TO :"login";
+-- Fiscal monitor (Form36): the regions' and municipalities' codes and
+-- names; each seller-day's sums of sales and prizes in saldosdias with the
+-- seller's name; every seller's taxes (granted above).
+GRANT SELECT (codigo_gobernacion, descri_gobernacion) ON public.gobernacion TO :"login";
+GRANT SELECT (codigo_gobernacion, codigo_alcaldia, descri_alcaldia) ON public.alcaldia TO :"login";
+GRANT SELECT (nombre_vend) ON public.vendedor TO :"login";
+GRANT SELECT (vendedor, fecha, total_venta, premios) ON public.saldosdias TO :"login";
 \endif

@@ -62,6 +62,51 @@ const Case Cases[] = {
     {"reading a special play's name (Form17)", "SELECT * FROM jugadas WHERE especial = '01'", nullptr},
     {"reading a special play's details (Form17)", "SELECT * FROM JUGADETA WHERE ESPECIAL = '01'", nullptr},
     {"writing special plays", "UPDATE public.jugadas SET desc_espec = 'x'", "permission denied"},
+    {"listing a seller's taxes (masterven_imp)",
+     "SELECT vend_imp.codigo_impuesto, (SELECT impuesto.descri_impuesto FROM impuesto WHERE"
+     " vend_imp.codigo_impuesto = impuesto.codigo_impuesto) AS descripcionimp, vend_imp.porcentaje_impuesto"
+     " FROM vend_imp WHERE codvendedor = '00001' ORDER BY vend_imp.codigo_impuesto",
+     nullptr},
+    {"deleting a seller's tax (masterven_imp)",
+     "DELETE FROM vend_imp WHERE codvendedor = '00001' AND codigo_impuesto = 'IVA' RETURNING codvendedor",
+     nullptr},
+    {"listing the tax catalogue (editaimpuestovend)",
+     "SELECT codigo_impuesto, descri_impuesto FROM impuesto ORDER BY codigo_impuesto", nullptr},
+    {"looking for a seller's tax (editaimpuestovend)",
+     "SELECT codvendedor, codigo_impuesto FROM vend_imp WHERE codvendedor = '00001' AND codigo_impuesto = "
+     "'IVA'",
+     nullptr},
+    {"adding a seller's tax (editaimpuestovend)",
+     "INSERT INTO vend_imp (codvendedor, codigo_impuesto, porcentaje_impuesto, muestramonitor, "
+     "aplica_impuesto)"
+     " SELECT v.codvendedor, i.codigo_impuesto, '1.5'::numeric, '1', 'Venta'::varchar FROM vendedor v, "
+     "impuesto i"
+     " WHERE v.codvendedor = '00001' AND i.codigo_impuesto = 'IVA' ON CONFLICT DO NOTHING RETURNING "
+     "codvendedor",
+     nullptr},
+    {"the fiscal monitor's regions (Form36)",
+     "SELECT codigo_gobernacion, descri_gobernacion FROM gobernacion ORDER BY codigo_gobernacion", nullptr},
+    {"the fiscal monitor's municipalities (Form36)",
+     "SELECT codigo_alcaldia, descri_alcaldia FROM alcaldia ORDER BY codigo_gobernacion, codigo_alcaldia",
+     nullptr},
+    {"the fiscal monitor's seller-days (Form36)",
+     "SELECT vendedor, fecha, (SELECT vendedor.nombre_vend FROM vendedor WHERE vendedor.codvendedor ="
+     " saldosdias.vendedor) AS nombre_vend, sum(total_venta) AS total_venta, sum(premios) AS premios"
+     " FROM saldosdias WHERE fecha BETWEEN '01/03/2026' AND '31/03/2026' GROUP BY vendedor, fecha"
+     " ORDER BY vendedor, fecha",
+     nullptr},
+    {"the fiscal monitor's taxes (Form36)",
+     "SELECT codigo_impuesto, porcentaje_impuesto, codvendedor, aplica_impuesto, (SELECT "
+     "impuesto.descri_impuesto"
+     " FROM impuesto WHERE impuesto.codigo_impuesto = vend_imp.codigo_impuesto) AS descri_impuesto FROM "
+     "vend_imp"
+     " ORDER BY codvendedor, codigo_impuesto",
+     nullptr},
+    {"changing a seller's tax", "UPDATE public.vend_imp SET porcentaje_impuesto = 99", "permission denied"},
+    {"changing the tax catalogue", "DELETE FROM public.impuesto", "permission denied"},
+    {"reading the sellers' passwords", "SELECT clave_vend FROM public.vendedor", "permission denied"},
+    {"reading the daily results' taxes", "SELECT impuesto_junta FROM public.saldosdias", "permission denied"},
+    {"writing the daily results", "UPDATE public.saldosdias SET premios = 0", "permission denied"},
 };
 
 struct PgConnDeleter {
@@ -101,7 +146,9 @@ protected:
             "INSERT INTO jugadas VALUES ('01', 'ZODIACAL');"
             "INSERT INTO jugadeta VALUES ('01', '99', 'NINGUNO');"
             "INSERT INTO lotespec (cod_lot, especial) VALUES ('001', '01');"
-            "INSERT INTO operador (operador, nombreope, claveope) VALUES ('ADMIN', 'A', 'secreta')"));
+            "INSERT INTO operador (operador, nombreope, claveope) VALUES ('ADMIN', 'A', 'secreta');"
+            "INSERT INTO vendedor (codvendedor, nombre_vend) VALUES ('00001', 'AGENCIA');"
+            "INSERT INTO impuesto (codigo_impuesto, descri_impuesto) VALUES ('IVA', 'VALOR AGREGADO')"));
         login_ = connectAsLoginRole(*db_);
         ASSERT_EQ(PQstatus(login_.get()), CONNECTION_OK) << PQerrorMessage(login_.get());
     }

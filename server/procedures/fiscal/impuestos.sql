@@ -6,24 +6,20 @@
 -- The rates in force for one daily result: the board's and the operator's
 -- of its lottery, the municipality's of its seller, the house's national
 -- rates. A lottery without a board, or a seller without a municipality,
--- owes that body nothing (rate 0).
-CREATE FUNCTION tasas_vigentes()
-RETURNS TABLE (vendedor varchar, cod_lot varchar, codigo_junta varchar, tasa_junta numeric,
-               codigo_operadora varchar, tasa_operadora numeric, codigo_alcaldia varchar,
-               codigo_gobernacion varchar, tasa_alcaldia numeric, tasa_venta numeric,
-               tasa_premio numeric)
-LANGUAGE sql STABLE AS $$
-  SELECT v.codvendedor, l.cod_lot, l.codigo_junta, coalesce(ju.tasa_junta, 0),
-         l.codigo_operadora, coalesce(l.impuesto, 0),
-         a.codigo_alcaldia, a.codigo_gobernacion, coalesce(a.tasa_alcaldia, 0),
-         coalesce(pb.tasa_venta, 0), coalesce(pb.tasa_premio, 0)
+-- owes that body nothing (rate 0). A view, so that the planner joins the
+-- daily results to the sellers and lotteries they name (hashing them)
+-- instead of walking every seller and lottery pair.
+CREATE VIEW tasas_vigentes AS
+  SELECT v.codvendedor AS vendedor, l.cod_lot, l.codigo_junta, coalesce(ju.tasa_junta, 0) AS tasa_junta,
+         l.codigo_operadora, coalesce(l.impuesto, 0) AS tasa_operadora,
+         a.codigo_alcaldia, a.codigo_gobernacion, coalesce(a.tasa_alcaldia, 0) AS tasa_alcaldia,
+         coalesce(pb.tasa_venta, 0) AS tasa_venta, coalesce(pb.tasa_premio, 0) AS tasa_premio
     FROM vendedor v
     CROSS JOIN loterias l
     LEFT JOIN juntas ju ON ju.codigo_junta = l.codigo_junta
     LEFT JOIN alcaldia a ON a.codigo_alcaldia = v.codigo_alcaldia
                         AND a.codigo_gobernacion = v.codigo_gobernacion
-    LEFT JOIN parametrosbanca pb ON pb.id = 1
-$$;
+    LEFT JOIN parametrosbanca pb ON pb.id = 1;
 
 -- Proceseimpuestos 'dd/mm/yyyy': writes into every daily result of the date
 -- the rates in force and the taxes they give (each tax rounded to 3
@@ -58,7 +54,7 @@ BEGIN
          impuesto_venta = round(s.total_venta * t.tasa_venta / 100, 3),
          tasa_premio = t.tasa_premio,
          impuesto_premio = round(s.premios * t.tasa_premio / 100, 3)
-    FROM tasas_vigentes() t
+    FROM tasas_vigentes t
    WHERE s.fecha = dia AND t.vendedor = s.vendedor AND t.cod_lot = s.cod_lot
      -- Only the rows that change are written (a re-run writes none).
      AND (s.impuestos_procesados, s.codigo_junta, s.tasa_junta, s.impuesto_junta, s.codigo_operadora,
@@ -101,7 +97,7 @@ RETURNS TABLE (vendedor varchar, vendedor_texto varchar, nombre_vend varchar, pr
                Descripcion_Alcaldia varchar, tasa_alcaldia numeric, impuesto_alcaldia numeric,
                tasa_venta numeric, impuesto_venta numeric, tasa_premio numeric,
                impuesto_premio numeric)
-LANGUAGE plpgsql STABLE AS $$
+LANGUAGE plpgsql AS $$
 #variable_conflict use_column
 DECLARE
   desde date := lee_fecha(xfechareport1, 'fecha desde');
@@ -109,51 +105,62 @@ DECLARE
   v1 text := btrim(coalesce(xvendedor1, ''));
   v2 text := btrim(coalesce(xvendedor2, ''));
 BEGIN
+  -- The month's millions of daily results are summed once, in memory, for
+  -- this call's transaction only (a plan compiled for them would cost more
+  -- than it saves).
+  PERFORM set_config('jit', 'off', true);
+  PERFORM set_config('work_mem', '64MB', true);
   RETURN QUERY
-  WITH dias AS (
-    SELECT s.vendedor, s.fecha, s.total_venta, s.comision, s.premios, s.subtotal,
-           s.impuestos_procesados = 'S' AS hecho,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_junta ELSE t.codigo_junta END AS junta,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.tasa_junta ELSE t.tasa_junta END AS tjunta,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_operadora ELSE t.codigo_operadora END AS operadora,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.tasa_operadora ELSE t.tasa_operadora END AS toperadora,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_alcaldia ELSE t.codigo_alcaldia END AS alcaldia,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_gobernacion ELSE t.codigo_gobernacion END AS region,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.tasa_alcaldia ELSE t.tasa_alcaldia END AS talcaldia,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.tasa_venta ELSE t.tasa_venta END AS tventa,
-           CASE WHEN s.impuestos_procesados = 'S' THEN s.tasa_premio ELSE t.tasa_premio END AS tpremio
-      FROM saldosdias s
-      JOIN tasas_vigentes() t ON t.vendedor = s.vendedor AND t.cod_lot = s.cod_lot
-     WHERE s.fecha BETWEEN desde AND hasta
-       AND (v1 = '' OR s.vendedor >= v1) AND (v2 = '' OR s.vendedor <= v2)
+  WITH grupos AS (
+    -- The range's rows summed by everything the report tells apart: a
+    -- processed row brings the bodies and rates its processing stored, one
+    -- not processed yet those in force now. The rest works on these few
+    -- sums instead of on every row.
+    SELECT r.vendedor, true AS hecho, r.codigo_junta AS junta, r.tasa_junta AS tjunta,
+           r.codigo_operadora AS operadora, r.tasa_operadora AS toperadora,
+           r.codigo_alcaldia AS alcaldia, r.codigo_gobernacion AS region, r.tasa_alcaldia AS talcaldia,
+           r.tasa_venta AS tventa, r.tasa_premio AS tpremio, min(r.fecha) AS primero,
+           sum(r.total_venta) AS venta, sum(r.comision) AS comision, sum(r.premios) AS premios,
+           sum(r.subtotal) AS subtotal
+      FROM saldosdias r
+     WHERE r.fecha BETWEEN desde AND hasta AND r.impuestos_procesados = 'S'
+       AND (v1 = '' OR r.vendedor >= v1) AND (v2 = '' OR r.vendedor <= v2)
+     GROUP BY 1, 3, 4, 5, 6, 7, 8, 9, 10, 11
+    UNION ALL
+    SELECT r.vendedor, false, t.codigo_junta, t.tasa_junta, t.codigo_operadora, t.tasa_operadora,
+           t.codigo_alcaldia, t.codigo_gobernacion, t.tasa_alcaldia, t.tasa_venta, t.tasa_premio,
+           min(r.fecha), sum(r.total_venta), sum(r.comision), sum(r.premios), sum(r.subtotal)
+      FROM saldosdias r
+      JOIN tasas_vigentes t ON t.vendedor = r.vendedor AND t.cod_lot = r.cod_lot
+     WHERE r.fecha BETWEEN desde AND hasta AND r.impuestos_procesados <> 'S'
+       AND (v1 = '' OR r.vendedor >= v1) AND (v2 = '' OR r.vendedor <= v2)
+     GROUP BY 1, 3, 4, 5, 6, 7, 8, 9, 10, 11
+  ), primeros AS (
+    -- The municipality and national rates of each seller's first day.
+    SELECT DISTINCT ON (g.vendedor) g.vendedor, g.alcaldia, g.region, g.talcaldia, g.tventa, g.tpremio
+      FROM grupos g ORDER BY g.vendedor, g.primero, g.hecho DESC, g.alcaldia, g.region
   ), vendedores AS (
-    SELECT d.vendedor, sum(d.total_venta) AS venta, sum(d.comision) AS comision,
-           sum(d.premios) AS premios, sum(d.subtotal) AS subtotal, bool_and(d.hecho) AS hecho,
-           (array_agg(d.alcaldia ORDER BY d.fecha))[1] AS alcaldia,
-           (array_agg(d.region ORDER BY d.fecha))[1] AS region,
-           (array_agg(d.talcaldia ORDER BY d.fecha))[1] AS talcaldia,
-           (array_agg(d.tventa ORDER BY d.fecha))[1] AS tventa,
-           (array_agg(d.tpremio ORDER BY d.fecha))[1] AS tpremio
-      FROM dias d GROUP BY d.vendedor
+    SELECT g.vendedor, sum(g.venta) AS venta, sum(g.comision) AS comision,
+           sum(g.premios) AS premios, sum(g.subtotal) AS subtotal, bool_and(g.hecho) AS hecho
+      FROM grupos g GROUP BY g.vendedor
   ), nacionales AS (
     -- Each rate in force in the range taxes its own part of the bases.
     SELECT x.vendedor, sum(x.ialcaldia) AS ialcaldia, sum(x.iventa) AS iventa,
            sum(x.ipremio) AS ipremio
-      FROM (SELECT d.vendedor,
-                   round(sum(d.total_venta) * d.talcaldia / 100, 2) AS ialcaldia,
+      FROM (SELECT g.vendedor, round(sum(g.venta) * g.talcaldia / 100, 2) AS ialcaldia,
                    0::numeric AS iventa, 0::numeric AS ipremio
-              FROM dias d GROUP BY d.vendedor, d.talcaldia
+              FROM grupos g GROUP BY g.vendedor, g.talcaldia
             UNION ALL
-            SELECT d.vendedor, 0, round(sum(d.total_venta) * d.tventa / 100, 2), 0
-              FROM dias d GROUP BY d.vendedor, d.tventa
+            SELECT g.vendedor, 0, round(sum(g.venta) * g.tventa / 100, 2), 0
+              FROM grupos g GROUP BY g.vendedor, g.tventa
             UNION ALL
-            SELECT d.vendedor, 0, 0, round(sum(d.premios) * d.tpremio / 100, 2)
-              FROM dias d GROUP BY d.vendedor, d.tpremio) x
+            SELECT g.vendedor, 0, 0, round(sum(g.premios) * g.tpremio / 100, 2)
+              FROM grupos g GROUP BY g.vendedor, g.tpremio) x
      GROUP BY x.vendedor
   ), entes AS (
-    SELECT d.vendedor, d.junta, d.tjunta, d.operadora, d.toperadora,
-           sum(d.total_venta) AS venta, sum(d.premios) AS premios
-      FROM dias d GROUP BY d.vendedor, d.junta, d.tjunta, d.operadora, d.toperadora
+    SELECT g.vendedor, g.junta, g.tjunta, g.operadora, g.toperadora,
+           sum(g.venta) AS venta, sum(g.premios) AS premios
+      FROM grupos g GROUP BY g.vendedor, g.junta, g.tjunta, g.operadora, g.toperadora
   ), filas AS (
     SELECT e.*, row_number() OVER (PARTITION BY e.vendedor
                                    ORDER BY e.junta NULLS FIRST, e.operadora NULLS FIRST,
@@ -171,18 +178,19 @@ BEGIN
          round(f.venta * f.tjunta / 100, 2),
          coalesce(f.operadora, '')::varchar, coalesce(op.descripcion_operadora, '')::varchar,
          f.toperadora, round(f.venta * f.toperadora / 100, 2),
-         (CASE WHEN vs.alcaldia IS NULL THEN '' ELSE vs.region || '-' || vs.alcaldia END)::varchar,
-         coalesce(al.descri_alcaldia, '')::varchar, vs.talcaldia,
+         (CASE WHEN pr.alcaldia IS NULL THEN '' ELSE pr.region || '-' || pr.alcaldia END)::varchar,
+         coalesce(al.descri_alcaldia, '')::varchar, pr.talcaldia,
          CASE WHEN f.n = 1 THEN na.ialcaldia ELSE 0 END,
-         vs.tventa, CASE WHEN f.n = 1 THEN na.iventa ELSE 0 END,
-         vs.tpremio, CASE WHEN f.n = 1 THEN na.ipremio ELSE 0 END
+         pr.tventa, CASE WHEN f.n = 1 THEN na.iventa ELSE 0 END,
+         pr.tpremio, CASE WHEN f.n = 1 THEN na.ipremio ELSE 0 END
     FROM filas f
     JOIN vendedores vs ON vs.vendedor = f.vendedor
+    JOIN primeros pr ON pr.vendedor = f.vendedor
     JOIN nacionales na ON na.vendedor = f.vendedor
     JOIN vendedor ve ON ve.codvendedor = f.vendedor
     LEFT JOIN juntas ju ON ju.codigo_junta = f.junta
     LEFT JOIN operadoras op ON op.codigo_operadora = f.operadora
-    LEFT JOIN alcaldia al ON al.codigo_alcaldia = vs.alcaldia AND al.codigo_gobernacion = vs.region
+    LEFT JOIN alcaldia al ON al.codigo_alcaldia = pr.alcaldia AND al.codigo_gobernacion = pr.region
    ORDER BY al.codigo_gobernacion NULLS FIRST, al.codigo_alcaldia NULLS FIRST, f.vendedor, f.n;
 END $$;
 
