@@ -167,7 +167,9 @@ END $$;
 
 -- rpttaquillatotales from, to, seller: per point of sale (a seller) the
 -- sales of its active tickets of the dates: 0 the seller, code " - " name,
--- 1 the total. Empty seller (or "*****"): every seller that sold.
+-- 1 the total. Empty seller (or "*****"): every seller that sold. The
+-- sales are read from ventas_dia, the active tickets summed per seller and
+-- day (kept by triggers on tickets), so a month reads sellers x days.
 CREATE FUNCTION rpttaquillatotales(xfechad varchar, xfechah varchar, xvendedor varchar)
 RETURNS TABLE (vendedor text, total_venta numeric)
 LANGUAGE plpgsql STABLE AS $$
@@ -177,13 +179,13 @@ DECLARE
   vend text := vendedor_reporte(xvendedor);
 BEGIN
   RETURN QUERY
-    SELECT t.codvendedor || ' - ' || rtrim(v.nombre_vend), sum(t.montoticket)
-    FROM tickets t
-    JOIN vendedor v ON v.codvendedor = t.codvendedor
-    WHERE t.fechaticket BETWEEN desde AND hasta AND t.estadoticket = 'ACT'
-      AND (vend IN ('', '*****') OR t.codvendedor = vend)
-    GROUP BY t.codvendedor, v.nombre_vend
-    ORDER BY t.codvendedor;
+    SELECT d.codvendedor || ' - ' || rtrim(v.nombre_vend), sum(d.venta)
+    FROM ventas_dia d
+    JOIN vendedor v ON v.codvendedor = d.codvendedor
+    WHERE d.fechaticket BETWEEN desde AND hasta
+      AND (vend IN ('', '*****') OR d.codvendedor = vend)
+    GROUP BY d.codvendedor, v.nombre_vend
+    ORDER BY d.codvendedor;
 END $$;
 
 -- RPTCONEX: per seller, the point-of-sale sessions open now: 0 seller,
