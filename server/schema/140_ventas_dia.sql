@@ -19,31 +19,23 @@ INSERT INTO ventas_dia (codvendedor, fechaticket, activos, venta)
 SELECT codvendedor, fechaticket, count(*), sum(montoticket)
 FROM tickets WHERE estadoticket = 'ACT' GROUP BY codvendedor, fechaticket;
 
--- Adds signed counts and amounts of active tickets per (seller, day); a
--- day left with no active ticket loses its row. The changes are applied
--- in key order, so that two writers lock the rows they share in the same
--- order.
-CREATE FUNCTION ventas_dia_suma(claves varchar[], fechas date[], cuentas bigint[], importes numeric[])
-RETURNS void
-LANGUAGE sql
-SET search_path = public, pg_temp AS $$
-  INSERT INTO ventas_dia AS d (codvendedor, fechaticket, activos, venta)
-  SELECT k.v, k.f, k.n, k.i FROM unnest(claves, fechas, cuentas, importes) AS k(v, f, n, i)
-  ORDER BY k.v, k.f
-  ON CONFLICT (codvendedor, fechaticket)
-  DO UPDATE SET activos = d.activos + excluded.activos, venta = d.venta + excluded.venta;
-  DELETE FROM ventas_dia d
-  USING unnest(claves, fechas, cuentas) AS k(v, f, n)
-  WHERE k.n < 0 AND d.codvendedor = k.v AND d.fechaticket = k.f AND d.activos = 0;
-$$;
-
+-- The triggers below add the differences of a statement's active tickets
+-- per (seller, day): an insert adds, a delete takes away, an update adds
+-- the new rows and takes the old ones away. The sums are applied in key
+-- order, so that two writers lock the rows they share in the same order,
+-- and a day left with no active ticket loses its row. Each runs its
+-- statements from its own body (plans kept from call to call: a sale
+-- point's ticket is one statement and fires them once).
 CREATE FUNCTION ventas_dia_inserta() RETURNS trigger
 LANGUAGE plpgsql
 SET search_path = public, pg_temp AS $$
 BEGIN
-  PERFORM ventas_dia_suma(array_agg(x.v), array_agg(x.f), array_agg(x.n), array_agg(x.i))
-  FROM (SELECT n.codvendedor AS v, n.fechaticket AS f, count(*) AS n, sum(n.montoticket) AS i
-        FROM nuevas n WHERE n.estadoticket = 'ACT' GROUP BY 1, 2) x;
+  INSERT INTO ventas_dia AS d (codvendedor, fechaticket, activos, venta)
+  SELECT n.codvendedor, n.fechaticket, count(*), sum(n.montoticket)
+  FROM nuevas n WHERE n.estadoticket = 'ACT'
+  GROUP BY 1, 2 ORDER BY 1, 2
+  ON CONFLICT (codvendedor, fechaticket)
+  DO UPDATE SET activos = d.activos + excluded.activos, venta = d.venta + excluded.venta;
   RETURN NULL;
 END $$;
 
@@ -53,15 +45,21 @@ CREATE FUNCTION ventas_dia_cambia() RETURNS trigger
 LANGUAGE plpgsql
 SET search_path = public, pg_temp AS $$
 BEGIN
-  PERFORM ventas_dia_suma(array_agg(y.v), array_agg(y.f), array_agg(y.n), array_agg(y.i))
-  FROM (SELECT x.v, x.f, sum(x.n)::bigint AS n, sum(x.i) AS i
-        FROM (SELECT n.codvendedor AS v, n.fechaticket AS f, 1 AS n, n.montoticket AS i
-              FROM nuevas n WHERE n.estadoticket = 'ACT'
-              UNION ALL
-              SELECT o.codvendedor, o.fechaticket, -1, -o.montoticket
-              FROM viejas o WHERE o.estadoticket = 'ACT') x
-        GROUP BY 1, 2
-        HAVING sum(x.n) <> 0 OR sum(x.i) <> 0) y;
+  INSERT INTO ventas_dia AS d (codvendedor, fechaticket, activos, venta)
+  SELECT x.codvendedor, x.fechaticket, sum(x.activos), sum(x.venta)
+  FROM (SELECT n.codvendedor, n.fechaticket, 1 AS activos, n.montoticket AS venta
+        FROM nuevas n WHERE n.estadoticket = 'ACT'
+        UNION ALL
+        SELECT o.codvendedor, o.fechaticket, -1, -o.montoticket
+        FROM viejas o WHERE o.estadoticket = 'ACT') x
+  GROUP BY 1, 2
+  HAVING sum(x.activos) <> 0 OR sum(x.venta) <> 0
+  ORDER BY 1, 2
+  ON CONFLICT (codvendedor, fechaticket)
+  DO UPDATE SET activos = d.activos + excluded.activos, venta = d.venta + excluded.venta;
+  DELETE FROM ventas_dia d
+  USING (SELECT DISTINCT o.codvendedor, o.fechaticket FROM viejas o WHERE o.estadoticket = 'ACT') o
+  WHERE d.codvendedor = o.codvendedor AND d.fechaticket = o.fechaticket AND d.activos = 0;
   RETURN NULL;
 END $$;
 
@@ -69,9 +67,13 @@ CREATE FUNCTION ventas_dia_borra() RETURNS trigger
 LANGUAGE plpgsql
 SET search_path = public, pg_temp AS $$
 BEGIN
-  PERFORM ventas_dia_suma(array_agg(x.v), array_agg(x.f), array_agg(x.n), array_agg(x.i))
-  FROM (SELECT o.codvendedor AS v, o.fechaticket AS f, -count(*) AS n, -sum(o.montoticket) AS i
-        FROM viejas o WHERE o.estadoticket = 'ACT' GROUP BY 1, 2) x;
+  UPDATE ventas_dia d SET activos = d.activos - o.activos, venta = d.venta - o.venta
+  FROM (SELECT o.codvendedor, o.fechaticket, count(*) AS activos, sum(o.montoticket) AS venta
+        FROM viejas o WHERE o.estadoticket = 'ACT' GROUP BY 1, 2 ORDER BY 1, 2) o
+  WHERE d.codvendedor = o.codvendedor AND d.fechaticket = o.fechaticket;
+  DELETE FROM ventas_dia d
+  USING (SELECT DISTINCT o.codvendedor, o.fechaticket FROM viejas o WHERE o.estadoticket = 'ACT') o
+  WHERE d.codvendedor = o.codvendedor AND d.fechaticket = o.fechaticket AND d.activos = 0;
   RETURN NULL;
 END $$;
 
@@ -83,7 +85,7 @@ BEGIN
   RETURN NULL;
 END $$;
 
-REVOKE EXECUTE ON FUNCTION ventas_dia_suma(varchar[], date[], bigint[], numeric[]), ventas_dia_inserta(),
+REVOKE EXECUTE ON FUNCTION ventas_dia_inserta(),
   ventas_dia_cambia(), ventas_dia_borra(), ventas_dia_vacia() FROM PUBLIC;
 
 CREATE TRIGGER ventas_dia_inserta AFTER INSERT ON tickets
