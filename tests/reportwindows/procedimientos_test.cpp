@@ -257,3 +257,82 @@ TEST_F(ProcedimientosTest, DevuelvegraficarGivesTheDailyResultsAndExpensesOfEach
                   .recordCount(),
               0);
 }
+
+namespace {
+
+// A kept table of sums against the same sums made afresh, after each change.
+void sigueCadaCambio(testsupport::TestDatabase& db, const QString& guardada, const QString& directa,
+                     const QList<const char*>& cambios)
+{
+    EXPECT_EQ(db.scalar(guardada), db.scalar(directa));
+    for (const char* cambio : cambios) {
+        db.exec(QString::fromUtf8(cambio));
+        EXPECT_EQ(db.scalar(guardada), db.scalar(directa)) << cambio;
+    }
+    EXPECT_EQ(db.scalar(guardada), QString());
+}
+
+} // namespace
+
+// What the point-of-sale totals read: each seller's active tickets and
+// their sales per day, whoever writes the tickets.
+TEST_F(ProcedimientosTest, TheSalesPerSellerAndDayFollowEveryChangeOfTheTickets)
+{
+    const QString filas = s("SELECT coalesce(string_agg(codvendedor || ' ' || fechaticket || ' ' || activos"
+                            " || ' ' || venta, ', ' ORDER BY codvendedor, fechaticket), '') FROM %1");
+    ASSERT_NE(db_->scalar(filas.arg(s("ventas_dia"))), QString());
+    sigueCadaCambio(
+        *db_, filas.arg(s("ventas_dia")),
+        filas.arg(s("(SELECT codvendedor, fechaticket, count(*) AS activos, sum(montoticket) AS venta"
+                    " FROM tickets WHERE estadoticket = 'ACT' GROUP BY 1, 2) x")),
+        {// Sales of several sellers and days in one statement, an annulled one among them.
+         "INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket, montoticket,"
+         " estadoticket, anulado) VALUES"
+         " ('00001', 'T1', 'X1', 'TAQ01', '2026-03-05', '11:00', 2.5, 'ACT', 'N'),"
+         " ('00001', 'T2', 'X2', 'TAQ01', '2026-03-07', '11:00', 8, 'ACT', 'N'),"
+         " ('00003', 'T1', 'X3', 'TAQ01', '2026-03-07', '11:00', 0, 'ACT', 'N'),"
+         " ('00003', 'T2', 'X4', 'TAQ01', '2026-03-07', '11:00', 6, 'ELI', 'S')",
+         // Annulling a ticket, and bringing one back.
+         "UPDATE tickets SET estadoticket = 'ELI', anulado = 'S' WHERE codvendedor = '00001' AND nroticket ="
+         " '0000000001'",
+         "UPDATE tickets SET estadoticket = 'ACT', anulado = 'N' WHERE codvendedor = '00003' AND nroticket = "
+         "'T2'",
+         // A new amount, another day, another seller; a prize changes no sale.
+         "UPDATE tickets SET montoticket = montoticket + 1 WHERE fechaticket = '2026-03-07'",
+         "UPDATE tickets SET fechaticket = '2026-03-08' WHERE codvendedor = '00001' AND nroticket = 'T2'",
+         "UPDATE tickets SET codvendedor = '00002', nroticket = 'T9' WHERE codvendedor = '00003' AND "
+         "nroticket ="
+         " 'T1'",
+         "UPDATE tickets SET montopremio = 1, premiado = 'S' WHERE codvendedor = '00001' AND nroticket = "
+         "'T1'",
+         // Deleting one ticket, then the last active one of a seller's day.
+         "DELETE FROM tickets WHERE codvendedor = '00000' AND nroticket = '0000000003'",
+         "DELETE FROM tickets WHERE codvendedor = '00001' AND fechaticket = '2026-03-05'",
+         "TRUNCATE tickets CASCADE"});
+}
+
+// What the summary chart reads: each seller's daily results summed per day.
+TEST_F(ProcedimientosTest, TheDailyResultSumsFollowEveryChangeOfTheDailyResults)
+{
+    const QString filas = s(
+        "SELECT coalesce(string_agg(concat_ws(' ', vendedor, fecha, total_venta, comision,"
+        " premios, subtotal), ', ' ORDER BY vendedor, fecha), '') FROM %1");
+    ASSERT_NE(db_->scalar(filas.arg(s("saldosdias_dia"))), QString());
+    sigueCadaCambio(
+        *db_, filas.arg(s("saldosdias_dia")),
+        filas.arg(s("(SELECT vendedor, fecha, sum(total_venta)::numeric(18,3) AS total_venta,"
+                    " sum(comision)::numeric(18,3) AS comision, sum(premios)::numeric(18,3) AS premios,"
+                    " sum(subtotal)::numeric(18,3) AS subtotal FROM saldosdias GROUP BY 1, 2) x")),
+        {"INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision, premios, "
+         "subtotal)"
+         " VALUES ('00001', '2026-03-10', '001', '2', 10, 1, 2, 7), ('00003', '2026-03-01', '001', '1', 5, "
+         "0.5,"
+         " 0, 4.5), ('00003', '2026-03-01', '014', '1', 3, 0, 4, -1)",
+         "UPDATE saldosdias SET total_venta = total_venta + 1, comision = comision + 0.25, subtotal = "
+         "subtotal +"
+         " 0.75 WHERE vendedor = '00001'",
+         "UPDATE saldosdias SET premios = premios + 2, subtotal = subtotal - 2 WHERE vendedor = '00003'",
+         "UPDATE saldosdias SET fecha = '2026-03-02' WHERE vendedor = '00003' AND cod_lot = '014'",
+         "DELETE FROM saldosdias WHERE vendedor = '00003' AND fecha = '2026-03-01'",
+         "DELETE FROM saldosdias WHERE vendedor = '00001' AND tipo_jugada = '2'", "TRUNCATE saldosdias"});
+}

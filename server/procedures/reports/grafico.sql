@@ -8,9 +8,11 @@
 --
 -- Sales, prizes, commissions and their balance come from the daily results
 -- (saldosdias), as the seller results report reads them, so both agree for
--- the same month and sellers; expenses from the sellers' expenses; the net
--- result is the balance less the expenses. The options are always "12345"
--- (every figure) and are not read.
+-- the same month and sellers; they are read summed per seller and day
+-- (saldosdias_dia, kept by triggers on saldosdias), so that a year reads
+-- sellers x days rather than every lottery's and play kind's row. Expenses
+-- come from the sellers' expenses; the net result is the balance less the
+-- expenses. The options are always "12345" (every figure) and are not read.
 CREATE FUNCTION devuelvegraficar(xanio varchar, xvended varchar, xvendeh varchar, xmeses varchar,
                                  xopciones varchar)
 RETURNS TABLE (nromes integer, mes text, ventas numeric, premios numeric, Comision numeric,
@@ -45,7 +47,7 @@ BEGIN
     resultados AS (
       SELECT date_part('month', s.fecha)::integer AS m, sum(s.total_venta) AS venta,
              sum(s.premios) AS premio, sum(s.comision) AS comi, sum(s.subtotal) AS saldo
-      FROM saldosdias s
+      FROM saldosdias_dia s
       WHERE s.fecha >= make_date(anio::integer, 1, 1) AND s.fecha < make_date(anio::integer + 1, 1, 1)
         AND (desde = '' OR s.vendedor >= desde) AND (hasta = '' OR s.vendedor <= hasta)
       GROUP BY 1

@@ -62,7 +62,9 @@ $$;
 -- plays on active tickets of that date. Empty lottery or seller: every one.
 -- The sum stands in each amount column (3, 4 and 5), so every play kind
 -- reads it where it looks; column 6 is the detail code of special plays.
--- A kind other than "1"-"5" has no plays.
+-- A kind other than "1"-"5" has no plays. A play's ticket is active unless
+-- it is annulled: the few annulled tickets are looked up by their own
+-- index rather than every play's ticket.
 CREATE FUNCTION rptlistas(xfecha varchar, xtipo varchar, xloteria varchar, xlibre1 varchar,
                           xlibre2 varchar, xvendedor varchar)
 RETURNS TABLE (numero varchar, cod_lot varchar, tipo_jugada varchar, monto_digito numeric,
@@ -78,11 +80,12 @@ BEGIN
     SELECT j.numero, min(j.cod_lot)::varchar, clase::varchar, sum(j.monto), sum(j.monto), sum(j.monto),
            coalesce(j.jugada, '')::varchar
     FROM jugadasticket j
-    JOIN tickets t ON t.codvendedor = j.codvendedor AND t.nroticket = j.nroticket
     WHERE j.fechaticket = dia
       AND (lot = '' OR j.cod_lot = lot)
       AND (vend = '' OR j.codvendedor = vend)
-      AND t.estadoticket = 'ACT'
+      AND NOT EXISTS (SELECT FROM tickets t
+                      WHERE t.codvendedor = j.codvendedor AND t.nroticket = j.nroticket
+                        AND t.estadoticket = 'ELI')
       AND jugada_de_clase(clase, j.tipo_jugada, j.numero)
     GROUP BY j.numero, j.especial, j.jugada
     ORDER BY j.numero, j.especial NULLS FIRST, j.jugada NULLS FIRST;
@@ -167,7 +170,9 @@ END $$;
 
 -- rpttaquillatotales from, to, seller: per point of sale (a seller) the
 -- sales of its active tickets of the dates: 0 the seller, code " - " name,
--- 1 the total. Empty seller (or "*****"): every seller that sold.
+-- 1 the total. Empty seller (or "*****"): every seller that sold. The
+-- sales are read from ventas_dia, the active tickets summed per seller and
+-- day (kept by triggers on tickets), so a month reads sellers x days.
 CREATE FUNCTION rpttaquillatotales(xfechad varchar, xfechah varchar, xvendedor varchar)
 RETURNS TABLE (vendedor text, total_venta numeric)
 LANGUAGE plpgsql STABLE AS $$
@@ -177,13 +182,13 @@ DECLARE
   vend text := vendedor_reporte(xvendedor);
 BEGIN
   RETURN QUERY
-    SELECT t.codvendedor || ' - ' || rtrim(v.nombre_vend), sum(t.montoticket)
-    FROM tickets t
-    JOIN vendedor v ON v.codvendedor = t.codvendedor
-    WHERE t.fechaticket BETWEEN desde AND hasta AND t.estadoticket = 'ACT'
-      AND (vend IN ('', '*****') OR t.codvendedor = vend)
-    GROUP BY t.codvendedor, v.nombre_vend
-    ORDER BY t.codvendedor;
+    SELECT d.codvendedor || ' - ' || rtrim(v.nombre_vend), sum(d.venta)
+    FROM ventas_dia d
+    JOIN vendedor v ON v.codvendedor = d.codvendedor
+    WHERE d.fechaticket BETWEEN desde AND hasta
+      AND (vend IN ('', '*****') OR d.codvendedor = vend)
+    GROUP BY d.codvendedor, v.nombre_vend
+    ORDER BY d.codvendedor;
 END $$;
 
 -- RPTCONEX: per seller, the point-of-sale sessions open now: 0 seller,
