@@ -117,6 +117,28 @@ BEGIN
                              WHERE f::date NOT BETWEEN desde AND hasta);
     END IF;
   END LOOP;
+  -- Only the days that have a row of an amount are read.
+  dias := ARRAY(SELECT DISTINCT d.fecha FROM saldosdias_importes_dia d WHERE d.fecha = ANY (dias)
+                 ORDER BY d.fecha);
+END $$;
+
+-- The reports read from the kept totals add up a few hundred thousand
+-- rows: in parallel, each worker's partial sums came back to be summed
+-- again, which cost more than it saved; and their sums need more memory
+-- than the reports that read saldosdias (they spilled to disk). With
+-- `en_orden` (months alone to read, grouped by the index's key) they are
+-- added up in the index's order, key after key: a hash of every key held a
+-- few hundred megabytes of sums and still spilled. For the rest of the
+-- call's transaction.
+CREATE FUNCTION resultados_lee_meses(en_orden boolean)
+RETURNS void
+LANGUAGE plpgsql VOLATILE AS $$
+BEGIN
+  PERFORM set_config('max_parallel_workers_per_gather', '0', true);
+  PERFORM set_config('work_mem', '128MB', true);
+  IF en_orden THEN
+    PERFORM set_config('enable_hashagg', 'off', true);
+  END IF;
 END $$;
 
 -- The signed pieces of a request per lottery and play kind, as a subquery
@@ -124,8 +146,11 @@ END $$;
 -- months ($7) and days ($8) of resultados_tramos: per seller, lottery and
 -- kind, amounts and `filas` (rows of an amount) that add up, over each
 -- key, to the key's rows in the range. A key whose `filas` add up to 0 has
--- no row of an amount in the range.
-CREATE FUNCTION resultados_piezas()
+-- no row of an amount in the range. Without days to read (`con_dias`
+-- false: whole months, or months whose other days hold nothing) the pieces
+-- are the month rows alone, which the planner then adds up key after key
+-- in the index's order instead of hashing them all.
+CREATE FUNCTION resultados_piezas(con_dias boolean)
 RETURNS text
 LANGUAGE sql IMMUTABLE AS $$
   SELECT '(SELECT m.vendedor, m.cod_lot, m.tipo_jugada, m.total_venta AS venta, m.comision AS comi,
@@ -135,9 +160,11 @@ LANGUAGE sql IMMUTABLE AS $$
               AND ($3::varchar IS NULL OR m.vendedor >= $3)
               AND ($4::varchar IS NULL OR m.vendedor <= $4)
               AND ($5::varchar IS NULL OR m.cod_lot = $5)
-              AND m.tipo_jugada = ANY ($6)
+              AND m.tipo_jugada = ANY ($6)'
+         || CASE WHEN con_dias THEN '
            UNION ALL
-           SELECT s.vendedor, s.cod_lot, s.tipo_jugada, g.signo * s.total_venta, g.signo * s.comision,
+           SELECT s.vendedor COLLATE "C", s.cod_lot COLLATE "C", s.tipo_jugada COLLATE "C",
+                  g.signo * s.total_venta, g.signo * s.comision,
                   g.signo * s.premios, g.signo
              FROM saldosdias s
             CROSS JOIN LATERAL (SELECT CASE WHEN s.fecha BETWEEN $1 AND $2 THEN 1 ELSE -1 END AS signo) g
@@ -146,7 +173,8 @@ LANGUAGE sql IMMUTABLE AS $$
               AND ($4::varchar IS NULL OR s.vendedor <= $4)
               AND ($5::varchar IS NULL OR s.cod_lot = $5)
               AND s.tipo_jugada = ANY ($6)
-              AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)) p'
+              AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)' ELSE '' END
+         || ') p'
 $$;
 
 -- The condition on saldosdias_importes_dia d of a request per seller and
@@ -216,17 +244,18 @@ DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
   r record := resultados_tramos(p.desde, p.hasta);
 BEGIN
+  PERFORM resultados_lee_meses(false);
   RETURN QUERY EXECUTE
     'SELECT l.cod_lot, v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar,
             v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
        FROM (SELECT p.cod_lot, p.vendedor, sum(p.venta) AS venta, sum(p.comi) AS comi,
                     sum(p.prem) AS prem
-               FROM ' || resultados_piezas() || '
+               FROM ' || resultados_piezas(cardinality(r.dias) > 0) || '
               GROUP BY p.cod_lot, p.vendedor
              HAVING sum(p.filas) > 0) t
        JOIN loterias l ON l.cod_lot = t.cod_lot
        JOIN vendedor v ON v.codvendedor = t.vendedor
-      ORDER BY l.cod_lot, v.codvendedor'
+      ORDER BY t.cod_lot, t.vendedor'
     USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos(xmodo),
           r.meses, r.dias;
 END $$;
@@ -267,6 +296,7 @@ DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
   r record := resultados_tramos(p.desde, p.hasta);
 BEGIN
+  PERFORM resultados_lee_meses(cardinality(r.dias) = 0);
   RETURN QUERY EXECUTE
     'SELECT v.codvendedor, v.perteneceal, v.nombre_vend, l.cod_lot,
             (l.cod_lot || '' - '' || rtrim(l.desc_lot))::varchar,
@@ -276,12 +306,12 @@ BEGIN
             t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
        FROM (SELECT p.vendedor, p.cod_lot, p.tipo_jugada, sum(p.venta) AS venta,
                     sum(p.comi) AS comi, sum(p.prem) AS prem
-               FROM ' || resultados_piezas() || '
+               FROM ' || resultados_piezas(cardinality(r.dias) > 0) || '
               GROUP BY p.vendedor, p.cod_lot, p.tipo_jugada
              HAVING sum(p.filas) > 0) t
        JOIN loterias l ON l.cod_lot = t.cod_lot
        JOIN vendedor v ON v.codvendedor = t.vendedor
-      ORDER BY v.codvendedor, l.cod_lot, t.tipo_jugada'
+      ORDER BY t.vendedor, t.cod_lot, t.tipo_jugada'
     USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos('000'),
           r.meses, r.dias;
 END $$;
