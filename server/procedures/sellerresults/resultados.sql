@@ -126,10 +126,10 @@ END $$;
 -- rows: in parallel, each worker's partial sums came back to be summed
 -- again, which cost more than it saved; and their sums need more memory
 -- than the reports that read saldosdias (they spilled to disk). With
--- `en_orden` (months alone to read, grouped by the index's key) they are
--- added up in the index's order, key after key: a hash of every key held a
--- few hundred megabytes of sums and still spilled. For the rest of the
--- call's transaction.
+-- `en_orden` (months alone to read, grouped by the first columns of their
+-- key) they are added up in the index's order, key after key: a hash of
+-- every key held a few hundred megabytes of sums and still spilled. For
+-- the rest of the call's transaction.
 CREATE FUNCTION resultados_lee_meses(en_orden boolean)
 RETURNS void
 LANGUAGE plpgsql VOLATILE AS $$
@@ -244,14 +244,14 @@ DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
   r record := resultados_tramos(p.desde, p.hasta);
 BEGIN
-  PERFORM resultados_lee_meses(false);
+  PERFORM resultados_lee_meses(cardinality(r.dias) = 0);
   RETURN QUERY EXECUTE
     'SELECT l.cod_lot, v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar,
             v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
        FROM (SELECT p.cod_lot, p.vendedor, sum(p.venta) AS venta, sum(p.comi) AS comi,
                     sum(p.prem) AS prem
                FROM ' || resultados_piezas(cardinality(r.dias) > 0) || '
-              GROUP BY p.cod_lot, p.vendedor
+              GROUP BY p.vendedor, p.cod_lot
              HAVING sum(p.filas) > 0) t
        JOIN loterias l ON l.cod_lot = t.cod_lot
        JOIN vendedor v ON v.codvendedor = t.vendedor
