@@ -2,7 +2,9 @@
 -- net per seller, date, lottery, play kind and group, all read from the
 -- daily results saldosdias that prize processing writes (the line-up, the
 -- fiscal report and the monthly chart read the same rows, so their figures
--- agree). Result columns stand where the page writers read them by
+-- agree), most of them through the sums kept beside them per seller and
+-- day and per seller, lottery, kind and month (saldosdias_importes_dia,
+-- saldosdias_importes_mes). Result columns stand where the page writers read them by
 -- position; see server/README.md, "Seller results".
 --
 -- Every request carries a date range "dd/mm/yyyy" and, except the totals
