@@ -283,3 +283,73 @@ TEST_F(ResultadosServidorTest, Dspven2Mode2ListsTheGroups)
     EXPECT_EQ(rs.fieldIndex(s("nombre_vend")), 1);
     EXPECT_EQ(filas(rs, {0, 1}), QStringList({s("00001|JEFE NORTE"), s("00005|JEFE SUR")}));
 }
+
+// The reports per seller, date, lottery and play kind read totals kept per
+// day and per month, and of a month the range covers in part either its
+// days inside or the month less its days outside: over ranges of each
+// shape they give the rows of a fresh sum of the daily results.
+TEST_F(ResultadosServidorTest, AnyRangeGivesTheRowsOfAFreshSumOfTheDailyResults)
+{
+    db_->exec(s(R"SQL(
+INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision, premios, subtotal) VALUES
+  ('00002', '2024-02-10', '001', '1', 11, 1, 0, 10), ('00002', '2024-02-28', '002', '2', 7, 1, 9, -3),
+  ('00004', '2024-02-29', '001', '1', 5, 0, 0, 5), ('00006', '2024-02-29', '011', '3', 0, 0, 0, 0),
+  ('00003', '2024-03-15', '011', '3', 13, 1, 2, 10), ('00004', '2024-03-20', '002', '5', 8, 1, 0, 7),
+  ('00002', '2024-03-31', '001', '4', 3, 0, 30, -27), ('00006', '2024-04-01', '002', '1', 9, 1, 0, 8),
+  ('00006', '2024-04-02', '002', '1', 4, 0, 0, 4), ('00003', '2024-04-30', '001', '2', 6, 1, 0, 5);
+)SQL"));
+    const char* rangos[][2] = {
+        {"01/03/2024", "31/03/2024"}, // a whole month
+        {"28/02/2024", "02/04/2024"}, // two ends of a few days around a whole month
+        {"11/02/2024", "29/02/2024"}, // most of a month: the month less its days outside
+        {"02/03/2024", "15/03/2024"}, {"29/02/2024", "01/03/2024"}, {"01/01/2024", "31/12/2024"},
+        {"01/04/2024", "01/04/2024"}, {"03/04/2024", "29/04/2024"}, {"02/04/2024", "01/04/2024"},
+    };
+    const QString importes = s("to_char(sum(total_venta), 'FM999990.00') || '|' || to_char(sum(comision),"
+                               " 'FM999990.00') || '|' || to_char(sum(premios), 'FM999990.00') || '|' ||"
+                               " to_char(sum(subtotal), 'FM999990.00')");
+    const QString donde = s(
+        " FROM saldosdias WHERE fecha BETWEEN to_date('%1', 'DD/MM/YYYY')"
+        " AND to_date('%2', 'DD/MM/YYYY') AND (total_venta, comision, premios) <> (0, 0, 0)");
+    for (const auto& rango : rangos) {
+        const QString d1 = QLatin1String(rango[0]);
+        const QString d2 = QLatin1String(rango[1]);
+        const QString filtro = donde.arg(d1, d2);
+        const QList<datosresultados::Entrada> pedido{{"@FECHAREPORT1", 10, d1},
+                                                     {"@FECHAREPORT2", 10, d2},
+                                                     {"@VENDEDOR1", 5, s(" ")},
+                                                     {"@VENDEDOR2", 5, s(" ")}};
+        const QString caso = d1 + s(" - ") + d2;
+        EXPECT_EQ(filas(totales(s(" "), s(" "), d1, d2), {0, 4, 5, 6, 7}),
+                  db_->rows(s("SELECT vendedor, ") + importes + filtro + s(" GROUP BY 1 ORDER BY 1")))
+            << qPrintable(caso);
+        EXPECT_EQ(filas(llama(s("rpt_res_ven_total_gral"), pedido.mid(0, 2)), {0, 1, 2, 3, 4}),
+                  db_->rows(s("SELECT to_char(fecha, 'DD/MM/YYYY'), ") + importes + filtro +
+                            s(" GROUP BY fecha ORDER BY fecha")))
+            << qPrintable(caso);
+        EXPECT_EQ(filas(llama(s("rpt_res_ven_totales_fecha"), pedido), {0, 3, 4, 5, 6, 7}),
+                  db_->rows(s("SELECT vendedor, to_char(fecha, 'DD/MM/YYYY'), ") + importes + filtro +
+                            s(" GROUP BY 1, fecha ORDER BY 1, fecha")))
+            << qPrintable(caso);
+        EXPECT_EQ(filas(llama(s("rpt_res_ven_loteria"),
+                              pedido + QList<datosresultados::Entrada>{{"@LALOTERIA", 3, s(" ")},
+                                                                       {"@Xmodo", 3, s("000")}}),
+                        {0, 1, 6, 7, 8, 9}),
+                  db_->rows(s("SELECT cod_lot, vendedor, ") + importes + filtro +
+                            s(" GROUP BY 1, 2 ORDER BY 1, 2")))
+            << qPrintable(caso);
+        EXPECT_EQ(filas(llama(s("rpt_res_ven_loteria"),
+                              pedido + QList<datosresultados::Entrada>{{"@LALOTERIA", 3, s("002")},
+                                                                       {"@Xmodo", 3, s("Tp ")}}),
+                        {0, 1, 6, 7, 8, 9}),
+                  db_->rows(s("SELECT cod_lot, vendedor, ") + importes + filtro +
+                            s(" AND cod_lot = '002' AND tipo_jugada = '1' GROUP BY 1, 2 ORDER BY 1, 2")))
+            << qPrintable(caso);
+        EXPECT_EQ(filas(llama(s("rpt_res_ven_resumido_loteria"),
+                              pedido + QList<datosresultados::Entrada>{{"@LALOTERIA", 5, QString()}}),
+                        {0, 3, 6, 7, 8, 9}),
+                  db_->rows(s("SELECT vendedor, cod_lot, ") + importes + filtro +
+                            s(" GROUP BY 1, 2, tipo_jugada ORDER BY 1, 2, tipo_jugada")))
+            << qPrintable(caso);
+    }
+}

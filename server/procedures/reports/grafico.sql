@@ -44,9 +44,18 @@ BEGIN
       SELECT m, make_date(anio::integer, m, 1) AS inicio
       FROM unnest(pedidos) AS m
     ),
-    resultados AS (
+    -- The daily results summed per seller and day: the amounts from
+    -- saldosdias_importes_dia, the balance from saldosdias_dia.
+    importes AS (
       SELECT date_part('month', s.fecha)::integer AS m, sum(s.total_venta) AS venta,
-             sum(s.premios) AS premio, sum(s.comision) AS comi, sum(s.subtotal) AS saldo
+             sum(s.premios) AS premio, sum(s.comision) AS comi
+      FROM saldosdias_importes_dia s
+      WHERE s.fecha >= make_date(anio::integer, 1, 1) AND s.fecha < make_date(anio::integer + 1, 1, 1)
+        AND (desde = '' OR s.vendedor >= desde) AND (hasta = '' OR s.vendedor <= hasta)
+      GROUP BY 1
+    ),
+    saldos AS (
+      SELECT date_part('month', s.fecha)::integer AS m, sum(s.subtotal) AS saldo
       FROM saldosdias_dia s
       WHERE s.fecha >= make_date(anio::integer, 1, 1) AND s.fecha < make_date(anio::integer + 1, 1, 1)
         AND (desde = '' OR s.vendedor >= desde) AND (hasta = '' OR s.vendedor <= hasta)
@@ -63,10 +72,11 @@ BEGIN
     SELECT ms.m,
            (ARRAY['Ene', 'Feb', 'Mar', 'Abr', 'May', 'Jun', 'Jul', 'Ago', 'Sep', 'Oct', 'Nov',
                   'Dic'])[ms.m],
-           coalesce(r.venta, 0), coalesce(r.premio, 0), coalesce(r.comi, 0), coalesce(r.saldo, 0),
-           coalesce(e.gasto, 0), coalesce(r.saldo, 0) - coalesce(e.gasto, 0)
+           coalesce(r.venta, 0), coalesce(r.premio, 0), coalesce(r.comi, 0), coalesce(b.saldo, 0),
+           coalesce(e.gasto, 0), coalesce(b.saldo, 0) - coalesce(e.gasto, 0)
     FROM meses ms
-    LEFT JOIN resultados r ON r.m = ms.m
+    LEFT JOIN importes r ON r.m = ms.m
+    LEFT JOIN saldos b ON b.m = ms.m
     LEFT JOIN egresos e ON e.m = ms.m
     ORDER BY ms.m;
 END $$;

@@ -2,7 +2,9 @@
 -- net per seller, date, lottery, play kind and group, all read from the
 -- daily results saldosdias that prize processing writes (the line-up, the
 -- fiscal report and the monthly chart read the same rows, so their figures
--- agree). Result columns stand where the page writers read them by
+-- agree), most of them through the sums kept beside them per seller and
+-- day and per seller, lottery, kind and month (saldosdias_importes_dia,
+-- saldosdias_importes_mes). Result columns stand where the page writers read them by
 -- position; see server/README.md, "Seller results".
 --
 -- Every request carries a date range "dd/mm/yyyy" and, except the totals
@@ -78,6 +80,116 @@ LANGUAGE sql IMMUTABLE AS $$
          END::varchar[]
 $$;
 
+-- The whole months and the single days a request over desde..hasta reads
+-- for the reports per lottery and play kind: a month inside the range is
+-- read from saldosdias_importes_mes; of a month the range covers in part,
+-- the smaller side is read from saldosdias, counted in rows: the days
+-- inside the range, or the whole month and, taken away, its days outside
+-- the range (a row of a day inside counts once, one outside is taken away
+-- once: see resultados_piezas).
+CREATE FUNCTION resultados_tramos(desde date, hasta date, OUT meses date[], OUT dias date[])
+LANGUAGE plpgsql STABLE AS $$
+DECLARE
+  mes date;
+  fin date;
+  dentro bigint;
+  fuera bigint;
+BEGIN
+  meses := ARRAY[]::date[];
+  dias := ARRAY[]::date[];
+  FOR mes IN SELECT generate_series(date_trunc('month', desde), date_trunc('month', hasta),
+                                    interval '1 month')::date LOOP
+    fin := (mes + interval '1 month')::date - 1;
+    IF desde <= mes AND fin <= hasta THEN
+      meses := meses || mes;
+      CONTINUE;
+    END IF;
+    SELECT coalesce(sum(d.filas) FILTER (WHERE d.fecha BETWEEN desde AND hasta), 0),
+           coalesce(sum(d.filas) FILTER (WHERE d.fecha NOT BETWEEN desde AND hasta), 0)
+      INTO dentro, fuera
+      FROM saldosdias_importes_dia d WHERE d.fecha BETWEEN mes AND fin;
+    IF dentro = 0 THEN
+      CONTINUE;
+    ELSIF dentro <= fuera THEN
+      dias := dias || ARRAY(SELECT generate_series(greatest(mes, desde), least(fin, hasta),
+                                                   interval '1 day')::date);
+    ELSE
+      meses := meses || mes;
+      dias := dias || ARRAY(SELECT f::date FROM generate_series(mes, fin, interval '1 day') f
+                             WHERE f::date NOT BETWEEN desde AND hasta);
+    END IF;
+  END LOOP;
+  -- Only the days that have a row of an amount are read.
+  dias := ARRAY(SELECT DISTINCT d.fecha FROM saldosdias_importes_dia d WHERE d.fecha = ANY (dias)
+                 ORDER BY d.fecha);
+END $$;
+
+-- The reports read from the kept totals add up a few hundred thousand
+-- rows: in parallel, each worker's partial sums came back to be summed
+-- again, which cost more than it saved; and their sums need more memory
+-- than the reports that read saldosdias (they spilled to disk). With
+-- `en_orden` (months alone to read, grouped by the first columns of their
+-- key) they are added up in the index's order, key after key: a hash of
+-- every key held a few hundred megabytes of sums and still spilled. For
+-- the rest of the call's transaction.
+CREATE FUNCTION resultados_lee_meses(en_orden boolean)
+RETURNS void
+LANGUAGE plpgsql VOLATILE AS $$
+BEGIN
+  PERFORM set_config('max_parallel_workers_per_gather', '0', true);
+  PERFORM set_config('work_mem', '128MB', true);
+  IF en_orden THEN
+    PERFORM set_config('enable_hashagg', 'off', true);
+  END IF;
+END $$;
+
+-- The signed pieces of a request per lottery and play kind, as a subquery
+-- run with EXECUTE … USING the values of resultados_filtro, then the
+-- months ($7) and days ($8) of resultados_tramos: per seller, lottery and
+-- kind, amounts and `filas` (rows of an amount) that add up, over each
+-- key, to the key's rows in the range. A key whose `filas` add up to 0 has
+-- no row of an amount in the range. Without days to read (`con_dias`
+-- false: whole months, or months whose other days hold nothing) the pieces
+-- are the month rows alone, which the planner then adds up key after key
+-- in the index's order instead of hashing them all.
+CREATE FUNCTION resultados_piezas(con_dias boolean)
+RETURNS text
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT '(SELECT m.vendedor, m.cod_lot, m.tipo_jugada, m.total_venta AS venta, m.comision AS comi,
+                  m.premios AS prem, m.filas
+             FROM saldosdias_importes_mes m
+            WHERE m.mes = ANY ($7)
+              AND ($3::varchar IS NULL OR m.vendedor >= $3)
+              AND ($4::varchar IS NULL OR m.vendedor <= $4)
+              AND ($5::varchar IS NULL OR m.cod_lot = $5)
+              AND m.tipo_jugada = ANY ($6)'
+         || CASE WHEN con_dias THEN '
+           UNION ALL
+           SELECT s.vendedor COLLATE "C", s.cod_lot COLLATE "C", s.tipo_jugada COLLATE "C",
+                  g.signo * s.total_venta, g.signo * s.comision,
+                  g.signo * s.premios, g.signo
+             FROM saldosdias s
+            CROSS JOIN LATERAL (SELECT CASE WHEN s.fecha BETWEEN $1 AND $2 THEN 1 ELSE -1 END AS signo) g
+            WHERE s.fecha = ANY ($8)
+              AND ($3::varchar IS NULL OR s.vendedor >= $3)
+              AND ($4::varchar IS NULL OR s.vendedor <= $4)
+              AND ($5::varchar IS NULL OR s.cod_lot = $5)
+              AND s.tipo_jugada = ANY ($6)
+              AND (s.total_venta, s.comision, s.premios) <> (0, 0, 0)' ELSE '' END
+         || ') p'
+$$;
+
+-- The condition on saldosdias_importes_dia d of a request per seller and
+-- day, with the values of resultados_filtro ($1 to $4). It holds only days
+-- with a row of an amount.
+CREATE FUNCTION resultados_filtro_dia()
+RETURNS text
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT 'd.fecha BETWEEN $1 AND $2'
+         ' AND ($3::varchar IS NULL OR d.vendedor >= $3)'
+         ' AND ($4::varchar IS NULL OR d.vendedor <= $4)'
+$$;
+
 -- "5.- Resumido": one row per seller with results in the range, by code.
 -- 0 code, 1 code " - " name (shown), 2 name, 3 group chief, 4 sales,
 -- 5 commission, 6 prizes, 7 net.
@@ -92,13 +204,13 @@ BEGIN
   RETURN QUERY EXECUTE
     'SELECT v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar, v.nombre_vend,
             v.perteneceal, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
-       FROM (SELECT s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                    sum(s.premios) AS prem
-               FROM saldosdias s WHERE ' || resultados_filtro() || '
-              GROUP BY s.vendedor) t
+       FROM (SELECT d.vendedor, sum(d.total_venta) AS venta, sum(d.comision) AS comi,
+                    sum(d.premios) AS prem
+               FROM saldosdias_importes_dia d WHERE ' || resultados_filtro_dia() || '
+              GROUP BY d.vendedor) t
        JOIN vendedor v ON v.codvendedor = t.vendedor
       ORDER BY v.codvendedor'
-    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
+    USING p.desde, p.hasta, p.vdesde, p.vhasta;
 END $$;
 
 -- Totals per date of every seller, by date: 0 date, 1 sales,
@@ -110,12 +222,12 @@ DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, '', '');
 BEGIN
   RETURN QUERY EXECUTE
-    'SELECT s.fecha, sum(s.total_venta), sum(s.comision), sum(s.premios),
-            sum(s.total_venta) - sum(s.comision) - sum(s.premios)
-       FROM saldosdias s WHERE ' || resultados_filtro() || '
-      GROUP BY s.fecha
-      ORDER BY s.fecha'
-    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
+    'SELECT d.fecha, sum(d.total_venta), sum(d.comision), sum(d.premios),
+            sum(d.total_venta) - sum(d.comision) - sum(d.premios)
+       FROM saldosdias_importes_dia d WHERE ' || resultados_filtro_dia() || '
+      GROUP BY d.fecha
+      ORDER BY d.fecha'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta;
 END $$;
 
 -- "0.- Por Loteria": one row per lottery and seller, the lottery's rows
@@ -132,18 +244,22 @@ RETURNS TABLE (cod_lot varchar, codvendedor varchar, vendedor varchar, nombre_ve
 LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
+  r record := resultados_tramos(p.desde, p.hasta);
 BEGIN
+  PERFORM resultados_lee_meses(cardinality(r.dias) = 0);
   RETURN QUERY EXECUTE
     'SELECT l.cod_lot, v.codvendedor, (v.codvendedor || '' - '' || rtrim(v.nombre_vend))::varchar,
             v.nombre_vend, v.perteneceal, l.desc_lot, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
-       FROM (SELECT s.cod_lot, s.vendedor, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                    sum(s.premios) AS prem
-               FROM saldosdias s WHERE ' || resultados_filtro() || '
-              GROUP BY s.cod_lot, s.vendedor) t
+       FROM (SELECT p.cod_lot, p.vendedor, sum(p.venta) AS venta, sum(p.comi) AS comi,
+                    sum(p.prem) AS prem
+               FROM ' || resultados_piezas(cardinality(r.dias) > 0) || '
+              GROUP BY p.vendedor, p.cod_lot
+             HAVING sum(p.filas) > 0) t
        JOIN loterias l ON l.cod_lot = t.cod_lot
        JOIN vendedor v ON v.codvendedor = t.vendedor
-      ORDER BY l.cod_lot, v.codvendedor'
-    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos(xmodo);
+      ORDER BY t.cod_lot, t.vendedor'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos(xmodo),
+          r.meses, r.dias;
 END $$;
 
 -- "2.- Detallado": one row per seller and date, the seller's rows
@@ -159,13 +275,11 @@ DECLARE
 BEGIN
   RETURN QUERY EXECUTE
     'SELECT v.codvendedor, v.nombre_vend, v.perteneceal, t.fecha, t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
-       FROM (SELECT s.vendedor, s.fecha, sum(s.total_venta) AS venta, sum(s.comision) AS comi,
-                    sum(s.premios) AS prem
-               FROM saldosdias s WHERE ' || resultados_filtro() || '
-              GROUP BY s.vendedor, s.fecha) t
+       FROM (SELECT d.vendedor, d.fecha, d.total_venta AS venta, d.comision AS comi, d.premios AS prem
+               FROM saldosdias_importes_dia d WHERE ' || resultados_filtro_dia() || ') t
        JOIN vendedor v ON v.codvendedor = t.vendedor
       ORDER BY v.codvendedor, t.fecha'
-    USING p.desde, p.hasta, p.vdesde, p.vhasta, NULL::varchar, resultados_tipos('000');
+    USING p.desde, p.hasta, p.vdesde, p.vhasta;
 END $$;
 
 -- "6.- Tipo de Jugada": one row per seller, lottery and play kind, the
@@ -182,7 +296,9 @@ RETURNS TABLE (codvendedor varchar, perteneceal varchar, nombre_vend varchar, co
 LANGUAGE plpgsql AS $$
 DECLARE
   p record := resultados_pedido(xfechareport1, xfechareport2, xvendedor1, xvendedor2);
+  r record := resultados_tramos(p.desde, p.hasta);
 BEGIN
+  PERFORM resultados_lee_meses(cardinality(r.dias) = 0);
   RETURN QUERY EXECUTE
     'SELECT v.codvendedor, v.perteneceal, v.nombre_vend, l.cod_lot,
             (l.cod_lot || '' - '' || rtrim(l.desc_lot))::varchar,
@@ -190,14 +306,16 @@ BEGIN
                                 WHEN ''3'' THEN ''Digito'' WHEN ''4'' THEN ''Trip. Especial''
                                 WHEN ''5'' THEN ''Term. Especial'' END)::varchar,
             t.venta, t.comi, t.prem, t.venta - t.comi - t.prem
-       FROM (SELECT s.vendedor, s.cod_lot, s.tipo_jugada, sum(s.total_venta) AS venta,
-                    sum(s.comision) AS comi, sum(s.premios) AS prem
-               FROM saldosdias s WHERE ' || resultados_filtro() || '
-              GROUP BY s.vendedor, s.cod_lot, s.tipo_jugada) t
+       FROM (SELECT p.vendedor, p.cod_lot, p.tipo_jugada, sum(p.venta) AS venta,
+                    sum(p.comi) AS comi, sum(p.prem) AS prem
+               FROM ' || resultados_piezas(cardinality(r.dias) > 0) || '
+              GROUP BY p.vendedor, p.cod_lot, p.tipo_jugada
+             HAVING sum(p.filas) > 0) t
        JOIN loterias l ON l.cod_lot = t.cod_lot
        JOIN vendedor v ON v.codvendedor = t.vendedor
-      ORDER BY v.codvendedor, l.cod_lot, t.tipo_jugada'
-    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos('000');
+      ORDER BY t.vendedor, t.cod_lot, t.tipo_jugada'
+    USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos('000'),
+          r.meses, r.dias;
 END $$;
 
 -- "1.- Por Grupos": one row per seller of the group (perteneceal equal to
