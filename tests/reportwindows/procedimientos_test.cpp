@@ -319,10 +319,11 @@ TEST_F(ProcedimientosTest, TheDailyResultSumsFollowEveryChangeOfTheDailyResults)
     const QString filas = s(
         "SELECT coalesce(string_agg(concat_ws(' ', vendedor, fecha, total_venta, comision,"
         " premios, subtotal), ', ' ORDER BY vendedor, fecha), '') FROM %1");
-    const QString guardadas =
-        s("(SELECT d.vendedor, d.fecha, coalesce(i.total_venta, 0)::numeric(18,3) AS total_venta,"
-          " coalesce(i.comision, 0)::numeric(18,3) AS comision, coalesce(i.premios, 0)::numeric(18,3) AS premios,"
-          " d.subtotal FROM saldosdias_dia d LEFT JOIN saldosdias_importes_dia i USING (vendedor, fecha)) x");
+    const QString guardadas = s(
+        "(SELECT d.vendedor, d.fecha, coalesce(i.total_venta, 0)::numeric(18,3) AS total_venta,"
+        " coalesce(i.comision, 0)::numeric(18,3) AS comision, coalesce(i.premios, 0)::numeric(18,3) AS "
+        "premios,"
+        " d.subtotal FROM saldosdias_dia d LEFT JOIN saldosdias_importes_dia i USING (vendedor, fecha)) x");
     ASSERT_NE(db_->scalar(filas.arg(guardadas)), QString());
     sigueCadaCambio(
         *db_, filas.arg(guardadas),
