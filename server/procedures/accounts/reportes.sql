@@ -37,11 +37,11 @@ BEGIN
   return_value := 0;
   OPEN resultado FOR EXECUTE format($q$
     WITH jugada AS (
-      SELECT s.vendedor AS codvendedor, s.fecha, sum(s.subtotal) AS jugada
-        FROM saldosdias s
+      -- A seller's daily results summed per day, as the line-up keeps them.
+      SELECT s.vendedor AS codvendedor, s.fecha, s.subtotal AS jugada
+        FROM saldosdias_dia s
        WHERE s.fecha BETWEEN $1 AND $2
-         AND ($3 IS NULL OR s.vendedor >= $3) AND ($4 IS NULL OR s.vendedor <= $4)
-       GROUP BY 1, 2),
+         AND ($3 IS NULL OR s.vendedor >= $3) AND ($4 IS NULL OR s.vendedor <= $4)),
     gasto AS (
       SELECT g.codvendedor, g.fecha_gasto AS fecha, sum(g.monto_gasto) AS gastos
         FROM gastosvendedor g
