@@ -2,6 +2,7 @@
 
 #include "draws/celdasmonitor.h"
 #include "draws/monitores.h"
+#include "draws/turnosmonitor.h"
 
 #include "core/conexion.h"
 #include "core/rutinas.h"
@@ -81,7 +82,7 @@ Form34::Form34()
     for (QObject* panel : StatusBar2->children())
         panel->installEventFilter(this);
     Timer2->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &Form34::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &Form34::pideTurno);
     connect(Timer2, &QTimer::timeout, this, &Form34::Timer2_Timer);
 }
 
@@ -174,6 +175,20 @@ void Form34::lee()
     List1->addItems(d.lineas);
     Timer2->start(1000);
     total_->setText(textoTotalMonitor(d.total, ltipo));
+}
+
+void Form34::pideTurno()
+{
+    // The timers wait while an error box is up, as the tick itself does.
+    if (enMensaje_)
+        return;
+    turnosmonitor().pide(this, [this] {
+        // The next refresh counts from this one, so windows whose timers
+        // fired together stay apart.
+        if (Timer1->isActive())
+            Timer1->start();
+        Timer1_Timer();
+    });
 }
 
 void Form34::Timer1_Timer()

@@ -57,7 +57,9 @@ public:
     void carga(double segundos);
     // The refresh.
     void actualizamonitor();
-    // The timers' ticks.
+    // The timers' ticks. Timer1's tick waits for the window's turn among the
+    // open monitors (pideTurno), then refreshes.
+    void pideTurno();
     void Timer1_Timer();
     void Timer2_Timer();
     // "+", "-" and Esc; false for every other key.

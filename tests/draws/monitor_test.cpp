@@ -167,6 +167,28 @@ TEST_F(MonitorTest, ATimerTickReadsAndLaysTheListAgain)
     EXPECT_EQ(m->Lcol, QStringLiteral("1"));
 }
 
+TEST_F(MonitorTest, WindowsOpenedTogetherAreRefreshedByTheirTimersInTurn)
+{
+    Form33* v = abre();
+    for (int i : {0, 1, 3})
+        v->List1->item(i)->setSelected(true);
+    v->Text2->setText(QStringLiteral("1"));
+    v->Command1->click();
+    MDIForm1* mdi = contenedor();
+    ASSERT_TRUE(mdi);
+    const QList<Form34*> ventanas = mdi->monitores();
+    ASSERT_EQ(ventanas.size(), 3);
+    QList<int> alAbrir;
+    for (Form34* m : ventanas)
+        alAbrir << m->refrescos();
+    // Only the windows' own timers run here: each tick waits for its turn
+    // and then refreshes its window.
+    for (int i = 0; i < ventanas.size(); ++i)
+        QTRY_VERIFY_WITH_TIMEOUT(ventanas[i]->refrescos() > alAbrir[i], 4000);
+    EXPECT_EQ(ventanas[0]->totalEnVenta(), QStringLiteral("1.518,50 - Triples"));
+    EXPECT_EQ(rec_->prompts(), QStringList());
+}
+
 TEST_F(MonitorTest, TheCountdownRunsFromTheRefreshSeconds)
 {
     Form33* v = abre();
