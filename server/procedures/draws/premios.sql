@@ -157,25 +157,28 @@ BEGIN
 END $$;
 
 -- The plays of the given lotteries on a date with everything their award
--- and daily results need. `premio` is the play's stored prize,
--- `premio_nuevo` what it earns by the result now: amount x the factor of the
--- first position its number matches, by the payment mode (server/README.md),
--- 0 on an annulled ticket. Factors, payment mode, comodin and commission %
--- come from the seller's row for the lottery (normal play) or for the
--- lottery and special play (special play), the seller's defaults when that
--- row is missing. A special play is matched only when its special play and
--- detail are the result's: its first triple is the special triple, its
--- terminals the special terminal and figures 1-2 of the special triple. A
--- winning number holding "*" never equals a number sold. Written as one
--- query, with no helper functions: every function of schema proc runs as
--- its owner, which keeps the planner from inlining it into this scan.
-CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[])
+-- needs: every play (`todas`), or only those that can win or have won, that
+-- is the plays whose number is one the result of their lottery can pay
+-- (`numeros_premiables`) and those holding a prize from an earlier
+-- processing. `premio` is the play's stored prize, `premio_nuevo` what it
+-- earns by the result now: amount x the factor of the first position its
+-- number matches, by the payment mode (server/README.md), 0 on an annulled
+-- ticket. Factors, payment mode and comodin come from the seller's row for
+-- the lottery (normal play) or for the lottery and special play (special
+-- play), the seller's defaults when that row is missing. A special play is
+-- matched only when its special play and detail are the result's: its
+-- first triple is the special triple, its terminals the special terminal
+-- and figures 1-2 of the special triple. A winning number holding "*"
+-- never equals a number sold. Written as one query, with no helper
+-- functions of schema proc: every function there runs as its owner, which
+-- keeps the planner from inlining it into this scan.
+CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[], todas boolean DEFAULT true)
 RETURNS TABLE (codvendedor varchar, nroticket varchar, linea smallint, cod_lot varchar,
-               clase varchar, monto numeric, comision numeric, premio numeric,
-               premio_nuevo numeric, activo boolean, pagado varchar)
+               clase varchar, monto numeric, premio numeric, premio_nuevo numeric,
+               activo boolean, pagado varchar)
 LANGUAGE sql STABLE AS $$
-  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, k.clase, p.monto,
-         round(p.monto * k.comi / 100, 3), p.premio,
+  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero),
+         p.monto, p.premio,
          CASE WHEN t.anulado = 'S' OR NOT k.juega THEN 0
               ELSE p.monto * CASE char_length(p.numero)
            WHEN 3 THEN CASE
@@ -199,7 +202,33 @@ LANGUAGE sql STABLE AS $$
            WHEN 1 THEN CASE WHEN p.numero = k.dig THEN k.pdig ELSE 0 END
            ELSE 0 END END,
          t.anulado = 'N', t.pagado
-    FROM jugadasticket p
+    FROM (SELECT p0.* FROM jugadasticket p0
+           WHERE $3 AND p0.fechaticket = $1 AND p0.cod_lot = ANY ($2)
+          UNION ALL
+          (SELECT p0.* FROM premiar r0
+             CROSS JOIN LATERAL (
+               -- Every number the result can pay, by any payment mode: the
+               -- triples, the terminals with the special play's and those
+               -- one below and above the first ones, the digit, and the
+               -- terminals ending as the first one (comodin).
+               SELECT DISTINCT x.numero
+                 FROM unnest(ARRAY[r0.pri_triple, r0.seg_triple, r0.ter_triple, r0.triple_especial,
+                                   r0.pri_terminal, r0.seg_terminal, r0.ter_terminal,
+                                   r0.terminal_especial, left(r0.triple_especial, 2), r0.prem_digito]
+                             || ARRAY(SELECT to_char(e.t::int + d, 'FM00')
+                                        FROM unnest(ARRAY[r0.pri_terminal, r0.terminal_especial]) e(t),
+                                             unnest(ARRAY[-1, 1]) d
+                                       WHERE e.t ~ '^[0-9]{2}$' AND e.t::int + d BETWEEN 0 AND 99)
+                             || ARRAY(SELECT d::text || right(r0.pri_terminal, 1)
+                                        FROM generate_series(0, 9) d
+                                       WHERE right(r0.pri_terminal, 1) ~ '^[0-9]$')) x(numero)
+                WHERE x.numero ~ '^[0-9]+$') n
+             JOIN jugadasticket p0 ON p0.cod_lot = r0.cod_lot AND p0.fechaticket = r0.fechapremio
+                                  AND p0.numero = n.numero
+            WHERE NOT $3 AND r0.fechapremio = $1 AND r0.cod_lot = ANY ($2)
+           UNION
+           SELECT p0.* FROM jugadasticket p0
+            WHERE NOT $3 AND p0.fechaticket = $1 AND p0.cod_lot = ANY ($2) AND p0.premio > 0)) p
     JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket
     JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
                   AND t.fechaticket = $1
@@ -208,16 +237,7 @@ LANGUAGE sql STABLE AS $$
     LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot
                           AND ve.especial = p.especial
     CROSS JOIN LATERAL (
-      SELECT CASE WHEN p.tipo_jugada = '1'
-                  THEN CASE char_length(p.numero) WHEN 3 THEN '1' WHEN 2 THEN '2' ELSE '3' END
-                  ELSE CASE char_length(p.numero) WHEN 3 THEN '4' ELSE '5' END END::varchar AS clase,
-             CASE WHEN p.tipo_jugada = '1' THEN
-               CASE char_length(p.numero) WHEN 3 THEN coalesce(vl.comi_tri, v.comi_tri)
-                                          WHEN 2 THEN coalesce(vl.comi_ter, v.comi_ter)
-                                          ELSE coalesce(vl.comi_digito, v.comi_digito) END
-             ELSE CASE char_length(p.numero) WHEN 3 THEN coalesce(ve.comi_tri, v.comi_tri)
-                                             ELSE coalesce(ve.comi_ter, v.comi_ter) END END AS comi,
-             p.tipo_jugada = '1' OR (p.especial = r.especial AND p.jugada = r.jugada) AS juega,
+      SELECT p.tipo_jugada = '1' OR (p.especial = r.especial AND p.jugada = r.jugada) AS juega,
              CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.tipode_pago, v.tipode_pago)
                   ELSE coalesce(ve.tipode_pago, v.tipode_pago) END AS modo,
              CASE WHEN p.tipo_jugada = '1' THEN r.pri_triple ELSE r.triple_especial END AS t1,
@@ -237,8 +257,44 @@ LANGUAGE sql STABLE AS $$
              CASE WHEN p.tipo_jugada = '1' AND coalesce(vl.pagacomodin, v.pagacomodin) = 'S'
                   THEN coalesce(vl.montocomodin, v.montocomodin) END AS comodin
     ) k
-   WHERE p.fechaticket = $1
-     AND p.cod_lot = ANY ($2)
+$$;
+
+-- The sales and commission of the date's daily results of the given
+-- lotteries, per seller, lottery and kind, from the plays summed as they
+-- were sold (ventas_jugadas) less the plays of the day's annulled tickets.
+-- The commission is the seller's rate now (from the same rows as the
+-- prizes: ven_lot for normal plays, vendespec for a special play, the
+-- seller's defaults without that row) on each part of the sales, summed
+-- and rounded once to 3 decimals per daily result. A key whose every play
+-- is annulled has no daily result.
+CREATE FUNCTION ventas_saldos(fecha date, lots varchar[])
+RETURNS TABLE (codvendedor varchar, cod_lot varchar, clase varchar, venta numeric, comision numeric)
+LANGUAGE sql STABLE AS $$
+  SELECT s.codvendedor, s.cod_lot, s.tipo_jugada, sum(s.venta),
+         round(sum(s.venta * CASE s.tipo_jugada
+                 WHEN '1' THEN coalesce(vl.comi_tri, v.comi_tri)
+                 WHEN '2' THEN coalesce(vl.comi_ter, v.comi_ter)
+                 WHEN '3' THEN coalesce(vl.comi_digito, v.comi_digito)
+                 WHEN '4' THEN coalesce(ve.comi_tri, v.comi_tri)
+                 ELSE coalesce(ve.comi_ter, v.comi_ter) END) / 100, 3)
+    FROM (SELECT k.codvendedor, k.cod_lot, k.tipo_jugada, k.especial,
+                 k.jugadas - coalesce(a.jugadas, 0) AS jugadas, k.venta - coalesce(a.venta, 0) AS venta
+            FROM ventas_jugadas k
+            LEFT JOIN (SELECT p.codvendedor, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero) AS tipo_jugada,
+                              coalesce(p.especial, '') AS especial, count(*) AS jugadas, sum(p.monto) AS venta
+                         FROM tickets t
+                         JOIN jugadasticket p ON p.codvendedor = t.codvendedor AND p.nroticket = t.nroticket
+                        WHERE t.fechaticket = $1 AND t.anulado = 'S' AND p.cod_lot = ANY ($2)
+                        GROUP BY 1, 2, 3, 4) a
+                   ON a.codvendedor = k.codvendedor AND a.cod_lot = k.cod_lot
+                  AND a.tipo_jugada = k.tipo_jugada AND a.especial = k.especial
+           WHERE k.fechaticket = $1 AND k.cod_lot = ANY ($2)) s
+    JOIN vendedor v ON v.codvendedor = s.codvendedor
+    LEFT JOIN ven_lot vl ON vl.codvendedor = s.codvendedor AND vl.cod_lot = s.cod_lot
+    LEFT JOIN vendespec ve ON ve.codvendedor = s.codvendedor AND ve.cod_lot = s.cod_lot
+                          AND ve.especial = s.especial
+   WHERE s.jugadas > 0
+   GROUP BY 1, 2, 3
 $$;
 
 -- Procesepremios2 'dd/mm/yyyy', lotteries: awards the date's draws of the
@@ -276,9 +332,8 @@ BEGIN
     END IF;
   END IF;
 
-  -- A day's daily results are grouped in memory. No JIT: at the large
-  -- scale the plays' query crosses the planner's threshold and compiling it
-  -- costs more than running it.
+  -- A day's daily results are grouped in memory. No JIT: its compiling
+  -- costs more than these queries take.
   PERFORM set_config('work_mem', '64MB', true);
   PERFORM set_config('jit', 'off', true);
 
@@ -295,13 +350,17 @@ BEGIN
     RETURN;
   END IF;
 
-  -- One statement over one read of the plays. Tickets first: their update
-  -- locks each one and skips those a payment has just marked paid; only
-  -- the plays of tickets it updated change, and the daily results count
-  -- the prize each play keeps. The daily results of those lotteries are
-  -- rebuilt; tax columns are kept.
+  -- One statement. Only the plays that can win or have won are priced.
+  -- Tickets first: their update locks each one and skips those a payment
+  -- has just marked paid; only the plays of tickets it updated change, and
+  -- the daily results count the prize each play keeps. The daily results
+  -- of those lotteries are rebuilt from the sales kept as they were sold
+  -- and those prizes; a new row carries its taxing bodies' codes as the tax
+  -- processing derives them (tasas_vigentes), a row whose taxes are not
+  -- processed yet gets them brought up to date, processed tax columns are
+  -- kept.
   WITH j AS MATERIALIZED (
-    SELECT * FROM jugadas_premiadas(fsorteo, lots)
+    SELECT * FROM jugadas_premiadas(fsorteo, lots, false)
   ), nuevos AS (
     SELECT * FROM j WHERE j.pagado = 'N' AND j.premio_nuevo IS DISTINCT FROM j.premio
   ), totales AS (
@@ -328,17 +387,23 @@ BEGIN
       JOIN hechos h ON h.codvendedor = n.codvendedor AND h.nroticket = n.nroticket
      WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket AND p.linea = n.linea
     RETURNING 1
-  ), dia AS (
-    SELECT j.codvendedor, j.cod_lot, j.clase, sum(j.monto) AS venta,
-           sum(j.comision) AS comision,
+  ), premios AS (
+    SELECT j.codvendedor, j.cod_lot, j.clase,
            sum(CASE WHEN h.codvendedor IS NULL THEN j.premio ELSE j.premio_nuevo END) AS premios
       FROM j
       LEFT JOIN hechos h ON h.codvendedor = j.codvendedor AND h.nroticket = j.nroticket
      WHERE j.activo
      GROUP BY j.codvendedor, j.cod_lot, j.clase
+  ), dia AS (
+    SELECT v.codvendedor, v.cod_lot, v.clase, v.venta, v.comision, coalesce(p.premios, 0) AS premios,
+           t.codigo_junta, t.codigo_operadora, t.codigo_alcaldia, t.codigo_gobernacion
+      FROM ventas_saldos(fsorteo, lots) v
+      LEFT JOIN premios p ON p.codvendedor = v.codvendedor AND p.cod_lot = v.cod_lot AND p.clase = v.clase
+      JOIN tasas_vigentes t ON t.vendedor = v.codvendedor AND t.cod_lot = v.cod_lot
   ), actual AS (
     SELECT s.vendedor, s.cod_lot, s.tipo_jugada, s.total_venta, s.comision, s.premios,
-           s.impuestos_procesados
+           s.impuestos_procesados, s.codigo_junta, s.codigo_operadora, s.codigo_alcaldia,
+           s.codigo_gobernacion
       FROM saldosdias s
      WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots)
   ), cambiados AS (
@@ -348,6 +413,10 @@ BEGIN
                         AND a.tipo_jugada = d.clase
      WHERE (a.total_venta, a.comision, a.premios)
            IS DISTINCT FROM (d.venta, d.comision, d.premios)
+        OR (a.impuestos_procesados = 'N'
+            AND (a.codigo_junta, a.codigo_operadora, a.codigo_alcaldia, a.codigo_gobernacion)
+                IS DISTINCT FROM (d.codigo_junta, d.codigo_operadora, d.codigo_alcaldia,
+                                  d.codigo_gobernacion))
   ), sobrantes AS (
     SELECT a.vendedor, a.cod_lot, a.tipo_jugada, a.impuestos_procesados FROM actual a
      WHERE NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = a.vendedor
@@ -355,13 +424,23 @@ BEGIN
        AND (a.impuestos_procesados = 'N' OR (a.total_venta, a.comision, a.premios) <> (0, 0, 0))
   ), escritos AS (
     INSERT INTO saldosdias AS s (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,
-                                 premios, subtotal)
+                                 premios, subtotal, codigo_junta, codigo_operadora,
+                                 codigo_alcaldia, codigo_gobernacion)
     SELECT c.codvendedor, fsorteo, c.cod_lot, c.clase, c.venta, c.comision, c.premios,
-           c.venta - c.comision - c.premios
+           c.venta - c.comision - c.premios, c.codigo_junta, c.codigo_operadora,
+           c.codigo_alcaldia, c.codigo_gobernacion
       FROM cambiados c
     ON CONFLICT (vendedor, fecha, cod_lot, tipo_jugada) DO UPDATE
        SET total_venta = EXCLUDED.total_venta, comision = EXCLUDED.comision,
-           premios = EXCLUDED.premios, subtotal = EXCLUDED.subtotal
+           premios = EXCLUDED.premios, subtotal = EXCLUDED.subtotal,
+           codigo_junta = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_junta
+                               ELSE EXCLUDED.codigo_junta END,
+           codigo_operadora = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_operadora
+                                   ELSE EXCLUDED.codigo_operadora END,
+           codigo_alcaldia = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_alcaldia
+                                  ELSE EXCLUDED.codigo_alcaldia END,
+           codigo_gobernacion = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_gobernacion
+                                     ELSE EXCLUDED.codigo_gobernacion END
     RETURNING 1
   ), quitados AS (
     -- Rows with tax already processed stay, with nothing sold.
