@@ -45,6 +45,9 @@ FROM jugadasticket p GROUP BY 1, 2, 3, 4, 5;
 -- The plays that won something on a day, so that a corrected result finds
 -- the prizes it must take back without reading every play of the day.
 CREATE INDEX jugadasticket_premiadas ON jugadasticket (fechaticket, cod_lot) WHERE premio > 0;
+-- The lotteries where a seller pays the comodin: only there are the
+-- terminals that end as the first one priced.
+CREATE INDEX ven_lot_comodin ON ven_lot (cod_lot) WHERE tipode_pago = '3' AND pagacomodin = 'S';
 
 -- The triggers below add the differences of a statement's plays per key,
 -- as those of ventas_dia (140) do for the tickets: an insert adds, a delete

@@ -158,9 +158,8 @@ END $$;
 
 -- The plays of the given lotteries on a date with everything their award
 -- needs: every play (`todas`), or only those that can win or have won, that
--- is the plays whose number is one the result of their lottery can pay
--- (`numeros_premiables`) and those holding a prize from an earlier
--- processing. `premio` is the play's stored prize, `premio_nuevo` what it
+-- is the plays whose number is one the result of their lottery can pay and
+-- those holding a prize from an earlier processing. `premio` is the play's stored prize, `premio_nuevo` what it
 -- earns by the result now: amount x the factor of the first position its
 -- number matches, by the payment mode (server/README.md), 0 on an annulled
 -- ticket. Factors, payment mode and comodin come from the seller's row for
@@ -175,11 +174,11 @@ END $$;
 CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[], todas boolean DEFAULT true)
 RETURNS TABLE (codvendedor varchar, nroticket varchar, linea smallint, cod_lot varchar,
                clase varchar, monto numeric, premio numeric, premio_nuevo numeric,
-               activo boolean, pagado varchar)
+               activo boolean)
 LANGUAGE sql STABLE AS $$
   SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero),
          p.monto, p.premio,
-         CASE WHEN t.anulado = 'S' OR NOT k.juega THEN 0
+         CASE WHEN t.nroticket IS NOT NULL OR NOT k.juega THEN 0
               ELSE p.monto * CASE char_length(p.numero)
            WHEN 3 THEN CASE
              WHEN p.numero = k.t1 THEN k.pt1
@@ -201,7 +200,7 @@ LANGUAGE sql STABLE AS $$
              ELSE 0 END
            WHEN 1 THEN CASE WHEN p.numero = k.dig THEN k.pdig ELSE 0 END
            ELSE 0 END END,
-         t.anulado = 'N', t.pagado
+         t.nroticket IS NULL
     FROM (SELECT p0.* FROM jugadasticket p0
            WHERE $3 AND p0.fechaticket = $1 AND p0.cod_lot = ANY ($2)
           UNION ALL
@@ -210,7 +209,8 @@ LANGUAGE sql STABLE AS $$
                -- Every number the result can pay, by any payment mode: the
                -- triples, the terminals with the special play's and those
                -- one below and above the first ones, the digit, and the
-               -- terminals ending as the first one (comodin).
+               -- terminals ending as the first one when a seller of the
+               -- lottery, or a seller's defaults, may pay the comodin.
                SELECT DISTINCT x.numero
                  FROM unnest(ARRAY[r0.pri_triple, r0.seg_triple, r0.ter_triple, r0.triple_especial,
                                    r0.pri_terminal, r0.seg_terminal, r0.ter_terminal,
@@ -221,7 +221,14 @@ LANGUAGE sql STABLE AS $$
                                        WHERE e.t ~ '^[0-9]{2}$' AND e.t::int + d BETWEEN 0 AND 99)
                              || ARRAY(SELECT d::text || right(r0.pri_terminal, 1)
                                         FROM generate_series(0, 9) d
-                                       WHERE right(r0.pri_terminal, 1) ~ '^[0-9]$')) x(numero)
+                                       WHERE right(r0.pri_terminal, 1) ~ '^[0-9]$'
+                                         AND (EXISTS (SELECT 1 FROM ven_lot c
+                                                       WHERE c.cod_lot = r0.cod_lot AND c.tipode_pago = '3'
+                                                         AND c.pagacomodin = 'S')
+                                              OR EXISTS (SELECT 1 FROM vendedor c
+                                                          WHERE c.tipode_pago = '3'
+                                                            AND c.pagacomodin = 'S'))))
+                 x(numero)
                 WHERE x.numero ~ '^[0-9]+$') n
              JOIN jugadasticket p0 ON p0.cod_lot = r0.cod_lot AND p0.fechaticket = r0.fechapremio
                                   AND p0.numero = n.numero
@@ -230,8 +237,9 @@ LANGUAGE sql STABLE AS $$
            SELECT p0.* FROM jugadasticket p0
             WHERE NOT $3 AND p0.fechaticket = $1 AND p0.cod_lot = ANY ($2) AND p0.premio > 0)) p
     JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket
-    JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
-                  AND t.fechaticket = $1
+    -- The day's annulled tickets, few, rather than every play's ticket.
+    LEFT JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
+                       AND t.fechaticket = $1 AND t.anulado = 'S'
     JOIN vendedor v ON v.codvendedor = p.codvendedor
     LEFT JOIN ven_lot vl ON vl.codvendedor = p.codvendedor AND vl.cod_lot = p.cod_lot
     LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot
@@ -257,44 +265,6 @@ LANGUAGE sql STABLE AS $$
              CASE WHEN p.tipo_jugada = '1' AND coalesce(vl.pagacomodin, v.pagacomodin) = 'S'
                   THEN coalesce(vl.montocomodin, v.montocomodin) END AS comodin
     ) k
-$$;
-
--- The sales and commission of the date's daily results of the given
--- lotteries, per seller, lottery and kind, from the plays summed as they
--- were sold (ventas_jugadas) less the plays of the day's annulled tickets.
--- The commission is the seller's rate now (from the same rows as the
--- prizes: ven_lot for normal plays, vendespec for a special play, the
--- seller's defaults without that row) on each part of the sales, summed
--- and rounded once to 3 decimals per daily result. A key whose every play
--- is annulled has no daily result.
-CREATE FUNCTION ventas_saldos(fecha date, lots varchar[])
-RETURNS TABLE (codvendedor varchar, cod_lot varchar, clase varchar, venta numeric, comision numeric)
-LANGUAGE sql STABLE AS $$
-  SELECT s.codvendedor, s.cod_lot, s.tipo_jugada, sum(s.venta),
-         round(sum(s.venta * CASE s.tipo_jugada
-                 WHEN '1' THEN coalesce(vl.comi_tri, v.comi_tri)
-                 WHEN '2' THEN coalesce(vl.comi_ter, v.comi_ter)
-                 WHEN '3' THEN coalesce(vl.comi_digito, v.comi_digito)
-                 WHEN '4' THEN coalesce(ve.comi_tri, v.comi_tri)
-                 ELSE coalesce(ve.comi_ter, v.comi_ter) END) / 100, 3)
-    FROM (SELECT k.codvendedor, k.cod_lot, k.tipo_jugada, k.especial,
-                 k.jugadas - coalesce(a.jugadas, 0) AS jugadas, k.venta - coalesce(a.venta, 0) AS venta
-            FROM ventas_jugadas k
-            LEFT JOIN (SELECT p.codvendedor, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero) AS tipo_jugada,
-                              coalesce(p.especial, '') AS especial, count(*) AS jugadas, sum(p.monto) AS venta
-                         FROM tickets t
-                         JOIN jugadasticket p ON p.codvendedor = t.codvendedor AND p.nroticket = t.nroticket
-                        WHERE t.fechaticket = $1 AND t.anulado = 'S' AND p.cod_lot = ANY ($2)
-                        GROUP BY 1, 2, 3, 4) a
-                   ON a.codvendedor = k.codvendedor AND a.cod_lot = k.cod_lot
-                  AND a.tipo_jugada = k.tipo_jugada AND a.especial = k.especial
-           WHERE k.fechaticket = $1 AND k.cod_lot = ANY ($2)) s
-    JOIN vendedor v ON v.codvendedor = s.codvendedor
-    LEFT JOIN ven_lot vl ON vl.codvendedor = s.codvendedor AND vl.cod_lot = s.cod_lot
-    LEFT JOIN vendespec ve ON ve.codvendedor = s.codvendedor AND ve.cod_lot = s.cod_lot
-                          AND ve.especial = s.especial
-   WHERE s.jugadas > 0
-   GROUP BY 1, 2, 3
 $$;
 
 -- Procesepremios2 'dd/mm/yyyy', lotteries: awards the date's draws of the
@@ -351,8 +321,8 @@ BEGIN
   END IF;
 
   -- One statement. Only the plays that can win or have won are priced.
-  -- Tickets first: their update locks each one and skips those a payment
-  -- has just marked paid; only the plays of tickets it updated change, and
+  -- Tickets first: their update locks each one and skips those paid (a
+  -- paid ticket keeps what was paid); only the plays of tickets it updated change, and
   -- the daily results count the prize each play keeps. The daily results
   -- of those lotteries are rebuilt from the sales kept as they were sold
   -- and those prizes; a new row carries its taxing bodies' codes as the tax
@@ -362,7 +332,7 @@ BEGIN
   WITH j AS MATERIALIZED (
     SELECT * FROM jugadas_premiadas(fsorteo, lots, false)
   ), nuevos AS (
-    SELECT * FROM j WHERE j.pagado = 'N' AND j.premio_nuevo IS DISTINCT FROM j.premio
+    SELECT * FROM j WHERE j.premio_nuevo IS DISTINCT FROM j.premio
   ), totales AS (
     SELECT p.codvendedor, p.nroticket,
            sum(coalesce(n.premio_nuevo, p.premio)) AS total
@@ -394,34 +364,83 @@ BEGIN
       LEFT JOIN hechos h ON h.codvendedor = j.codvendedor AND h.nroticket = j.nroticket
      WHERE j.activo
      GROUP BY j.codvendedor, j.cod_lot, j.clase
+  ), anuladas AS (
+    -- The plays of the day's annulled tickets, summed as the kept sums are.
+    SELECT p.codvendedor, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero) AS clase,
+           coalesce(p.especial, '') AS especial, count(*) AS jugadas, sum(p.monto) AS venta
+      FROM tickets t
+      JOIN jugadasticket p ON p.codvendedor = t.codvendedor AND p.nroticket = t.nroticket
+     WHERE t.fechaticket = fsorteo AND t.anulado = 'S' AND p.cod_lot = ANY (lots)
+     GROUP BY 1, 2, 3, 4
+  ), ventas AS (
+    -- The kept sums less the annulled plays; a key whose every play is
+    -- annulled has no daily result. comi is the seller's rate now.
+    SELECT k.codvendedor, k.cod_lot, k.tipo_jugada AS clase, k.especial,
+           k.venta - coalesce(a.venta, 0) AS venta, v.comi_tri, v.comi_ter, v.comi_digito
+      FROM ventas_jugadas k
+      JOIN vendedor v ON v.codvendedor = k.codvendedor
+      LEFT JOIN anuladas a ON a.codvendedor = k.codvendedor AND a.cod_lot = k.cod_lot
+                          AND a.clase = k.tipo_jugada AND a.especial = k.especial
+     WHERE k.fechaticket = fsorteo AND k.cod_lot = ANY (lots)
+       AND k.jugadas > coalesce(a.jugadas, 0)
   ), dia AS (
-    SELECT v.codvendedor, v.cod_lot, v.clase, v.venta, v.comision, coalesce(p.premios, 0) AS premios,
-           t.codigo_junta, t.codigo_operadora, t.codigo_alcaldia, t.codigo_gobernacion
-      FROM ventas_saldos(fsorteo, lots) v
-      LEFT JOIN premios p ON p.codvendedor = v.codvendedor AND p.cod_lot = v.cod_lot AND p.clase = v.clase
-      JOIN tasas_vigentes t ON t.vendedor = v.codvendedor AND t.cod_lot = v.cod_lot
-  ), actual AS (
-    SELECT s.vendedor, s.cod_lot, s.tipo_jugada, s.total_venta, s.comision, s.premios,
+    -- Normal plays: one kept row per daily result, at the seller's rate for
+    -- the lottery; special plays: summed over the special plays, each at
+    -- its own rate. The commission is rounded once per daily result.
+    SELECT x.codvendedor, x.cod_lot, x.clase, x.venta, x.comision, coalesce(p.premios, 0) AS premios
+      FROM (SELECT n.codvendedor, n.cod_lot, n.clase, n.venta,
+                   round(n.venta * CASE n.clase WHEN '1' THEN coalesce(vl.comi_tri, n.comi_tri)
+                                                WHEN '2' THEN coalesce(vl.comi_ter, n.comi_ter)
+                                                ELSE coalesce(vl.comi_digito, n.comi_digito) END
+                         / 100, 3) AS comision
+              FROM ventas n
+              LEFT JOIN ven_lot vl ON vl.codvendedor = n.codvendedor AND vl.cod_lot = n.cod_lot
+             WHERE n.clase IN ('1', '2', '3')
+            UNION ALL
+            SELECT e.codvendedor, e.cod_lot, e.clase, sum(e.venta),
+                   round(sum(e.venta * CASE e.clase WHEN '4' THEN coalesce(ve.comi_tri, e.comi_tri)
+                                                    ELSE coalesce(ve.comi_ter, e.comi_ter) END)
+                         / 100, 3)
+              FROM ventas e
+              LEFT JOIN vendespec ve ON ve.codvendedor = e.codvendedor AND ve.cod_lot = e.cod_lot
+                                    AND ve.especial = e.especial
+             WHERE e.clase IN ('4', '5')
+             GROUP BY e.codvendedor, e.cod_lot, e.clase) x
+      LEFT JOIN premios p ON p.codvendedor = x.codvendedor AND p.cod_lot = x.cod_lot AND p.clase = x.clase
+  ), comparados AS MATERIALIZED (
+    -- The new results beside the stored ones, keeping only what may have
+    -- to be written: a new or changed result, a stored one no longer sold,
+    -- and a row whose taxes are not processed (its codes may be behind).
+    SELECT d.codvendedor, d.cod_lot, d.clase, d.venta, d.comision, d.premios,
+           s.vendedor AS guardado, s.cod_lot AS guardado_lot, s.tipo_jugada AS guardado_clase,
+           s.total_venta, s.comision AS guardada_comision, s.premios AS guardados_premios,
            s.impuestos_procesados, s.codigo_junta, s.codigo_operadora, s.codigo_alcaldia,
            s.codigo_gobernacion
-      FROM saldosdias s
-     WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots)
+      FROM dia d
+      FULL JOIN (SELECT * FROM saldosdias s0 WHERE s0.fecha = fsorteo AND s0.cod_lot = ANY (lots)) s
+        ON s.vendedor = d.codvendedor AND s.cod_lot = d.cod_lot AND s.tipo_jugada = d.clase
+     WHERE s.vendedor IS NULL OR d.codvendedor IS NULL OR s.impuestos_procesados = 'N'
+        OR (s.total_venta, s.comision, s.premios) IS DISTINCT FROM (d.venta, d.comision, d.premios)
   ), cambiados AS (
-    -- Only the rows that change go through the insert's key checks.
-    SELECT d.* FROM dia d
-      LEFT JOIN actual a ON a.vendedor = d.codvendedor AND a.cod_lot = d.cod_lot
-                        AND a.tipo_jugada = d.clase
-     WHERE (a.total_venta, a.comision, a.premios)
-           IS DISTINCT FROM (d.venta, d.comision, d.premios)
-        OR (a.impuestos_procesados = 'N'
-            AND (a.codigo_junta, a.codigo_operadora, a.codigo_alcaldia, a.codigo_gobernacion)
-                IS DISTINCT FROM (d.codigo_junta, d.codigo_operadora, d.codigo_alcaldia,
-                                  d.codigo_gobernacion))
+    -- Only the rows that change go through the insert's key checks. The
+    -- taxing bodies are those the tax processing would write now.
+    SELECT c.codvendedor, c.cod_lot, c.clase, c.venta, c.comision, c.premios, t.codigo_junta,
+           t.codigo_operadora, t.codigo_alcaldia, t.codigo_gobernacion
+      FROM comparados c
+      JOIN tasas_vigentes t ON t.vendedor = c.codvendedor AND t.cod_lot = c.cod_lot
+     WHERE (c.total_venta, c.guardada_comision, c.guardados_premios)
+           IS DISTINCT FROM (c.venta, c.comision, c.premios)
+        OR (c.impuestos_procesados = 'N'
+            AND (c.codigo_junta, c.codigo_operadora, c.codigo_alcaldia, c.codigo_gobernacion)
+                IS DISTINCT FROM (t.codigo_junta, t.codigo_operadora, t.codigo_alcaldia,
+                                  t.codigo_gobernacion))
   ), sobrantes AS (
-    SELECT a.vendedor, a.cod_lot, a.tipo_jugada, a.impuestos_procesados FROM actual a
-     WHERE NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = a.vendedor
-                          AND d.cod_lot = a.cod_lot AND d.clase = a.tipo_jugada)
-       AND (a.impuestos_procesados = 'N' OR (a.total_venta, a.comision, a.premios) <> (0, 0, 0))
+    SELECT c.guardado AS vendedor, c.guardado_lot AS cod_lot, c.guardado_clase AS tipo_jugada,
+           c.impuestos_procesados
+      FROM comparados c
+     WHERE c.codvendedor IS NULL
+       AND (c.impuestos_procesados = 'N'
+            OR (c.total_venta, c.guardada_comision, c.guardados_premios) <> (0, 0, 0))
   ), escritos AS (
     INSERT INTO saldosdias AS s (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,
                                  premios, subtotal, codigo_junta, codigo_operadora,
