@@ -39,7 +39,7 @@ $$;
 INSERT INTO ventas_jugadas (fechaticket, cod_lot, codvendedor, tipo_jugada, especial, jugadas, venta)
 SELECT p.fechaticket, p.cod_lot, p.codvendedor,
        clase_saldo(p.tipo_jugada, p.numero),
-       coalesce(p.especial, ''), count(*), sum(p.monto)
+       coalesce(p.especial, ''), count(*), coalesce(sum(p.monto), 0)
 FROM jugadasticket p GROUP BY 1, 2, 3, 4, 5;
 
 -- The plays that won something on a day, so that a corrected result finds
@@ -54,6 +54,8 @@ CREATE INDEX ven_lot_comodin ON ven_lot (cod_lot) WHERE tipode_pago = '3' AND pa
 -- takes away, an update adds the new rows and takes the old ones away; the
 -- sums are applied in key order and a key left with no play loses its row.
 -- A prize written to a play changes no key or amount and writes nothing.
+-- A play without an amount (carried over from an older system) counts as
+-- a play of 0.
 
 CREATE FUNCTION ventas_jugadas_suma(fechas date[], lots varchar[], vendedores varchar[], clases varchar[],
                                     especiales varchar[], cuentas bigint[], importes numeric[])
@@ -88,7 +90,7 @@ BEGIN
   INSERT INTO ventas_jugadas AS d (fechaticket, cod_lot, codvendedor, tipo_jugada, especial, jugadas, venta)
   SELECT n.fechaticket, n.cod_lot, n.codvendedor,
          clase_saldo(n.tipo_jugada, n.numero),
-         coalesce(n.especial, ''), count(*), sum(n.monto)
+         coalesce(n.especial, ''), count(*), coalesce(sum(n.monto), 0)
   FROM nuevas n
   GROUP BY 1, 2, 3, 4, 5 ORDER BY 1, 2, 3, 4, 5
   ON CONFLICT (fechaticket, cod_lot, codvendedor, tipo_jugada, especial)
@@ -102,7 +104,7 @@ SET search_path = public, pg_temp AS $$
 BEGIN
   PERFORM ventas_jugadas_suma(array_agg(y.f), array_agg(y.l), array_agg(y.v), array_agg(y.c),
                               array_agg(y.e), array_agg(y.n), array_agg(y.i))
-  FROM (SELECT x.f, x.l, x.v, x.c, x.e, sum(x.n)::bigint AS n, sum(x.i) AS i
+  FROM (SELECT x.f, x.l, x.v, x.c, x.e, sum(x.n)::bigint AS n, coalesce(sum(x.i), 0) AS i
         FROM (SELECT n.fechaticket AS f, n.cod_lot AS l, n.codvendedor AS v,
                      clase_saldo(n.tipo_jugada, n.numero) AS c, coalesce(n.especial, '') AS e,
                      1 AS n, n.monto AS i
@@ -112,7 +114,7 @@ BEGIN
                      coalesce(o.especial, ''), -1, -o.monto
               FROM viejas o) x
         GROUP BY 1, 2, 3, 4, 5
-        HAVING sum(x.n) <> 0 OR sum(x.i) <> 0) y;
+        HAVING sum(x.n) <> 0 OR coalesce(sum(x.i), 0) <> 0) y;
   RETURN NULL;
 END $$;
 
@@ -124,7 +126,7 @@ BEGIN
                               array_agg(x.e), array_agg(x.n), array_agg(x.i))
   FROM (SELECT o.fechaticket AS f, o.cod_lot AS l, o.codvendedor AS v,
                clase_saldo(o.tipo_jugada, o.numero) AS c,
-               coalesce(o.especial, '') AS e, -count(*) AS n, -sum(o.monto) AS i
+               coalesce(o.especial, '') AS e, -count(*) AS n, -coalesce(sum(o.monto), 0) AS i
         FROM viejas o GROUP BY 1, 2, 3, 4, 5) x;
   RETURN NULL;
 END $$;
