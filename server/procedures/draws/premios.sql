@@ -175,7 +175,7 @@ CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[], todas boolean DEFA
 RETURNS TABLE (codvendedor varchar, nroticket varchar, linea smallint, cod_lot varchar,
                clase varchar, monto numeric, premio numeric, premio_nuevo numeric,
                activo boolean)
-LANGUAGE plpgsql STABLE AS $f$
+LANGUAGE plpgsql STABLE ROWS 20000 AS $f$
 BEGIN
   -- The source of the plays is chosen here, so that each way gets a plan
   -- of its own, made for the date and lotteries of the call.
@@ -206,7 +206,7 @@ BEGIN
            ELSE 0 END END,
          t.nroticket IS NULL
     FROM %s p
-    JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket
+    JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = $1
     -- The day's annulled tickets, few, rather than every play's ticket.
     LEFT JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
                        AND t.fechaticket = $1 AND t.anulado = 'S'
@@ -239,38 +239,43 @@ BEGIN
   CASE WHEN todas
   THEN $s$(SELECT p0.* FROM jugadasticket p0 WHERE p0.fechaticket = $1 AND p0.cod_lot = ANY ($2))$s$
   ELSE $s$
-          (SELECT p0.* FROM premiar r0
-             CROSS JOIN LATERAL (
-               -- Every number the result can pay, by any payment mode: the
-               -- triples, the terminals with the special play's and those
-               -- one below and above the first ones, the digit, and the
-               -- terminals ending as the first one when a seller of the
-               -- lottery, or a seller's defaults, may pay the comodin.
-               SELECT DISTINCT x.numero
-                 FROM unnest(ARRAY[r0.pri_triple, r0.seg_triple, r0.ter_triple, r0.triple_especial,
-                                   r0.pri_terminal, r0.seg_terminal, r0.ter_terminal,
-                                   r0.terminal_especial, left(r0.triple_especial, 2), r0.prem_digito]
-                             || ARRAY(SELECT to_char(e.t::int + d, 'FM00')
-                                        FROM unnest(ARRAY[r0.pri_terminal, r0.terminal_especial]) e(t),
-                                             unnest(ARRAY[-1, 1]) d
-                                       WHERE e.t ~ '^[0-9]{2}$' AND e.t::int + d BETWEEN 0 AND 99)
-                             || ARRAY(SELECT d::text || right(r0.pri_terminal, 1)
-                                        FROM generate_series(0, 9) d
-                                       WHERE right(r0.pri_terminal, 1) ~ '^[0-9]$'
-                                         AND (EXISTS (SELECT 1 FROM ven_lot c
-                                                       WHERE c.cod_lot = r0.cod_lot AND c.tipode_pago = '3'
-                                                         AND c.pagacomodin = 'S')
-                                              OR EXISTS (SELECT 1 FROM vendedor c
-                                                          WHERE c.tipode_pago = '3'
-                                                            AND c.pagacomodin = 'S'))))
-                 x(numero)
-                WHERE x.numero ~ '^[0-9]+$') n
-             JOIN jugadasticket p0 ON p0.cod_lot = r0.cod_lot AND p0.fechaticket = r0.fechapremio
-                                  AND p0.numero = n.numero
-            WHERE r0.fechapremio = $1 AND r0.cod_lot = ANY ($2)
-           UNION
-           SELECT p0.* FROM jugadasticket p0
-            WHERE p0.fechaticket = $1 AND p0.cod_lot = ANY ($2) AND p0.premio > 0)$s$ END)
+    (WITH numeros AS MATERIALIZED (
+       -- Every number the result of each lottery can pay, by any payment
+       -- mode: the triples, the terminals with the special play's and
+       -- those one below and above the first ones, the digit, and the
+       -- terminals ending as the first one when a seller of the lottery, or
+       -- a seller's defaults, may pay the comodin.
+       SELECT r0.cod_lot, r0.fechapremio, ARRAY(
+                SELECT DISTINCT x.numero
+                  FROM unnest(ARRAY[r0.pri_triple, r0.seg_triple, r0.ter_triple, r0.triple_especial,
+                                    r0.pri_terminal, r0.seg_terminal, r0.ter_terminal,
+                                    r0.terminal_especial, left(r0.triple_especial, 2), r0.prem_digito]
+                              || ARRAY(SELECT to_char(e.t::int + d, 'FM00')
+                                         FROM unnest(ARRAY[r0.pri_terminal, r0.terminal_especial]) e(t),
+                                              unnest(ARRAY[-1, 1]) d
+                                        WHERE e.t ~ '^[0-9]{2}$' AND e.t::int + d BETWEEN 0 AND 99)
+                              || ARRAY(SELECT d::text || right(r0.pri_terminal, 1)
+                                         FROM generate_series(0, 9) d
+                                        WHERE right(r0.pri_terminal, 1) ~ '^[0-9]$'
+                                          AND (EXISTS (SELECT 1 FROM ven_lot c
+                                                        WHERE c.cod_lot = r0.cod_lot AND c.tipode_pago = '3'
+                                                          AND c.pagacomodin = 'S')
+                                               OR EXISTS (SELECT 1 FROM vendedor c
+                                                           WHERE c.tipode_pago = '3'
+                                                             AND c.pagacomodin = 'S')))) x(numero)
+                 WHERE x.numero ~ '^[0-9]+$')::varchar[] AS numeros
+         FROM premiar r0
+        WHERE r0.fechapremio = $1 AND r0.cod_lot = ANY ($2))
+     SELECT p0.* FROM numeros n
+       CROSS JOIN LATERAL unnest(n.numeros) u(numero)
+       JOIN jugadasticket p0 ON p0.cod_lot = n.cod_lot AND p0.fechaticket = n.fechapremio
+                            AND p0.numero = u.numero
+     UNION ALL
+     -- The prizes of an earlier result on other numbers.
+     SELECT p0.* FROM jugadasticket p0
+       JOIN numeros n ON n.cod_lot = p0.cod_lot
+      WHERE p0.fechaticket = $1 AND p0.cod_lot = ANY ($2) AND p0.premio > 0
+        AND p0.numero <> ALL (n.numeros))$s$ END)
   USING fecha, lots;
 END $f$;
 
