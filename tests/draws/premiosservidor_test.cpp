@@ -296,3 +296,222 @@ TEST_F(PremiosServidorTest, PremiappalListsTheDrawsOfTheDateWithOrWithoutResult)
                      }))
         << "Thursday: 001 and 014 draw; 020 does not; 030 has a result";
 }
+
+// What the processing reads instead of every play: the plays of each day
+// summed per seller, lottery, daily-result kind and special play, whoever
+// writes them. Every play counts, annulled or not (the processing takes the
+// annulled tickets' plays away).
+TEST_F(PremiosServidorTest, TheKeptSalesFollowEveryChangeOfThePlays)
+{
+    const QString filas = QStringLiteral(
+        "SELECT coalesce(string_agg(concat_ws(' ', fechaticket, cod_lot, codvendedor, tipo_jugada, especial,"
+        " jugadas, venta), ', ' ORDER BY fechaticket, cod_lot, codvendedor, tipo_jugada, especial), '')"
+        " FROM %1");
+    const QString guardadas = filas.arg(QStringLiteral("ventas_jugadas"));
+    const QString directas = filas.arg(QStringLiteral(
+        "(SELECT fechaticket, cod_lot, codvendedor,"
+        "  CASE WHEN tipo_jugada = '1' THEN CASE length(numero) WHEN 3 THEN '1' WHEN 2 THEN '2' ELSE '3' END"
+        "       ELSE CASE length(numero) WHEN 3 THEN '4' ELSE '5' END END AS tipo_jugada,"
+        "  coalesce(especial, '') AS especial, count(*) AS jugadas, sum(monto) AS venta"
+        " FROM jugadasticket GROUP BY 1, 2, 3, 4, 5) x"));
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("A"),
+           {{QStringLiteral("001"), QStringLiteral("123")},
+            {QStringLiteral("001"), QStringLiteral("12"), QStringLiteral("2.5")},
+            {QStringLiteral("001"), QStringLiteral("345"), QStringLiteral("4"), QStringLiteral("T1"),
+             QStringLiteral("01")}});
+    ticket(*db_, QStringLiteral("00001"), QStringLiteral("B"), {{QStringLiteral("014"), QStringLiteral("3")}},
+           QStringLiteral("SER-1"), true);
+    ticket(*db_, QStringLiteral("00001"), QStringLiteral("C"),
+           {{QStringLiteral("001"), QStringLiteral("45")}}, QStringLiteral("SER-1"), false,
+           QStringLiteral("'2026-03-06'"));
+    ASSERT_NE(db_->scalar(guardadas), QString());
+    EXPECT_EQ(db_->scalar(guardadas), db_->scalar(directas));
+    const char* const cambios[] = {
+        // Plays of several tickets, days, lotteries and kinds in one statement.
+        "INSERT INTO jugadasticket (codvendedor, nroticket, linea, fechaticket, cod_lot, tipo_jugada, numero,"
+        " monto, especial, jugada) VALUES"
+        " ('00000', 'A', 10, '2026-03-05', '001', '1', '124', 3, NULL, NULL),"
+        " ('00000', 'A', 11, '2026-03-05', '014', '1', '7', 1.25, NULL, NULL),"
+        " ('00000', 'A', 12, '2026-03-05', '001', '2', '44', 2, 'T1', '02'),"
+        " ('00000', 'A', 13, '2026-03-05', '001', '2', '4', 2, 'T1', '01'),"
+        " ('00001', 'B', 10, '2026-03-05', '014', '1', '300', 6, NULL, NULL),"
+        " ('00001', 'C', 10, '2026-03-06', '001', '1', '45', 8, NULL, NULL)",
+        // A new amount, a number of another kind, another lottery, a prize.
+        "UPDATE jugadasticket SET monto = monto + 1 WHERE cod_lot = '001' AND fechaticket = '2026-03-05'",
+        "UPDATE jugadasticket SET numero = '77' WHERE nroticket = 'A' AND numero = '124'",
+        "UPDATE jugadasticket SET cod_lot = '020' WHERE nroticket = 'B' AND linea = 1",
+        "UPDATE jugadasticket SET premio = 5 WHERE nroticket = 'A'",
+        // An annulment changes no play.
+        "UPDATE tickets SET estadoticket = 'ELI', anulado = 'S' WHERE nroticket = 'C'",
+        // Deleting plays, then a ticket with its plays, then everything.
+        "DELETE FROM jugadasticket WHERE nroticket = 'A' AND linea IN (1, 12)",
+        "DELETE FROM tickets WHERE nroticket = 'B'",
+        "TRUNCATE tickets CASCADE",
+    };
+    for (const char* cambio : cambios) {
+        db_->exec(QString::fromUtf8(cambio));
+        EXPECT_EQ(db_->scalar(guardadas), db_->scalar(directas)) << cambio;
+    }
+    EXPECT_EQ(db_->scalar(guardadas), QString());
+}
+
+// The processing prices only the plays that can win and takes the sales
+// from the kept sums: its prizes equal pricing every play, and its daily
+// results a recount of every play of the active tickets, through annulments,
+// later sales, a seller's new rate and a corrected result.
+TEST_F(PremiosServidorTest, DailyResultsFromTheKeptSalesEqualAFullRecount)
+{
+    resultados();
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("A"),
+           {{QStringLiteral("001"), QStringLiteral("123")},
+            {QStringLiteral("001"), QStringLiteral("12"), QStringLiteral("3")},
+            {QStringLiteral("001"), QStringLiteral("43"), QStringLiteral("7")},
+            {QStringLiteral("001"), QStringLiteral("345"), QStringLiteral("4"), QStringLiteral("T1"),
+             QStringLiteral("01")},
+            {QStringLiteral("014"), QStringLiteral("01"), QStringLiteral("5")}});
+    ticket(*db_, QStringLiteral("00001"), QStringLiteral("B"),
+           {{QStringLiteral("001"), QStringLiteral("22")}, {QStringLiteral("001"), QStringLiteral("456")}});
+    ticket(*db_, QStringLiteral("00003"), QStringLiteral("C"),
+           {{QStringLiteral("001"), QStringLiteral("53")}, {QStringLiteral("001"), QStringLiteral("3")}});
+    ticket(*db_, QStringLiteral("00002"), QStringLiteral("D"),
+           {{QStringLiteral("001"), QStringLiteral("123")}, {QStringLiteral("014"), QStringLiteral("999")}},
+           QStringLiteral("SER-1"), true);
+    // Four digits of 0.003 at 15 %: 0.00045 each, 0.0018 together.
+    ticket(*db_, QStringLiteral("00002"), QStringLiteral("E"),
+           {{QStringLiteral("001"), QStringLiteral("3"), QStringLiteral("0.003")},
+            {QStringLiteral("001"), QStringLiteral("5"), QStringLiteral("0.003")},
+            {QStringLiteral("001"), QStringLiteral("6"), QStringLiteral("0.003")},
+            {QStringLiteral("001"), QStringLiteral("7"), QStringLiteral("0.003")}});
+    ticket(*db_, QStringLiteral("00009"), QStringLiteral("F"),
+           {{QStringLiteral("014"), QStringLiteral("100")}});
+    // Beside annulled plays of the same seller, lottery and kind (D now, A later).
+    ticket(*db_, QStringLiteral("00002"), QStringLiteral("H"),
+           {{QStringLiteral("001"), QStringLiteral("124")}});
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("I"),
+           {{QStringLiteral("001"), QStringLiteral("999"), QStringLiteral("2")}});
+
+    const QString guardados = QStringLiteral(
+        "SELECT coalesce(string_agg(concat_ws(' ', vendedor, cod_lot, tipo_jugada, total_venta, comision,"
+        " premios, subtotal), ', ' ORDER BY vendedor, cod_lot, tipo_jugada), '') FROM saldosdias"
+        " WHERE fecha = '2026-03-05'");
+    // Sales, commission at the seller's rates now on the row's sales, rounded
+    // once, prizes the plays keep: every play of the active tickets read.
+    const QString recuento = QStringLiteral(
+        "SELECT coalesce(string_agg(concat_ws(' ', v, l, c, venta, comision, premios,"
+        " venta - comision - premios), ', ' ORDER BY v, l, c), '') FROM ("
+        " SELECT p.codvendedor AS v, p.cod_lot AS l, k.c, sum(p.monto) AS venta,"
+        "  round(sum(p.monto * CASE k.c WHEN '1' THEN coalesce(vl.comi_tri, d.comi_tri)"
+        "   WHEN '2' THEN coalesce(vl.comi_ter, d.comi_ter) WHEN '3' THEN coalesce(vl.comi_digito, "
+        "d.comi_digito)"
+        "   WHEN '4' THEN coalesce(ve.comi_tri, d.comi_tri) ELSE coalesce(ve.comi_ter, d.comi_ter) END) / "
+        "100,"
+        "   3) AS comision, sum(p.premio) AS premios"
+        " FROM jugadasticket p JOIN tickets t USING (codvendedor, nroticket)"
+        " JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket AND r.procesado = 'S'"
+        " JOIN vendedor d ON d.codvendedor = p.codvendedor"
+        " LEFT JOIN ven_lot vl ON vl.codvendedor = p.codvendedor AND vl.cod_lot = p.cod_lot"
+        " LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot"
+        "  AND ve.especial = p.especial"
+        " CROSS JOIN LATERAL (SELECT CASE WHEN p.tipo_jugada = '1' THEN CASE length(p.numero) WHEN 3 THEN '1'"
+        "  WHEN 2 THEN '2' ELSE '3' END ELSE CASE length(p.numero) WHEN 3 THEN '4' ELSE '5' END END AS c) k"
+        " WHERE t.anulado = 'N' AND p.fechaticket = '2026-03-05' GROUP BY 1, 2, 3) x");
+    // Plays whose stored prize is not what pricing every play gives.
+    const QString malPremiadas = QStringLiteral(
+        "SELECT count(*) FROM proc.jugadas_premiadas('2026-03-05', ARRAY['001', '014']::varchar[]) j"
+        " JOIN tickets t USING (codvendedor, nroticket) WHERE t.pagado = 'N' AND j.premio_nuevo <> j.premio");
+    const auto comprueba = [&](const char* paso) {
+        ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0")) << paso;
+        EXPECT_EQ(db_->scalar(guardados), db_->scalar(recuento)) << paso;
+        EXPECT_EQ(db_->scalar(malPremiadas), QStringLiteral("0")) << paso;
+        EXPECT_EQ(
+            db_->scalar(QStringLiteral("SELECT count(*) FROM tickets t WHERE coalesce(montopremio, 0)"
+                                       " <> (SELECT sum(premio) FROM jugadasticket j WHERE"
+                                       " j.codvendedor = t.codvendedor AND j.nroticket = t.nroticket)")),
+            QStringLiteral("0"))
+            << paso;
+    };
+
+    comprueba("first processing");
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT comision FROM saldosdias WHERE vendedor = '00002'"
+                                         " AND tipo_jugada = '3'")),
+              QStringLiteral("0.002"))
+        << "the row's commission is rounded once, not each play's";
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT sum(premios) FROM saldosdias")), QStringLiteral("15191.024"))
+        << "A 6000 + 21 + 2400, B 70 + 600, C 20 (comodin) + 80, E 0.024, F 6000; D is annulled";
+
+    db_->exec(QStringLiteral("UPDATE tickets SET estadoticket = 'ELI', anulado = 'S' WHERE nroticket = 'A'"));
+    comprueba("a winning ticket annulled");
+    ticket(*db_, QStringLiteral("00001"), QStringLiteral("G"),
+           {{QStringLiteral("001"), QStringLiteral("123")}, {QStringLiteral("014"), QStringLiteral("10")}});
+    db_->exec(QStringLiteral("UPDATE tickets SET estadoticket = 'ACT', anulado = 'N' WHERE nroticket = 'D'"));
+    comprueba("a sale after processing, an annulment undone");
+    db_->exec(QStringLiteral("UPDATE ven_lot SET comi_tri = 12.345 WHERE codvendedor = '00001';"
+                             "UPDATE vendedor SET comi_ter = 9.5 WHERE codvendedor = '00009'"));
+    comprueba("new commission rates");
+    grabapremios(conexion(), Resultado{QStringLiteral("001"),
+                                       {QStringLiteral("321"), QStringLiteral("123"), QStringLiteral("789")},
+                                       {QStringLiteral("53"), QStringLiteral("32"), QStringLiteral("22")},
+                                       QStringLiteral("7")});
+    comprueba("a corrected result");
+    db_->exec(QStringLiteral("DELETE FROM jugadasticket WHERE nroticket = 'G' AND cod_lot = '014';"
+                             "DELETE FROM tickets WHERE nroticket = 'C'"));
+    comprueba("plays and a ticket deleted");
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias WHERE vendedor = '00003'")),
+              QStringLiteral("0"));
+}
+
+// A new daily result carries the codes of its taxing bodies (the board and
+// operator of its lottery, the seller's municipality) as the tax processing
+// derives them; a row whose taxes are processed keeps what they stored.
+TEST_F(PremiosServidorTest, DailyResultsCarryTheirTaxingBodiesAsTaxProcessingDerivesThem)
+{
+    db_->exec(QStringLiteral(
+        "INSERT INTO juntas (codigo_junta, descripcion_junta, tasa_junta) VALUES ('J1', 'JUNTA 1', 5),"
+        " ('J2', 'JUNTA 2', 4);"
+        "INSERT INTO operadoras (codigo_operadora, descripcion_operadora) VALUES ('O1', 'OPERADORA');"
+        "INSERT INTO gobernacion (codigo_gobernacion, descri_gobernacion) VALUES ('ZUL', 'ZULIA');"
+        "INSERT INTO alcaldia (codigo_alcaldia, codigo_gobernacion, descri_alcaldia, tasa_alcaldia)"
+        " VALUES ('MBO', 'ZUL', 'MARACAIBO', 0.9);"
+        "UPDATE loterias SET codigo_junta = 'J1', codigo_operadora = 'O1' WHERE cod_lot = '001';"
+        "UPDATE vendedor SET codigo_alcaldia = 'MBO', codigo_gobernacion = 'ZUL' WHERE codvendedor = '00000';"
+        "UPDATE vendedor SET codigo_gobernacion = 'ZUL' WHERE codvendedor = '00001'"));
+    resultados();
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("A"),
+           {{QStringLiteral("001"), QStringLiteral("123")}, {QStringLiteral("014"), QStringLiteral("12")}});
+    ticket(*db_, QStringLiteral("00001"), QStringLiteral("B"),
+           {{QStringLiteral("001"), QStringLiteral("45")}});
+    const QString codigos = QStringLiteral(
+        "SELECT string_agg(concat_ws('|', vendedor, cod_lot, tipo_jugada, coalesce(codigo_junta, '-'),"
+        " coalesce(codigo_operadora, '-'), coalesce(codigo_alcaldia, '-'), coalesce(codigo_gobernacion, "
+        "'-')),"
+        " ', ' ORDER BY vendedor, cod_lot, tipo_jugada) FROM saldosdias");
+    const QString comoImpuestos = QStringLiteral(
+        "SELECT count(*) FROM saldosdias s JOIN tasas_vigentes t ON t.vendedor = s.vendedor"
+        " AND t.cod_lot = s.cod_lot WHERE (s.codigo_junta, s.codigo_operadora, s.codigo_alcaldia,"
+        " s.codigo_gobernacion) IS DISTINCT FROM (t.codigo_junta, t.codigo_operadora, t.codigo_alcaldia,"
+        " t.codigo_gobernacion)");
+
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(codigos), QStringLiteral("00000|001|1|J1|O1|MBO|ZUL, 00000|014|2|-|-|MBO|ZUL,"
+                                                   " 00001|001|2|J1|O1|-|-"))
+        << "a seller with a region and no municipality owes no municipality";
+    EXPECT_EQ(db_->scalar(comoImpuestos), QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias WHERE impuestos_procesados = 'S'")),
+              QStringLiteral("0"))
+        << "the codes are set, the taxes are not processed";
+    ASSERT_EQ(db_->scalar(QStringLiteral("SELECT return_value FROM proc.Proceseimpuestos('05/03/2026')")),
+              QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(codigos), QStringLiteral("00000|001|1|J1|O1|MBO|ZUL, 00000|014|2|-|-|MBO|ZUL,"
+                                                   " 00001|001|2|J1|O1|-|-"))
+        << "the tax processing finds the same codes";
+
+    // The board changes: a processed row keeps the one its taxes stored, a
+    // row not processed and a new row get the new one.
+    db_->exec(QStringLiteral("UPDATE saldosdias SET impuestos_procesados = 'N' WHERE vendedor = '00001';"
+                             "UPDATE loterias SET codigo_junta = 'J2' WHERE cod_lot = '001'"));
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("C"),
+           {{QStringLiteral("001"), QStringLiteral("123")}, {QStringLiteral("001"), QStringLiteral("3")}});
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(codigos), QStringLiteral("00000|001|1|J1|O1|MBO|ZUL, 00000|001|3|J2|O1|MBO|ZUL,"
+                                                   " 00000|014|2|-|-|MBO|ZUL, 00001|001|2|J2|O1|-|-"));
+}

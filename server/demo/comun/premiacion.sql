@@ -8,7 +8,7 @@
 -- the days up to impuestos_hasta go through the tax processing
 -- (Proceseimpuestos) at the rates in force.
 
-ANALYZE premiar, tickets, jugadasticket, saldosdias;
+ANALYZE premiar, tickets, jugadasticket, ventas_jugadas, saldosdias;
 
 CREATE TEMP TABLE v_procesos AS
 SELECT d.fecha, proc.Procesepremios2(to_char(d.fecha, 'DD/MM/YYYY')) AS codigo

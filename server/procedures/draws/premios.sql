@@ -157,26 +157,32 @@ BEGIN
 END $$;
 
 -- The plays of the given lotteries on a date with everything their award
--- and daily results need. `premio` is the play's stored prize,
--- `premio_nuevo` what it earns by the result now: amount x the factor of the
--- first position its number matches, by the payment mode (server/README.md),
--- 0 on an annulled ticket. Factors, payment mode, comodin and commission %
--- come from the seller's row for the lottery (normal play) or for the
--- lottery and special play (special play), the seller's defaults when that
--- row is missing. A special play is matched only when its special play and
--- detail are the result's: its first triple is the special triple, its
--- terminals the special terminal and figures 1-2 of the special triple. A
--- winning number holding "*" never equals a number sold. Written as one
--- query, with no helper functions: every function of schema proc runs as
--- its owner, which keeps the planner from inlining it into this scan.
-CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[])
+-- needs: every play (`todas`), or only those that can win or have won, that
+-- is the plays whose number is one the result of their lottery can pay and
+-- those holding a prize from an earlier processing. `premio` is the play's stored prize, `premio_nuevo` what it
+-- earns by the result now: amount x the factor of the first position its
+-- number matches, by the payment mode (server/README.md), 0 on an annulled
+-- ticket. Factors, payment mode and comodin come from the seller's row for
+-- the lottery (normal play) or for the lottery and special play (special
+-- play), the seller's defaults when that row is missing. A special play is
+-- matched only when its special play and detail are the result's: its
+-- first triple is the special triple, its terminals the special terminal
+-- and figures 1-2 of the special triple. A winning number holding "*"
+-- never equals a number sold. Written as one query, with no helper
+-- functions of schema proc: every function there runs as its owner, which
+-- keeps the planner from inlining it into this scan.
+CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[], todas boolean DEFAULT true)
 RETURNS TABLE (codvendedor varchar, nroticket varchar, linea smallint, cod_lot varchar,
-               clase varchar, monto numeric, comision numeric, premio numeric,
-               premio_nuevo numeric, activo boolean, pagado varchar)
-LANGUAGE sql STABLE AS $$
-  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, k.clase, p.monto,
-         round(p.monto * k.comi / 100, 3), p.premio,
-         CASE WHEN t.anulado = 'S' OR NOT k.juega THEN 0
+               clase varchar, monto numeric, premio numeric, premio_nuevo numeric,
+               activo boolean)
+LANGUAGE plpgsql STABLE ROWS 20000 AS $f$
+BEGIN
+  -- The source of the plays is chosen here, so that each way gets a plan
+  -- of its own, made for the date and lotteries of the call.
+  RETURN QUERY EXECUTE format($q$
+  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero),
+         p.monto, p.premio,
+         CASE WHEN t.nroticket IS NOT NULL OR NOT k.juega THEN 0
               ELSE p.monto * CASE char_length(p.numero)
            WHEN 3 THEN CASE
              WHEN p.numero = k.t1 THEN k.pt1
@@ -198,26 +204,18 @@ LANGUAGE sql STABLE AS $$
              ELSE 0 END
            WHEN 1 THEN CASE WHEN p.numero = k.dig THEN k.pdig ELSE 0 END
            ELSE 0 END END,
-         t.anulado = 'N', t.pagado
-    FROM jugadasticket p
-    JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = p.fechaticket
-    JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
-                  AND t.fechaticket = $1
+         t.nroticket IS NULL
+    FROM %s p
+    JOIN premiar r ON r.cod_lot = p.cod_lot AND r.fechapremio = $1
+    -- The day's annulled tickets, few, rather than every play's ticket.
+    LEFT JOIN tickets t ON t.codvendedor = p.codvendedor AND t.nroticket = p.nroticket
+                       AND t.fechaticket = $1 AND t.anulado = 'S'
     JOIN vendedor v ON v.codvendedor = p.codvendedor
     LEFT JOIN ven_lot vl ON vl.codvendedor = p.codvendedor AND vl.cod_lot = p.cod_lot
     LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot
                           AND ve.especial = p.especial
     CROSS JOIN LATERAL (
-      SELECT CASE WHEN p.tipo_jugada = '1'
-                  THEN CASE char_length(p.numero) WHEN 3 THEN '1' WHEN 2 THEN '2' ELSE '3' END
-                  ELSE CASE char_length(p.numero) WHEN 3 THEN '4' ELSE '5' END END::varchar AS clase,
-             CASE WHEN p.tipo_jugada = '1' THEN
-               CASE char_length(p.numero) WHEN 3 THEN coalesce(vl.comi_tri, v.comi_tri)
-                                          WHEN 2 THEN coalesce(vl.comi_ter, v.comi_ter)
-                                          ELSE coalesce(vl.comi_digito, v.comi_digito) END
-             ELSE CASE char_length(p.numero) WHEN 3 THEN coalesce(ve.comi_tri, v.comi_tri)
-                                             ELSE coalesce(ve.comi_ter, v.comi_ter) END END AS comi,
-             p.tipo_jugada = '1' OR (p.especial = r.especial AND p.jugada = r.jugada) AS juega,
+      SELECT p.tipo_jugada = '1' OR (p.especial = r.especial AND p.jugada = r.jugada) AS juega,
              CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.tipode_pago, v.tipode_pago)
                   ELSE coalesce(ve.tipode_pago, v.tipode_pago) END AS modo,
              CASE WHEN p.tipo_jugada = '1' THEN r.pri_triple ELSE r.triple_especial END AS t1,
@@ -237,9 +235,49 @@ LANGUAGE sql STABLE AS $$
              CASE WHEN p.tipo_jugada = '1' AND coalesce(vl.pagacomodin, v.pagacomodin) = 'S'
                   THEN coalesce(vl.montocomodin, v.montocomodin) END AS comodin
     ) k
-   WHERE p.fechaticket = $1
-     AND p.cod_lot = ANY ($2)
-$$;
+  $q$,
+  CASE WHEN todas
+  THEN $s$(SELECT p0.* FROM jugadasticket p0 WHERE p0.fechaticket = $1 AND p0.cod_lot = ANY ($2))$s$
+  ELSE $s$
+    (WITH numeros AS MATERIALIZED (
+       -- Every number the result of each lottery can pay, by any payment
+       -- mode: the triples, the terminals with the special play's and
+       -- those one below and above the first ones, the digit, and the
+       -- terminals ending as the first one when a seller of the lottery, or
+       -- a seller's defaults, may pay the comodin.
+       SELECT r0.cod_lot, r0.fechapremio, ARRAY(
+                SELECT DISTINCT x.numero
+                  FROM unnest(ARRAY[r0.pri_triple, r0.seg_triple, r0.ter_triple, r0.triple_especial,
+                                    r0.pri_terminal, r0.seg_terminal, r0.ter_terminal,
+                                    r0.terminal_especial, left(r0.triple_especial, 2), r0.prem_digito]
+                              || ARRAY(SELECT to_char(e.t::int + d, 'FM00')
+                                         FROM unnest(ARRAY[r0.pri_terminal, r0.terminal_especial]) e(t),
+                                              unnest(ARRAY[-1, 1]) d
+                                        WHERE e.t ~ '^[0-9]{2}$' AND e.t::int + d BETWEEN 0 AND 99)
+                              || ARRAY(SELECT d::text || right(r0.pri_terminal, 1)
+                                         FROM generate_series(0, 9) d
+                                        WHERE right(r0.pri_terminal, 1) ~ '^[0-9]$'
+                                          AND (EXISTS (SELECT 1 FROM ven_lot c
+                                                        WHERE c.cod_lot = r0.cod_lot AND c.tipode_pago = '3'
+                                                          AND c.pagacomodin = 'S')
+                                               OR EXISTS (SELECT 1 FROM vendedor c
+                                                           WHERE c.tipode_pago = '3'
+                                                             AND c.pagacomodin = 'S')))) x(numero)
+                 WHERE x.numero ~ '^[0-9]+$')::varchar[] AS numeros
+         FROM premiar r0
+        WHERE r0.fechapremio = $1 AND r0.cod_lot = ANY ($2))
+     SELECT p0.* FROM numeros n
+       CROSS JOIN LATERAL unnest(n.numeros) u(numero)
+       JOIN jugadasticket p0 ON p0.cod_lot = n.cod_lot AND p0.fechaticket = n.fechapremio
+                            AND p0.numero = u.numero
+     UNION ALL
+     -- The prizes of an earlier result on other numbers.
+     SELECT p0.* FROM jugadasticket p0
+       JOIN numeros n ON n.cod_lot = p0.cod_lot
+      WHERE p0.fechaticket = $1 AND p0.cod_lot = ANY ($2) AND p0.premio > 0
+        AND p0.numero <> ALL (n.numeros))$s$ END)
+  USING fecha, lots;
+END $f$;
 
 -- Procesepremios2 'dd/mm/yyyy', lotteries: awards the date's draws of the
 -- listed lotteries (codes of three characters run together, "001014"), or
@@ -276,9 +314,8 @@ BEGIN
     END IF;
   END IF;
 
-  -- A day's daily results are grouped in memory. No JIT: at the large
-  -- scale the plays' query crosses the planner's threshold and compiling it
-  -- costs more than running it.
+  -- A day's daily results are grouped in memory. No JIT: its compiling
+  -- costs more than these queries take.
   PERFORM set_config('work_mem', '64MB', true);
   PERFORM set_config('jit', 'off', true);
 
@@ -295,15 +332,19 @@ BEGIN
     RETURN;
   END IF;
 
-  -- One statement over one read of the plays. Tickets first: their update
-  -- locks each one and skips those a payment has just marked paid; only
-  -- the plays of tickets it updated change, and the daily results count
-  -- the prize each play keeps. The daily results of those lotteries are
-  -- rebuilt; tax columns are kept.
+  -- One statement. Only the plays that can win or have won are priced.
+  -- Tickets first: their update locks each one and skips those paid (a
+  -- paid ticket keeps what was paid); only the plays of tickets it updated change, and
+  -- the daily results count the prize each play keeps. The daily results
+  -- of those lotteries are rebuilt from the sales kept as they were sold
+  -- and those prizes; a new row carries its taxing bodies' codes as the tax
+  -- processing derives them (tasas_vigentes), a row whose taxes are not
+  -- processed yet gets them brought up to date, processed tax columns are
+  -- kept.
   WITH j AS MATERIALIZED (
-    SELECT * FROM jugadas_premiadas(fsorteo, lots)
+    SELECT * FROM jugadas_premiadas(fsorteo, lots, false)
   ), nuevos AS (
-    SELECT * FROM j WHERE j.pagado = 'N' AND j.premio_nuevo IS DISTINCT FROM j.premio
+    SELECT * FROM j WHERE j.premio_nuevo IS DISTINCT FROM j.premio
   ), totales AS (
     SELECT p.codvendedor, p.nroticket,
            sum(coalesce(n.premio_nuevo, p.premio)) AS total
@@ -328,40 +369,109 @@ BEGIN
       JOIN hechos h ON h.codvendedor = n.codvendedor AND h.nroticket = n.nroticket
      WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket AND p.linea = n.linea
     RETURNING 1
-  ), dia AS (
-    SELECT j.codvendedor, j.cod_lot, j.clase, sum(j.monto) AS venta,
-           sum(j.comision) AS comision,
+  ), premios AS (
+    SELECT j.codvendedor, j.cod_lot, j.clase,
            sum(CASE WHEN h.codvendedor IS NULL THEN j.premio ELSE j.premio_nuevo END) AS premios
       FROM j
       LEFT JOIN hechos h ON h.codvendedor = j.codvendedor AND h.nroticket = j.nroticket
      WHERE j.activo
      GROUP BY j.codvendedor, j.cod_lot, j.clase
-  ), actual AS (
-    SELECT s.vendedor, s.cod_lot, s.tipo_jugada, s.total_venta, s.comision, s.premios,
-           s.impuestos_procesados
-      FROM saldosdias s
-     WHERE s.fecha = fsorteo AND s.cod_lot = ANY (lots)
+  ), anuladas AS (
+    -- The plays of the day's annulled tickets, summed as the kept sums are.
+    SELECT p.codvendedor, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero) AS clase,
+           coalesce(p.especial, '') AS especial, count(*) AS jugadas, sum(p.monto) AS venta
+      FROM tickets t
+      JOIN jugadasticket p ON p.codvendedor = t.codvendedor AND p.nroticket = t.nroticket
+     WHERE t.fechaticket = fsorteo AND t.anulado = 'S' AND p.cod_lot = ANY (lots)
+     GROUP BY 1, 2, 3, 4
+  ), ventas AS (
+    -- The kept sums less the annulled plays; a key whose every play is
+    -- annulled has no daily result. comi is the seller's rate now.
+    SELECT k.codvendedor, k.cod_lot, k.tipo_jugada AS clase, k.especial,
+           k.venta - coalesce(a.venta, 0) AS venta, v.comi_tri, v.comi_ter, v.comi_digito
+      FROM ventas_jugadas k
+      JOIN vendedor v ON v.codvendedor = k.codvendedor
+      LEFT JOIN anuladas a ON a.codvendedor = k.codvendedor AND a.cod_lot = k.cod_lot
+                          AND a.clase = k.tipo_jugada AND a.especial = k.especial
+     WHERE k.fechaticket = fsorteo AND k.cod_lot = ANY (lots)
+       AND k.jugadas > coalesce(a.jugadas, 0)
+  ), dia AS (
+    -- Normal plays: one kept row per daily result, at the seller's rate for
+    -- the lottery; special plays: summed over the special plays, each at
+    -- its own rate. The commission is rounded once per daily result.
+    SELECT x.codvendedor, x.cod_lot, x.clase, x.venta, x.comision, coalesce(p.premios, 0) AS premios
+      FROM (SELECT n.codvendedor, n.cod_lot, n.clase, n.venta,
+                   round(n.venta * CASE n.clase WHEN '1' THEN coalesce(vl.comi_tri, n.comi_tri)
+                                                WHEN '2' THEN coalesce(vl.comi_ter, n.comi_ter)
+                                                ELSE coalesce(vl.comi_digito, n.comi_digito) END
+                         / 100, 3) AS comision
+              FROM ventas n
+              LEFT JOIN ven_lot vl ON vl.codvendedor = n.codvendedor AND vl.cod_lot = n.cod_lot
+             WHERE n.clase IN ('1', '2', '3')
+            UNION ALL
+            SELECT e.codvendedor, e.cod_lot, e.clase, sum(e.venta),
+                   round(sum(e.venta * CASE e.clase WHEN '4' THEN coalesce(ve.comi_tri, e.comi_tri)
+                                                    ELSE coalesce(ve.comi_ter, e.comi_ter) END)
+                         / 100, 3)
+              FROM ventas e
+              LEFT JOIN vendespec ve ON ve.codvendedor = e.codvendedor AND ve.cod_lot = e.cod_lot
+                                    AND ve.especial = e.especial
+             WHERE e.clase IN ('4', '5')
+             GROUP BY e.codvendedor, e.cod_lot, e.clase) x
+      LEFT JOIN premios p ON p.codvendedor = x.codvendedor AND p.cod_lot = x.cod_lot AND p.clase = x.clase
+  ), comparados AS MATERIALIZED (
+    -- The new results beside the stored ones, keeping only what may have
+    -- to be written: a new or changed result, a stored one no longer sold,
+    -- and a row whose taxes are not processed (its codes may be behind).
+    SELECT d.codvendedor, d.cod_lot, d.clase, d.venta, d.comision, d.premios,
+           s.vendedor AS guardado, s.cod_lot AS guardado_lot, s.tipo_jugada AS guardado_clase,
+           s.total_venta, s.comision AS guardada_comision, s.premios AS guardados_premios,
+           s.impuestos_procesados, s.codigo_junta, s.codigo_operadora, s.codigo_alcaldia,
+           s.codigo_gobernacion
+      FROM dia d
+      FULL JOIN (SELECT * FROM saldosdias s0 WHERE s0.fecha = fsorteo AND s0.cod_lot = ANY (lots)) s
+        ON s.vendedor = d.codvendedor AND s.cod_lot = d.cod_lot AND s.tipo_jugada = d.clase
+     WHERE s.vendedor IS NULL OR d.codvendedor IS NULL OR s.impuestos_procesados = 'N'
+        OR (s.total_venta, s.comision, s.premios) IS DISTINCT FROM (d.venta, d.comision, d.premios)
   ), cambiados AS (
-    -- Only the rows that change go through the insert's key checks.
-    SELECT d.* FROM dia d
-      LEFT JOIN actual a ON a.vendedor = d.codvendedor AND a.cod_lot = d.cod_lot
-                        AND a.tipo_jugada = d.clase
-     WHERE (a.total_venta, a.comision, a.premios)
-           IS DISTINCT FROM (d.venta, d.comision, d.premios)
+    -- Only the rows that change go through the insert's key checks. The
+    -- taxing bodies are those the tax processing would write now.
+    SELECT c.codvendedor, c.cod_lot, c.clase, c.venta, c.comision, c.premios, t.codigo_junta,
+           t.codigo_operadora, t.codigo_alcaldia, t.codigo_gobernacion
+      FROM comparados c
+      JOIN tasas_vigentes t ON t.vendedor = c.codvendedor AND t.cod_lot = c.cod_lot
+     WHERE (c.total_venta, c.guardada_comision, c.guardados_premios)
+           IS DISTINCT FROM (c.venta, c.comision, c.premios)
+        OR (c.impuestos_procesados = 'N'
+            AND (c.codigo_junta, c.codigo_operadora, c.codigo_alcaldia, c.codigo_gobernacion)
+                IS DISTINCT FROM (t.codigo_junta, t.codigo_operadora, t.codigo_alcaldia,
+                                  t.codigo_gobernacion))
   ), sobrantes AS (
-    SELECT a.vendedor, a.cod_lot, a.tipo_jugada, a.impuestos_procesados FROM actual a
-     WHERE NOT EXISTS (SELECT 1 FROM dia d WHERE d.codvendedor = a.vendedor
-                          AND d.cod_lot = a.cod_lot AND d.clase = a.tipo_jugada)
-       AND (a.impuestos_procesados = 'N' OR (a.total_venta, a.comision, a.premios) <> (0, 0, 0))
+    SELECT c.guardado AS vendedor, c.guardado_lot AS cod_lot, c.guardado_clase AS tipo_jugada,
+           c.impuestos_procesados
+      FROM comparados c
+     WHERE c.codvendedor IS NULL
+       AND (c.impuestos_procesados = 'N'
+            OR (c.total_venta, c.guardada_comision, c.guardados_premios) <> (0, 0, 0))
   ), escritos AS (
     INSERT INTO saldosdias AS s (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,
-                                 premios, subtotal)
+                                 premios, subtotal, codigo_junta, codigo_operadora,
+                                 codigo_alcaldia, codigo_gobernacion)
     SELECT c.codvendedor, fsorteo, c.cod_lot, c.clase, c.venta, c.comision, c.premios,
-           c.venta - c.comision - c.premios
+           c.venta - c.comision - c.premios, c.codigo_junta, c.codigo_operadora,
+           c.codigo_alcaldia, c.codigo_gobernacion
       FROM cambiados c
     ON CONFLICT (vendedor, fecha, cod_lot, tipo_jugada) DO UPDATE
        SET total_venta = EXCLUDED.total_venta, comision = EXCLUDED.comision,
-           premios = EXCLUDED.premios, subtotal = EXCLUDED.subtotal
+           premios = EXCLUDED.premios, subtotal = EXCLUDED.subtotal,
+           codigo_junta = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_junta
+                               ELSE EXCLUDED.codigo_junta END,
+           codigo_operadora = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_operadora
+                                   ELSE EXCLUDED.codigo_operadora END,
+           codigo_alcaldia = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_alcaldia
+                                  ELSE EXCLUDED.codigo_alcaldia END,
+           codigo_gobernacion = CASE WHEN s.impuestos_procesados = 'S' THEN s.codigo_gobernacion
+                                     ELSE EXCLUDED.codigo_gobernacion END
     RETURNING 1
   ), quitados AS (
     -- Rows with tax already processed stay, with nothing sold.
