@@ -95,7 +95,8 @@ TEST_F(TurnosMonitorTest, NoTurnRunsInsideAnotherThatWaitsForTheOperator)
         servidos.append({QStringLiteral("a sale"), reloj.elapsed()});
     });
     esperaCola();
-    EXPECT_EQ(orden(), (QStringList{QStringLiteral("a entra"), QStringLiteral("a sale"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(orden(), (QStringList{QStringLiteral("a entra"), QStringLiteral("a sale"), QStringLiteral("b"),
+                                    QStringLiteral("c")}));
 }
 
 } // namespace
