@@ -44,6 +44,22 @@ inline void siembra(testsupport::TestDatabase& db)
         "  ('00014', '2026-03-05', '003', '1', 10, 1, 0, 9);"));
 }
 
+// The kept sums of saldosdias_fiscal against a fresh count of the daily
+// results: the rows that differ, either way.
+inline const QString SumasFiscalesDistintas = QStringLiteral(
+    "WITH f AS (SELECT s.*, s.impuestos_procesados = 'S' AS h FROM saldosdias s),"
+    " r AS (SELECT fecha, vendedor, h,"
+    "  CASE WHEN h THEN coalesce(codigo_junta, '') ELSE '' END, CASE WHEN h THEN tasa_junta ELSE 0 END,"
+    "  CASE WHEN h THEN coalesce(codigo_operadora, '') ELSE '' END,"
+    "  CASE WHEN h THEN tasa_operadora ELSE 0 END,"
+    "  CASE WHEN h THEN coalesce(codigo_alcaldia, '') ELSE '' END,"
+    "  CASE WHEN h THEN coalesce(codigo_gobernacion, '') ELSE '' END,"
+    "  CASE WHEN h THEN tasa_alcaldia ELSE 0 END, CASE WHEN h THEN tasa_venta ELSE 0 END,"
+    "  CASE WHEN h THEN tasa_premio ELSE 0 END, sum(total_venta), sum(comision), sum(premios), sum(subtotal),"
+    "  count(*)::integer FROM f GROUP BY 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12)"
+    " SELECT count(*) FROM ((SELECT * FROM r EXCEPT ALL SELECT * FROM saldosdias_fiscal)"
+    "  UNION ALL (SELECT * FROM saldosdias_fiscal EXCEPT ALL SELECT * FROM r)) x");
+
 // Proceseimpuestos as the processing window calls it.
 inline QString procesa(platform::db::Connection& c, const QString& fecha)
 {
