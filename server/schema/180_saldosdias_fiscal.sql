@@ -3,35 +3,32 @@
 --
 -- A tax-processed row is summed per seller, day and the bodies and rates its
 -- processing stored (a seller sells the lotteries of a dozen boards and
--- operators a day). A row not processed yet is taxed by the report at the
--- rates in force for its lottery, so it is summed per seller and day only,
--- with no body and no rate: the report reads those seller-days' rows from
--- saldosdias, and nothing else of them. A body, municipality or region the
--- row has not is '' here, since a key column cannot be NULL (no code is
--- blank). Triggers on saldosdias keep it, statement by statement, whoever
--- writes the daily results; `filas` counts the rows summed, and a sum left
--- with none is deleted.
+-- operators a day), which `tasas` holds as one text: the board's code and
+-- rate, the operator's code and rate, the municipality's and its region's
+-- codes, the municipality's rate, the national rates on sales and on
+-- prizes, joined by the unit separator chr(31) ('' for a body the row has
+-- not); no code holds a control character (codigo_valido), so the text
+-- splits back exactly, and the report groups a month on one short key
+-- instead of nine columns. A row not processed yet is taxed by the report
+-- at the rates in force for its lottery, so it is summed per seller and day
+-- only (`tasas` ''): the report reads those seller-days' rows from
+-- saldosdias, and nothing else of them. Triggers on saldosdias keep it,
+-- statement by statement, whoever writes the daily results; `filas` counts
+-- the rows summed, and a sum left with none is deleted. The key is a unique
+-- index rather than a constraint: `tasas` is no code and holds the
+-- separator.
 CREATE TABLE saldosdias_fiscal (
-  fecha              date          NOT NULL,
-  vendedor           varchar(5)    NOT NULL,
-  procesado          boolean       NOT NULL,
-  codigo_junta       varchar(3)    NOT NULL,
-  tasa_junta         numeric(9,3)  NOT NULL,
-  codigo_operadora   varchar(3)    NOT NULL,
-  tasa_operadora     numeric(9,3)  NOT NULL,
-  codigo_alcaldia    varchar(5)    NOT NULL,
-  codigo_gobernacion varchar(5)    NOT NULL,
-  tasa_alcaldia      numeric(9,3)  NOT NULL,
-  tasa_venta         numeric(9,3)  NOT NULL,
-  tasa_premio        numeric(9,3)  NOT NULL,
-  total_venta        numeric(18,3) NOT NULL,
-  comision           numeric(18,3) NOT NULL,
-  premios            numeric(18,3) NOT NULL,
-  subtotal           numeric(18,3) NOT NULL,
-  filas              integer       NOT NULL,
-  PRIMARY KEY (fecha, vendedor, procesado, codigo_junta, tasa_junta, codigo_operadora, tasa_operadora,
-               codigo_alcaldia, codigo_gobernacion, tasa_alcaldia, tasa_venta, tasa_premio)
+  fecha       date          NOT NULL,
+  vendedor    varchar(5)    NOT NULL,
+  procesado   boolean       NOT NULL,
+  tasas       text          NOT NULL,
+  total_venta numeric(18,3) NOT NULL,
+  comision    numeric(18,3) NOT NULL,
+  premios     numeric(18,3) NOT NULL,
+  subtotal    numeric(18,3) NOT NULL,
+  filas       integer       NOT NULL
 );
+CREATE UNIQUE INDEX saldosdias_fiscal_clave ON saldosdias_fiscal (fecha, vendedor, procesado, tasas);
 -- The sums a statement emptied, found without walking the table.
 CREATE INDEX saldosdias_fiscal_vacias ON saldosdias_fiscal (fecha) WHERE filas = 0;
 
@@ -44,19 +41,19 @@ CREATE FUNCTION saldosdias_fiscal_lado(tabla text, signo text) RETURNS text
 LANGUAGE sql IMMUTABLE
 SET search_path = public, pg_temp AS $$
   SELECT format($q$
-    SELECT r.fecha, r.vendedor, true AS procesado, coalesce(r.codigo_junta, '') AS codigo_junta, r.tasa_junta,
-           coalesce(r.codigo_operadora, '') AS codigo_operadora, r.tasa_operadora,
-           coalesce(r.codigo_alcaldia, '') AS codigo_alcaldia, coalesce(r.codigo_gobernacion, '') AS codigo_gobernacion,
-           r.tasa_alcaldia, r.tasa_venta, r.tasa_premio, %2$ssum(r.total_venta) AS total_venta,
-           %2$ssum(r.comision) AS comision, %2$ssum(r.premios) AS premios, %2$ssum(r.subtotal) AS subtotal,
-           %2$scount(*) AS filas
+    SELECT r.fecha, r.vendedor, true AS procesado,
+           concat_ws(chr(31), coalesce(r.codigo_junta, ''), r.tasa_junta, coalesce(r.codigo_operadora, ''),
+                     r.tasa_operadora, coalesce(r.codigo_alcaldia, ''), coalesce(r.codigo_gobernacion, ''),
+                     r.tasa_alcaldia, r.tasa_venta, r.tasa_premio) AS tasas,
+           %2$ssum(r.total_venta) AS total_venta, %2$ssum(r.comision) AS comision,
+           %2$ssum(r.premios) AS premios, %2$ssum(r.subtotal) AS subtotal, %2$scount(*) AS filas
       FROM %1$I r
      WHERE r.impuestos_procesados = 'S'
      GROUP BY r.fecha, r.vendedor, r.codigo_junta, r.tasa_junta, r.codigo_operadora, r.tasa_operadora,
               r.codigo_alcaldia, r.codigo_gobernacion, r.tasa_alcaldia, r.tasa_venta, r.tasa_premio
     UNION ALL
-    SELECT r.fecha, r.vendedor, false, '', 0, '', 0, '', '', 0, 0, 0, %2$ssum(r.total_venta),
-           %2$ssum(r.comision), %2$ssum(r.premios), %2$ssum(r.subtotal), %2$scount(*)
+    SELECT r.fecha, r.vendedor, false, '', %2$ssum(r.total_venta), %2$ssum(r.comision), %2$ssum(r.premios),
+           %2$ssum(r.subtotal), %2$scount(*)
       FROM %1$I r
      WHERE r.impuestos_procesados <> 'S'
      GROUP BY r.fecha, r.vendedor
@@ -72,15 +69,13 @@ LANGUAGE sql IMMUTABLE
 SET search_path = public, pg_temp AS $$
   SELECT format($q$
     INSERT INTO saldosdias_fiscal AS f
-    SELECT x.fecha, x.vendedor, x.procesado, x.codigo_junta, x.tasa_junta, x.codigo_operadora,
-           x.tasa_operadora, x.codigo_alcaldia, x.codigo_gobernacion, x.tasa_alcaldia, x.tasa_venta,
-           x.tasa_premio, sum(x.total_venta), sum(x.comision), sum(x.premios), sum(x.subtotal), sum(x.filas)
+    SELECT x.fecha, x.vendedor, x.procesado, x.tasas, sum(x.total_venta), sum(x.comision), sum(x.premios),
+           sum(x.subtotal), sum(x.filas)
       FROM (%s) x
-     GROUP BY 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12
+     GROUP BY 1, 2, 3, 4
     HAVING sum(x.filas) <> 0 OR sum(x.total_venta) <> 0 OR sum(x.comision) <> 0 OR sum(x.premios) <> 0
         OR sum(x.subtotal) <> 0
-    ON CONFLICT (fecha, vendedor, procesado, codigo_junta, tasa_junta, codigo_operadora, tasa_operadora,
-                 codigo_alcaldia, codigo_gobernacion, tasa_alcaldia, tasa_venta, tasa_premio)
+    ON CONFLICT (fecha, vendedor, procesado, tasas)
     DO UPDATE SET total_venta = f.total_venta + excluded.total_venta, comision = f.comision + excluded.comision,
                   premios = f.premios + excluded.premios, subtotal = f.subtotal + excluded.subtotal,
                   filas = f.filas + excluded.filas
