@@ -44,6 +44,17 @@ inline void siembra(testsupport::TestDatabase& db)
         "  ('00014', '2026-03-05', '003', '1', 10, 1, 0, 9);"));
 }
 
+// The kept sums of saldosdias_fiscal against a fresh count of the daily
+// results: the rows that differ, either way.
+inline const QString SumasFiscalesDistintas = QStringLiteral(
+    "WITH r AS (SELECT fecha, vendedor, impuestos_procesados = 'S', CASE WHEN impuestos_procesados = 'S'"
+    "  THEN concat_ws(chr(31), coalesce(codigo_junta, ''), tasa_junta, coalesce(codigo_operadora, ''),"
+    "  tasa_operadora, coalesce(codigo_alcaldia, ''), coalesce(codigo_gobernacion, ''), tasa_alcaldia,"
+    "  tasa_venta, tasa_premio) ELSE '' END, sum(total_venta), sum(comision), sum(premios), sum(subtotal),"
+    "  count(*)::integer FROM saldosdias GROUP BY 1, 2, 3, 4)"
+    " SELECT count(*) FROM ((SELECT * FROM r EXCEPT ALL SELECT * FROM saldosdias_fiscal)"
+    "  UNION ALL (SELECT * FROM saldosdias_fiscal EXCEPT ALL SELECT * FROM r)) x");
+
 // Proceseimpuestos as the processing window calls it.
 inline QString procesa(platform::db::Connection& c, const QString& fecha)
 {

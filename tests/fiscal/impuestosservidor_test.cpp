@@ -4,6 +4,7 @@
 #include "datosfiscales.h"
 
 #include <cmath>
+#include <iterator>
 #include <gtest/gtest.h>
 
 using namespace datosfiscales;
@@ -153,6 +154,158 @@ TEST_F(ImpuestosServidorTest, PrizesProcessedAgainAfterTheTaxesAreReportedOnTheN
                                         QStringLiteral("00012"));
     EXPECT_EQ(filas(rs, {QStringLiteral("premios_vendedor"), QStringLiteral("impuesto_premio")}).first(),
               QStringLiteral("200|6"));
+}
+
+TEST_F(ImpuestosServidorTest, ADayWhoseCodesPrizeProcessingWroteGetsTheSameTaxes)
+{
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    const QString esperado = db_->scalar(Filas);
+    // The day as prize processing leaves it: the bodies' codes the tax
+    // processing derives, taxes empty; and a code that is no longer the
+    // one in force, which the processing corrects.
+    db_->exec(QStringLiteral("UPDATE saldosdias SET impuestos_procesados = 'N', tasa_junta = 0, "
+                             "impuesto_junta = 0, tasa_operadora = 0,"
+                             " impuesto_operadora = 0, tasa_alcaldia = 0, impuesto_alcaldia = 0, tasa_venta "
+                             "= 0, impuesto_venta = 0,"
+                             " tasa_premio = 0, impuesto_premio = 0;"
+                             "UPDATE saldosdias SET codigo_junta = '003' WHERE vendedor = '00013'"));
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    EXPECT_EQ(db_->scalar(Filas), esperado);
+}
+
+namespace {
+
+// The writes of the tax suites' second day (6 March): seller 00012 sells
+// 001 and 003 again, seller 00013 sells 003 with the codes prize
+// processing writes; and a row of 00013 added to the processed 5 March.
+const QString SegundoDia = QStringLiteral(
+    "INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision, premios, subtotal,"
+    " codigo_junta, codigo_operadora, codigo_alcaldia, codigo_gobernacion) VALUES"
+    " ('00012', '2026-03-06', '001', '1', 300, 30, 50, 220, NULL, NULL, NULL, NULL),"
+    " ('00012', '2026-03-06', '003', '1', 70, 7, 0, 63, NULL, NULL, NULL, NULL),"
+    " ('00013', '2026-03-06', '003', '3', 80, 8, 20, 52, '003', '003', 'MBO', 'ANZ'),"
+    " ('00013', '2026-03-05', '003', '2', 60, 6, 0, 54, '003', '003', 'MBO', 'ANZ')");
+
+} // namespace
+
+TEST_F(ImpuestosServidorTest, TheKeptTaxSumsEqualAFreshCountAfterEveryWrite)
+{
+    const char* escrituras[] = {
+        "SELECT 1",
+        "SELECT proc.Proceseimpuestos('05/03/2026')",
+        "SELECT proc.Proceseimpuestos('05/03/2026')",
+        // Prizes processed again after the taxes.
+        "UPDATE saldosdias SET premios = 200, subtotal = 25 WHERE vendedor = '00012' AND cod_lot = '003'",
+        nullptr, // SegundoDia
+        "UPDATE juntas SET tasa_junta = 6 WHERE codigo_junta = '001'",
+        "SELECT proc.Proceseimpuestos('05/03/2026')",
+        "SELECT proc.Proceseimpuestos('06/03/2026')",
+        "UPDATE saldosdias SET impuestos_procesados = 'N' WHERE vendedor = '00013'",
+        "UPDATE saldosdias SET fecha = '2026-03-07' WHERE fecha = '2026-03-06' AND vendedor = '00012'",
+        "DELETE FROM saldosdias WHERE vendedor = '00014'",
+        "DELETE FROM saldosdias WHERE fecha = '2026-03-05'",
+        "TRUNCATE saldosdias",
+    };
+    for (std::size_t i = 0; i < std::size(escrituras); ++i) {
+        const QString sql = escrituras[i] ? QLatin1String(escrituras[i]) : SegundoDia;
+        db_->exec(sql);
+        EXPECT_EQ(db_->scalar(SumasFiscalesDistintas), QStringLiteral("0")) << qPrintable(sql);
+        if (i == 1) {
+            EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias_fiscal WHERE procesado")),
+                      QStringLiteral("4"));
+        }
+    }
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias_fiscal")), QStringLiteral("0"));
+}
+
+TEST_F(ImpuestosServidorTest, TheReportFromTheKeptSumsIsTheDailyResultsSummed)
+{
+    // 5 March processed, then its prizes processed again and a row added;
+    // the board's rate raised; 6 March not processed.
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    db_->exec(QStringLiteral("UPDATE saldosdias SET premios = 200, subtotal = 25"
+                             " WHERE vendedor = '00012' AND cod_lot = '003'"));
+    db_->exec(SegundoDia);
+    db_->exec(QStringLiteral("UPDATE juntas SET tasa_junta = 6 WHERE codigo_junta = '001'"));
+
+    // Each line's body, rate and bases and each seller's totals and
+    // municipal and national taxes, from the report and from every daily
+    // result of the range: a processed one with the bodies and rates it
+    // stores, the others with those in force.
+    const QString informe = QStringLiteral(
+        "WITH i AS (SELECT * FROM proc.rpt_res_ven_totales_fiscal('%1', '%2', '%3', '%4'))"
+        " SELECT (SELECT string_agg(concat_ws('|', vendedor, procesado, venta_vendedor, comision_vendedor,"
+        "  premios_vendedor, total_vendedor, codigo_junta, tasa_junta, codigo_operadora, tasa_operadora,"
+        "  total_venta, premios, codigo_alcaldia, tasa_alcaldia, tasa_venta, tasa_premio), ';'"
+        "  ORDER BY vendedor, codigo_junta, codigo_operadora, tasa_junta, tasa_operadora) FROM i)"
+        " || ' / ' || (SELECT string_agg(concat_ws('|', vendedor, a, v, p), ';' ORDER BY vendedor)"
+        "  FROM (SELECT vendedor, sum(impuesto_alcaldia) a, sum(impuesto_venta) v, sum(impuesto_premio) p"
+        "  FROM i GROUP BY vendedor) x)");
+    QString elegidos;
+    for (const char* c :
+         {"codigo_junta", "tasa_junta", "codigo_operadora", "tasa_operadora", "codigo_gobernacion",
+          "codigo_alcaldia", "tasa_alcaldia", "tasa_venta", "tasa_premio"})
+        elegidos += QStringLiteral(", CASE WHEN s.impuestos_procesados = 'S' THEN s.%1 ELSE t.%1 END AS %1")
+                        .arg(QLatin1String(c));
+    const QString sumado =
+        QStringLiteral(
+            "WITH c AS (SELECT s.vendedor, s.fecha, s.total_venta, s.comision, s.premios, s.subtotal,"
+            "  s.impuestos_procesados AS p") +
+        elegidos +
+        QStringLiteral(
+            "  FROM saldosdias s JOIN proc.tasas_vigentes t ON t.vendedor = s.vendedor AND t.cod_lot = "
+            "s.cod_lot"
+            "  WHERE s.fecha BETWEEN to_date('%1', 'DD/MM/YYYY') AND to_date('%2', 'DD/MM/YYYY')"
+            "  AND (btrim('%3') = '' OR s.vendedor >= '%3') AND (btrim('%4') = '' OR s.vendedor <= '%4')),"
+            " v AS (SELECT vendedor, CASE WHEN bool_and(p = 'S') THEN 'S' ELSE 'N' END pv, sum(total_venta) "
+            "sv,"
+            "  sum(comision) sc, sum(premios) sp, sum(subtotal) st FROM c GROUP BY vendedor),"
+            " pr AS (SELECT DISTINCT ON (vendedor) vendedor, CASE WHEN codigo_alcaldia IS NULL THEN ''"
+            "  ELSE codigo_gobernacion || '-' || codigo_alcaldia END al, tasa_alcaldia, tasa_venta, "
+            "tasa_premio"
+            "  FROM c ORDER BY vendedor, fecha, p DESC, codigo_alcaldia, codigo_gobernacion),"
+            " l AS (SELECT vendedor, coalesce(codigo_junta, '') j, tasa_junta, coalesce(codigo_operadora, "
+            "'') o,"
+            "  tasa_operadora, sum(total_venta) lv, sum(premios) lp FROM c GROUP BY 1, 2, 3, 4, 5)"
+            " SELECT (SELECT string_agg(concat_ws('|', l.vendedor, pv, sv, sc, sp, st, j, tasa_junta, o,"
+            "  tasa_operadora, lv, lp, al, pr.tasa_alcaldia, pr.tasa_venta, pr.tasa_premio), ';'"
+            "  ORDER BY l.vendedor, j, o, tasa_junta, tasa_operadora)"
+            "  FROM l JOIN v USING (vendedor) JOIN pr USING (vendedor))"
+            " || ' / ' || (SELECT string_agg(concat_ws('|', vendedor, a, v, p), ';' ORDER BY vendedor) FROM"
+            "  (SELECT vendedor, sum(a) a, sum(v) v, sum(p) p FROM"
+            "   (SELECT vendedor, round(sum(total_venta) * tasa_alcaldia / 100, 2) a, 0 v, 0 p FROM c"
+            "    GROUP BY vendedor, tasa_alcaldia"
+            "    UNION ALL SELECT vendedor, 0, round(sum(total_venta) * tasa_venta / 100, 2), 0 FROM c"
+            "    GROUP BY vendedor, tasa_venta"
+            "    UNION ALL SELECT vendedor, 0, 0, round(sum(premios) * tasa_premio / 100, 2) FROM c"
+            "    GROUP BY vendedor, tasa_premio) x GROUP BY vendedor) y)");
+    struct Caso {
+        const char* desde;
+        const char* hasta;
+        const char* v1;
+        const char* v2;
+    };
+    for (const Caso& c :
+         {Caso{"05/03/2026", "05/03/2026", " ", " "}, Caso{"05/03/2026", "06/03/2026", " ", " "},
+          Caso{"06/03/2026", "06/03/2026", " ", " "}, Caso{"01/03/2026", "31/03/2026", "00013", " "},
+          Caso{"01/03/2026", "31/03/2026", " ", "00012"}}) {
+        const QStringList a = {QLatin1String(c.desde), QLatin1String(c.hasta), QLatin1String(c.v1),
+                               QLatin1String(c.v2)};
+        const QString esperado = db_->scalar(sumado.arg(a[0], a[1], a[2], a[3]));
+        ASSERT_FALSE(esperado.isEmpty()) << c.desde << "-" << c.hasta;
+        EXPECT_EQ(db_->scalar(informe.arg(a[0], a[1], a[2], a[3])), esperado)
+            << c.desde << "-" << c.hasta << " " << c.v1 << "/" << c.v2;
+    }
+    // 6 March is not processed, so both 00012 and 00013 say so over the
+    // two days; over the 5th only 00013's added row is unprocessed.
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral("SELECT string_agg(DISTINCT vendedor || procesado, ',') FROM"
+                                   " proc.rpt_res_ven_totales_fiscal('05/03/2026', '06/03/2026', ' ', ' ')")),
+        QStringLiteral("00012N,00013N,00014S"));
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral("SELECT string_agg(DISTINCT vendedor || procesado, ',') FROM"
+                                   " proc.rpt_res_ven_totales_fiscal('05/03/2026', '05/03/2026', ' ', ' ')")),
+        QStringLiteral("00012S,00013N,00014S"));
 }
 
 TEST_F(ImpuestosServidorTest, TheCatalogueAddsModifiesAndDeletesWithItsAnswers)

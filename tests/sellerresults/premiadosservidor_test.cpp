@@ -3,6 +3,7 @@
 // active tickets, the commission processing computed and the prizes it
 // awarded, split by lottery and play kind.
 
+#include "datosfiscales.h"
 #include "datosresultados.h"
 #include "datossorteos.h"
 
@@ -63,10 +64,11 @@ TEST_F(PremiadosTest, TheReportsShowTheDayAsPrizeProcessingLeftIt)
 }
 
 // The totals kept beside the daily results (per seller and day, per
-// seller, lottery, play kind and month) equal a fresh sum of saldosdias
-// after every kind of write: prize processing writing, rewriting and
-// emptying a day, tax processing, and plain inserts, updates (amounts, a
-// key moved to another month, a row made zeros), deletes and truncation.
+// seller, lottery, play kind and month, and the fiscal report's sums)
+// equal a fresh sum of saldosdias after every kind of write: prize
+// processing writing, rewriting and emptying a day, tax processing, and
+// plain inserts, updates (amounts, a key moved to another month, a row made
+// zeros), deletes and truncation.
 TEST_F(PremiadosTest, TheKeptTotalsEqualAFreshSumAfterEveryWrite)
 {
     const QString dia = s("SELECT coalesce(string_agg(concat_ws(' ', vendedor, fecha, total_venta, comision,"
@@ -89,6 +91,7 @@ TEST_F(PremiadosTest, TheKeptTotalsEqualAFreshSumAfterEveryWrite)
             << qPrintable(paso);
         EXPECT_EQ(db_->scalar(mes.arg(s("saldosdias_importes_mes"))), db_->scalar(mesFresco))
             << qPrintable(paso);
+        EXPECT_EQ(db_->scalar(datosfiscales::SumasFiscalesDistintas), s("0")) << qPrintable(paso);
     };
 
     using datossorteos::Jugada;

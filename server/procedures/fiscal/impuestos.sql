@@ -27,6 +27,13 @@ CREATE VIEW tasas_vigentes AS
 -- it again recomputes the same columns from the same bases: nothing is
 -- added twice. Return codes: 0 done; 55 the date has no daily results
 -- (nothing to process); 7 the date is not one.
+--
+-- Prize processing writes each new row's bodies' codes as this derives
+-- them; a code given its own value again is no key change, so no foreign
+-- key is checked for it, and as no index holds a tax column the row is
+-- rewritten within its page (the room saldosdias's fillfactor leaves)
+-- without touching an index. A row whose codes are NULL, or no longer
+-- those in force, gets them here, checked.
 CREATE FUNCTION Proceseimpuestos(xfecha varchar, OUT return_value integer)
 LANGUAGE plpgsql AS $$
 DECLARE
@@ -105,35 +112,45 @@ DECLARE
   v1 text := btrim(coalesce(xvendedor1, ''));
   v2 text := btrim(coalesce(xvendedor2, ''));
 BEGIN
-  -- The month's millions of daily results are summed once, in memory, for
-  -- this call's transaction only (a plan compiled for them would cost more
-  -- than it saves).
+  -- The month's hundreds of thousands of kept sums are summed once, in
+  -- memory, for this call's transaction only (a plan compiled for them
+  -- would cost more than it saves).
   PERFORM set_config('jit', 'off', true);
   PERFORM set_config('work_mem', '64MB', true);
   RETURN QUERY
   WITH grupos AS (
     -- The range's rows summed by everything the report tells apart: a
-    -- processed row brings the bodies and rates its processing stored, one
-    -- not processed yet those in force now. The rest works on these few
-    -- sums instead of on every row.
-    SELECT r.vendedor, true AS hecho, r.codigo_junta AS junta, r.tasa_junta AS tjunta,
-           r.codigo_operadora AS operadora, r.tasa_operadora AS toperadora,
-           r.codigo_alcaldia AS alcaldia, r.codigo_gobernacion AS region, r.tasa_alcaldia AS talcaldia,
-           r.tasa_venta AS tventa, r.tasa_premio AS tpremio, min(r.fecha) AS primero,
-           sum(r.total_venta) AS venta, sum(r.comision) AS comision, sum(r.premios) AS premios,
-           sum(r.subtotal) AS subtotal
-      FROM saldosdias r
-     WHERE r.fecha BETWEEN desde AND hasta AND r.impuestos_procesados = 'S'
-       AND (v1 = '' OR r.vendedor >= v1) AND (v2 = '' OR r.vendedor <= v2)
-     GROUP BY 1, 3, 4, 5, 6, 7, 8, 9, 10, 11
+    -- processed row brings the bodies and rates its processing stored,
+    -- summed per day as saldosdias_fiscal keeps them (on one text, split
+    -- back once summed); one not processed yet those in force now, per
+    -- lottery, so those seller-days (the kept sums name them) are read
+    -- from the daily results. The rest works on these few sums instead of
+    -- on every row.
+    SELECT f.vendedor, true AS hecho, nullif(split_part(f.tasas, chr(31), 1), '') AS junta,
+           split_part(f.tasas, chr(31), 2)::numeric(9,3) AS tjunta,
+           nullif(split_part(f.tasas, chr(31), 3), '') AS operadora,
+           split_part(f.tasas, chr(31), 4)::numeric(9,3) AS toperadora,
+           nullif(split_part(f.tasas, chr(31), 5), '') AS alcaldia,
+           nullif(split_part(f.tasas, chr(31), 6), '') AS region,
+           split_part(f.tasas, chr(31), 7)::numeric(9,3) AS talcaldia,
+           split_part(f.tasas, chr(31), 8)::numeric(9,3) AS tventa,
+           split_part(f.tasas, chr(31), 9)::numeric(9,3) AS tpremio,
+           f.primero, f.venta, f.comision, f.premios, f.subtotal
+      FROM (SELECT f.vendedor, f.tasas, min(f.fecha) AS primero, sum(f.total_venta) AS venta,
+                   sum(f.comision) AS comision, sum(f.premios) AS premios, sum(f.subtotal) AS subtotal
+              FROM saldosdias_fiscal f
+             WHERE f.fecha BETWEEN desde AND hasta AND f.procesado
+               AND (v1 = '' OR f.vendedor >= v1) AND (v2 = '' OR f.vendedor <= v2)
+             GROUP BY f.vendedor, f.tasas) f
     UNION ALL
     SELECT r.vendedor, false, t.codigo_junta, t.tasa_junta, t.codigo_operadora, t.tasa_operadora,
            t.codigo_alcaldia, t.codigo_gobernacion, t.tasa_alcaldia, t.tasa_venta, t.tasa_premio,
            min(r.fecha), sum(r.total_venta), sum(r.comision), sum(r.premios), sum(r.subtotal)
-      FROM saldosdias r
+      FROM saldosdias_fiscal f
+      JOIN saldosdias r ON r.vendedor = f.vendedor AND r.fecha = f.fecha
       JOIN tasas_vigentes t ON t.vendedor = r.vendedor AND t.cod_lot = r.cod_lot
-     WHERE r.fecha BETWEEN desde AND hasta AND r.impuestos_procesados <> 'S'
-       AND (v1 = '' OR r.vendedor >= v1) AND (v2 = '' OR r.vendedor <= v2)
+     WHERE f.fecha BETWEEN desde AND hasta AND NOT f.procesado AND r.impuestos_procesados <> 'S'
+       AND (v1 = '' OR f.vendedor >= v1) AND (v2 = '' OR f.vendedor <= v2)
      GROUP BY 1, 3, 4, 5, 6, 7, 8, 9, 10, 11
   ), primeros AS (
     -- The municipality and national rates of each seller's first day.
