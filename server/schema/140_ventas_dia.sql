@@ -15,6 +15,9 @@ CREATE TABLE ventas_dia (
 -- that a row's new sums are written beside it without touching the indexes.
 CREATE INDEX ventas_dia_fecha ON ventas_dia (fechaticket, codvendedor);
 
+-- Sale points write tickets while a house database is loaded: none may
+-- slip between this count and the triggers below.
+LOCK TABLE tickets IN SHARE ROW EXCLUSIVE MODE;
 INSERT INTO ventas_dia (codvendedor, fechaticket, activos, venta)
 SELECT codvendedor, fechaticket, count(*), sum(montoticket)
 FROM tickets WHERE estadoticket = 'ACT' GROUP BY codvendedor, fechaticket;

@@ -36,6 +36,9 @@ LANGUAGE sql IMMUTABLE PARALLEL SAFE AS $$
                ELSE CASE char_length(numero) WHEN 3 THEN '4' ELSE '5' END END)::varchar
 $$;
 
+-- Sale points write plays while a house database is loaded: none may slip
+-- between this count and the triggers below (held until the load commits).
+LOCK TABLE jugadasticket IN SHARE ROW EXCLUSIVE MODE;
 INSERT INTO ventas_jugadas (fechaticket, cod_lot, codvendedor, tipo_jugada, especial, jugadas, venta)
 SELECT p.fechaticket, p.cod_lot, p.codvendedor,
        clase_saldo(p.tipo_jugada, p.numero),

@@ -129,6 +129,22 @@ TEST_F(PremiosServidorTest, EachPlayTypeAndPaymentModeWinsAndLosesByTheRules)
               QStringLiteral("0.000"));
 }
 
+TEST_F(PremiosServidorTest, AResultWithoutItsSpecialPlayDetailPaysNoSpecialPlay)
+{
+    // Results recorded before the detail was kept have the special play but
+    // no detail: no detail wins, the normal plays still do.
+    resultados();
+    db_->exec(QStringLiteral("UPDATE premiar SET jugada = NULL WHERE cod_lot = '001'"));
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("1"),
+           {Jugada{QStringLiteral("001"), QStringLiteral("345"), QStringLiteral("10"), QStringLiteral("T1"),
+                   QStringLiteral("01")}});
+    ticket(*db_, QStringLiteral("00000"), QStringLiteral("2"),
+           {Jugada{QStringLiteral("001"), QStringLiteral("123"), QStringLiteral("10")}});
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    EXPECT_EQ(premio(QStringLiteral("00000"), QStringLiteral("1")), QStringLiteral("0.00"));
+    EXPECT_EQ(premio(QStringLiteral("00000"), QStringLiteral("2")), QStringLiteral("6000.00"));
+}
+
 TEST_F(PremiosServidorTest, ProcessingAnswersItsCodes)
 {
     EXPECT_EQ(procesa(conexion(), Fecha), QStringLiteral("55")) << "no result on the date";

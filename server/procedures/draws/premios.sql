@@ -215,7 +215,9 @@ BEGIN
     LEFT JOIN vendespec ve ON ve.codvendedor = p.codvendedor AND ve.cod_lot = p.cod_lot
                           AND ve.especial = p.especial
     CROSS JOIN LATERAL (
-      SELECT p.tipo_jugada = '1' OR (p.especial = r.especial AND p.jugada = r.jugada) AS juega,
+      -- A result or play without a detail matches no detail (not NULL,
+      -- which would let the play be priced).
+      SELECT p.tipo_jugada = '1' OR coalesce(p.especial = r.especial AND p.jugada = r.jugada, false) AS juega,
              CASE WHEN p.tipo_jugada = '1' THEN coalesce(vl.tipode_pago, v.tipode_pago)
                   ELSE coalesce(ve.tipode_pago, v.tipode_pago) END AS modo,
              CASE WHEN p.tipo_jugada = '1' THEN r.pri_triple ELSE r.triple_especial END AS t1,
