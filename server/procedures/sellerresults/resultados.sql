@@ -134,9 +134,9 @@ END $$;
 -- index is read in that order even when the daily updates have left it
 -- sparse (each update of a month's row adds an entry; vacuum takes the old
 -- ones away but not the pages they filled: at `large`, a month processed
--- day after day left it ten times the size of its entries, and the planner
--- then read the table and sorted its rows, twice the time). For the rest
--- of the call's transaction.
+-- day after day left it thirteen times the size of its entries, and the
+-- planner then read the table and sorted its rows, twice the time). For
+-- the rest of the call's transaction.
 CREATE FUNCTION resultados_lee_meses(en_orden boolean)
 RETURNS void
 LANGUAGE plpgsql VOLATILE AS $$
