@@ -213,7 +213,8 @@ TEST_F(ResultadosServidorTest, TipoDeJugadaGivesEachSellersLotteriesAndPlayKinds
                            s("00004|PEDRO|001 - TRIPLE ZULIA|Triples|200.00|180.00"),
                            s("00004|PEDRO|001 - TRIPLE ZULIA|Term. Especial|10.00|9.00"),
                            s("00006|ZOE|002 - TRIPLE CARACAS|Triples|40.00|26.00")}));
-    EXPECT_EQ(filas(porTipoJugada(s("011")), {0, 4}), QStringList({s("00003|011 - TRIPLE ORIENTE")}));
+    EXPECT_EQ(filas(porTipoJugada(s("011")), {0, 1, 2, 3, 4}),
+              QStringList({s("00003|00001|LUIS|011|011 - TRIPLE ORIENTE")}));
 }
 
 // Only the chosen group's sellers; the chief's commission at each seller's

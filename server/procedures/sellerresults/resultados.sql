@@ -130,7 +130,12 @@ END $$;
 -- than the reports that read saldosdias (they spilled to disk). With
 -- `en_orden` (months alone to read, grouped by the first columns of their
 -- key) they are added up in the index's order, key after key: a hash of
--- every key held a few hundred megabytes of sums and still spilled. For
+-- every key held a few hundred megabytes of sums and still spilled. The
+-- index is read in that order even when the daily updates have left it
+-- sparse (each update of a month's row adds an entry; vacuum takes the old
+-- ones away but not the pages they filled: at `large`, a month processed
+-- day after day left it thirteen times the size of its entries, and the
+-- planner then read the table and sorted its rows, twice the time). For
 -- the rest of the call's transaction.
 CREATE FUNCTION resultados_lee_meses(en_orden boolean)
 RETURNS void
@@ -140,8 +145,45 @@ BEGIN
   PERFORM set_config('work_mem', '128MB', true);
   IF en_orden THEN
     PERFORM set_config('enable_hashagg', 'off', true);
+    PERFORM set_config('enable_seqscan', 'off', true);
+    PERFORM set_config('enable_bitmapscan', 'off', true);
   END IF;
 END $$;
+
+-- The sums of the reports per lottery and play kind come in the order of
+-- their key; joined to the sellers' names by merging (a hash join loses
+-- that order, and sorting a month's few hundred thousand rows again cost
+-- as much as adding them up), with the lotteries' labels looked up per row
+-- (resultados_etiquetas). The ORDER BY of each report still decides the
+-- order: this only spares the sort when the rows already come in it. For
+-- the rest of the call's transaction.
+CREATE FUNCTION resultados_en_orden()
+RETURNS void
+LANGUAGE plpgsql VOLATILE AS $$
+BEGIN
+  PERFORM set_config('enable_hashjoin', 'off', true);
+  PERFORM set_config('enable_nestloop', 'off', true);
+END $$;
+
+-- The sellers v as a query joins them by merging with the sums of the
+-- kept totals: v.clave is the code in their byte order (COLLATE "C", that
+-- of saldosdias_importes_mes), then codvendedor, perteneceal, nombre_vend.
+CREATE FUNCTION resultados_vendedores()
+RETURNS text
+LANGUAGE sql IMMUTABLE AS $$
+  SELECT '(SELECT v.codvendedor COLLATE "C" AS clave, v.codvendedor, v.perteneceal, v.nombre_vend
+             FROM vendedor v) v'
+$$;
+
+-- The lotteries' labels "code - name" keyed by code, read once per call
+-- and looked up per row: a join with the lotteries lost the order the
+-- rows were added up in.
+CREATE FUNCTION resultados_etiquetas()
+RETURNS jsonb
+LANGUAGE sql STABLE AS $$
+  SELECT coalesce(jsonb_object_agg(l.cod_lot, l.cod_lot || ' - ' || rtrim(l.desc_lot)), '{}')
+    FROM loterias l
+$$;
 
 -- The signed pieces of a request per lottery and play kind, as a subquery
 -- run with EXECUTE … USING the values of resultados_filtro, then the
@@ -287,6 +329,9 @@ END $$;
 -- lottery (its three-character code; blank or empty: all). 0 seller code,
 -- 1 group chief, 2 seller name, 3 lottery code, 4 lottery code " - " name
 -- (shown), 5 play kind name, 6 sales, 7 commission, 8 prizes, 9 net.
+-- A month of every seller is a few hundred thousand rows, added up in the
+-- order of the monthly totals' key, which is the report's: they keep it to
+-- the end (resultados_en_orden), so nothing sorts them again.
 CREATE FUNCTION rpt_res_ven_resumido_loteria(xfechareport1 varchar, xfechareport2 varchar,
                                              xvendedor1 varchar, xvendedor2 varchar,
                                              xlaloteria varchar)
@@ -299,9 +344,9 @@ DECLARE
   r record := resultados_tramos(p.desde, p.hasta);
 BEGIN
   PERFORM resultados_lee_meses(cardinality(r.dias) = 0);
+  PERFORM resultados_en_orden();
   RETURN QUERY EXECUTE
-    'SELECT v.codvendedor, v.perteneceal, v.nombre_vend, l.cod_lot,
-            (l.cod_lot || '' - '' || rtrim(l.desc_lot))::varchar,
+    'SELECT v.codvendedor, v.perteneceal, v.nombre_vend, t.cod_lot, ($9 ->> t.cod_lot)::varchar,
             (CASE t.tipo_jugada WHEN ''1'' THEN ''Triples'' WHEN ''2'' THEN ''Terminales''
                                 WHEN ''3'' THEN ''Digito'' WHEN ''4'' THEN ''Trip. Especial''
                                 WHEN ''5'' THEN ''Term. Especial'' END)::varchar,
@@ -311,11 +356,10 @@ BEGIN
                FROM ' || resultados_piezas(cardinality(r.dias) > 0) || '
               GROUP BY p.vendedor, p.cod_lot, p.tipo_jugada
              HAVING sum(p.filas) > 0) t
-       JOIN loterias l ON l.cod_lot = t.cod_lot
-       JOIN vendedor v ON v.codvendedor = t.vendedor
+       JOIN ' || resultados_vendedores() || ' ON v.clave = t.vendedor
       ORDER BY t.vendedor, t.cod_lot, t.tipo_jugada'
     USING p.desde, p.hasta, p.vdesde, p.vhasta, resultados_loteria(xlaloteria), resultados_tipos('000'),
-          r.meses, r.dias;
+          r.meses, r.dias, resultados_etiquetas();
 END $$;
 
 -- "1.- Por Grupos": one row per seller of the group (perteneceal equal to
