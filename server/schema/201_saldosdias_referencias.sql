@@ -12,8 +12,9 @@
 --     for the writer and then sees its rows; an update that leaves a
 --     row's references as the statement's old rows had them checks nothing
 --     (those parents are held by the old rows), as a foreign key does not;
---   - deleting a parent, or changing its key, while a daily result names it
---     is refused with 23503, naming saldosdias as the table that holds it
+--   - deleting a parent, changing its key or emptying it (TRUNCATE, which
+--     with CASCADE no longer reaches saldosdias) while a daily result names
+--     it is refused with 23503, naming saldosdias as the table that holds it
 --     (Borreven tells the operator which history keeps a seller by it).
 -- The refusals read as the foreign keys' did, with their names.
 --
@@ -119,6 +120,22 @@ DECLARE
   sigue text;
 BEGIN
   SELECT * INTO r FROM saldosdias_referencias() x WHERE x.padre = TG_TABLE_NAME;
+  -- Emptied (with CASCADE: the others that name it are): any daily result
+  -- naming one is left naming none.
+  IF TG_OP = 'TRUNCATE' THEN
+    EXECUTE format('SELECT concat_ws(%L, %s) FROM saldosdias s WHERE %s LIMIT 1', ', ',
+                   saldosdias_lista('s', r.columnas),
+                   (SELECT string_agg(format('s.%I IS NOT NULL', c), ' AND ') FROM unnest(r.columnas) c))
+      INTO sigue;
+    IF sigue IS NOT NULL THEN
+      RAISE EXCEPTION 'cannot truncate table "%": daily results name it', TG_TABLE_NAME
+        USING ERRCODE = 'foreign_key_violation',
+              DETAIL = format('Key (%s)=(%s) is still referenced from table "saldosdias".',
+                              array_to_string(r.claves, ', '), sigue),
+              SCHEMA = 'public', TABLE = 'saldosdias', CONSTRAINT = r.nombre;
+    END IF;
+    RETURN NULL;
+  END IF;
   quitadas := format('SELECT %s FROM viejas o', saldosdias_lista('o', r.claves));
   IF TG_OP = 'UPDATE' THEN
     quitadas := quitadas || format(' EXCEPT SELECT %s FROM nuevas n', saldosdias_lista('n', r.claves));
@@ -166,6 +183,8 @@ BEGIN
                       FOR EACH STATEMENT EXECUTE FUNCTION saldosdias_referencias_padre()', padre);
     EXECUTE format('CREATE TRIGGER saldosdias_referencias_cambia AFTER UPDATE ON %I
                       REFERENCING OLD TABLE AS viejas NEW TABLE AS nuevas
+                      FOR EACH STATEMENT EXECUTE FUNCTION saldosdias_referencias_padre()', padre);
+    EXECUTE format('CREATE TRIGGER saldosdias_referencias_vacia AFTER TRUNCATE ON %I
                       FOR EACH STATEMENT EXECUTE FUNCTION saldosdias_referencias_padre()', padre);
   END LOOP;
 END $$;

@@ -264,6 +264,7 @@ const Case Cases[] = {
      "codigo_junta "
      "= 'J1'",
      nullptr},
+    {"emptying the boards while daily results name them", "TRUNCATE juntas CASCADE", "daily results name it"},
     {"seller tax of a missing tax",
      "INSERT INTO vend_imp (codvendedor, codigo_impuesto, porcentaje_impuesto) VALUES ('00001', 'NADA', 1)",
      "violates foreign key constraint"},
