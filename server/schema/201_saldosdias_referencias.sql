@@ -74,9 +74,11 @@ DECLARE
   falta text;
 BEGIN
   todas := (SELECT string_agg(DISTINCT c, ', ') FROM saldosdias_referencias() x, unnest(x.columnas) c);
-  nuevas := format('SELECT DISTINCT %s FROM nuevas', todas);
+  -- EXCEPT keeps each of its rows once.
   IF TG_OP = 'UPDATE' THEN
-    nuevas := nuevas || format(' EXCEPT SELECT %s FROM viejas', todas);
+    nuevas := format('SELECT %1$s FROM nuevas EXCEPT SELECT %1$s FROM viejas', todas);
+  ELSE
+    nuevas := format('SELECT DISTINCT %s FROM nuevas', todas);
   END IF;
   FOR r IN SELECT * FROM saldosdias_referencias() LOOP
     i := i + 1;
