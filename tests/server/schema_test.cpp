@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 using testsupport::TestDatabase;
@@ -40,7 +41,16 @@ INSERT INTO prestamos (nroprestamo, codvendedor, fecha_prestamo, monto_prestamo,
   VALUES ('PR00001', '00001', '2026-03-02', 1000, 50);
 INSERT INTO operador (operador, nombreope, claveope) VALUES ('ADMIN', 'Administrador', 'clave');
 INSERT INTO parametrosbanca (id) VALUES (1);
+INSERT INTO juntas (codigo_junta, descripcion_junta) VALUES ('J1', 'Junta uno'), ('J2', 'Junta dos');
+INSERT INTO operadoras (codigo_operadora, descripcion_operadora) VALUES ('O1', 'Operadora uno'), ('O2', 'Operadora dos');
+INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, codigo_junta, codigo_operadora, codigo_alcaldia,
+                        codigo_gobernacion)
+  VALUES ('00001', '2026-03-02', '001', '1', 'J1', 'O1', 'SCR', 'TAC');
 )SQL";
+
+const char* const NewResult =
+    "INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, codigo_junta, codigo_operadora, "
+    "codigo_alcaldia, codigo_gobernacion) ";
 
 const char* const NewTicket =
     "INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket, "
@@ -212,6 +222,49 @@ const Case Cases[] = {
      "INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada) VALUES ('00001', '2026-03-02', '001', "
      "'6')",
      "violates check constraint"},
+    {"daily result of a missing seller",
+     std::string(NewResult) + "VALUES ('99999', '2026-03-03', '001', '1', NULL, NULL, NULL, NULL)",
+     "violates foreign key constraint"},
+    {"daily result of a missing lottery",
+     std::string(NewResult) + "VALUES ('00001', '2026-03-03', '999', '1', NULL, NULL, NULL, NULL)",
+     "violates foreign key constraint"},
+    {"daily result of a missing board",
+     std::string(NewResult) + "VALUES ('00001', '2026-03-03', '001', '1', 'J9', NULL, NULL, NULL)",
+     "violates foreign key constraint"},
+    {"daily result of a missing operator",
+     std::string(NewResult) + "VALUES ('00001', '2026-03-03', '001', '1', NULL, 'O9', NULL, NULL)",
+     "violates foreign key constraint"},
+    {"daily result of a municipality of another region",
+     std::string(NewResult) + "VALUES ('00001', '2026-03-03', '001', '1', NULL, NULL, 'MCB', 'TAC')",
+     "violates foreign key constraint"},
+    {"daily result naming only half a municipality names none",
+     std::string(NewResult) + "VALUES ('00001', '2026-03-03', '001', '2', NULL, NULL, 'XXX', NULL)", nullptr},
+    {"one daily result of a missing lottery among sound ones",
+     std::string(NewResult) + "VALUES ('00001', '2026-03-04', '001', '1', 'J1', 'O1', 'SCR', 'TAC'), "
+                              "('00001', '2026-03-04', '999', '1', 'J1', 'O1', 'SCR', 'TAC')",
+     "violates foreign key constraint"},
+    {"daily result moved to a missing board",
+     "UPDATE saldosdias SET codigo_junta = 'J9' WHERE vendedor = '00001' AND fecha = '2026-03-02'",
+     "violates foreign key constraint"},
+    {"daily result moved to another board",
+     "UPDATE saldosdias SET codigo_junta = 'J2' WHERE vendedor = '00001' AND fecha = '2026-03-02'", nullptr},
+    {"deleting a board that daily results name", "DELETE FROM juntas WHERE codigo_junta = 'J1'",
+     "violates foreign key constraint"},
+    {"changing the code of a board that daily results name",
+     "UPDATE juntas SET codigo_junta = 'J3' WHERE codigo_junta = 'J1'", "violates foreign key constraint"},
+    {"deleting an operator that daily results name", "DELETE FROM operadoras WHERE codigo_operadora = 'O1'",
+     "violates foreign key constraint"},
+    {"deleting a municipality that daily results name", "DELETE FROM alcaldia WHERE codigo_alcaldia = 'SCR'",
+     "violates foreign key constraint"},
+    {"deleting an operator no daily result names", "DELETE FROM operadoras WHERE codigo_operadora = 'O2'",
+     nullptr},
+    {"deleting a board no daily result names", "DELETE FROM juntas WHERE codigo_junta = 'J2'", nullptr},
+    {"deleting a board no daily result names any longer",
+     "UPDATE saldosdias SET codigo_junta = 'J2' WHERE codigo_junta = 'J1'; DELETE FROM juntas WHERE "
+     "codigo_junta "
+     "= 'J1'",
+     nullptr},
+    {"emptying the boards while daily results name them", "TRUNCATE juntas CASCADE", "daily results name it"},
     {"seller tax of a missing tax",
      "INSERT INTO vend_imp (codvendedor, codigo_impuesto, porcentaje_impuesto) VALUES ('00001', 'NADA', 1)",
      "violates foreign key constraint"},
@@ -280,4 +333,15 @@ TEST_F(SchemaTest, TextsTravelAsTheirTypes)
               QStringLiteral("1"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT hora_1 FROM loterias WHERE cod_lot = '001'")),
               QStringLiteral("12:30:00"));
+}
+
+TEST_F(SchemaTest, ARefusedDailyResultWritesNothing)
+{
+    EXPECT_THROW(
+        db_->exec(QStringLiteral(
+            "INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, subtotal) "
+            "VALUES ('00001', '2026-03-05', '001', '1', 10, 10), ('99999', '2026-03-05', '001', '1', 5, 5)")),
+        std::runtime_error);
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias")), QStringLiteral("1"));
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias_dia")), QStringLiteral("1"));
 }
