@@ -79,6 +79,15 @@ TEST_F(ValuesTest, AmountsAreFinite)
         {"ticket prize NaN", "UPDATE tickets SET montopremio = 'NaN', premiado = 'S' RETURNING 1", Refused},
         {"daily result NaN", "UPDATE saldosdias SET total_venta = 'NaN', subtotal = 'NaN' RETURNING 1",
          Refused},
+        {"daily result tax NaN", "UPDATE saldosdias SET impuesto_premio = 'NaN' RETURNING 1", Refused},
+        {"daily result rate NaN", "UPDATE saldosdias SET tasa_venta = 'NaN' RETURNING 1", Refused},
+        {"daily result tax infinite", "UPDATE saldosdias SET impuesto_venta = 'Infinity' RETURNING 1",
+         "numeric field overflow"},
+        {"daily result sales minus infinite",
+         "UPDATE saldosdias SET total_venta = '-Infinity', subtotal = '-Infinity' RETURNING 1",
+         "numeric field overflow"},
+        {"a sound daily result tax", "UPDATE saldosdias SET impuesto_venta = 1.5 RETURNING impuesto_venta",
+         "1.500"},
         {"lottery parameter NaN", "UPDATE loterias SET lim_tri = 'NaN' RETURNING 1", Refused},
         {"lottery digit limit NaN", "UPDATE loterias SET lim_digito = 'NaN' RETURNING 1", Refused},
         {"special-play parameter NaN", "UPDATE lotespec SET p_tri_1 = 'NaN' RETURNING 1", Refused},
@@ -96,13 +105,15 @@ TEST_F(ValuesTest, AmountsAreFinite)
 TEST_F(ValuesTest, EveryAmountColumnCarriesTheCheck)
 {
     // A numeric column of any table, new ones included, refuses NaN and
-    // infinities by the check the loader adds.
+    // infinities by a check the loader adds, or one a table holds for
+    // several of its columns.
     EXPECT_EQ(db_->scalar(QStringLiteral(
                   "SELECT string_agg(c.relname || '.' || a.attname, ' ') FROM pg_attribute a "
                   "JOIN pg_class c ON c.oid = a.attrelid "
                   "WHERE c.relnamespace = 'public'::regnamespace AND c.relkind = 'r' AND a.attnum > 0 "
                   "AND a.atttypid = 'numeric'::regtype AND NOT EXISTS (SELECT FROM pg_constraint k "
-                  "WHERE k.conrelid = c.oid AND k.conname = a.attname || '_finito')")),
+                  "WHERE k.conrelid = c.oid AND k.contype = 'c' AND k.conname LIKE '%\\_finito' "
+                  "AND a.attnum = ANY (k.conkey))")),
               QStringLiteral("NULL"));
 }
 
@@ -160,6 +171,11 @@ TEST_F(ValuesTest, CodesHoldNoControlOrInvisibleCharacters)
          "1",
          Refused},
         {"ticket number with a newline", "UPDATE tickets SET nroticket = E'0000000001\\n' RETURNING 1",
+         Refused},
+        {"daily result board with a tab", "UPDATE saldosdias SET codigo_junta = E'0\\t1' RETURNING 1",
+         Refused},
+        {"daily result municipality with a zero-width space",
+         "UPDATE saldosdias SET codigo_alcaldia = U&'MC\\200B', codigo_gobernacion = 'ZUL' RETURNING 1",
          Refused},
         {"a plain code with accents", "INSERT INTO jugadas VALUES ('Ñá', 'X') RETURNING especial", "Ñá"},
         {"ACTJUG with a zero-width space", "SELECT proc.actjug('1', U&'0\\200B', 'X')", "7"},

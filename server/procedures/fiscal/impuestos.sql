@@ -38,6 +38,7 @@ CREATE FUNCTION Proceseimpuestos(xfecha varchar, OUT return_value integer)
 LANGUAGE plpgsql AS $$
 DECLARE
   dia date;
+  jit_antes text := current_setting('jit');
 BEGIN
   BEGIN
     dia := lee_fecha(xfecha, 'fecha');
@@ -45,6 +46,9 @@ BEGIN
     return_value := 7;
     RETURN;
   END;
+  -- The day's update is one plan run once: compiling it (JIT) would cost
+  -- more than it saves. Off for this statement only.
+  PERFORM set_config('jit', 'off', true);
   UPDATE saldosdias s
      SET impuestos_procesados = 'S',
          codigo_junta = t.codigo_junta,
@@ -75,6 +79,7 @@ BEGIN
           round(s.total_venta * t.tasa_alcaldia / 100, 3), t.tasa_venta,
           round(s.total_venta * t.tasa_venta / 100, 3), t.tasa_premio,
           round(s.premios * t.tasa_premio / 100, 3));
+  PERFORM set_config('jit', jit_antes, true);
   return_value := CASE WHEN EXISTS (SELECT 1 FROM saldosdias s WHERE s.fecha = dia) THEN 0 ELSE 55 END;
 END $$;
 
