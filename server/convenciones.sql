@@ -36,9 +36,8 @@ SELECT format('ALTER TABLE public.%I %s', relname,
   FROM reglas r
  WHERE NOT EXISTS (SELECT FROM pg_constraint k
                     WHERE k.conrelid = r.tabla
-                      AND (k.conname = r.nombre
-                           OR (k.contype = 'c' AND right(k.conname, length(r.sufijo)) = r.sufijo
-                               AND r.attnum = ANY (k.conkey))))
+                      AND k.contype = 'c' AND right(k.conname, length(r.sufijo)) = r.sufijo
+                      AND r.attnum = ANY (k.conkey))
  GROUP BY relname
  ORDER BY relname
 \gexec

@@ -173,15 +173,14 @@ END $$;
 -- keeps the planner from inlining it into this scan.
 CREATE FUNCTION jugadas_premiadas(fecha date, lots varchar[], todas boolean DEFAULT true)
 RETURNS TABLE (codvendedor varchar, nroticket varchar, linea smallint, cod_lot varchar,
-               clase varchar, monto numeric, premio numeric, premio_nuevo numeric,
+               clase varchar, premio numeric, premio_nuevo numeric,
                activo boolean)
 LANGUAGE plpgsql STABLE ROWS 20000 AS $f$
 BEGIN
   -- The source of the plays is chosen here, so that each way gets a plan
   -- of its own, made for the date and lotteries of the call.
   RETURN QUERY EXECUTE format($q$
-  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero),
-         p.monto, p.premio,
+  SELECT p.codvendedor, p.nroticket, p.linea, p.cod_lot, clase_saldo(p.tipo_jugada, p.numero), p.premio,
          CASE WHEN t.nroticket IS NOT NULL OR NOT k.juega THEN 0
               ELSE p.monto * CASE char_length(p.numero)
            WHEN 3 THEN CASE

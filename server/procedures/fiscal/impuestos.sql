@@ -29,16 +29,15 @@ CREATE VIEW tasas_vigentes AS
 -- (nothing to process); 7 the date is not one.
 --
 -- Prize processing writes each new row's bodies' codes as this derives
--- them; a code given its own value again is no key change, so no foreign
--- key is checked for it, and as no index holds a tax column the row is
--- rewritten within its page (the room saldosdias's fillfactor leaves)
--- without touching an index. A row whose codes are NULL, or no longer
--- those in force, gets them here, checked.
+-- them; a code given its own value again is no change of reference, so the
+-- references' check passes over it; as no index holds a tax column, the
+-- row is rewritten within its page (the room saldosdias's fillfactor
+-- leaves) without touching an index. A row whose codes are NULL, or no
+-- longer those in force, gets them here, checked.
 CREATE FUNCTION Proceseimpuestos(xfecha varchar, OUT return_value integer)
 LANGUAGE plpgsql AS $$
 DECLARE
   dia date;
-  jit_antes text := current_setting('jit');
 BEGIN
   BEGIN
     dia := lee_fecha(xfecha, 'fecha');
@@ -47,7 +46,7 @@ BEGIN
     RETURN;
   END;
   -- The day's update is one plan run once: compiling it (JIT) would cost
-  -- more than it saves. Off for this statement only.
+  -- more than it saves. For the rest of the call's transaction.
   PERFORM set_config('jit', 'off', true);
   UPDATE saldosdias s
      SET impuestos_procesados = 'S',
@@ -79,7 +78,6 @@ BEGIN
           round(s.total_venta * t.tasa_alcaldia / 100, 3), t.tasa_venta,
           round(s.total_venta * t.tasa_venta / 100, 3), t.tasa_premio,
           round(s.premios * t.tasa_premio / 100, 3));
-  PERFORM set_config('jit', jit_antes, true);
   return_value := CASE WHEN EXISTS (SELECT 1 FROM saldosdias s WHERE s.fecha = dia) THEN 0 ELSE 55 END;
 END $$;
 
