@@ -6,7 +6,9 @@ namespace updater {
 
 using platform::net::FileDownload;
 
-DescargaPaquetes::DescargaPaquetes(QObject* parent) : QObject(parent) {}
+DescargaPaquetes::DescargaPaquetes(QObject* parent) : QObject(parent), limite_(FileDownload::LimitePorOmision)
+{
+}
 
 DescargaPaquetes::~DescargaPaquetes() = default;
 
@@ -30,6 +32,7 @@ void DescargaPaquetes::siguiente()
     }
     const Pedido& pedido = pedidos_[actual_];
     descarga_ = new FileDownload(pedido.destino, this);
+    descarga_->setLimite(limite_);
     connect(descarga_, &FileDownload::avance, this, &DescargaPaquetes::avance);
     connect(descarga_, &FileDownload::terminada, this,
             [this, url = pedido.url](bool exito, const QString& error) {

@@ -30,6 +30,8 @@ public:
     // it has arrived. Emits terminada() once, after the last one or at the
     // first failure (the rest are not asked for).
     void inicia(const QList<Pedido>& pedidos);
+    // The largest package accepted (tests make it small).
+    void setLimite(qint64 bytes) { limite_ = bytes; }
 
 signals:
     // Bytes of the current package received so far, and its length as the
@@ -46,6 +48,7 @@ private:
     QList<Pedido> pedidos_;
     int actual_ = -1;
     platform::net::FileDownload* descarga_ = nullptr;
+    qint64 limite_;
 };
 
 } // namespace updater

@@ -3,6 +3,7 @@
 #include "platform/db/dberror.h"
 #include "platform/messages.h"
 #include "platform/programfolder.h"
+#include "platform/net/filedownload.h"
 #include "updater/descargas.h"
 #include "updater/imagen.h"
 #include "updater/instalacion.h"
@@ -12,6 +13,7 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLockFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -63,9 +65,12 @@ int acotado(qint64 valor)
 
 } // namespace
 
+const QString Form1::ArchivoCerrojo = QStringLiteral(".pelvanto.cerrojo");
+
 Form1::Form1(QString argumentos)
     : argumentos_(std::move(argumentos))
     , esperaDesempaqueMs_(Instalacion::EsperaDesempaqueMs)
+    , limitePaquete_(platform::net::FileDownload::LimitePorOmision)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Actualización de Quorvelin"));
@@ -108,6 +113,8 @@ Form1::Form1(QString argumentos)
     connect(XPButton1, &QPushButton::clicked, this, [this] { salir(); });
 }
 
+Form1::~Form1() = default;
+
 void Form1::actualizar()
 {
     Command1->setEnabled(false);
@@ -115,8 +122,11 @@ void Form1::actualizar()
     ProgressBar1->setValue(0);
     ProgressBar1->setVisible(true);
     const QString carpeta = platform::programFolder();
+    if (!tomaCarpeta(carpeta))
+        return;
     presentes_ = programaspresentes(carpeta);
     if (presentes_.isEmpty()) {
+        cerrojo_.reset();
         msgbox(QStringLiteral("No hay sistemas que actualizar"), msg::Critical, Atencion);
         platform::endProgram();
     }
@@ -124,6 +134,7 @@ void Form1::actualizar()
     for (const Programa& p : std::as_const(presentes_))
         pedidos.append({urlpaquete(p), QDir(carpeta).filePath(p.paquete)});
     descarga_ = new DescargaPaquetes(this);
+    descarga_->setLimite(limitePaquete_);
     connect(descarga_, &DescargaPaquetes::avance, this, &Form1::avance);
     connect(descarga_, &DescargaPaquetes::paqueterecibido, this, [this] { ProgressBar1->setValue(0); });
     connect(descarga_, &DescargaPaquetes::terminada, this, [this](bool exito, const QString& error) {
@@ -135,6 +146,36 @@ void Form1::actualizar()
         }
     });
     descarga_->inicia(pedidos);
+}
+
+bool Form1::tomaCarpeta(const QString& carpeta)
+{
+    // The lock names this process; one left by an updater that died is
+    // taken over. An update may last long: the lock never ages out.
+    auto cerrojo = std::make_unique<QLockFile>(QDir(carpeta).filePath(ArchivoCerrojo));
+    cerrojo->setStaleLockTime(0);
+    if (!cerrojo->tryLock(0)) {
+        const QString porque = cerrojo->error() == QLockFile::LockFailedError
+                                   ? QStringLiteral("otra actualización está en curso en esta carpeta")
+                                   : QStringLiteral("no se puede escribir en la carpeta %1").arg(carpeta);
+        restableceVentana();
+        msgbox(QStringLiteral("No se pudo comenzar la actualización: %1.\r\nNingún programa ha cambiado.")
+                   .arg(porque),
+               msg::Critical, Atencion);
+        return false;
+    }
+    cerrojo_ = std::move(cerrojo);
+    // Before anything else: a program an interrupted run set aside goes
+    // back under its name, so that it is found, run and updated again.
+    const Instalacion::Recuperacion recuperacion = Instalacion::recupera(carpeta);
+    if (!recuperacion.error.isEmpty()) {
+        cerrojo_.reset();
+        restableceVentana();
+        msgbox(QStringLiteral("No se pudo comenzar la actualización: %1.").arg(recuperacion.error),
+               msg::Critical, Atencion);
+        return false;
+    }
+    return true;
 }
 
 void Form1::salir()
@@ -156,6 +197,7 @@ void Form1::descargaTerminada(bool exito, const QString& error)
     descarga_ = nullptr;
     ProgressBar1->setValue(0);
     if (!exito) {
+        cerrojo_.reset();
         restableceVentana();
         msgbox(QStringLiteral("No se pudo descargar la actualización: %1.\r\n"
                               "Ningún programa ha cambiado.")
@@ -164,7 +206,9 @@ void Form1::descargaTerminada(bool exito, const QString& error)
         return;
     }
     Label1->setText(QStringLiteral("Actualizando...."));
-    if (!instalaTodos()) {
+    const bool instalados = instalaTodos();
+    cerrojo_.reset();
+    if (!instalados) {
         restableceVentana();
         return;
     }
@@ -180,6 +224,15 @@ bool Form1::instalaTodos()
     for (const Programa& p : std::as_const(presentes_)) {
         Instalacion instalacion(platform::programFolder(), p, enUso, esperaDesempaqueMs_);
         const Instalacion::Resultado r = instalacion.instala();
+        if (r.instalado && !r.sinCambio.isEmpty()) {
+            const QString actualizado = r.actualizado == p.archivo
+                                            ? r.actualizado
+                                            : QStringLiteral("%1 (ahora %2)").arg(r.actualizado, p.archivo);
+            msgbox(QStringLiteral("Hay más de un archivo de %1 en la carpeta, con nombres que solo difieren "
+                                  "en mayúsculas y minúsculas. Se actualizó %2; sin cambios: %3.")
+                       .arg(p.archivo, actualizado, r.sinCambio.join(QStringLiteral(", "))),
+                   msg::Information, Atencion);
+        }
         if (r.instalado)
             continue;
         const QString situacion =

@@ -1,11 +1,31 @@
 #include "updater/instalacion.h"
 
 #include "platform/processes.h"
+#include "updater/desempaque.h"
 
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace updater {
+
+namespace {
+
+// Anything at the path, a link (even a dangling one) included.
+bool hayAlgo(const QString& ruta)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(ruta).constData(), &st) == 0;
+}
+
+bool esArchivoComun(const QString& ruta)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(ruta).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+} // namespace
 
 Instalacion::Instalacion(QString carpeta, Programa programa, std::function<void()> enUso, int esperaMs)
     : carpeta_(std::move(carpeta))
@@ -28,11 +48,14 @@ QString Instalacion::ruta(const QString& nombre) const
 Instalacion::Resultado Instalacion::instala()
 {
     Resultado resultado;
-    const QString encontrado = buscaarchivo(carpeta_, programa_.archivo);
+    const QString encontrado = archivoaactualizar(carpeta_, programa_.archivo);
     if (encontrado.isEmpty()) {
         resultado.error = QStringLiteral("el programa ya no está en la carpeta");
         return resultado;
     }
+    resultado.actualizado = encontrado;
+    resultado.sinCambio = buscaarchivos(carpeta_, programa_.archivo);
+    resultado.sinCambio.removeAll(encontrado);
     // Until the old program is set aside, a failure changes nothing.
     if (!quitaDesempacados(resultado.error) || !apartaPrograma(encontrado, resultado.error))
         return resultado;
@@ -47,7 +70,12 @@ Instalacion::Resultado Instalacion::instala()
 
 bool Instalacion::quitaDesempacados(QString& error) const
 {
-    for (const QString& viejo : buscaarchivos(carpeta_, programa_.desempacado)) {
+    // Links and other odd entries too: the package must write a new file,
+    // never through something planted at the name.
+    const QStringList entradas = QDir(carpeta_).entryList(QDir::Files | QDir::System);
+    for (const QString& viejo : entradas) {
+        if (viejo.compare(programa_.desempacado, Qt::CaseInsensitive) != 0)
+            continue;
         if (!QFile::remove(ruta(viejo))) {
             error = QStringLiteral("no se pudo borrar el archivo %1 que quedó de una actualización "
                                    "anterior")
@@ -78,13 +106,19 @@ bool Instalacion::apartaPrograma(const QString& encontrado, QString& error)
 
 bool Instalacion::desempaca(QString& error)
 {
+    // Only the file the download made is run or changed, never what a
+    // link at its name points to.
+    if (!esArchivoComun(ruta(programa_.paquete))) {
+        error = QStringLiteral("el paquete %1 no es un archivo común").arg(programa_.paquete);
+        return false;
+    }
     QFile paquete(ruta(programa_.paquete));
     if (!paquete.setPermissions(paquete.permissions() | QFileDevice::ExeOwner | QFileDevice::ReadOwner)) {
         error = QStringLiteral("no se pudo preparar el paquete %1: %2")
                     .arg(programa_.paquete, paquete.errorString());
         return false;
     }
-    const platform::CommandOutcome fin = platform::runHiddenCommand(programa_.comando, carpeta_, esperaMs_);
+    const platform::CommandOutcome fin = ejecutaDesempaque(programa_.comando, carpeta_, esperaMs_);
     if (!fin.succeeded()) {
         error = QStringLiteral("el paquete %1 %2").arg(programa_.paquete, fin.error);
         return false;
@@ -129,6 +163,27 @@ void Instalacion::restaura(const QString& encontrado, Resultado& resultado)
         resultado.restaurado = false;
         resultado.respaldo = respaldo_;
     }
+}
+
+Instalacion::Recuperacion Instalacion::recupera(const QString& carpeta)
+{
+    Recuperacion recuperacion;
+    const QDir dir(carpeta);
+    for (const Programa& p : tablaprogramas()) {
+        for (const QString& respaldo : buscaarchivos(carpeta, nombreRespaldo(p.archivo))) {
+            const QString nombre = respaldo.left(respaldo.size() - nombreRespaldo(QString()).size());
+            if (hayAlgo(dir.filePath(nombre)) || hayAlgo(dir.filePath(p.archivo)))
+                continue;
+            QFile archivo(dir.filePath(respaldo));
+            if (!archivo.rename(dir.filePath(nombre))) {
+                recuperacion.error = QStringLiteral("no se pudo devolver %1 a su nombre %2: %3")
+                                         .arg(respaldo, nombre, archivo.errorString());
+                return recuperacion;
+            }
+            recuperacion.devueltos << nombre;
+        }
+    }
+    return recuperacion;
 }
 
 } // namespace updater

@@ -12,11 +12,18 @@
 //  5. the file it unpacked takes the program file's name;
 //  6. the package file and the backup are deleted.
 // When a step from 3 on fails, the new files are removed and the old
-// program file is put back under its name.
+// program file is put back under its name. An updater that died between 3
+// and the end leaves the backup: the next run puts it back first
+// (recupera).
+//
+// Of several files of one program whose names differ only in letter case,
+// the one spelled as the table spells it is updated, else the first; the
+// others stay as they were.
 
 #include "updater/programas.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace updater {
@@ -30,6 +37,8 @@ public:
 
     struct Resultado {
         bool instalado = false;
+        QString actualizado;    // the program file replaced
+        QStringList sinCambio;  // its other spellings, left as they were
         QString error;          // why not, in words
         bool restaurado = true; // false: the old program is only in the backup
         QString respaldo;       // the backup's path when restaurado is false
@@ -41,6 +50,16 @@ public:
                 int esperaMs = EsperaDesempaqueMs);
 
     Resultado instala();
+
+    struct Recuperacion {
+        QStringList devueltos; // the program files put back
+        QString error;         // why one could not be, in words
+    };
+    // Puts back under its name every program file an interrupted run left
+    // set aside, when neither that name nor the table's name for the
+    // program is taken (a name taken means the run got as far as placing
+    // the new program, and the backup is only a backup).
+    static Recuperacion recupera(const QString& carpeta);
 
 private:
     QString ruta(const QString& nombre) const;

@@ -46,6 +46,12 @@ QString buscaarchivo(const QString& carpeta, const QString& nombre)
     return buscaarchivos(carpeta, nombre).value(0);
 }
 
+QString archivoaactualizar(const QString& carpeta, const QString& nombre)
+{
+    const QStringList encontrados = buscaarchivos(carpeta, nombre);
+    return encontrados.contains(nombre) ? nombre : encontrados.value(0);
+}
+
 QList<Programa> programaspresentes(const QString& carpeta)
 {
     QList<Programa> presentes;

@@ -26,6 +26,10 @@ const QList<Programa>& tablaprogramas();
 QStringList buscaarchivos(const QString& carpeta, const QString& nombre);
 // The first of them; empty when none.
 QString buscaarchivo(const QString& carpeta, const QString& nombre);
+// The one of them an update replaces: the one spelled exactly `nombre` when
+// there is one (the new program takes that name, which must be free), else
+// the first; empty when none.
+QString archivoaactualizar(const QString& carpeta, const QString& nombre);
 
 // The rows of the table whose program file is in `carpeta`.
 QList<Programa> programaspresentes(const QString& carpeta);
