@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the updater's tests: an update site on 127.0.0.1 serving
-// packages, packages that are shell scripts, and a program folder.
+// packages over http or https, packages that are shell scripts, and a
+// program folder.
 
 #include "qtprint.h"
 #include "updater/form1.h"
@@ -12,6 +13,11 @@
 #include <QFile>
 #include <QHash>
 #include <QHostAddress>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -21,8 +27,42 @@
 
 namespace sitiopaquetes {
 
+// A listening socket that speaks TLS once given a certificate and its key.
+class Servidor : public QTcpServer {
+public:
+    void cifra(const QSslCertificate& certificado, const QSslKey& clave)
+    {
+        tls_ = QSslConfiguration::defaultConfiguration();
+        tls_.setLocalCertificate(certificado);
+        tls_.setPrivateKey(clave);
+        tls_.setPeerVerifyMode(QSslSocket::VerifyNone);
+        cifrado_ = true;
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        if (!cifrado_) {
+            QTcpServer::incomingConnection(descriptor);
+            return;
+        }
+        auto* s = new QSslSocket(this);
+        s->setSocketDescriptor(descriptor);
+        s->setSslConfiguration(tls_);
+        // A client that refuses the certificate just goes away.
+        QObject::connect(s, &QSslSocket::errorOccurred, s, [s] { s->deleteLater(); });
+        s->startServerEncryption();
+        addPendingConnection(s);
+    }
+
+private:
+    QSslConfiguration tls_;
+    bool cifrado_ = false;
+};
+
 // An HTTP site: each path answers its raw response (or 404), then the
-// connection closes. It notes the paths asked for, in order.
+// connection closes. It notes the paths asked for, in order. Given a
+// certificate, it is an https site.
 class Sitio {
 public:
     Sitio()
@@ -48,6 +88,10 @@ public:
     }
 
     QString direccion() const { return QStringLiteral("127.0.0.1:%1").arg(servidor_.serverPort()); }
+    void cifra(const QSslCertificate& certificado, const QSslKey& clave)
+    {
+        servidor_.cifra(certificado, clave);
+    }
     const QStringList& pedidos() const { return pedidos_; }
 
 private:
@@ -67,10 +111,53 @@ private:
         });
     }
 
-    QTcpServer servidor_;
+    Servidor servidor_;
     QHash<QString, QByteArray> respuestas_;
     QStringList pedidos_;
 };
+
+// A self-signed certificate for `nombre` (an address or a host name) and
+// its key, as PEM files in `carpeta`, made by the openssl command.
+struct Certificado {
+    QString archivo; // the certificate
+    QSslCertificate certificado;
+    QSslKey clave;
+};
+
+inline Certificado certificadoPropio(const QString& carpeta, const QString& nombre)
+{
+    const QString cert = QDir(carpeta).filePath(nombre + QStringLiteral(".crt"));
+    const QString clave = QDir(carpeta).filePath(nombre + QStringLiteral(".key"));
+    const bool esDireccion = !QHostAddress(nombre).isNull();
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                   QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                   QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=") + nombre, QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=") +
+                       (esDireccion ? QStringLiteral("IP:") : QStringLiteral("DNS:")) + nombre,
+                   QStringLiteral("-keyout"), clave, QStringLiteral("-out"), cert});
+    Certificado c;
+    if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0) {
+        ADD_FAILURE() << "openssl could not make a certificate: " << openssl.errorString().toStdString()
+                      << openssl.readAllStandardError().toStdString();
+        return c;
+    }
+    QFile pemCert(cert);
+    QFile pemClave(clave);
+    if (!pemCert.open(QIODevice::ReadOnly) || !pemClave.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no certificate files";
+        return c;
+    }
+    c.archivo = cert;
+    c.certificado = QSslCertificate(pemCert.readAll(), QSsl::Pem);
+    c.clave = QSslKey(pemClave.readAll(), QSsl::Ec, QSsl::Pem);
+    EXPECT_FALSE(c.certificado.isNull());
+    EXPECT_FALSE(c.clave.isNull());
+    return c;
+}
 
 // A port of 127.0.0.1 where nobody listens.
 inline QString direccionSinSitio()
