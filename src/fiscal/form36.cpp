@@ -154,8 +154,8 @@ void Form36::lista(const QString& desde, const QString& hasta)
     const bool periodo = !desde.isEmpty();
     db::Connection& c = core::sesion().conexion;
     db::RecordSet rs = c.execute(db::callText(QStringLiteral("monitor_fiscal_dias"), {desde, hasta}));
-    const monitor::ImpuestosPorVendedor impuestos =
-        impuestosPorVendedor(c.execute(db::callText(QStringLiteral("monitor_fiscal_impuestos"))));
+    const monitor::ImpuestosPorVendedor impuestos = impuestosPorVendedor(
+        c.execute(db::callText(QStringLiteral("monitor_fiscal_impuestos"))));
     QList<monitor::Grupo> filas;
     for (; !rs.eof(); rs.moveNext()) {
         monitor::Grupo g{core::textocampo(rs.value(QStringLiteral("vendedor"))).trimmed(),

@@ -151,8 +151,8 @@ void editaimpuestovend::onActivate()
 // catalogue leaves the grid as it was.
 void editaimpuestovend::listaCatalogo()
 {
-    const db::RecordSet lista =
-        core::sesion().conexion.execute(db::callText(QStringLiteral("catalogo_impuestos")));
+    const db::RecordSet lista = core::sesion().conexion.execute(
+        db::callText(QStringLiteral("catalogo_impuestos")));
     if (lista.recordCount() <= 0)
         return;
     DataGrid1->setDataSource(lista);
@@ -180,8 +180,8 @@ bool editaimpuestovend::validaGrabar()
     }
     if (!cabeCampo(Combo1->currentText(), AnchoAplicaImpuesto, QStringLiteral("Se Aplica")))
         return false;
-    const db::RecordSet existe =
-        core::sesion().conexion.execute(db::callText(QStringLiteral("busca_vend_imp"), {vendedor(), impuesto()}));
+    const db::RecordSet existe = core::sesion().conexion.execute(
+        db::callText(QStringLiteral("busca_vend_imp"), {vendedor(), impuesto()}));
     if (existe.recordCount() > 0) {
         aviso(QStringLiteral("Este Impuesto ya ha sido agregado para este vendedor, por favor verifique!"));
         return false;
@@ -193,9 +193,8 @@ bool editaimpuestovend::validaGrabar()
 // exist and the seller does not have it yet: "0" when it was written.
 QString editaimpuestovend::llamaGrabar(const QString&)
 {
-    const db::RecordSet agregada = core::sesion().conexion.execute(
-        db::callText(QStringLiteral("agrega_vend_imp"),
-                     {vendedor(), impuesto(), Text4->text(), Combo1->currentText()}));
+    const db::RecordSet agregada = core::sesion().conexion.execute(db::callText(
+        QStringLiteral("agrega_vend_imp"), {vendedor(), impuesto(), Text4->text(), Combo1->currentText()}));
     return agregada.recordCount() > 0 ? QStringLiteral("0") : QStringLiteral("6");
 }
 
