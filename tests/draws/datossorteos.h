@@ -33,7 +33,7 @@ inline void siembra(testsupport::TestDatabase& db)
         "'TAURO');"
         // The operators who pay tickets.
         "INSERT INTO operador (operador, nombreope, claveope) VALUES ('ADMIN', 'ADMINISTRADOR', 'x'),"
-        "  ('CAJA1', 'CAJERO', 'x');");
+        "  ('CAJA1', 'CAJERO', 'x'), ('OPA', 'OPERADOR A', 'x'), ('OPB', 'OPERADOR B', 'x');");
     for (const char* v : {"00000", "00001", "00002", "00003", "00009"}) {
         const QString cod = QLatin1String(v);
         const QString modo = cod == QStringLiteral("00009") ? QStringLiteral("0") : cod.right(1);
