@@ -16,8 +16,12 @@ SELECT format('CREATE ROLE %I NOLOGIN', :'owner')
 SELECT format('CREATE ROLE %I LOGIN', :'login')
  WHERE NOT EXISTS (SELECT FROM pg_roles WHERE rolname = :'login') \gexec
 -- The program's sessions need these; they are set on its login role alone.
+-- A statement of that role ends after 15 minutes, the longest the program
+-- waits on its shared connection; its long runs (prize and tax processing)
+-- set their own time-out on the connection they open for them.
 SELECT format('ALTER ROLE %I SET %s = %L', :'login', s.nombre, s.valor)
-  FROM (VALUES ('search_path', 'proc, public'), ('DateStyle', 'ISO, DMY')) AS s (nombre, valor)
+  FROM (VALUES ('search_path', 'proc, public'), ('DateStyle', 'ISO, DMY'),
+               ('statement_timeout', '15min')) AS s (nombre, valor)
  WHERE NOT EXISTS (SELECT FROM pg_db_role_setting r
                     WHERE r.setrole = (SELECT oid FROM pg_roles WHERE rolname = :'login')
                       AND r.setdatabase = 0

@@ -6,6 +6,7 @@
 #include "core/rutinas.h"
 #include "core/sesion.h"
 
+#include "platform/db/calltext.h"
 #include "platform/db/command.h"
 #include "platform/messages.h"
 #include "platform/regional.h"
@@ -258,8 +259,7 @@ void Form17::llenaEspeciales()
     if (loteria.isEmpty())
         return;
     core::Sesion& s = core::sesion();
-    s.rsgeneral2 = s.conexion.execute(QStringLiteral("SELECT especial FROM LOTESPEC WHERE COD_LOT = $1"),
-                                      {loteria});
+    s.rsgeneral2 = s.conexion.execute(db::callText(QStringLiteral("especiales_loteria"), {loteria}));
     Combo2->clear();
     const bool hay = s.rsgeneral2.recordCount() > 0;
     for (QWidget* w : std::initializer_list<QWidget*>{Combo2, Combo3, Text8, Text10})
@@ -269,8 +269,7 @@ void Form17::llenaEspeciales()
     QString ultimo;
     for (s.rsgeneral2.moveFirst(); !s.rsgeneral2.eof(); s.rsgeneral2.moveNext()) {
         const QString especial = toText(s.rsgeneral2.value(QStringLiteral("especial")));
-        s.rsgeneral3 = s.conexion.execute(QStringLiteral("SELECT * FROM jugadas WHERE especial = $1"),
-                                          {especial});
+        s.rsgeneral3 = s.conexion.execute(db::callText(QStringLiteral("lee_jugada"), {especial}));
         const QString nombre = s.rsgeneral3.eof() ? QString()
                                                   : toText(s.rsgeneral3.value(QStringLiteral("desc_espec")));
         Combo2->addItem(item(especial, nombre));
@@ -290,8 +289,7 @@ void Form17::llenaEspeciales()
 bool Form17::llenaDetalles(const QString& especial)
 {
     core::Sesion& s = core::sesion();
-    s.rsgeneral4 = s.conexion.execute(QStringLiteral("SELECT * FROM JUGADETA WHERE ESPECIAL = $1"),
-                                      {especial});
+    s.rsgeneral4 = s.conexion.execute(db::callText(QStringLiteral("detalles_jugada"), {especial}));
     Combo3->clear();
     for (; !s.rsgeneral4.eof(); s.rsgeneral4.moveNext())
         Combo3->addItem(item(s.rsgeneral4.value(QStringLiteral("jugada")),

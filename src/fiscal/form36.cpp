@@ -6,6 +6,7 @@
 #include "core/sesion.h"
 #include "reports/form24.h"
 
+#include "platform/db/calltext.h"
 #include "platform/regional.h"
 
 #include <QComboBox>
@@ -22,22 +23,6 @@ namespace db = platform::db;
 using platform::regional::toText;
 
 namespace {
-
-// Each seller-day group: its sums and the seller's name; `dondePeriodo`
-// narrows it to the period.
-QString grupos(const QString& dondePeriodo)
-{
-    return QStringLiteral("SELECT vendedor, fecha, (SELECT vendedor.nombre_vend FROM vendedor"
-                          " WHERE vendedor.codvendedor = saldosdias.vendedor) AS nombre_vend,"
-                          " sum(total_venta) AS total_venta, sum(premios) AS premios FROM saldosdias") +
-           dondePeriodo + QStringLiteral(" GROUP BY vendedor, fecha ORDER BY vendedor, fecha");
-}
-
-const QString Impuestos = QStringLiteral(
-    "SELECT codigo_impuesto, porcentaje_impuesto, codvendedor, aplica_impuesto,"
-    " (SELECT impuesto.descri_impuesto FROM impuesto WHERE impuesto.codigo_impuesto = "
-    "vend_imp.codigo_impuesto)"
-    " AS descri_impuesto FROM vend_imp ORDER BY codvendedor, codigo_impuesto");
 
 QDateEdit* selector()
 {
@@ -136,19 +121,15 @@ void Form36::onLoad()
         const auto hoy = platform::regional::parseDate(core::sesion().fechaactual);
         DTPicker1->setDate(hoy.value_or(QDate()));
         Desdes->setDate(hoy.value_or(QDate()));
-        lista(grupos(QString()), {}, false);
+        lista(QString(), QString());
     });
 }
 
 void Form36::llenaUbicaciones()
 {
     db::Connection& c = core::sesion().conexion;
-    db::RecordSet regiones = c.execute(
-        QStringLiteral("SELECT codigo_gobernacion, descri_gobernacion FROM gobernacion"
-                       " ORDER BY codigo_gobernacion"));
-    db::RecordSet municipios = c.execute(
-        QStringLiteral("SELECT codigo_alcaldia, descri_alcaldia FROM alcaldia ORDER BY codigo_gobernacion, "
-                       "codigo_alcaldia"));
+    db::RecordSet regiones = c.execute(db::callText(QStringLiteral("monitor_fiscal_regiones")));
+    db::RecordSet municipios = c.execute(db::callText(QStringLiteral("monitor_fiscal_municipios")));
     for (; !regiones.eof(); regiones.moveNext()) {
         const QString item = core::itemcodigo(regiones.value(0), regiones.value(1));
         Combo1->addItem(item);
@@ -164,17 +145,17 @@ void Form36::llenaUbicaciones()
 void Form36::Command1_Click()
 {
     atrapa([this] {
-        lista(grupos(QStringLiteral(" WHERE fecha BETWEEN $1 AND $2")),
-              {platform::regional::dateText(DTPicker1->date()), platform::regional::dateText(Desdes->date())},
-              true);
+        lista(platform::regional::dateText(DTPicker1->date()), platform::regional::dateText(Desdes->date()));
     });
 }
 
-void Form36::lista(const QString& texto, const QList<QVariant>& valores, bool periodo)
+void Form36::lista(const QString& desde, const QString& hasta)
 {
+    const bool periodo = !desde.isEmpty();
     db::Connection& c = core::sesion().conexion;
-    db::RecordSet rs = valores.isEmpty() ? c.execute(texto) : c.execute(texto, valores);
-    const monitor::ImpuestosPorVendedor impuestos = impuestosPorVendedor(c.execute(Impuestos));
+    db::RecordSet rs = c.execute(db::callText(QStringLiteral("monitor_fiscal_dias"), {desde, hasta}));
+    const monitor::ImpuestosPorVendedor impuestos = impuestosPorVendedor(
+        c.execute(db::callText(QStringLiteral("monitor_fiscal_impuestos"))));
     QList<monitor::Grupo> filas;
     for (; !rs.eof(); rs.moveNext()) {
         monitor::Grupo g{core::textocampo(rs.value(QStringLiteral("vendedor"))).trimmed(),

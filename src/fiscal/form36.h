@@ -50,9 +50,9 @@ protected:
 
 private:
     void llenaUbicaciones();
-    // Lists the groups of `grupos` (a statement with $1/$2 for the period's
-    // first and last day, or none) with the sellers' taxes.
-    void lista(const QString& grupos, const QList<QVariant>& valores, bool periodo);
+    // Lists each seller-day's sums of the period from `desde` to `hasta`
+    // ("dd/mm/yyyy"; both empty: every day) with the sellers' taxes.
+    void lista(const QString& desde, const QString& hasta);
 };
 
 } // namespace fiscal

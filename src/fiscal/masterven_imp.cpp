@@ -5,6 +5,7 @@
 #include "core/rutinas.h"
 #include "core/sesion.h"
 
+#include "platform/db/calltext.h"
 #include "platform/messages.h"
 #include "platform/ui/windowregistry.h"
 
@@ -61,11 +62,7 @@ masterven_imp::masterven_imp()
 db::RecordSet masterven_imp::leeLista()
 {
     return core::sesion().conexion.execute(
-        QStringLiteral("SELECT vend_imp.codigo_impuesto, (SELECT impuesto.descri_impuesto FROM impuesto"
-                       " WHERE vend_imp.codigo_impuesto = impuesto.codigo_impuesto) AS descripcionimp,"
-                       " vend_imp.porcentaje_impuesto FROM vend_imp WHERE codvendedor = $1"
-                       " ORDER BY vend_imp.codigo_impuesto"),
-        {core::primerapalabra(Label2->text())});
+        db::callText(QStringLiteral("impuestos_vendedor"), {core::primerapalabra(Label2->text())}));
 }
 
 QList<core::Columna> masterven_imp::columnas() const
@@ -97,10 +94,8 @@ QString masterven_imp::llamaEliminar()
 {
     if (!grilla()->tieneFila())
         return QStringLiteral("2");
-    const db::RecordSet borradas = core::sesion().conexion.execute(
-        QStringLiteral("DELETE FROM vend_imp WHERE codvendedor = $1 AND codigo_impuesto = $2"
-                       " RETURNING codvendedor"),
-        {core::primerapalabra(Label2->text()), grilla()->textoColumna(0)});
+    const db::RecordSet borradas = core::sesion().conexion.execute(db::callText(
+        QStringLiteral("borra_vend_imp"), {core::primerapalabra(Label2->text()), grilla()->textoColumna(0)}));
     return borradas.recordCount() > 0 ? QStringLiteral("0") : QStringLiteral("2");
 }
 
@@ -157,7 +152,7 @@ void editaimpuestovend::onActivate()
 void editaimpuestovend::listaCatalogo()
 {
     const db::RecordSet lista = core::sesion().conexion.execute(
-        QStringLiteral("SELECT codigo_impuesto, descri_impuesto FROM impuesto ORDER BY codigo_impuesto"));
+        db::callText(QStringLiteral("catalogo_impuestos")));
     if (lista.recordCount() <= 0)
         return;
     DataGrid1->setDataSource(lista);
@@ -186,9 +181,7 @@ bool editaimpuestovend::validaGrabar()
     if (!cabeCampo(Combo1->currentText(), AnchoAplicaImpuesto, QStringLiteral("Se Aplica")))
         return false;
     const db::RecordSet existe = core::sesion().conexion.execute(
-        QStringLiteral("SELECT codvendedor, codigo_impuesto FROM vend_imp"
-                       " WHERE codvendedor = $1 AND codigo_impuesto = $2"),
-        {vendedor(), impuesto()});
+        db::callText(QStringLiteral("busca_vend_imp"), {vendedor(), impuesto()}));
     if (existe.recordCount() > 0) {
         aviso(QStringLiteral("Este Impuesto ya ha sido agregado para este vendedor, por favor verifique!"));
         return false;
@@ -200,14 +193,8 @@ bool editaimpuestovend::validaGrabar()
 // exist and the seller does not have it yet: "0" when it was written.
 QString editaimpuestovend::llamaGrabar(const QString&)
 {
-    const db::RecordSet agregada = core::sesion().conexion.execute(
-        QStringLiteral(
-            "INSERT INTO vend_imp (codvendedor, codigo_impuesto, porcentaje_impuesto, muestramonitor,"
-            " aplica_impuesto)"
-            " SELECT v.codvendedor, i.codigo_impuesto, $3::numeric, '1', $4::varchar"
-            " FROM vendedor v, impuesto i WHERE v.codvendedor = $1 AND i.codigo_impuesto = $2"
-            " ON CONFLICT DO NOTHING RETURNING codvendedor"),
-        {vendedor(), impuesto(), Text4->text(), Combo1->currentText()});
+    const db::RecordSet agregada = core::sesion().conexion.execute(db::callText(
+        QStringLiteral("agrega_vend_imp"), {vendedor(), impuesto(), Text4->text(), Combo1->currentText()}));
     return agregada.recordCount() > 0 ? QStringLiteral("0") : QStringLiteral("6");
 }
 

@@ -40,12 +40,6 @@ QStringList enteros()
 }
 
 // The WHERE of the row of a lottery and special play, values quoted.
-QString dondeFila(const QString& loteria, const QString& especial)
-{
-    return QStringLiteral(" WHERE COD_LOT = ") + db::quote(loteria) + QStringLiteral(" AND ESPECIAL = ") +
-           db::quote(especial);
-}
-
 } // namespace
 
 Form10::Form10()
@@ -120,8 +114,7 @@ void Form10::List1_Click()
 void Form10::leeFila(const QString& loteria, const QString& especial)
 {
     core::Sesion& s = core::sesion();
-    s.rsgeneral3 = s.conexion.execute(QStringLiteral("SELECT * FROM LOTESPEC") +
-                                      dondeFila(loteria, especial));
+    s.rsgeneral3 = s.conexion.execute(db::callText(QStringLiteral("lee_lotespec"), {loteria, especial}));
     if (s.rsgeneral3.recordCount() > 0) {
         s.modoedicion = QStringLiteral("M");
         bloque_->muestra(s.rsgeneral3);
@@ -169,7 +162,7 @@ void Form10::Eliminar_Click()
             close();
             return;
         }
-        escribeentransaccion(QStringLiteral("Delete From Lotespec") + dondeFila(loteria, especial));
+        escribeentransaccion(db::callText(QStringLiteral("borra_lotespec"), {loteria, especial}));
         msgbox(QStringLiteral("Se Borro esto perfectamente ") + loteria + especial);
         rellenaLista();
         core::sesion().modoedicion.clear();

@@ -86,8 +86,7 @@ void Form6::muestraFila()
 
 QString Form6::llamaEliminar()
 {
-    escribeentransaccion(QStringLiteral("Delete From JugaDeta Where Especial = ") + db::quote(Text1->text()) +
-                         QStringLiteral(" and Jugada = ") + db::quote(Text3->text()));
+    escribeentransaccion(db::callText(QStringLiteral("borra_jugadeta"), {Text1->text(), Text3->text()}));
     return QStringLiteral("0");
 }
 

@@ -180,8 +180,7 @@ db::Command Form12::comando(const QString& modo)
 
 QString Form12::textoEliminar() const
 {
-    return QStringLiteral("Delete From VEN_LOT WHERE COD_LOT = ") + db::quote(loteria()) +
-           QStringLiteral(" AND CODVENDEDOR = ") + db::quote(vendedor());
+    return db::callText(QStringLiteral("borra_ven_lot"), {loteria(), vendedor()});
 }
 
 QString Form12::mensajeEliminado() const

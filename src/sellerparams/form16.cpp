@@ -156,9 +156,7 @@ db::Command Form16::comando(const QString& modo)
 
 QString Form16::textoEliminar() const
 {
-    return QStringLiteral("Delete From vendespec WHERE COD_LOT = ") + db::quote(loteria()) +
-           QStringLiteral(" AND ESPECIAL = ") + db::quote(especial()) +
-           QStringLiteral(" and codvendedor = ") + db::quote(vendedor_);
+    return db::callText(QStringLiteral("borra_vendespec"), {loteria(), especial(), vendedor_});
 }
 
 QString Form16::mensajeEliminado() const

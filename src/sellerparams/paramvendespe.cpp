@@ -42,7 +42,8 @@ void paramvendespe::onLoad()
     atrapa([this] {
         core::renuevaconexion();
         setVendedor(platform::vb::trim(cajacatalogo(QStringLiteral("Text1"))));
-        db::RecordSet jugadas = core::sesion().conexion.execute(QStringLiteral("Select * from jugadas"));
+        db::RecordSet jugadas = core::sesion().conexion.execute(
+            db::callText(QStringLiteral("lista_jugadas")));
         if (jugadas.recordCount() > 0) {
             QStringList items;
             for (jugadas.moveFirst(); !jugadas.eof(); jugadas.moveNext())

@@ -30,7 +30,10 @@ inline void siembra(testsupport::TestDatabase& db)
         "  ('014', 'CARACAS 4PM', 'S'), ('020', 'TACHIRA 7PM', 'N'), ('030', 'MARGARITA', 'N');"
         "INSERT INTO jugadas (especial, desc_espec) VALUES ('T1', 'TRIPLETAZO');"
         "INSERT INTO jugadeta (especial, jugada, desc_jugada) VALUES ('T1', '01', 'ARIES'), ('T1', '02', "
-        "'TAURO');");
+        "'TAURO');"
+        // The operators who pay tickets.
+        "INSERT INTO operador (operador, nombreope, claveope) VALUES ('ADMIN', 'ADMINISTRADOR', 'x'),"
+        "  ('CAJA1', 'CAJERO', 'x'), ('OPA', 'OPERADOR A', 'x'), ('OPB', 'OPERADOR B', 'x');");
     for (const char* v : {"00000", "00001", "00002", "00003", "00009"}) {
         const QString cod = QLatin1String(v);
         const QString modo = cod == QStringLiteral("00009") ? QStringLiteral("0") : cod.right(1);

@@ -131,6 +131,27 @@ TEST_F(PagoServidorTest, AnUnknownModeIsAnError)
         << "a payment names its operator";
 }
 
+TEST_F(PagoServidorTest, APaymentByAnOperatorThatIsNoneIsRefusedAndPaysNothing)
+{
+    const char* const operadores[] = {
+        "NADIE",              // names no operator
+        "admin",              // codes compare as stored
+        "AD\xF0\x9F\x98\x80", // an emoji
+        "CAJA\xE2\x80\x8B",   // a zero-width space
+        " ",                  // blank
+    };
+    for (const char* operador : operadores) {
+        EXPECT_THROW(pagaticket(conexion(), QStringLiteral("AB12"), QStringLiteral("00000"),
+                                QStringLiteral("1"), QStringLiteral("0000000001"),
+                                QString::fromUtf8(operador)),
+                     platform::db::DbError)
+            << operador;
+    }
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT pagado FROM tickets WHERE codvendedor = '00000'"
+                                         " AND nroticket = '0000000001'")),
+              QStringLiteral("N"));
+}
+
 // Operator A pays inside an open transaction and holds the ticket; B pays
 // the same ticket from another connection and waits for A's row; A commits.
 // No timing: B is known to wait once the server shows it waiting on a lock.

@@ -16,7 +16,6 @@ using platform::db::Command;
 using platform::db::DataType;
 using platform::db::DbError;
 using platform::db::Direction;
-using platform::db::quote;
 using platform::db::RecordSet;
 
 using namespace Qt::StringLiterals;
@@ -251,11 +250,10 @@ TEST_F(JugadasServidorTest, ActdetjugRefusesBadRequestsWithAnErrorAndWritesNothi
     }
 }
 
-TEST_F(JugadasServidorTest, TheDetailDeleteRunsAsItStandsWithQuotedValues)
+TEST_F(JugadasServidorTest, TheDetailDeleteTakesOneDetailByItsKey)
 {
     auto borra = [&](const QString& especial, const QString& jugada) {
-        escribe(QStringLiteral("Delete From JugaDeta Where Especial = ") + quote(especial) +
-                QStringLiteral(" and Jugada = ") + quote(jugada));
+        escribe(callText(QStringLiteral("borra_jugadeta"), {especial, jugada}));
     };
     borra(QStringLiteral("T1"), QStringLiteral("02"));
     EXPECT_EQ(detalles(), (QStringList{QStringLiteral("T1|01|ARIES"), QStringLiteral("Z|01|LEO")}));
@@ -289,11 +287,9 @@ TEST_F(JugadasServidorTest, DspparamlotespecListsEverySpecialPlayWithTheLotterys
                 }).contains(QStringLiteral("no existe la lotería")));
 }
 
-TEST_F(JugadasServidorTest, TheParameterReadRunsAsItStands)
+TEST_F(JugadasServidorTest, TheParameterReadTakesOneRowByItsKey)
 {
-    const RecordSet rs = conexion().execute(QStringLiteral("SELECT * FROM LOTESPEC WHERE COD_LOT = ") +
-                                            quote(QStringLiteral("001")) +
-                                            QStringLiteral(" AND ESPECIAL = ") + quote(QStringLiteral("T1")));
+    const RecordSet rs = conexion().execute(callText(QStringLiteral("lee_lotespec"), {u"001"_s, u"T1"_s}));
     ASSERT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(rs.value(QStringLiteral("P_Tri_3")).toString(), QStringLiteral("6.000"));
     EXPECT_EQ(rs.value(QStringLiteral("Comi_Tri")).toString(), QStringLiteral("12.500"));
@@ -351,11 +347,10 @@ TEST_F(JugadasServidorTest, ParametroslotespecRefusesBadRequestsWithAnErrorAndWr
     }
 }
 
-TEST_F(JugadasServidorTest, TheParameterDeleteRunsAsItStandsWithQuotedValues)
+TEST_F(JugadasServidorTest, TheParameterDeleteTakesOneRowByItsKey)
 {
     auto borra = [&](const QString& loteria, const QString& especial) {
-        escribe(QStringLiteral("Delete From Lotespec WHERE COD_LOT = ") + quote(loteria) +
-                QStringLiteral(" AND ESPECIAL = ") + quote(especial));
+        escribe(callText(QStringLiteral("borra_lotespec"), {loteria, especial}));
     };
     borra(QStringLiteral("001' OR ''='"), QStringLiteral("T1"));
     EXPECT_EQ(parametros().size(), 1);

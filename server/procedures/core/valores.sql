@@ -3,23 +3,25 @@
 -- the same message.
 
 -- A date as the windows send it, "dd/mm/yyyy" (day and month of one or two
--- figures, surrounding blanks ignored), to a date. Any other text, or a day
--- the calendar lacks ("00/00/0000", "31/02/2026"), is an error naming the
--- field: never a date of another day.
+-- figures, surrounding blanks ignored), to a date of the years 1900 to 2200.
+-- Any other text ("infinity" among them), a day the calendar lacks
+-- ("00/00/0000", "31/02/2026") or a year outside that range is an error
+-- naming the field: never a date of another day, and no procedure walks
+-- the days or months of thousands of years.
 CREATE FUNCTION lee_fecha(xtexto varchar, xcampo text DEFAULT 'fecha')
 RETURNS date
 LANGUAGE plpgsql IMMUTABLE AS $$
 DECLARE
   partes text[] := regexp_match(coalesce(xtexto, ''), '^\s*([0-9]{1,2})/([0-9]{1,2})/([0-9]{4})\s*$');
 BEGIN
-  IF partes IS NOT NULL AND partes[3]::integer >= 1 THEN
+  IF partes IS NOT NULL AND partes[3]::integer BETWEEN 1900 AND 2200 THEN
     BEGIN
       RETURN make_date(partes[3]::integer, partes[2]::integer, partes[1]::integer);
     EXCEPTION WHEN datetime_field_overflow OR invalid_datetime_format THEN
       NULL;
     END;
   END IF;
-  RAISE EXCEPTION '% invalida "%": se espera una fecha dd/mm/aaaa del calendario', xcampo, xtexto
+  RAISE EXCEPTION '% invalida "%": se espera una fecha dd/mm/aaaa del calendario, de 1900 a 2200', xcampo, xtexto
     USING ERRCODE = 'invalid_datetime_format';
 END $$;
 

@@ -19,6 +19,8 @@ $$;
 -- expired; 0 verified, or paid by this operator. The payment is one
 -- conditional update of the unpaid row, so of two operators paying at once
 -- exactly one gets 0 and the other 6. The result set is the ticket's row.
+-- A payment by an operator code that is blank, not a code, or names no
+-- operator is an error, and nothing is paid.
 CREATE FUNCTION PAGATICKETnew(xserial varchar, xcodigo_vend varchar, xcodigo_user varchar,
                               xmodo varchar, nticket varchar,
                               OUT return_value integer, OUT resultado refcursor)
@@ -37,6 +39,9 @@ BEGIN
   END IF;
   IF xmodo = '1' AND (oper = '' OR char_length(oper) > 5 OR NOT codigo_valido(oper)) THEN
     RAISE EXCEPTION 'PAGATICKETnew: operador inválido "%"', oper;
+  END IF;
+  IF xmodo = '1' AND NOT EXISTS (SELECT FROM operador o WHERE o.operador = oper) THEN
+    RAISE EXCEPTION 'PAGATICKETnew: operador desconocido "%"', oper;
   END IF;
 
   IF xmodo = '1' THEN

@@ -77,6 +77,9 @@ LANGUAGE sql AS $$ INSERT INTO registro VALUES (0, xtexto) $$;
 CREATE FUNCTION proc.prueba_lenta(OUT return_value integer)
 LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_sleep(5); return_value := 0; END $$;
 
+CREATE FUNCTION proc.prueba_espera(xsegundos numeric, OUT return_value integer)
+LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_sleep(xsegundos); return_value := 0; END $$;
+
 CREATE FUNCTION proc.prueba_ip(xserver varchar, INOUT dir_ipdevuelta varchar,
                                OUT return_value integer)
 LANGUAGE plpgsql AS $$
@@ -361,9 +364,9 @@ TEST_F(ConnectionTest, CommandTimeOutCancelsTheCall)
     cmd.setCommandTimeout(1);
     cmd.append(s("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
     EXPECT_EQ(errorOf([&] { cmd.execute(); }), err::Timeout);
-    // Only that call had the limit.
+    // Only that call had the limit: statements have the login role's own.
     EXPECT_EQ(conn_.execute(s("SELECT current_setting('statement_timeout') AS t")).value(0),
-              QVariant(s("0")));
+              QVariant(s("15min")));
 
     // A limit set inside a transaction of the windows that is rolled back
     // goes with it; the next call still gets its own.
@@ -379,7 +382,26 @@ TEST_F(ConnectionTest, CommandTimeOutCancelsTheCall)
     conn_.commitTrans();
     EXPECT_EQ(errorOf([&] { cmd.execute(); }), err::Timeout);
     EXPECT_EQ(conn_.execute(s("SELECT current_setting('statement_timeout') AS t")).value(0),
-              QVariant(s("0")));
+              QVariant(s("15min")));
+}
+
+// Statements and call texts end at the login role's statement time-out; a
+// command with a time-out of its own (the long runs' hour) is not held to
+// it. The role's limit is made one second here, for this database only.
+TEST_F(ConnectionTest, TheLoginRolesTimeOutHoldsWhereACommandSetsNone)
+{
+    db_->exec(s("ALTER ROLE duroz IN DATABASE %1 SET statement_timeout = '1s'").arg(db_->name()));
+    Connection c;
+    c.open(db_->connectionString());
+    db_->exec(s("ALTER ROLE duroz IN DATABASE %1 RESET statement_timeout").arg(db_->name()));
+    EXPECT_EQ(errorOf([&] { c.execute(s("prueba_espera 1.5")); }), err::Timeout);
+    EXPECT_EQ(errorOf([&] { c.execute(s("SELECT pg_sleep(1.5)")); }), err::Timeout);
+    Command larga(c, s("prueba_espera"));
+    larga.setCommandTimeout(3600);
+    larga.append(s("@RETURN_VALUE"), DataType::Integer, Direction::ReturnValue);
+    larga.append(s("@xsegundos"), DataType::Decimal, Direction::Input, 0, 1.5);
+    EXPECT_EQ(errorOf([&] { larga.execute(); }), 0);
+    EXPECT_EQ(larga.value(s("@RETURN_VALUE")), QVariant(qint64(0)));
 }
 
 TEST_F(ConnectionTest, TransportSecurityComesFromTheEnvironment)
