@@ -178,7 +178,7 @@ void EditorMovimiento::envia()
         db::Command c = comandoactmov(m);
         c.execute();
         const QString respuesta = core::respuesta(c);
-        if (respuesta == QLatin1String("55")) {
+        if (respuesta == QLatin1String("55") && forma_.avisaDocumentoUsado) {
             platform::msgbox(
                 QStringLiteral("El Nro. de Documento ya ha sido utilizado, Por favor verifique!"), 16,
                 QStringLiteral("Atención"));
@@ -186,7 +186,10 @@ void EditorMovimiento::envia()
             return;
         }
         if (respuesta != QLatin1String("0")) {
+            // Refused: nothing was stored, so the line-up in memory is left
+            // as it is (it would show a movement the server does not have).
             platform::msgbox(QStringLiteral("Hubo problemas para actualizar registro"));
+            close();
             return;
         }
         enviado_ = true;

@@ -8,10 +8,14 @@
 // The opener loads the editor by writing Label2, fills the boxes to
 // modify, sets modoedicion and shows it modal. The editor takes the mode
 // once, when it first becomes active, so an addition stays an addition
-// whatever other windows do to the shared mode meanwhile. A save the
-// server refuses keeps the editor open with what was typed; once the server
-// has stored the movement it is never sent again, not even when what
-// follows the save fails and the trap runs the save again.
+// whatever other windows do to the shared mode meanwhile. The date sent is
+// the one shown: the server date on an addition, the movement's own date on
+// a modification (so a modification never moves a movement to another
+// day). A document number used already (55) keeps Form52 open on the
+// number; any other refusal says so and closes the editor, and nothing of a
+// refused movement reaches the line-up in memory. Once the server has
+// stored the movement it is never sent again, not even when what follows
+// the save fails and the trap runs the save again.
 
 #include "core/masteredita.h"
 #include "platform/decimal.h"
@@ -68,10 +72,13 @@ protected:
         bool decimalComa = true;
         // The first alternative of the save's check admits an amount of 0.
         bool admiteCero = true;
+        // A document number used already (55) has its own message and keeps
+        // the editor open on the number; otherwise it is a refusal like any.
+        bool avisaDocumentoUsado = true;
     };
     explicit EditorMovimiento(const Forma& forma);
 
-    // The amount for types 0 and 1, as the box shows it; empty to leave the
+    // The amount for types 0 and 1, as the box shows it; null to leave the
     // box alone.
     virtual QString montoDeLineUp() = 0;
     // After the server stored the movement, before the editor closes:

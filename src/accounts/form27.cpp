@@ -43,7 +43,11 @@ QString Form27::lineaVendedor() const
            platform::vb::rtrim(columnaGrilla(Form26, 1, Busqueda::CargaSiFalta));
 }
 
-Form28::Form28() : EditorMovimiento({.restringePrestamos = false, .decimalComa = false, .admiteCero = false})
+Form28::Form28()
+    : EditorMovimiento({.restringePrestamos = false,
+                        .decimalComa = false,
+                        .admiteCero = false,
+                        .avisaDocumentoUsado = false})
 {
 }
 
@@ -52,8 +56,10 @@ QString Form28::montoDeLineUp()
     const std::optional<platform::Decimal> saldo = numero(columnaGrilla(Form26, 7, Busqueda::CargaSiFalta));
     if (!saldo)
         return {};
+    // A whole number without separators; a figure that rounds to 0 empties
+    // the box.
     const platform::Decimal positivo = saldo->isNegative() ? -*saldo : *saldo;
-    return positivo.rounded(0).isZero() ? QString() : positivo.toString(0);
+    return positivo.rounded(0).isZero() ? QStringLiteral("") : positivo.toString(0);
 }
 
 void Form28::actmem()

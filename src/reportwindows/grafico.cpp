@@ -115,7 +115,7 @@ void inclina(QAbstract3DGraph* escena)
 // its colour and the rows read as the chart's depth. Steps are bars that
 // touch; a combination gives each series its own shape.
 QWidget* barras3D(const GraficoResumen::Datos& datos, int tipo, const QString& ejeX, const QString& ejeY,
-                  std::function<QImage(QSize)>& imagen)
+                  std::function<QImage(QSize)>& imagen, std::function<QList<QStringList>()>& etiquetas)
 {
     auto* escena = new Q3DBars;
     inclina(escena);
@@ -153,13 +153,65 @@ QWidget* barras3D(const GraficoResumen::Datos& datos, int tipo, const QString& e
         escena->addSeries(serie);
     }
     imagen = [escena](QSize tamano) { return escena->renderToImage(4, tamano); };
+    etiquetas = [escena] {
+        return QList<QStringList>{escena->columnAxis()->labels(), escena->rowAxis()->labels()};
+    };
     return QWidget::createWindowContainer(escena);
 }
 
+// The labels of a 3-D value axis that stands for categories: the text of
+// category i at the value i, a grid line through each, and no number
+// anywhere (a value axis would label itself 0.00, 1.00, …).
+class EtiquetasEje final : public QValue3DAxisFormatter {
+public:
+    explicit EtiquetasEje(const QStringList& textos = {}, QObject* padre = nullptr)
+        : QValue3DAxisFormatter(padre)
+        , textos_(textos)
+    {
+    }
+
+protected:
+    QValue3DAxisFormatter* createNewInstance() const override { return new EtiquetasEje; }
+
+    void populateCopy(QValue3DAxisFormatter& copia) const override
+    {
+        QValue3DAxisFormatter::populateCopy(copia);
+        static_cast<EtiquetasEje&>(copia).textos_ = textos_;
+    }
+
+    void recalculate() override
+    {
+        gridPositions().clear();
+        subGridPositions().clear();
+        labelPositions().clear();
+        labelStrings().clear();
+        const float desde = axis()->min();
+        const float tramo = axis()->max() - desde;
+        for (qsizetype i = 0; i < textos_.size(); ++i) {
+            const float lugar = tramo > 0 ? (float(i) - desde) / tramo : 0.0f;
+            if (lugar < 0.0f || lugar > 1.0f)
+                continue;
+            gridPositions().append(lugar);
+            labelPositions().append(lugar);
+            labelStrings().append(textos_[i]);
+        }
+    }
+
+    QString stringForValue(qreal valor, const QString&) const override
+    {
+        const qsizetype i = qRound(valor);
+        return i >= 0 && i < textos_.size() ? textos_[i] : QString();
+    }
+
+private:
+    QStringList textos_;
+};
+
 // A 3-D scene of ribbons (lines) or slabs (areas), one per series, set one
-// behind the other.
+// behind the other. Category i stands at x = i and series k at z = k, each
+// axis labelled with their names as the bar scenes label theirs.
 QWidget* superficies3D(const GraficoResumen::Datos& datos, int tipo, const QString& ejeX, const QString& ejeY,
-                       std::function<QImage(QSize)>& imagen)
+                       std::function<QImage(QSize)>& imagen, std::function<QList<QStringList>()>& etiquetas)
 {
     auto* escena = new Q3DSurface;
     inclina(escena);
@@ -167,9 +219,14 @@ QWidget* superficies3D(const GraficoResumen::Datos& datos, int tipo, const QStri
     escena->axisX()->setTitleVisible(true);
     escena->axisY()->setTitle(ejeY);
     escena->axisY()->setTitleVisible(true);
-    escena->axisX()->setSegmentCount(std::max(1, int(datos.categorias.size()) - 1));
-    escena->axisX()->setRange(0.0f, float(std::max<qsizetype>(1, datos.categorias.size() - 1)));
-    escena->axisZ()->setRange(0.0f, float(datos.series.size()));
+    QStringList leyendas;
+    for (const GraficoResumen::Serie& s : datos.series)
+        leyendas << s.leyenda;
+    // Half a step of room around the first and last category and series.
+    escena->axisX()->setFormatter(new EtiquetasEje(datos.categorias));
+    escena->axisX()->setRange(-0.5f, float(std::max<qsizetype>(1, datos.categorias.size())) - 0.5f);
+    escena->axisZ()->setFormatter(new EtiquetasEje(leyendas));
+    escena->axisZ()->setRange(-0.5f, float(std::max<qsizetype>(1, datos.series.size())) - 0.5f);
     const float fondo = tipo == GraficoResumen::Area3D ? 0.8f : 0.15f;
     for (qsizetype k = 0; k < datos.series.size(); ++k) {
         auto* serie = new QSurface3DSeries;
@@ -179,7 +236,7 @@ QWidget* superficies3D(const GraficoResumen::Datos& datos, int tipo, const QStri
                                                           : QSurface3DSeries::DrawSurfaceAndWireframe);
         serie->setFlatShadingEnabled(tipo == GraficoResumen::Area3D);
         auto* arreglo = new QSurfaceDataArray;
-        for (float z : {float(k), float(k) + fondo}) {
+        for (float z : {float(k) - fondo / 2, float(k) + fondo / 2}) {
             auto* fila = new QSurfaceDataRow;
             for (qsizetype i = 0; i < datos.series[k].valores.size(); ++i)
                 fila->append(QSurfaceDataItem(QVector3D(float(i), float(datos.series[k].valores[i]), z)));
@@ -189,6 +246,7 @@ QWidget* superficies3D(const GraficoResumen::Datos& datos, int tipo, const QStri
         escena->addSeries(serie);
     }
     imagen = [escena](QSize tamano) { return escena->renderToImage(4, tamano); };
+    etiquetas = [escena] { return QList<QStringList>{escena->axisX()->labels(), escena->axisZ()->labels()}; };
     return QWidget::createWindowContainer(escena);
 }
 
@@ -243,6 +301,7 @@ void GraficoResumen::dibuja(const Datos& datos)
         vista_ = nullptr;
     }
     imagen3D_ = {};
+    etiquetas_ = {};
     const bool tres = es3D(tipo_);
     titulo3D_->setVisible(tres);
     leyenda3D_->setVisible(tres);
@@ -303,6 +362,10 @@ void GraficoResumen::dibuja2D(const Datos& datos)
                  : tipo_ == Paso2D ? QStringLiteral("QLineSeries (escalonada)")
                                    : QStringLiteral("QLineSeries");
     }
+    if (auto* barrasX = qobject_cast<QBarCategoryAxis*>(ejeX))
+        etiquetas_ = [barrasX] { return QList<QStringList>{barrasX->categories(), {}}; };
+    else if (auto* lineasX = qobject_cast<QCategoryAxis*>(ejeX))
+        etiquetas_ = [lineasX] { return QList<QStringList>{lineasX->categoriesLabels(), {}}; };
     if (ejeX) {
         ejeX->setTitleText(ejeCategorias_);
         grafico->addAxis(ejeX, Qt::AlignBottom);
@@ -337,9 +400,19 @@ void GraficoResumen::dibuja3D(const Datos& datos)
         return;
     }
     const bool deBarras = tipo_ == Barras3D || tipo_ == Paso3D || tipo_ == Combinacion3D;
-    vista_ = deBarras ? barras3D(datos, tipo_, ejeCategorias_, ejeValores_, imagen3D_)
-                      : superficies3D(datos, tipo_, ejeCategorias_, ejeValores_, imagen3D_);
+    vista_ = deBarras ? barras3D(datos, tipo_, ejeCategorias_, ejeValores_, imagen3D_, etiquetas_)
+                      : superficies3D(datos, tipo_, ejeCategorias_, ejeValores_, imagen3D_, etiquetas_);
     clase_ = deBarras ? QStringLiteral("Q3DBars") : QStringLiteral("Q3DSurface");
+}
+
+QStringList GraficoResumen::etiquetasCategorias() const
+{
+    return etiquetas_ ? etiquetas_().value(0) : QStringList();
+}
+
+QStringList GraficoResumen::etiquetasSeries() const
+{
+    return etiquetas_ ? etiquetas_().value(1) : QStringList();
 }
 
 QImage GraficoResumen::imagen()

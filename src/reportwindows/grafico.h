@@ -62,6 +62,12 @@ public:
     // What stands drawn: the Qt class of the drawing ("QBarSeries",
     // "Q3DBars", …), empty before the first drawing.
     QString clase() const { return clase_; }
+    // The labels along the category axis of what stands drawn (the months)
+    // and along its series axis (the 3-D types: the series' names; the 2-D
+    // ones name their series in the legend only). Empty for the pies and
+    // before the first drawing.
+    QStringList etiquetasCategorias() const;
+    QStringList etiquetasSeries() const;
     // Whether this screen can draw the 3-D types.
     static bool hayOpenGL();
     static bool es3D(int tipo);
@@ -84,6 +90,7 @@ private:
     QLabel* titulo3D_;
     QLabel* leyenda3D_;
     std::function<QImage(QSize)> imagen3D_;
+    std::function<QList<QStringList>()> etiquetas_;
 };
 
 } // namespace reportwindows

@@ -1,8 +1,10 @@
 // The movements window Form50 and its editor Form52 with the line-up window
 // Form51 on the real server: a payment added, changed and deleted moves the
 // line-up row held in memory as DspLup22 computes it again; a save with the
-// line-up closed or on another seller; a document number used already. And
-// the editors' type list rule and amount keys, case by case.
+// line-up closed or on another seller; a document number used already;
+// each answer of the server to either editor; the older dialog's
+// modification and its amount from the older line-up. And the editors'
+// type list rule and amount keys, case by case.
 
 #include "capturas.h"
 #include "datoscuentas.h"
@@ -227,6 +229,68 @@ TEST_F(MovimientosTest, ADocumentNumberUsedAlreadyIsRefusedAndTheEditorKeepsWhat
     EXPECT_EQ(core::sesion().modoedicion, QStringLiteral("H"));
 }
 
+// Each answer of ACTMOV to the movement editor: 0 stored, its message, the
+// editor closed and the line-up in memory moved as the server computes it;
+// 55 its own message with the editor open on the number; any other
+// refusal the problem message and the editor closed, with nothing stored
+// and the line-up in memory as it was (it must not show a movement the
+// server refused).
+TEST_F(MovimientosTest, EachAnswerOfTheServerToTheMovementEditor)
+{
+    lineup::Form51* lineup = abreLineup(0); // 00001
+    ASSERT_NE(lineup, nullptr);
+    Form50* w = movimientosDe(lineup);
+    ASSERT_NE(w, nullptr);
+    const QString Usado = QStringLiteral("El Nro. de Documento ya ha sido utilizado, Por favor verifique!");
+    const QString Problema = QStringLiteral("Hubo problemas para actualizar registro");
+    struct Caso {
+        const char* nombre;
+        QString numero, cuenta;
+        QString mensaje;
+        bool abierto;  // the editor stays open
+        bool guardado; // a row is stored
+    };
+    const QList<Caso> casos{
+        {"a document number used already (55)", QStringLiteral("D1"), {}, Usado, true, false},
+        {"an account that does not exist (6)", QStringLiteral("N1"), QStringLiteral("999 - NINGUNA"),
+         Problema, false, false},
+        {"stored (0)", QStringLiteral("N2"), {}, Grabado, false, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        rec().clear();
+        const QStringList filas = movimientos();
+        const QStringList memoria = enMemoria(QStringLiteral("00001"));
+        bool abierto = false;
+        enModal<Form52>(QStringLiteral("Form52"), [&c, &abierto](Form52* e) {
+            e->txtnomov->setText(c.numero);
+            if (!c.cuenta.isEmpty())
+                e->txt_cuenta->setEditText(c.cuenta);
+            e->txtdescri_mov->setEditText(tiposmovimiento().at(0));
+            e->txtmonto_mov->setText(QStringLiteral("10"));
+            e->Grabar->click();
+            abierto = e->isVisible();
+            if (abierto) {
+                EXPECT_EQ(e->txtnomov->text(), c.numero);
+                e->Cancelarcam->click();
+            }
+        });
+        w->Grabar->click();
+        platform::ui::doEvents();
+        EXPECT_EQ(rec().prompts(), QStringList{c.mensaje});
+        EXPECT_EQ(rec().boxes().value(0).style, c.mensaje == Usado ? 16 : 0);
+        EXPECT_EQ(abierto, c.abierto);
+        EXPECT_EQ(windowRegistry().find(QStringLiteral("Form52")), nullptr);
+        EXPECT_EQ(movimientos().size(), filas.size() + (c.guardado ? 1 : 0));
+        if (c.guardado)
+            EXPECT_NE(enMemoria(QStringLiteral("00001")), memoria);
+        else
+            EXPECT_EQ(enMemoria(QStringLiteral("00001")), memoria);
+        EXPECT_EQ(enMemoria(QStringLiteral("00001")), delServidor(QStringLiteral("00001")));
+        EXPECT_EQ(core::sesion().modoedicion, c.abierto ? QStringLiteral("H") : QString());
+    }
+}
+
 TEST(TiposMovimiento, TheLoanTypesFollowTheInstallationRule)
 {
     const struct {
@@ -334,4 +398,115 @@ TEST_F(MovimientosTest, TheOlderMovementsWindowAddsThroughItsDialogAndLeavesTheO
     EXPECT_TRUE(guardados.front().startsWith(QStringLiteral("P8|0.- Pago Vendedor a Duroz|100.000|")))
         << guardados.front().toStdString();
     EXPECT_EQ(filaLineup(), antes);
+}
+
+// The older dialog's answers: "Movimiento Grabado Correctamente" for 0, the
+// problem message for any other answer, a used document number (55)
+// included; the dialog closes either way and leaves the mode empty.
+TEST_F(MovimientosTest, TheOlderDialogClosesOnEveryAnswerOfTheServer)
+{
+    auto* viejo = abre<lineup::Form26>(QStringLiteral("Form26"));
+    ASSERT_NE(viejo, nullptr);
+    viejo->Desdes->setDate(QDate(2026, 3, 15));
+    platform::ui::doEvents();
+    ASSERT_GT(viejo->DataGrid1->model()->rowCount(), 0);
+    viejo->DataGrid1->setCurrentIndex(viejo->DataGrid1->model()->index(0, 0));
+    auto* w = abre<Form27>(QStringLiteral("Form27"));
+    ASSERT_NE(w, nullptr);
+    w->Label7->setText(QStringLiteral("00001 - AGENCIA NORTE"));
+
+    const QString Problema = QStringLiteral("Hubo problemas para actualizar registro");
+    struct Caso {
+        const char* nombre;
+        QString numero, cuenta, mensaje;
+        bool guardado;
+    };
+    const QList<Caso> casos{
+        {"a document number used already (55)", QStringLiteral("D1"), {}, Problema, false},
+        {"an account that does not exist (6)", QStringLiteral("N1"), QStringLiteral("999 - NINGUNA"),
+         Problema, false},
+        {"stored (0)", QStringLiteral("N2"), {}, Grabado, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        rec().clear();
+        const QStringList filas = movimientos();
+        bool abierto = true;
+        enModal<Form28>(QStringLiteral("Form28"), [&c, &abierto](Form28* e) {
+            e->txtnomov->setText(c.numero);
+            if (!c.cuenta.isEmpty())
+                e->txt_cuenta->setEditText(c.cuenta);
+            e->txtdescri_mov->setEditText(tiposmovimiento().at(1));
+            e->txtmonto_mov->setText(QStringLiteral("10"));
+            e->Grabar->click();
+            abierto = e->isVisible();
+            if (abierto)
+                e->Cancelarcam->click();
+        });
+        w->Grabar->click();
+        platform::ui::doEvents();
+        EXPECT_EQ(rec().prompts(), QStringList{c.mensaje});
+        EXPECT_EQ(rec().boxes().value(0).style, 0);
+        EXPECT_FALSE(abierto);
+        EXPECT_EQ(windowRegistry().find(QStringLiteral("Form28")), nullptr);
+        EXPECT_EQ(movimientos().size(), filas.size() + (c.guardado ? 1 : 0));
+        EXPECT_EQ(core::sesion().modoedicion, QString());
+    }
+    EXPECT_TRUE(
+        movimientos().contains(QStringLiteral("N2|1.- Pago Duroz a Vendedor|10.000|2026-03-15|00001||001")));
+}
+
+// A modification through the older dialog keeps the movement on its own
+// date (the one the dialog shows), not the day the dialog was opened on;
+// choosing type 0 or 1 writes the older line-up's "Saldo Jugada" as a
+// whole number, and a figure of 0 empties the amount.
+TEST_F(MovimientosTest, TheOlderDialogKeepsAModifiedMovementOnItsDateAndTakesTheLineUpsFigure)
+{
+    auto* viejo = abre<lineup::Form26>(QStringLiteral("Form26"));
+    ASSERT_NE(viejo, nullptr);
+    viejo->Desdes->setDate(QDate(2026, 3, 15));
+    platform::ui::doEvents();
+    ASSERT_EQ(viejo->DataGrid1->model()->rowCount(), 3);
+    auto* w = abre<Form27>(QStringLiteral("Form27"));
+    ASSERT_NE(w, nullptr);
+    w->Label7->setText(QStringLiteral("00001 - AGENCIA NORTE"));
+    w->Hastas->setDate(QDate(2026, 3, 10));
+    platform::ui::doEvents();
+    ASSERT_EQ(w->DataGrid1->model()->rowCount(), 1);
+    ASSERT_EQ(w->DataGrid1->textoColumna(1).trimmed(), QStringLiteral("P1"));
+
+    viejo->DataGrid1->setCurrentIndex(viejo->DataGrid1->model()->index(0, 0));
+    enModal<Form28>(QStringLiteral("Form28"), [](Form28* e) {
+        EXPECT_TRUE(e->txtnomov->isReadOnly());
+        EXPECT_EQ(e->desdes->text(), QStringLiteral("10/03/2026"));
+        e->txtmonto_mov->setText(QStringLiteral("900"));
+        e->Grabar->click();
+    });
+    w->Command1->click();
+    platform::ui::doEvents();
+    EXPECT_EQ(rec().prompts(), QStringList{Grabado});
+    EXPECT_TRUE(
+        movimientos().contains(QStringLiteral("P1|2.- Prestamo|900.000|2026-03-10|00001|Prestamo|001")))
+        << movimientos().join(u'\n').toStdString();
+
+    // The figure of the older line-up's current row: 00001's 1.200,00
+    // (as a whole number), then 00003's 0.
+    const auto figura = [this, viejo, w](int fila) {
+        viejo->DataGrid1->setCurrentIndex(viejo->DataGrid1->model()->index(fila, 0));
+        QString monto;
+        enModal<Form28>(QStringLiteral("Form28"), [&monto](Form28* e) {
+            e->txtmonto_mov->setText(QStringLiteral("55"));
+            const int tipo = e->txtdescri_mov->findText(tiposmovimiento().at(0));
+            e->txtdescri_mov->setCurrentIndex(tipo);
+            emit e->txtdescri_mov->activated(tipo);
+            monto = e->txtmonto_mov->text();
+            e->Cancelarcam->click();
+        });
+        w->Grabar->click();
+        platform::ui::doEvents();
+        return monto;
+    };
+    EXPECT_EQ(viejo->DataGrid1->model()->index(2, 0).data().toString().trimmed(), QStringLiteral("00003"));
+    EXPECT_EQ(figura(0), QStringLiteral("1200"));
+    EXPECT_EQ(figura(2), QString());
 }

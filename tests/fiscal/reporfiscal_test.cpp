@@ -6,11 +6,13 @@
 #include "fiscal/registro.h"
 #include "fiscal/reporfiscal.h"
 #include "reports/entregareporte.h"
+#include "reports/form15.h"
 #include "reports/registro.h"
 
 #include "capturas.h"
 
 #include "platform/db/calltext.h"
+#include "platform/ui/navegador/navegador.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QCoreApplication>
@@ -172,6 +174,15 @@ TEST_F(ReporfiscalTest, GenerarWritesEachSellerOnceWithTotalsAndTheSummary)
     EXPECT_TRUE(p.contains(QStringLiteral("ZUL-MBO - MARACAIBO")));
     EXPECT_TRUE(p.contains(QStringLiteral("ANZ-MBO - MANEIRO BOLIVAR")));
     EXPECT_TRUE(p.contains(QStringLiteral("TABLA RESUMEN")));
+
+    // The page in the viewer, its tax labels and summary title centred in
+    // their cells.
+    auto* visor = qobject_cast<reports::Form15*>(windowRegistry().find(QStringLiteral("Form15")));
+    ASSERT_TRUE(visor);
+    EXPECT_TRUE(visor->WebBrowser1->textoPlano().contains(QStringLiteral("TABLA RESUMEN")));
+    visor->resize(1100, 800);
+    platform::ui::doEvents();
+    EXPECT_FALSE(testsupport::saveScreenshot(visor, QStringLiteral("Form15-fiscal")).isEmpty());
 }
 
 TEST_F(ReporfiscalTest, AnEmptyRangeShowsTheMessageAndWritesNoPage)

@@ -29,6 +29,16 @@ protected:
         return {};
     }
 
+    // A line-up row of `dia` as the history shows it: naming its own date
+    // where the line-up names the date before it.
+    static QString enHistoria(QString fila, const QString& dia)
+    {
+        QStringList partes = fila.split(u'|');
+        if (partes.size() > 2)
+            partes[2] = dia;
+        return partes.join(u'|');
+    }
+
     QString cuotas(const QString& fechaSql)
     {
         return db().scalar(
@@ -103,7 +113,8 @@ TEST_F(LineupServidorTest, EveryMovementTypeLeavesTheRowActmemProduces)
         EXPECT_EQ(fila(rs), esperado) << paso.toStdString();
         RecordSet historia = conexion().execute(
             platform::db::callText(QStringLiteral("historicolup"), {QStringLiteral("00002"), Hoy, Hoy}));
-        EXPECT_EQ(filas(historia), conHistoria ? QStringList{esperado} : QStringList{}) << paso.toStdString();
+        EXPECT_EQ(filas(historia), conHistoria ? QStringList{enHistoria(esperado, Hoy)} : QStringList{})
+            << paso.toStdString();
     };
 
     for (int t = 0; t < tipos.size(); ++t) {
@@ -139,7 +150,12 @@ TEST_F(LineupServidorTest, AFutureDateRegistersEachInstalmentOnce)
         "  ('P3', '2.- Prestamo', 30, '2026-03-09', '00003'), ('CD00000001', '0.- Pago Vendedor a Duroz', 1,"
         "  '2026-01-01', '00003');"
         "INSERT INTO prestamos (nroprestamo, codvendedor, fecha_prestamo, monto_prestamo, cuota_diaria)"
-        " VALUES ('P3', '00003', '2026-03-09', 30, 50);"));
+        " VALUES ('P3', '00003', '2026-03-09', 30, 50);"
+        // Granted on the future date itself: its first instalment is due the day after.
+        "INSERT INTO movimientos (nromov, descri_mov, monto_mov, fecha_mov, codvendedor) VALUES"
+        "  ('P4', '2.- Prestamo', 100, '2026-03-11', '00002');"
+        "INSERT INTO prestamos (nroprestamo, codvendedor, fecha_prestamo, monto_prestamo, cuota_diaria)"
+        " VALUES ('P4', '00002', '2026-03-11', 100, 20);"));
     // Today and earlier dates register nothing.
     lineup(Hoy);
     lineup(QStringLiteral("01/03/2026"));
@@ -154,6 +170,9 @@ TEST_F(LineupServidorTest, AFutureDateRegistersEachInstalmentOnce)
               QStringLiteral("00003|AGENCIA TRES|09/03/2026|-1.00|30.00|0.00|0.00|-1.00|0.00|-1.00"));
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT saldado FROM prestamos WHERE nroprestamo = 'P3'")),
               QStringLiteral("S"));
+    EXPECT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM cuotasdiarias WHERE nroprestamo = 'P4'")),
+              QStringLiteral("0"))
+        << "a loan granted on the line-up's date pays no instalment that day";
     // The used document number was skipped.
     EXPECT_EQ(db().scalar(QStringLiteral("SELECT count(*) FROM cuotasdiarias WHERE nromov = 'CD00000001'")),
               QStringLiteral("0"));
@@ -167,20 +186,34 @@ TEST_F(LineupServidorTest, AFutureDateRegistersEachInstalmentOnce)
     EXPECT_EQ(filas(cmd.execute()), primera);
     EXPECT_EQ(cuotas(QStringLiteral("2026-03-11")), QStringLiteral("2/80.00"));
 
-    // The next day: the paid-off loan gives nothing, the other one again.
+    // The next day: the paid-off loan gives nothing, the other one again,
+    // and the loan granted on 11/03 its first instalment.
     lineup(QStringLiteral("12/03/2026"));
-    EXPECT_EQ(cuotas(QStringLiteral("2026-03-12")), QStringLiteral("1/50.00"));
+    EXPECT_EQ(cuotas(QStringLiteral("2026-03-12")), QStringLiteral("2/70.00"));
+    EXPECT_EQ(db().scalar(
+                  QStringLiteral("SELECT fecha || ' ' || monto FROM cuotasdiarias WHERE nroprestamo = 'P4'")),
+              QStringLiteral("2026-03-12 20.000"));
 }
 
 TEST_F(LineupServidorTest, TheHistoryOfASellerOverAPeriod)
 {
     const QStringList historia = filas(conexion().execute(platform::db::callText(
         QStringLiteral("historicolup"), {QStringLiteral(" 00001 "), QStringLiteral("01/03/2026"), Hoy})));
+    // Each row is the line-up of its date, naming that date itself under
+    // "Ultima Fec.": the operator reads which date each row is.
     QStringList esperado;
     for (const char* dia : {"08/03/2026", "09/03/2026", "10/03/2026"})
-        esperado << filaDe(filas(lineup(QLatin1String(dia))), QStringLiteral("00001"));
+        esperado << enHistoria(filaDe(filas(lineup(QLatin1String(dia))), QStringLiteral("00001")),
+                               QLatin1String(dia));
     EXPECT_EQ(historia, esperado);
-    EXPECT_EQ(historia.value(2), Uno);
+    EXPECT_EQ(historia, (QStringList{
+                            QStringLiteral("00001|AGENCIA UNO|08/03/2026|0.00|500.00|0.00|200.00|300.00|"
+                                           "1000.00|1300.00"),
+                            QStringLiteral("00001|AGENCIA UNO|09/03/2026|300.00|350.00|0.00|-50.00|650.00|"
+                                           "950.00|1600.00"),
+                            QStringLiteral("00001|AGENCIA UNO|10/03/2026|650.00|450.00|100.00|600.00|450.00|"
+                                           "800.00|1250.00"),
+                        }));
 
     // A period without activity, an inverted period, a seller with nothing.
     for (const QStringList& argumentos :

@@ -171,12 +171,17 @@ TEST_F(VentanasLineupTest, OpensOnTheServerDateAndChangesDate)
 
     // Yes: the instalment registered once, also when the date comes again.
     for (int vez = 0; vez < 2; ++vez) {
+        rec().clear();
         rec().answerNext(platform::msg::AnswerYes);
         w->Desdes->setDate(QDate(2026, 3, 11));
         EXPECT_EQ(w->Desdes->date(), QDate(2026, 3, 11));
         EXPECT_EQ(cuotas(QStringLiteral("2026-03-11")), QStringLiteral("1"));
         EXPECT_EQ(filasGrilla(w->DataGrid1).value(0).section(u'|', 4, 4), QStringLiteral("50,00"));
+        // Back to the server date itself: no question, its line-up shown.
         w->Desdes->setDate(HoyFecha);
+        EXPECT_EQ(rec().boxes().size(), 1) << rec().prompts().join(u'|').toStdString();
+        EXPECT_EQ(core::rslineup().fecha, HoyFecha);
+        EXPECT_EQ(filasGrilla(w->DataGrid1).value(0).section(u'|', 2, 2), QStringLiteral("09/03/2026"));
     }
 }
 
@@ -193,7 +198,17 @@ TEST_F(VentanasLineupTest, HistoryMovementsAndTheMovementInMemory)
     EXPECT_EQ(historia->Desdes->date(), QDate(2026, 2, 8));
     EXPECT_EQ(historia->Hastas->date(), HoyFecha);
     ASSERT_EQ(historia->DataGrid1->model()->rowCount(), 3);
-    EXPECT_EQ(filasGrilla(historia->DataGrid1).value(2), filasGrilla(w->DataGrid1).value(0));
+    // Each row names its own date under "Ultima Fec."; today's row is the
+    // line-up's row but for that date.
+    const QStringList historicas = filasGrilla(historia->DataGrid1);
+    QStringList fechas;
+    for (const QString& f : historicas)
+        fechas << f.section(u'|', 2, 2);
+    EXPECT_EQ(fechas, (QStringList{QStringLiteral("08/03/2026"), QStringLiteral("09/03/2026"), Hoy}));
+    EXPECT_EQ(historia->DataGrid1->titulo(2), QStringLiteral("Ultima Fec."));
+    QStringList hoy = filasGrilla(w->DataGrid1).value(0).split(u'|');
+    hoy[2] = Hoy;
+    EXPECT_EQ(historicas.value(2), hoy.join(u'|'));
     testsupport::saveScreenshot(historia, QStringLiteral("Form47"));
 
     // Another row selected in the line-up: the next query follows it; a
@@ -389,7 +404,9 @@ TEST_F(VentanasLineupTest, TheOlderWindowsHeldHiddenAndShown)
     EXPECT_EQ(copia->DataGrid1->model()->rowCount(), 0);
     selecciona(viejo->DataGrid1, 0);
     copia->Hastas->setDate(QDate(2026, 3, 9));
-    EXPECT_EQ(copia->DataGrid1->model()->rowCount(), 2);
+    ASSERT_EQ(copia->DataGrid1->model()->rowCount(), 2);
+    EXPECT_EQ(filasGrilla(copia->DataGrid1).value(0).section(u'|', 2, 2), QStringLiteral("08/03/2026"));
+    EXPECT_EQ(filasGrilla(copia->DataGrid1).value(1).section(u'|', 2, 2), QStringLiteral("09/03/2026"));
     EXPECT_TRUE(rec().boxes().isEmpty());
 }
 

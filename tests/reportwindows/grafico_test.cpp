@@ -128,11 +128,21 @@ TEST_F(GraficoTest, EachTypeIsDrawnAsThatTypeAndPrintsToAPdf)
     };
     ASSERT_TRUE(GraficoResumen::hayOpenGL()) << "the virtual screen offers no OpenGL";
     v_->resize(1000, 700);
+    const QStringList meses = {s("Ene"), s("Feb"), s("Mar"), s("Abr"), s("May"), s("Jun"),
+                               s("Jul"), s("Ago"), s("Sep"), s("Oct"), s("Nov"), s("Dic")};
+    const QStringList series = {s("Ventas"), s("Premios Repartidos"), s("Comisión Vendedores"), s("Saldos")};
     for (int i = 0; i < clases.size(); ++i) {
         v_->Combo4->setEditText(clases[i].first);
         v_->Command1->click();
         EXPECT_EQ(v_->MSChart1->tipo(), Form29::TiposGrafico[i].second);
         EXPECT_EQ(v_->MSChart1->clase(), clases[i].second) << clases[i].first.toStdString();
+        // Each category carries its month; in 3-D each series its name.
+        const bool pastel = v_->MSChart1->tipo() == GraficoResumen::Pastel2D;
+        EXPECT_EQ(v_->MSChart1->etiquetasCategorias(), pastel ? QStringList() : meses)
+            << clases[i].first.toStdString();
+        EXPECT_EQ(v_->MSChart1->etiquetasSeries(),
+                  GraficoResumen::es3D(v_->MSChart1->tipo()) ? series : QStringList())
+            << clases[i].first.toStdString();
         const QImage imagen = v_->MSChart1->imagen();
         EXPECT_FALSE(imagen.isNull()) << clases[i].first.toStdString();
         const QString nombre = s("Form29-") +

@@ -193,7 +193,8 @@ TEST_F(AjusteTest, TheNormalAdjustmentChangesOnlyTheTypedColumnsOfTheSelectedRow
     selecciona(ventana->List1, {0, 1});
     selecciona(ventana->List2, {0});
     ventana->normal()->caja(u"Minimo_tri"_s)->setText(u"10"_s);
-    ventana->normal()->caja(u"Comi_Tri"_s)->setText(u"12.5"_s);
+    // Typed with the three decimals the column keeps: all three are stored.
+    QTest::keyClicks(ventana->normal()->caja(u"Comi_Tri"_s), u"12.125"_s);
     ventana->impuesto->setText(u"7.25"_s);
     ventana->Combo1->setCurrentIndex(2);
     ventana->normal()->pagaComodin()->setChecked(true);
@@ -218,7 +219,7 @@ TEST_F(AjusteTest, TheNormalAdjustmentChangesOnlyTheTypedColumnsOfTheSelectedRow
     EXPECT_EQ(windowRegistry().find(u"Form48"_s), nullptr) << "a success closes the window";
     EXPECT_EQ(db_->rows(u"SELECT codvendedor, minimo_tri, comi_tri, impuesto, tipode_pago FROM ven_lot"
                         " WHERE cod_lot = '002' ORDER BY 1"_s),
-              (QStringList{u"00001|10.000|12.500|7.25|2"_s, u"00002|10.000|12.500|7.25|2"_s,
+              (QStringList{u"00001|10.000|12.125|7.25|2"_s, u"00002|10.000|12.125|7.25|2"_s,
                            u"00003|0.000|0.000|0.00|0"_s}));
     EXPECT_EQ(db_->rows(u"SELECT codvendedor, lim_tri, pagacomodin, p_tri_1 FROM ven_lot"
                         " WHERE cod_lot = '002' ORDER BY 1"_s),
@@ -233,7 +234,7 @@ TEST_F(AjusteTest, TheSpecialAdjustmentChangesTheRowsOfItsSpecialPlay)
     ventana->TabStrip1->setCurrentIndex(1);
     selecciona(ventana->List1, {1, 2});
     selecciona(ventana->List2, {0});
-    ventana->especial()->caja(u"P_ter_2"_s)->setText(u"45.5"_s);
+    QTest::keyClicks(ventana->especial()->caja(u"P_ter_2"_s), u"45.505"_s);
     ventana->Text29->setText(u"1.5"_s);
 
     // No special play chosen.
@@ -251,7 +252,7 @@ TEST_F(AjusteTest, TheSpecialAdjustmentChangesTheRowsOfItsSpecialPlay)
     EXPECT_EQ(
         db_->rows(
             u"SELECT codvendedor, p_ter_2, comision_jefe FROM vendespec WHERE especial = 'Z' ORDER BY 1"_s),
-        (QStringList{u"00001|0.000|NULL"_s, u"00002|45.500|1.50"_s, u"00003|45.500|1.50"_s}));
+        (QStringList{u"00001|0.000|NULL"_s, u"00002|45.505|1.50"_s, u"00003|45.505|1.50"_s}));
     EXPECT_EQ(fila(u"vendespec"_s, fuera), otras);
 }
 

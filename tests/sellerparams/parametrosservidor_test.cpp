@@ -252,17 +252,18 @@ TEST_F(ParametrosServidorTest, TheBulkAdjustmentReachesEverySellerOfALongSelecti
     for (int n = 10; n <= 1109; ++n)
         vendedores += u"%1"_s.arg(n, 5, 10, QLatin1Char('0'));
     ASSERT_EQ(vendedores.size(), 5500);
-    EXPECT_EQ(ajuste(vendedores, u"002003"_s, u"lim_tri, tipode_pago"_s, u"'250.5', '3'"_s), u"0"_s);
-    EXPECT_EQ(db_->rows(u"SELECT count(*) FROM ven_lot WHERE lim_tri = 250.5 AND tipode_pago = '3'"_s),
+    // The amounts keep their three decimals; the comma is a decimal mark too.
+    EXPECT_EQ(ajuste(vendedores, u"002003"_s, u"lim_tri, tipode_pago"_s, u"'250.505', '3'"_s), u"0"_s);
+    EXPECT_EQ(db_->rows(u"SELECT count(*) FROM ven_lot WHERE lim_tri = 250.505 AND tipode_pago = '3'"_s),
               QStringList{u"2200"_s});
-    EXPECT_EQ(db_->rows(u"SELECT count(*) FROM ven_lot WHERE lim_tri = 250.5 AND (cod_lot = '001'"
+    EXPECT_EQ(db_->rows(u"SELECT count(*) FROM ven_lot WHERE lim_tri = 250.505 AND (cod_lot = '001'"
                         " OR codvendedor < '00010')"_s),
               QStringList{u"0"_s});
 
-    EXPECT_EQ(ajuste(u"0000100002"_s, u"001"_s, u"lim_ter, comision_jefe"_s, u"'9', '1,5'"_s, u"Z"_s),
+    EXPECT_EQ(ajuste(u"0000100002"_s, u"001"_s, u"lim_ter, comision_jefe"_s, u"'9,125', '1,5'"_s, u"Z"_s),
               u"0"_s);
     EXPECT_EQ(db_->rows(u"SELECT codvendedor, especial, lim_ter, comision_jefe FROM vendespec"
                         " WHERE codvendedor IN ('00001', '00002') ORDER BY 1, 2"_s),
-              (QStringList{u"00001|T1|0.000|NULL"_s, u"00001|Z|9.000|1.50"_s, u"00002|T1|1000.000|2.50"_s,
-                           u"00002|Z|9.000|1.50"_s}));
+              (QStringList{u"00001|T1|0.000|NULL"_s, u"00001|Z|9.125|1.50"_s, u"00002|T1|1000.000|2.50"_s,
+                           u"00002|Z|9.125|1.50"_s}));
 }

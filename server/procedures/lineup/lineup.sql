@@ -133,7 +133,10 @@ END $$;
 
 -- historicolup 'seller', 'from', 'to': the seller's line-up rows, by the
 -- rules of DspLup22, for each date of the period on which he has a daily
--- result or a movement, oldest first. Registers nothing.
+-- result or a movement, oldest first. Registers nothing. Each row names its
+-- own date in `fecha` (the history's "Ultima Fec." column), where the
+-- line-up of one date names the date before it: in a list of dates the
+-- operator must see which date each row is.
 CREATE FUNCTION historicolup(xvendedor varchar, xdesde varchar, xhasta varchar)
 RETURNS TABLE (codven varchar, nomven varchar, fecha varchar, deuda numeric, cuenta numeric,
                movimiento numeric, deposito numeric, total numeric, saldoprestamo numeric,
@@ -153,7 +156,10 @@ BEGIN
     ) x
     ORDER BY x.f
   LOOP
-    RETURN QUERY SELECT * FROM lineup_calcula(dia, cod);
+    RETURN QUERY
+      SELECT l.codven, l.nomven, to_char(dia, 'DD/MM/YYYY')::varchar, l.deuda, l.cuenta, l.movimiento,
+             l.deposito, l.total, l.saldoprestamo, l.saldogragral
+      FROM lineup_calcula(dia, cod) l;
   END LOOP;
 END $$;
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -68,6 +69,78 @@ TEST(Navegador, StylesFollowTheMarkupOfTheReportPages)
     EXPECT_FLOAT_EQ(d.celdas[1].ancho, 50.f);
     EXPECT_EQ(d.textoDe(d.celdas[1].tramos), QStringLiteral("1,00"));
     EXPECT_TRUE(estilo(d.celdas[1].tramos.primero).negrita);
+}
+
+// A <center> inside a cell centres the cell's text, as in a browser; so do
+// <p align="center"> and the cell's own align. The tax labels and the
+// summary title of the fiscal page are written this way.
+TEST(Navegador, ACenterInsideACellCentresItsText)
+{
+    struct Caso {
+        const char* celda;
+        Alineacion alineacion;
+    };
+    const Caso casos[] = {
+        {"<td width='10%'><font size='2'><center><b> Alcald\u00eda </b></center> </font></td>",
+         Alineacion::Centro},
+        {"<td width='10%'><b><center>TABLA RESUMEN</center></b></td>", Alineacion::Centro},
+        {"<td><center>a</center>b</td>", Alineacion::Centro},
+        {"<td><p align='center'>a</p></td>", Alineacion::Centro},
+        {"<td align='right'>a</td>", Alineacion::Derecha},
+        {"<td><center align='right'>a</center></td>", Alineacion::Centro},
+        {"<td><b>a</b></td>", Alineacion::Izquierda},
+        {"<th>a</th>", Alineacion::Centro},
+    };
+    for (const Caso& c : casos) {
+        const QString html = QStringLiteral("<table><tr>") + QString::fromUtf8(c.celda) +
+                             QStringLiteral("<td>otra</td></tr></table>");
+        const Documento d = Documento::desdeHtml(html);
+        ASSERT_EQ(d.celdas.size(), 2u) << c.celda;
+        EXPECT_EQ(d.celdas[0].alineacion, c.alineacion) << c.celda;
+        EXPECT_EQ(d.celdas[1].alineacion, Alineacion::Izquierda) << c.celda << ": the next cell";
+    }
+    // Outside a table it centres its paragraph; what follows it does not.
+    const Documento d = Documento::desdeHtml(QStringLiteral("<center>titulo</center><p>texto</p>"));
+    ASSERT_EQ(d.parrafos.size(), 2u);
+    EXPECT_EQ(d.parrafos[0].alineacion, Alineacion::Centro);
+    EXPECT_EQ(d.parrafos[1].alineacion, Alineacion::Izquierda);
+}
+
+// Drawn, a centred cell's text stands in the middle of its cell, a plain
+// one at its left edge.
+TEST(Navegador, ACentredCellIsDrawnInTheMiddleOfItsCell)
+{
+    QTemporaryDir carpeta;
+    const auto centroDeTinta = [&carpeta](const QString& celda) {
+        const QString pagina = carpeta.filePath(QStringLiteral("0001.html"));
+        QFile archivo(pagina);
+        EXPECT_TRUE(archivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        archivo.write(
+            (QStringLiteral("<table border=0 width='100%'><tr>") + celda + QStringLiteral("</tr></table>"))
+                .toUtf8());
+        archivo.close();
+        Navegador navegador;
+        navegador.resize(800, 200);
+        navegador.show();
+        EXPECT_TRUE(navegador.navega(pagina));
+        const QImage imagen = navegador.viewport()->grab().toImage();
+        qint64 suma = 0;
+        qint64 puntos = 0;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                if (qGray(imagen.pixel(x, y)) < 128) {
+                    suma += x;
+                    ++puntos;
+                }
+        EXPECT_GT(puntos, 0) << celda.toStdString();
+        return std::pair{puntos ? double(suma) / double(puntos) : -1.0, imagen.width()};
+    };
+    const auto [centrada, ancho] = centroDeTinta(
+        QStringLiteral("<td width='100%'><b><center>TABLA RESUMEN</center></b></td>"));
+    EXPECT_NEAR(centrada, ancho / 2.0, ancho / 20.0);
+    const auto [izquierda,
+                ancho2] = centroDeTinta(QStringLiteral("<td width='100%'><b>TABLA RESUMEN</b></td>"));
+    EXPECT_LT(izquierda, ancho2 / 5.0);
 }
 
 TEST(Navegador, NarrowColumnsWrapTheirTextAndAMissingPageLeavesTheBrowserEmpty)

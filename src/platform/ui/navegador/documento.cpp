@@ -406,7 +406,10 @@ private:
 
     void abreBloque(const Etiqueta& e)
     {
-        const std::optional<Alineacion> alineacion = alineacionDe(e.atributo(QLatin1String("align")));
+        // <center> centres what it holds, as an align="center" would.
+        const std::optional<Alineacion> alineacion = e.nombre == QLatin1String("center")
+                                                         ? std::optional(Alineacion::Centro)
+                                                         : alineacionDe(e.atributo(QLatin1String("align")));
         Cambio cambio;
         cambio.etiqueta = e.nombre;
         if (e.nombre == QLatin1String("address"))
@@ -427,9 +430,7 @@ private:
         cierraParrafo();
         if (profundidadTabla_ > 0)
             return; // between rows: browsers move it out of the table; we drop it
-        abreParrafo(e.nombre == QLatin1String("p"), e.nombre == QLatin1String("center")
-                                                        ? Alineacion::Centro
-                                                        : alineacion.value_or(Alineacion::Izquierda));
+        abreParrafo(e.nombre == QLatin1String("p"), alineacion.value_or(Alineacion::Izquierda));
     }
 
     void abreParrafo(bool conMargen, Alineacion alineacion)
