@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QRegularExpression>
@@ -58,7 +59,19 @@ public:
 
     // What the save allows of the box's text (0: no length limit).
     int largoParametro() const { return parametro_; }
-    QString campo() const { return campo_.isEmpty() ? caja_->accessibleName() : campo_; }
+    // What the messages call the box: the name it was given, its accessible
+    // name, or the caption of the label that stands for it in its window.
+    QString campo() const
+    {
+        if (!campo_.isEmpty())
+            return campo_;
+        if (!caja_->accessibleName().isEmpty())
+            return caja_->accessibleName();
+        for (const QLabel* etiqueta : caja_->window()->findChildren<QLabel*>())
+            if (etiqueta->buddy() == caja_)
+                return etiqueta->text().remove(QLatin1Char('&')).trimmed();
+        return {};
+    }
 
     // Whether the whole text may stand in the box. A refused text is
     // looked at once the box is done with it: when the box went back to
@@ -130,7 +143,7 @@ private:
         revisionPendiente_ = false;
         if (caja_->text() == rechazado_)
             return;
-        if (rechazoPorLargo_)
+        if (rechazoPorLargo_ && !campo().isEmpty())
             cabeTexto(rechazado_, caracteres_, campo());
         else
             QApplication::beep();

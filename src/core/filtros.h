@@ -69,7 +69,8 @@ void conectaseleccionatodo(QComboBox* lista); // an editable list's text
 // The length limit of a box whose text goes to a text parameter: at most
 // `caracteres` characters, typed or pasted (what a typed character replaces
 // of a selection counts as room). `campo` names the box in the message
-// (its caption; by default the box's accessible name). `parametro`, when the
+// (its caption; by default the box's accessible name, or the text of the
+// label whose buddy it is, as a form layout's rows have). `parametro`, when the
 // parameter holds more than the box takes, is what the save allows of a
 // text the window put in.
 void conectaLimite(QLineEdit* caja, int caracteres, const QString& campo = {}, int parametro = 0);

@@ -350,7 +350,7 @@ TEST_F(LoteriasTest, APastedCodeOrNameThatWouldNotFitIsRefusedNeverCut)
             EXPECT_EQ(editor.Text2->text(), QString()) << nombre(como);
         }
         editor.grabar();
-        EXPECT_FALSE(editor.isUnloaded());
+        ASSERT_FALSE(editor.isUnloaded());
         testsupport::pega(editor.Text1, QStringLiteral("042"), Pegado::Menu);
         testsupport::pega(editor.Text2, QStringLiteral("ZULIA 4PM"), Pegado::Teclado);
         editor.grabar();
