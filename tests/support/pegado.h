@@ -28,8 +28,10 @@ inline void pega(QLineEdit* caja, const QString& texto, Pegado como)
         QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
     } else {
         const std::unique_ptr<QMenu> menu(caja->createStandardContextMenu());
+        // The menu's own caption, in whatever language the program shows.
+        const QString pegar = QCoreApplication::translate("QLineEdit", "&Paste");
         for (QAction* accion : menu->actions())
-            if (accion->text().startsWith(QStringLiteral("&Paste")) && accion->isEnabled())
+            if (accion->text().startsWith(pegar) && accion->isEnabled())
                 accion->trigger();
     }
     QCoreApplication::processEvents();
