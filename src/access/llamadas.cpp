@@ -1,10 +1,10 @@
 #include "access/llamadas.h"
 
+#include "core/filtros.h"
 #include "core/masteredita.h"
 #include "core/sesion.h"
 
 #include "platform/db/calltext.h"
-#include "platform/messages.h"
 
 namespace acceso {
 
@@ -26,12 +26,7 @@ QString campo(const db::RecordSet& lista, const char* nombre)
 
 bool cabe(const QString& texto, int ancho, const QString& nombreCampo)
 {
-    if (texto.size() <= ancho)
-        return true;
-    platform::msgbox(
-        QStringLiteral("El campo %1 no puede tener más de %2 caracteres").arg(nombreCampo).arg(ancho),
-        platform::msg::Critical, core::TituloAtencion);
-    return false;
+    return core::cabeTexto(texto, ancho, nombreCampo);
 }
 
 db::RecordSet listaoperadores()

@@ -435,7 +435,7 @@ void Editor::ordenaTabulacion()
 void Editor::grabar()
 {
     atrapa([this] {
-        if (!validaGrabar())
+        if (!cabenLimites(this) || !validaGrabar())
             return;
         const bool agrega = modoPropio_ ? agregando_ : sesion().modoedicion == QLatin1String("A");
         const QString modo = agrega ? QStringLiteral("1") : QStringLiteral("2");

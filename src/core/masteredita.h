@@ -50,9 +50,10 @@
 // A save the server refuses (an answer other than "0", or an error) keeps
 // the editor open with what was typed; a successful one closes it.
 //
-// Every box takes its typing limits from the entry-filter module
-// (core/filtros.h): conectaLimite() for texts, BloqueVenta::ponLimites() or
-// conectaLimiteImporte() for amounts, as their parameters hold them.
+// Every box that feeds a parameter takes its limits from the entry-filter
+// module (core/filtros.h): conectaLimite() for texts, BloqueVenta::ponLimites()
+// or conectaLimiteImporte() for amounts, as their parameters hold them; the
+// save refuses a text the window put in beyond them before anything is sent.
 //
 // A window that is neither but runs database handlers derives from
 // VentanaAtrapada and wraps each handler in atrapa().
@@ -347,7 +348,8 @@ public:
     // The mode chosen at load: true when modoedicion was "A".
     bool agregando() const { return agregando_; }
 
-    // "&Grabar" (and Enter): the member's checks, the save call, the
+    // "&Grabar" (and Enter): no box holding more than its parameter takes
+    // (cabenLimites), the member's checks, the save call, the
     // outcome message, the member's follow-up; the editor closes after a
     // successful save and stays open, with what was typed, after a refusal.
     void grabar();

@@ -42,10 +42,12 @@ BloqueVenta::BloqueVenta(const Opciones& opciones)
         pares_ = construyePares(opciones);
 }
 
-QLineEdit* BloqueVenta::nuevaCaja(const QString& campo)
+QLineEdit* BloqueVenta::nuevaCaja(const QString& campo, const QString& titulo)
 {
     auto* caja = new QLineEdit;
     caja->setObjectName(campo);
+    // What a message about the box calls it.
+    caja->setAccessibleName(titulo);
     cajas_.insert(campo.toLower(), caja);
     orden_.append(campo);
     return caja;
@@ -61,15 +63,18 @@ QGroupBox* BloqueVenta::construyeNormal(const Opciones& opciones)
     const int filas[6][2] = {{0, 1}, {2, 3}, {4, 5}, {6, 9}, {7, 10}, {8, 11}};
     for (int fila = 0; fila < 6; ++fila) {
         rejilla->addWidget(etiqueta(opciones.filasNormal.value(fila)), fila + 1, 0);
-        rejilla->addWidget(nuevaCaja(campos::Venta[filas[fila][0]]), fila + 1, 1);
-        rejilla->addWidget(nuevaCaja(campos::Venta[filas[fila][1]]), fila + 1, 2);
+        const QString titulo = opciones.filasNormal.value(fila);
+        rejilla->addWidget(nuevaCaja(campos::Venta[filas[fila][0]], titulo + QStringLiteral(" Triples")),
+                           fila + 1, 1);
+        rejilla->addWidget(nuevaCaja(campos::Venta[filas[fila][1]], titulo + QStringLiteral(" Terminales")),
+                           fila + 1, 2);
     }
     // The block's order is the fields' own, not the layout's.
     orden_ = campos::Venta;
     if (opciones.partes & Comodin) {
         pagaComodin_ = new QCheckBox(QStringLiteral("Paga Comodin Monto:"));
         rejilla->addWidget(pagaComodin_, 7, 0, 1, 2);
-        rejilla->addWidget(nuevaCaja(campos::MontoComodin), 7, 2);
+        rejilla->addWidget(nuevaCaja(campos::MontoComodin, QStringLiteral("Paga Comodin Monto")), 7, 2);
     }
     return marco;
 }
@@ -82,7 +87,7 @@ QGroupBox* BloqueVenta::construyeDigito(const Opciones& opciones)
                              QStringLiteral("Comision  Vta"), QStringLiteral("1er Premio")};
     for (int fila = 0; fila < 4; ++fila) {
         rejilla->addWidget(etiqueta(filas[fila]), fila, 0);
-        rejilla->addWidget(nuevaCaja(campos::Digito[fila]), fila, 1);
+        rejilla->addWidget(nuevaCaja(campos::Digito[fila], filas[fila]), fila, 1);
     }
     return marco;
 }
@@ -100,7 +105,7 @@ QGroupBox* BloqueVenta::construyePares(const Opciones& opciones)
                              QStringLiteral("Premio Sencillo")};
     for (int fila = 0; fila < 6; ++fila) {
         rejilla->addWidget(etiqueta(filas[fila]), fila + 1, 0);
-        rejilla->addWidget(nuevaCaja(campos::Pares[fila]), fila + 1, 1);
+        rejilla->addWidget(nuevaCaja(campos::Pares[fila], filas[fila]), fila + 1, 1);
     }
     return marco;
 }
@@ -203,6 +208,16 @@ void BloqueVenta::ponLimites(const QStringList& lista, int precision, int escala
         if (!c)
             throw db::DbError::itemNotFound(campo);
         conectaLimiteImporte(c, precision, escala);
+    }
+}
+
+void BloqueVenta::ponLargos(const QStringList& lista, int caracteres)
+{
+    for (const QString& campo : lista) {
+        QLineEdit* c = caja(campo);
+        if (!c)
+            throw db::DbError::itemNotFound(campo);
+        conectaLimite(c, caracteres);
     }
 }
 

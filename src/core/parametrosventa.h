@@ -111,12 +111,16 @@ public:
     // the parameter its value is sent in holds.
     void ponLimites(const QList<ParametroVenta>& parametros);
     void ponLimites(const QStringList& campos, int precision, int escala);
+    // The boxes of a store that sends its amounts as text parameters: no
+    // more characters than the parameter holds (core/filtros.h), each box
+    // named by its row and column captions in the message.
+    void ponLargos(const QStringList& campos, int caracteres);
     void ponSeleccionaTodo(const QStringList& campos);
     // Locked boxes: the block only shows.
     void ponSoloLectura(bool soloLectura);
 
 private:
-    QLineEdit* nuevaCaja(const QString& campo);
+    QLineEdit* nuevaCaja(const QString& campo, const QString& titulo);
     QGroupBox* construyeNormal(const Opciones& opciones);
     QGroupBox* construyeDigito(const Opciones& opciones);
     QGroupBox* construyePares(const Opciones& opciones);

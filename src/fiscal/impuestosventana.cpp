@@ -1,9 +1,6 @@
 #include "fiscal/impuestosventana.h"
 
 #include "core/filtros.h"
-#include "core/masteredita.h"
-
-#include "platform/messages.h"
 
 #include <QLineEdit>
 
@@ -11,11 +8,7 @@ namespace fiscal {
 
 bool cabeCampo(const QString& texto, int ancho, const QString& campo)
 {
-    if (texto.size() <= ancho)
-        return true;
-    platform::msgbox(QStringLiteral("El campo %1 no puede tener más de %2 caracteres").arg(campo).arg(ancho),
-                     platform::msg::Critical, core::TituloAtencion);
-    return false;
+    return core::cabeTexto(texto, ancho, campo);
 }
 
 void preparaPorcentaje(QLineEdit* caja)

@@ -20,8 +20,10 @@ Form7::Form7() : Editor(QStringLiteral("Jugadas Especiales")), Text1(new QLineEd
 {
     setCatalogo(QStringLiteral("form2"));
     setVaciaModoAlDeshacer(true);
-    core::conectaLimite(Text1, 2);
-    core::conectaLimite(Text2, 20);
+    // Fewer typed characters than the parameters hold: a longer code or
+    // name the load puts in is sent whole.
+    core::conectaLimite(Text1, 2, QStringLiteral("Jugada"), 3);
+    core::conectaLimite(Text2, 20, QStringLiteral("Nombre"), 25);
     platform::ui::showCharacters(Text2, 25); // a stored name holds up to 25
     auto* campos = new QFormLayout(areaCampos());
     campos->addRow(QStringLiteral("Jugada"), Text1);

@@ -45,8 +45,8 @@ Form8::Form8()
     setVaciaModoAlDeshacer(true);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    core::conectaLimite(Text3, 2);
-    core::conectaLimite(Text4, 20);
+    core::conectaLimite(Text3, 2, QStringLiteral("Detalle"));
+    core::conectaLimite(Text4, 20, QStringLiteral("Descripción"));
     auto* campos = new QFormLayout(areaCampos());
     campos->addRow(QStringLiteral("Jugada"), Combo1);
     auto* detalle = new QHBoxLayout;

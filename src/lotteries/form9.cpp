@@ -75,9 +75,9 @@ Form9::Form9()
 {
     setFrame({.fixedBorder = true, .minButton = false, .maxButton = false});
     setCatalogo(QStringLiteral("Form5"));
-    core::conectaLimite(Text1, 3);
-    // What the name column holds: a longer name would be cut on its way.
-    core::conectaLimite(Text2, 25);
+    // What the code and name parameters hold.
+    core::conectaLimite(Text1, 3, QStringLiteral("Còdigo"));
+    core::conectaLimite(Text2, 25, QStringLiteral("Nombre"));
     setCajaCodigo(Text1);
     for (QLineEdit* caja : {Text1, Text2, Text33})
         core::conectaseleccionatodo(caja);
@@ -126,8 +126,8 @@ Form9::Form9()
     ordenDeTabulacion();
 }
 
-// Row by row through the boxes, the days and the two lists; the buttons
-// follow (hidden controls are skipped).
+// Row by row through the boxes and the days, then the buttons, and the two
+// lists last (hidden controls are skipped).
 void Form9::ordenDeTabulacion()
 {
     QList<QWidget*> orden = {Text1, Text2, Text33, Check10};
@@ -139,7 +139,7 @@ void Form9::ordenDeTabulacion()
         orden << bloque_->caja(campo);
     for (int d = 0; d < 7; ++d)
         orden << dias[d] << horas[d];
-    orden << Check11 << Check9;
+    orden << Check11 << botonGrabar() << botonDeshacer() << Check9;
     for (const QString& campo : Pares)
         orden << bloque_->caja(campo);
     orden << Combo5 << Combo1;

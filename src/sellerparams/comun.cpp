@@ -89,7 +89,7 @@ void agregaMontos(db::Command& comando, const QStringList& nombres, const QStrin
                   const core::TextosVenta& montos)
 {
     for (int i = 0; i < nombres.size(); ++i)
-        agregaTexto(comando, nombres[i], 10, core::comaapunto(montos.value(campos[i].toLower())));
+        agregaTexto(comando, nombres[i], AnchoImporte, core::comaapunto(montos.value(campos[i].toLower())));
 }
 
 } // namespace
@@ -110,11 +110,12 @@ db::Command comandoactvendlote(const FilaParametros& fila)
                   QStringLiteral("@T_PremioPar"), QStringLiteral("@T_Sencillo_Par")},
                  campos::Pares, fila.montos);
     agregaTexto(comando, QStringLiteral("@T_Pagacomodin"), 1, fila.pagacomodin);
-    agregaTexto(comando, QStringLiteral("@T_Montocomodin"), 10, core::comaapunto(fila.montocomodin));
-    agregaTexto(comando, QStringLiteral("@T_Comision_Jefe"), 10, fila.comisionjefe);
+    agregaTexto(comando, QStringLiteral("@T_Montocomodin"), AnchoImporte,
+                core::comaapunto(fila.montocomodin));
+    agregaTexto(comando, QStringLiteral("@T_Comision_Jefe"), AnchoImporte, fila.comisionjefe);
     agregaTexto(comando, QStringLiteral("@T_tipode_pago"), 1, fila.tipopago);
     agregaTexto(comando, QStringLiteral("@T_MODOUSOS"), 1, fila.modo);
-    agregaTexto(comando, QStringLiteral("@T_IMPUESTO"), 10, fila.impuesto);
+    agregaTexto(comando, QStringLiteral("@T_IMPUESTO"), AnchoImporte, fila.impuesto);
     return comando;
 }
 
@@ -126,7 +127,7 @@ db::Command comandoactvendjuges(const FilaParametros& fila)
     agregaTexto(comando, QStringLiteral("@T_ESPECIAL"), 3, fila.especial);
     agregaMontos(comando, parametrosVenta(), campos::Venta, fila.montos);
     agregaTexto(comando, QStringLiteral("@T_tipode_pago"), 1, fila.tipopago);
-    agregaTexto(comando, QStringLiteral("@comis_jefe"), 10, core::comaapunto(fila.comisionjefe));
+    agregaTexto(comando, QStringLiteral("@comis_jefe"), AnchoImporte, core::comaapunto(fila.comisionjefe));
     agregaTexto(comando, QStringLiteral("@T_MODOUSOS"), 1, fila.modo);
     return comando;
 }

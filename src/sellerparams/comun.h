@@ -55,6 +55,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
 };
 
+// The size of the text parameters every amount of a row travels in.
+inline constexpr int AnchoImporte = 10;
+
 // One row of ven_lot or vendespec as its editor sends it: the key, the
 // texts of the sale-parameter boxes by field (lower case), the rest.
 struct FilaParametros {

@@ -30,8 +30,10 @@ EditorFila::EditorFila(const core::BloqueVenta::Opciones& opciones)
     const QStringList cajas = bloque_->campos();
     bloque_->ponFiltro(cajas, core::FiltroCaja::Decimal);
     bloque_->ponSeleccionaTodo(cajas);
-    // The columns hold numeric(9,3).
+    // The columns hold numeric(9,3); the values travel as texts of ten
+    // characters.
     bloque_->ponLimites(cajas, 9, 3);
+    bloque_->ponLargos(cajas, AnchoImporte);
     botones_->addStretch(1);
     for (QPushButton* boton : {Grabar, Eliminar, Salir}) {
         boton->setAutoDefault(false);
@@ -57,6 +59,8 @@ QString EditorFila::loteria() const
 void EditorFila::Grabar_Click()
 {
     atrapa([this] {
+        if (!core::cabenLimites(this))
+            return;
         rellenaVacios();
         core::Sesion& s = core::sesion();
         s.modoedicion = existe() ? QStringLiteral("M") : QStringLiteral("A");

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace sellerparams {
 
@@ -47,10 +48,14 @@ Form12::Form12() : EditorFila(opciones()), COMISJEFE(new QLineEdit), impuesto(ne
 {
     COMISJEFE->setObjectName(QStringLiteral("COMISJEFE"));
     impuesto->setObjectName(QStringLiteral("impuesto"));
-    for (QLineEdit* caja : {COMISJEFE, impuesto}) {
+    // The columns hold numeric(18,2); the values travel as texts of ten
+    // characters.
+    for (auto [caja, campo] : {std::pair{COMISJEFE, QStringLiteral("% de Comision para Jefe Grupo")},
+                               {impuesto, QStringLiteral("% de Impuesto")}}) {
         core::conectafiltrodecimal(caja);
         core::conectaseleccionatodo(caja);
         core::conectaLimiteImporte(caja, 18, 2);
+        core::conectaLimite(caja, AnchoImporte, campo);
     }
     bloque()->marcoPares()->hide();
 

@@ -46,7 +46,10 @@ Form16::Form16() : EditorFila(opciones()), List2(new QListWidget), Text13(new QL
     Text13->setObjectName(QStringLiteral("Text13"));
     core::conectafiltrodecimal(Text13);
     core::conectaseleccionatodo(Text13);
+    // The column holds numeric(18,2); the value travels as a text of ten
+    // characters.
     core::conectaLimiteImporte(Text13, 18, 2);
+    core::conectaLimite(Text13, AnchoImporte, QStringLiteral("Comi. Jefe"));
 
     auto* raiz = new QVBoxLayout(this);
     auto* listas = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "sellers/ubicacion.h"
 
+#include "core/filtros.h"
 #include "core/sesion.h"
 
 #include "platform/messages.h"
@@ -79,7 +80,8 @@ EditorUbicacion::EditorUbicacion(const QString& tituloInicial, const QString& su
     , Text3(new QLineEdit)
 {
     setWindowTitle(tituloInicial);
-    Text1->setMaxLength(AnchoCodigoRegion);
+    core::conectaLimite(Text1, AnchoCodigoRegion, QStringLiteral("Código"));
+    core::conectaLimite(Text2, AnchoNombreUbicacion, QStringLiteral("Descripción"));
     formulario_ = formularioEn(areaCampos(), Text1, Text2, Text3);
     setCajaCodigo(Text1);
 }

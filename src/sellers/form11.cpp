@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <tuple>
 #include <utility>
 
 namespace sellers {
@@ -44,14 +45,15 @@ void ponDefectos(core::BloqueVenta& bloque)
 // holds: characters for texts, whole digits and decimals for amounts.
 void ponLimites(FichaVendedor& f)
 {
-    for (auto [caja, caracteres] : {std::pair{f.Text2, 50},
-                                    {f.Text3, 100},
-                                    {f.Text4, 50},
-                                    {f.Text5, 50},
-                                    {f.Text6, 10},
-                                    {f.Text31, 20},
-                                    {f.Text33, 20}})
-        core::conectaLimite(caja, caracteres);
+    for (auto [caja, caracteres, campo] : {std::tuple{f.Text1, AnchoCodigo, "Vendedor"},
+                                           {f.Text2, 50, "Nombre"},
+                                           {f.Text3, 100, "Dirección"},
+                                           {f.Text4, 50, "Telefono(s)"},
+                                           {f.Text5, 50, "e-mail"},
+                                           {f.Text6, 10, "Clave de Acceso al Sistema"},
+                                           {f.Text31, 20, "R.I.F."},
+                                           {f.Text33, 20, "N.I.T."}})
+        core::conectaLimite(caja, caracteres, QString::fromUtf8(campo));
     core::conectaLimiteImporte(f.Text7, 18, 2);
     core::conectaLimiteImporte(f.Text30, 18, 2);
     core::conectaLimiteImporte(f.Text34, 9, 0);
@@ -92,7 +94,6 @@ QList<QWidget*> Form11::ordenTabulacion() const
 void Form11::conectaEntradas()
 {
     FichaVendedor& f = *ficha_;
-    f.Text1->setMaxLength(AnchoCodigo);
     core::BloqueVenta& b = f.bloque();
     b.ponFiltro(b.campos(), core::FiltroCaja::Decimal);
     b.ponSeleccionaTodo(b.campos());

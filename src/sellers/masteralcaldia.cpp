@@ -2,6 +2,7 @@
 
 #include "sellers/ubicacion.h"
 
+#include "core/filtros.h"
 #include "core/rutinas.h"
 
 #include "platform/messages.h"
@@ -76,6 +77,7 @@ editaalcaldia::editaalcaldia()
     , Combo1(new QComboBox)
 {
     Combo1->setEditable(true);
+    core::conectaLimite(Text3, AnchoObservacionesAlcaldia, QStringLiteral("Observaciones"));
     formulario()->addRow(QStringLiteral("Región"), Combo1);
 }
 

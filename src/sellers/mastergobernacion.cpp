@@ -2,6 +2,8 @@
 
 #include "sellers/ubicacion.h"
 
+#include "core/filtros.h"
+
 #include "platform/ui/windowregistry.h"
 
 #include <QLineEdit>
@@ -56,7 +58,10 @@ QString mastergobernacion::llamaEliminar()
     return core::respuesta(c);
 }
 
-editagobernacion::editagobernacion() : EditorUbicacion(QStringLiteral("Región"), QStringLiteral("Región")) {}
+editagobernacion::editagobernacion() : EditorUbicacion(QStringLiteral("Región"), QStringLiteral("Región"))
+{
+    core::conectaLimite(Text3, AnchoObservacionesRegion, QStringLiteral("Observaciones"));
+}
 
 void editagobernacion::preparaModificar()
 {

@@ -31,8 +31,9 @@ db::Command comandoactgbr(const QString& modo, const QString& codigo, const QStr
     db::Command c = core::comandoact(QStringLiteral("ACTGBR"), tiempoEspera);
     texto(c, QStringLiteral("@xmodo"), 10, modo);
     texto(c, QStringLiteral("@xcodigo_gobernacion"), AnchoCodigoRegion, platform::vb::trim(codigo));
-    texto(c, QStringLiteral("@xdescri_gobernacion"), 50, platform::vb::rtrim(nombre));
-    texto(c, QStringLiteral("@xobserva_gobernacion"), 60, platform::vb::rtrim(observaciones));
+    texto(c, QStringLiteral("@xdescri_gobernacion"), AnchoNombreUbicacion, platform::vb::rtrim(nombre));
+    texto(c, QStringLiteral("@xobserva_gobernacion"), AnchoObservacionesRegion,
+          platform::vb::rtrim(observaciones));
     return c;
 }
 
@@ -54,8 +55,8 @@ db::Command comandoactald(const QString& modo, const QString& codigo, const QStr
     texto(c, QStringLiteral("@xmodo"), 1, modo);
     texto(c, QStringLiteral("@xcodigo_alcaldia"), 5, platform::vb::trim(codigo));
     texto(c, QStringLiteral("@xcodigo_gobernacion"), AnchoCodigoRegion, region);
-    texto(c, QStringLiteral("@xdescri_alcaldia"), 50, nombre);
-    texto(c, QStringLiteral("@xobserva_alcaldia"), 50, observaciones);
+    texto(c, QStringLiteral("@xdescri_alcaldia"), AnchoNombreUbicacion, nombre);
+    texto(c, QStringLiteral("@xobserva_alcaldia"), AnchoObservacionesAlcaldia, observaciones);
     return c;
 }
 

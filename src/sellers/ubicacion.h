@@ -13,6 +13,11 @@ namespace sellers {
 // and municipality's parameters'. ACTGBR takes codes this wide too, so a
 // code is stored whole or refused, never cut.
 inline constexpr int AnchoCodigoRegion = 5;
+// The names of both and the observations of each, as ACTGBR and ACTALD
+// take them.
+inline constexpr int AnchoNombreUbicacion = 50;
+inline constexpr int AnchoObservacionesRegion = 60;
+inline constexpr int AnchoObservacionesAlcaldia = 50;
 
 // "DSPGBR '0', opcion": every region; opcion "" for the name as
 // Descri_Gobernacion, "00" as Descripcion_gobernacion.

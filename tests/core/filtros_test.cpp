@@ -1,4 +1,6 @@
 #include "core/filtros.h"
+#include "messagerecorder.h"
+#include "pegado.h"
 #include "qtprint.h"
 
 #include <QLineEdit>
@@ -209,4 +211,144 @@ TEST(FiltrosTest, TheLengthLimitBindsOnlyWhatIsTyped)
     EXPECT_EQ(caja.text(), QStringLiteral("LARGO"));
     QTest::keyClicks(&caja, QStringLiteral("X"));
     EXPECT_EQ(caja.text(), QStringLiteral("LARGO"));
+}
+
+namespace {
+
+// A box of each kind the windows have, pasted into: `antes` selected whole
+// when `seleccionado`, then `pegado`.
+enum class Caja { Codigo, Nombre, ImporteComoTexto, Importe };
+
+struct CasoPegado {
+    Caja caja;
+    const char* antes;
+    bool seleccionado;
+    const char* pegado;
+    const char* despues;
+    const char* mensaje; // "" when the paste goes in, or is refused without one
+};
+
+void prepara(QLineEdit& caja, Caja tipo)
+{
+    switch (tipo) {
+    case Caja::Codigo:
+        conectaseleccionatodo(&caja);
+        conectaLimite(&caja, 3, QStringLiteral("Còdigo"));
+        break;
+    case Caja::Nombre: conectaLimite(&caja, 25, QStringLiteral("Nombre")); break;
+    case Caja::ImporteComoTexto: // numeric(18,2) sent as a text of ten characters
+        conectafiltrodecimal(&caja);
+        conectaLimiteImporte(&caja, 18, 2);
+        conectaLimite(&caja, 10, QStringLiteral("Comi. Jefe"));
+        break;
+    case Caja::Importe: // decimal(9,3), named by its caption
+        caja.setAccessibleName(QStringLiteral("Limites Triples"));
+        conectafiltrodecimal(&caja);
+        conectaLimiteImporte(&caja, 9, 3);
+        break;
+    }
+}
+
+} // namespace
+
+class PegadoTest : public ::testing::TestWithParam<CasoPegado> {};
+
+// Whatever way a text is pasted, the box holds no more than its parameter:
+// a paste that would not fit is refused whole, never cut, and the operator
+// is told why; one that fits goes in as it is.
+TEST_P(PegadoTest, APasteThatWouldNotFitIsRefusedWholeAndTold)
+{
+    const CasoPegado& caso = GetParam();
+    for (testsupport::Pegado como : {testsupport::Pegado::Teclado, testsupport::Pegado::Menu}) {
+        // Ctrl+V is a control character the decimal filter drops: an amount
+        // box takes pastes from its menu only.
+        if (como == testsupport::Pegado::Teclado &&
+            (caso.caja == Caja::ImporteComoTexto || caso.caja == Caja::Importe))
+            continue;
+        testsupport::MessageRecorder mensajes;
+        QWidget ventana;
+        auto* caja = new QLineEdit(&ventana);
+        prepara(*caja, caso.caja);
+        caja->setText(QString::fromUtf8(caso.antes));
+        ventana.show();
+        caja->setFocus();
+        if (caso.seleccionado)
+            caja->selectAll();
+        else
+            caja->end(false);
+        testsupport::pega(caja, QString::fromUtf8(caso.pegado), como);
+        EXPECT_EQ(caja->text(), QString::fromUtf8(caso.despues)) << caso.pegado << " by " << nombre(como);
+        const QString mensaje = QString::fromUtf8(caso.mensaje);
+        EXPECT_EQ(mensajes.prompts(), mensaje.isEmpty() ? QStringList() : QStringList{mensaje})
+            << caso.pegado << " by " << nombre(como);
+        if (!mensaje.isEmpty()) {
+            EXPECT_EQ(mensajes.boxes().value(0).style, platform::msg::Critical);
+            EXPECT_EQ(mensajes.boxes().value(0).title, QStringLiteral("Atención!"));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cajas, PegadoTest,
+    ::testing::Values(
+        CasoPegado{Caja::Codigo, "", false, "0042", "", "El campo Còdigo no puede tener más de 3 caracteres"},
+        CasoPegado{Caja::Codigo, "", false, "042", "042", ""},
+        CasoPegado{Caja::Codigo, "12", false, "34", "12",
+                   "El campo Còdigo no puede tener más de 3 caracteres"},
+        CasoPegado{Caja::Codigo, "123", true, "456", "456", ""}, // the selection is replaced: room
+        CasoPegado{Caja::Nombre, "", false, "VENDEDOR DE NOMBRE MUY LARGO", "",
+                   "El campo Nombre no puede tener más de 25 caracteres"},
+        CasoPegado{Caja::Nombre, "", false, "LOTERIA DEL ZULIA", "LOTERIA DEL ZULIA", ""},
+        CasoPegado{Caja::ImporteComoTexto, "", false, "12345678901.5", "",
+                   "El campo Comi. Jefe no puede tener más de 10 caracteres"},
+        CasoPegado{Caja::ImporteComoTexto, "", false, "0000000001.50", "",
+                   "El campo Comi. Jefe no puede tener más de 10 caracteres"},
+        CasoPegado{Caja::ImporteComoTexto, "", false, "1234567.89", "1234567.89", ""},
+        // An amount the parameter cannot hold is refused as a typed key is.
+        CasoPegado{Caja::ImporteComoTexto, "", false, "12.345", "", ""},
+        CasoPegado{Caja::ImporteComoTexto, "", false, "1O", "", ""},
+        CasoPegado{Caja::Importe, "", false, "1234567", "", ""},
+        CasoPegado{Caja::Importe, "", false, "1.2345", "", ""},
+        CasoPegado{Caja::Importe, "5", false, "00.125", "500.125", ""}));
+
+// A text the window itself puts in is never cut, however long; the save
+// check finds it, names the box, gives it the focus and refuses; typing
+// cannot make it longer.
+TEST(FiltrosTest, TheSaveRefusesATextTheWindowPutInBeyondItsParameter)
+{
+    testsupport::MessageRecorder mensajes;
+    QWidget ventana;
+    auto* layout = new QVBoxLayout(&ventana);
+    auto* codigo = new QLineEdit;
+    auto* nombre = new QLineEdit;
+    auto* libre = new QLineEdit;
+    for (QLineEdit* caja : {codigo, nombre, libre})
+        layout->addWidget(caja);
+    conectaLimite(codigo, 2, QStringLiteral("Jugada"), 3);
+    conectaLimite(nombre, 20, QStringLiteral("Nombre"), 25);
+    ventana.show();
+    QApplication::setActiveWindow(&ventana);
+    libre->setText(QString(300, QLatin1Char('x')));
+
+    codigo->setText(QStringLiteral("ABC")); // what the parameter holds
+    nombre->setText(QString(25, QLatin1Char('N')));
+    EXPECT_TRUE(cabenLimites(&ventana));
+    EXPECT_TRUE(mensajes.boxes().isEmpty()) << mensajes.prompts().join(u'|').toStdString();
+
+    nombre->setText(QString(26, QLatin1Char('N')));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(nombre->text().size(), 26) << "the window's own text is not cut";
+    EXPECT_TRUE(mensajes.boxes().isEmpty()) << "setting a text tells nothing";
+    libre->setFocus();
+    EXPECT_FALSE(cabenLimites(&ventana));
+    EXPECT_EQ(mensajes.prompts(),
+              QStringList{QStringLiteral("El campo Nombre no puede tener más de 25 caracteres")});
+    EXPECT_EQ(QApplication::focusWidget(), nombre);
+
+    nombre->end(false);
+    QTest::keyClicks(nombre, QStringLiteral("Z"));
+    EXPECT_EQ(nombre->text(), QString(26, QLatin1Char('N')));
+    QTest::keyClick(nombre, Qt::Key_Backspace);
+    EXPECT_EQ(nombre->text(), QString(25, QLatin1Char('N')));
+    EXPECT_TRUE(cabenLimites(&ventana));
 }

@@ -3,6 +3,7 @@
 // catalogue shows and what the editor takes from it.
 
 #include "datosloterias.h"
+#include "pegado.h"
 
 #include "lotteries/form5.h"
 #include "lotteries/form9.h"
@@ -329,6 +330,40 @@ TEST_F(LoteriasTest, AmountBoxesTakeNoMoreThanTheirParametersHold)
     EXPECT_EQ(rec().prompts(), QStringList{Exito});
     EXPECT_EQ(fila(QStringLiteral("002"), QStringLiteral("lim_tri, p_ter_1, montocomodin, impuesto")),
               QStringLiteral("999999.000|99999999999.000|999999.000|999999.000"));
+}
+
+// A code or a name pasted into the editor is held to what ACTLOT takes:
+// "0042" pasted into the code box is refused whole, so that no lottery 004
+// is made (with a row for every seller); the operator is told, by Ctrl+V
+// and by the box's menu alike, and a paste that fits goes in.
+TEST_F(LoteriasTest, APastedCodeOrNameThatWouldNotFitIsRefusedNeverCut)
+{
+    using testsupport::Pegado;
+    Form5* catalogo = abreCatalogo();
+    vaAFila(*catalogo, 1);
+    enElEditor([](Form9& editor) {
+        for (Pegado como : {Pegado::Teclado, Pegado::Menu}) {
+            editor.Text1->setFocus();
+            testsupport::pega(editor.Text1, QStringLiteral("0042"), como);
+            EXPECT_EQ(editor.Text1->text(), QString()) << nombre(como);
+            testsupport::pega(editor.Text2, QStringLiteral("LOTERIA DEL ZULIA DE LAS 4PM"), como);
+            EXPECT_EQ(editor.Text2->text(), QString()) << nombre(como);
+        }
+        editor.grabar();
+        ASSERT_FALSE(editor.isUnloaded());
+        testsupport::pega(editor.Text1, QStringLiteral("042"), Pegado::Menu);
+        testsupport::pega(editor.Text2, QStringLiteral("ZULIA 4PM"), Pegado::Teclado);
+        editor.grabar();
+        EXPECT_TRUE(editor.isUnloaded());
+    });
+    catalogo->nuevo();
+    const QString codigo = QStringLiteral("El campo Còdigo no puede tener más de 3 caracteres");
+    const QString nombre = QStringLiteral("El campo Nombre no puede tener más de 25 caracteres");
+    EXPECT_EQ(rec().prompts(), (QStringList{codigo, nombre, codigo, nombre, CodigoCorto, Exito}));
+    EXPECT_EQ(rec().boxes().value(0).style, 16);
+    EXPECT_EQ(db().scalar(QStringLiteral("SELECT string_agg(cod_lot, ',' ORDER BY cod_lot) FROM loterias")),
+              QStringLiteral("001,002,003,042"));
+    EXPECT_EQ(fila(QStringLiteral("042"), QStringLiteral("desc_lot")), QStringLiteral("ZULIA 4PM"));
 }
 
 // After a delete the detail shows the row now current, so that "&Nuevo"

@@ -97,7 +97,7 @@ TEST_F(TabulacionTest, DetailEditorPlayCodeNameThenButtons)
     }
 }
 
-TEST_F(TabulacionTest, LotteryEditorRowByRowThenListsThenButtons)
+TEST_F(TabulacionTest, LotteryEditorRowByRowThenButtonsThenLists)
 {
     windowRegistry().show(QStringLiteral("Form5"));
     for (const QString& modo : {QStringLiteral("A"), QStringLiteral("M")}) {
@@ -113,8 +113,15 @@ TEST_F(TabulacionTest, LotteryEditorRowByRowThenListsThenButtons)
             esperada << e->bloque().caja(campo);
         for (int d = 0; d < 7; ++d)
             esperada << e->dias[d] << e->horas[d];
-        esperada << e->Check11 << e->Combo5 << e->Combo1 << e->botonGrabar() << e->botonDeshacer();
+        esperada << e->Check11 << e->botonGrabar() << e->botonDeshacer() << e->Combo5 << e->Combo1;
         EXPECT_EQ(cadena(e->Text1), esperada) << modo.toStdString();
+        // Tab from "&Deshacer" reaches the board's list, then the operator's,
+        // past the hidden pair controls.
+        e->botonDeshacer()->setFocus();
+        QTest::keyClick(e->windowHandle(), Qt::Key_Tab);
+        EXPECT_EQ(enfocado(), e->Combo5) << modo.toStdString();
+        QTest::keyClick(e->windowHandle(), Qt::Key_Tab);
+        EXPECT_EQ(enfocado(), e->Combo1) << modo.toStdString();
         e->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -8,6 +8,7 @@
 
 #include "capturas.h"
 #include "datosparametros.h"
+#include "pegado.h"
 
 #include "sellerparams/form12.h"
 #include "sellerparams/form16.h"
@@ -236,6 +237,63 @@ TEST_F(ParametrosVendedorTest, ASaveTheServerRefusesKeepsTheEditorOpenWithWhatWa
     cierra();
     EXPECT_EQ(rec_->prompts(), QStringList{u"Ha ocurrido un problema tratando de realizar la transacción"_s});
     EXPECT_EQ(windowRegistry().find(u"Form16"_s), especial);
+}
+
+// Every amount of a row travels as a text of ten characters: a longer one
+// pasted into a box (the chief's commission and the tax take 16 whole
+// digits, an amount with leading zeros fits its digits) is refused whole and
+// told; one the window was given is refused by the save, which sends
+// nothing, instead of storing 12345678901.5 as 1234567890.
+TEST_F(ParametrosVendedorTest, AmountsBeyondTheirTenCharactersAreRefusedNeverCut)
+{
+    using testsupport::Pegado;
+    const QString largo = u"12345678901.5"_s;
+    const auto mensaje = [](const QString& campo) -> QString {
+        return u"El campo "_s + campo + u" no puede tener más de 10 caracteres"_s;
+    };
+    const QStringList antes = tabla(u"ven_lot"_s);
+    Form12* editor = abreForm12(abreForm44(1), 1);
+    ASSERT_NE(editor, nullptr);
+    struct Caso {
+        QLineEdit* caja;
+        QString pegado;
+        QString campo;
+    };
+    for (const Caso& caso : {Caso{editor->COMISJEFE, largo, u"% de Comision para Jefe Grupo"_s},
+                             Caso{editor->impuesto, largo, u"% de Impuesto"_s},
+                             Caso{editor->caja(u"Lim_Tri"_s), u"0000000001.5"_s, u"Limites Triples"_s}}) {
+        rec_->clear();
+        const QString texto = caso.caja->text();
+        caso.caja->setFocus();
+        caso.caja->selectAll();
+        testsupport::pega(caso.caja, caso.pegado, Pegado::Menu);
+        EXPECT_EQ(caso.caja->text(), texto) << caso.campo.toStdString();
+        EXPECT_EQ(rec_->prompts(), QStringList{mensaje(caso.campo)});
+    }
+    rec_->clear();
+    editor->COMISJEFE->setText(largo);
+    editor->Grabar->click();
+    cierra();
+    EXPECT_EQ(rec_->prompts(), QStringList{mensaje(u"% de Comision para Jefe Grupo"_s)});
+    EXPECT_EQ(tabla(u"ven_lot"_s), antes) << "nothing reached the server";
+    ASSERT_EQ(windowRegistry().find(u"Form12"_s), editor) << "the editor stays open";
+    editor->close();
+    cierra();
+
+    const QStringList antesEspec = tabla(u"vendespec"_s);
+    Form16* especial = abreForm16(abreEspeciales(1), 0);
+    ASSERT_NE(especial, nullptr);
+    rec_->clear();
+    especial->Text13->setFocus();
+    especial->Text13->selectAll();
+    testsupport::pega(especial->Text13, largo, Pegado::Menu);
+    EXPECT_EQ(especial->Text13->text(), u"2,5"_s);
+    especial->Text13->setText(largo);
+    especial->Grabar->click();
+    cierra();
+    EXPECT_EQ(rec_->prompts(), (QStringList{mensaje(u"Comi. Jefe"_s), mensaje(u"Comi. Jefe"_s)}));
+    EXPECT_EQ(windowRegistry().find(u"Form16"_s), especial);
+    EXPECT_EQ(tabla(u"vendespec"_s), antesEspec);
 }
 
 TEST_F(ParametrosVendedorTest, ASpecialPlayRowIsModifiedAndDeleted)

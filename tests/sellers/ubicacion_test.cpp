@@ -3,6 +3,7 @@
 // with their messages, and the codes wider than their parameters refused.
 
 #include "datosvendedores.h"
+#include "pegado.h"
 #include "tabulacion.h"
 
 #include "sellers/masteralcaldia.h"
@@ -139,6 +140,63 @@ TEST_F(UbicacionTest, ARegionCodeWiderThanItsParameterIsRefusedNotCut)
     EXPECT_EQ(rec().prompts(),
               QStringList{QStringLiteral("El código de la región no puede tener más de 5 caracteres")});
     EXPECT_EQ(windowRegistry().find(QStringLiteral("editagobernacion")), nullptr);
+}
+
+// Both editors hold each box to its ACTGBR / ACTALD parameter: a code or a
+// name pasted beyond it is refused whole and told; a longer name the list
+// window hands the editor to modify is refused by the save, which sends
+// nothing, instead of being stored cut to its first 50 characters.
+TEST_F(UbicacionTest, TextsBeyondTheirParametersAreRefusedNeverCut)
+{
+    using testsupport::Pegado;
+    const QString largo = QStringLiteral("Municipio Autonomo de los Libertadores del Estado Zulia 58");
+    ASSERT_EQ(largo.size(), 58);
+    const QString codigoLargo = QStringLiteral("El campo Código no puede tener más de 5 caracteres");
+    const QString nombreLargo = QStringLiteral("El campo Descripción no puede tener más de 50 caracteres");
+    struct Caso {
+        const char* lista;
+        const char* editor;
+        int fila; // a row of the fixture, modified below
+    };
+    for (const Caso& caso :
+         {Caso{"mastergobernacion", "editagobernacion", 2}, Caso{"masteralcaldia", "editaalcaldia", 1}}) {
+        const QString nombreLista = QString::fromLatin1(caso.lista);
+        const QString nombreEditor = QString::fromLatin1(caso.editor);
+        const QStringList antes = regiones() + alcaldias();
+        auto* lista = qobject_cast<CatalogoUbicacion*>(windowRegistry().show(nombreLista));
+        platform::ui::doEvents();
+        ASSERT_NE(lista, nullptr);
+
+        // Pasted into the editor opened to add.
+        lista->botonNuevo()->click();
+        auto* editor = qobject_cast<EditorUbicacion*>(windowRegistry().find(nombreEditor));
+        ASSERT_NE(editor, nullptr);
+        rec().clear();
+        editor->Text1->setFocus();
+        testsupport::pega(editor->Text1, QStringLiteral("ABCDEF"), Pegado::Teclado);
+        testsupport::pega(editor->Text2, largo, Pegado::Menu);
+        EXPECT_EQ(editor->Text1->text(), QString()) << caso.editor;
+        EXPECT_EQ(editor->Text2->text(), QString()) << caso.editor;
+        EXPECT_EQ(rec().prompts(), (QStringList{codigoLargo, nombreLargo})) << caso.editor;
+        editor->botonDeshacer()->click();
+        platform::ui::doEvents();
+
+        // Handed over by the list window to modify.
+        clic(lista->grilla(), caso.fila);
+        lista->Text2->setText(largo);
+        rec().clear();
+        enEditor<EditorUbicacion>(nombreEditor, [&largo](EditorUbicacion* e) {
+            EXPECT_EQ(e->Text2->text(), largo) << "the window's own text is not cut";
+            e->botonGrabar()->click();
+            EXPECT_TRUE(e->isVisible()) << "the editor stays open";
+            e->botonDeshacer()->click();
+        });
+        lista->botonModificar()->click();
+        EXPECT_EQ(rec().prompts(), QStringList{nombreLargo}) << caso.editor;
+        EXPECT_EQ(regiones() + alcaldias(), antes) << caso.editor << ": nothing reached the server";
+        lista->close();
+        platform::ui::doEvents();
+    }
 }
 
 // Both editors: code, name, observations (and the municipality's region),

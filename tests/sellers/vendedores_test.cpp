@@ -4,6 +4,7 @@
 // modify round trip, refused adds and deletes, and the shared seller list.
 
 #include "datosvendedores.h"
+#include "pegado.h"
 #include "capturas.h"
 #include "tabulacion.h"
 
@@ -312,6 +313,47 @@ TEST_F(VendedoresTest, TheEditorsBoxesTakeNoMoreThanTheirParametersHold)
         QTest::keyClicks(c.caja, c.tecleado);
         EXPECT_EQ(c.caja->text(), c.queda) << c.caja->objectName().toStdString();
     }
+}
+
+// Pasted or handed over, a text beyond its ACTVEN parameter never reaches
+// the server cut: a 56-character name pasted is refused whole and told, as
+// is a six-character code; one the window was given is refused by the save,
+// which sends nothing.
+TEST_F(VendedoresTest, TextsBeyondTheirParametersAreRefusedNeverCut)
+{
+    using testsupport::Pegado;
+    const QString nombre = QStringLiteral("DISTRIBUIDORAS DE LOTERIAS Y APUESTAS DEL OCCIDENTE C.A.");
+    ASSERT_EQ(nombre.size(), 56);
+    const QString nombreLargo = QStringLiteral("El campo Nombre no puede tener más de 50 caracteres");
+    const QString antes = vendedor(QStringLiteral("00002"));
+    Form3* catalogo = abreCatalogo();
+    ASSERT_NE(catalogo, nullptr);
+
+    catalogo->botonNuevo()->click();
+    Form11* e = editor();
+    ASSERT_NE(e, nullptr);
+    FichaVendedor& f = *e->ficha();
+    f.Text1->setFocus();
+    testsupport::pega(f.Text1, QStringLiteral("000123"), Pegado::Teclado);
+    EXPECT_EQ(f.Text1->text(), QString());
+    testsupport::pega(f.Text2, nombre, Pegado::Menu);
+    EXPECT_EQ(f.Text2->text(), QString());
+    EXPECT_EQ(
+        rec().prompts(),
+        (QStringList{QStringLiteral("El campo Vendedor no puede tener más de 5 caracteres"), nombreLargo}));
+    e->botonDeshacer()->click();
+    platform::ui::doEvents();
+
+    rec().clear();
+    irAFila(catalogo->grilla(), 1);
+    catalogo->botonModificar()->click();
+    e = editor();
+    ASSERT_NE(e, nullptr);
+    e->ficha()->Text2->setText(nombre);
+    e->botonGrabar()->click();
+    EXPECT_EQ(rec().prompts(), QStringList{nombreLargo});
+    EXPECT_TRUE(e->isVisible()) << "the editor stays open";
+    EXPECT_EQ(vendedor(QStringLiteral("00002")), antes) << "nothing reached the server";
 }
 
 TEST_F(VendedoresTest, ModifyingOnlyTheNameKeepsEveryOtherColumn)
