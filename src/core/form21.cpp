@@ -39,7 +39,7 @@ const QString Atencion = QStringLiteral("Atención!");
 const QString TituloBackOffice = QStringLiteral("Quorvelin 2007 - BACK OFFICE");
 const QString Comunicaciones = QStringLiteral("Comunicaciones");
 
-// What the original took for "a number" in the first three characters of
+// What counts as "a number" in the first three characters of
 // the server: an optional sign, then digits with points or commas ("192",
 // "10.", "1.1"). Such a server is an address; anything else is a name.
 bool formaNumero(const QString& texto)
@@ -57,7 +57,7 @@ QLabel* etiqueta(const QString& texto, const char* nombre = nullptr)
 }
 
 // Limits what the operator types or pastes into the box to `n` characters,
-// as the original's boxes did; text the window sets itself (the last
+// the most its setting holds; text the window sets itself (the last
 // database, read from the settings) is shown whole.
 void limitaLongitud(QLineEdit* caja, int n)
 {

@@ -30,7 +30,7 @@ QString primerapalabra(const QString& texto)
 
 QString separamiles(const QString& valor)
 {
-    // Only blanks are trimmed, as the original's Trim did.
+    // Only blanks are trimmed: tabs and other spacing stay part of the value.
     qsizetype inicio = 0;
     qsizetype fin = valor.size();
     while (inicio < fin && valor.at(inicio) == QLatin1Char(' '))

@@ -44,7 +44,7 @@ public:
     static std::optional<Decimal> parse(const QString& text, QChar decimal, QChar thousands);
 
     // The double as its first `significantDigits` significant digits show it
-    // (15, as the original displayed doubles: 0.1 + 0.2 -> 0.3), trailing
+    // (15, the digits a double holds exactly: 0.1 + 0.2 -> 0.3), trailing
     // zeros dropped; values too small for 38 decimals give 0. nullopt for
     // NaN, infinities and magnitudes of 10^38 and above.
     static std::optional<Decimal> fromDouble(double value, int significantDigits = 15);

@@ -40,7 +40,7 @@ protected:
     void siembra(testsupport::TestDatabase& db) override
     {
         db.exec(QString::fromUtf8(testsupport::CatalogoTickets) +
-                // Plays carried over from the old system may lack their amount.
+                // Plays loaded from elsewhere may lack their amount.
                 QStringLiteral("ALTER TABLE jugadasticket ALTER COLUMN monto DROP NOT NULL;"));
     }
 

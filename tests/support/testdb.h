@@ -31,7 +31,7 @@ public:
     static QString host();
     static QString port();
 
-    // The original's connection-string text for this database.
+    // The connection-string text (the settings' form) for this database.
     QString connectionString() const;
 
     // Runs SQL as superuser on this database; throws std::runtime_error on failure.
