@@ -267,8 +267,8 @@ TEST_F(PremiosServidorTest, GrabapremiosRefusesMalformedNumbersAndStoresNothing)
         int campo; // 0-2 triples, 3-5 terminals, 6 digit
         const char* valor;
     };
-    const Caso casos[] = {{0, "12"},  {0, "1**"}, {1, "12*"}, {1, "1a3"}, {3, "2"},
-                          {3, "123"}, {4, "2*"},  {6, "12"},  {6, "x"},   {0, ""}};
+    const Caso casos[] = {{0, "12"}, {0, "1**"}, {1, "12*"}, {1, "1a3"}, {2, "*89"}, {3, "2"}, {3, "123"},
+                          {3, "**"}, {4, "**"},  {5, "8*"},  {6, "12"},  {6, "x"},   {0, ""}};
     for (const Caso& c : casos) {
         Resultado r{QStringLiteral("001"),
                     {QStringLiteral("123"), QStringLiteral("456"), QStringLiteral("789")},
@@ -282,6 +282,53 @@ TEST_F(PremiosServidorTest, GrabapremiosRefusesMalformedNumbersAndStoresNothing)
     Resultado otra{QStringLiteral("999"), {QStringLiteral("123")}};
     EXPECT_TRUE(refusal([&] { grabapremios(conexion(), otra); }).contains(QStringLiteral("999")));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM premiar")), QStringLiteral("0"));
+}
+
+// A "*" in each position of the first triple, with the terminals and the
+// digit derived from it as the entry window derives them: recorded as sent,
+// and each number holding it pays nobody while the others pay (the rule in
+// server/README.md, "Awarding a draw and paying a ticket").
+TEST_F(PremiosServidorTest, AStarInEachPositionOfTheFirstTriplePaysByTheRule)
+{
+    struct Jugada1 {
+        const char* vendedor; // 00000 Punta y Cola, 00001 Aproximaciones, 00003 Comodines
+        const char* numero;
+    };
+    const Jugada1 jugadas[] = {
+        {"00000", "123"}, {"00000", "023"}, {"00000", "456"}, {"00000", "23"}, {"00000", "13"},
+        {"00000", "12"},  {"00000", "89"},  {"00000", "3"},   {"00001", "22"}, {"00001", "24"},
+        {"00001", "12"},  {"00003", "43"},  {"00003", "22"},
+    };
+    struct Caso {
+        const char* triple;
+        const char* derivados; // 1st terminal, 2nd terminal, digit
+        const char* premios;   // of the plays above, in their order
+    };
+    const Caso casos[] = {
+        {"*23", "23|*2|3", "0|0|600|700|0|0|50|80|70|50|0|20|0"},
+        {"1*3", "*3|1*|3", "0|0|600|0|0|0|50|80|0|0|0|20|0"},
+        {"12*", "2*|12|*", "0|0|600|0|0|70|50|0|0|0|0|0|0"},
+    };
+    int n = 0;
+    for (const Jugada1& j : jugadas)
+        ticket(*db_, QLatin1String(j.vendedor), QString::number(++n),
+               {Jugada{QStringLiteral("020"), QLatin1String(j.numero)}});
+    for (const Caso& c : casos) {
+        const QString triple = QLatin1String(c.triple);
+        grabapremios(conexion(), Resultado{QStringLiteral("020"),
+                                           {triple, QStringLiteral("456"), QStringLiteral("789")},
+                                           {triple.mid(1, 2), triple.left(2), QStringLiteral("89")},
+                                           triple.right(1)});
+        EXPECT_EQ(db_->scalar(QStringLiteral("SELECT concat_ws('|', pri_terminal, seg_terminal, prem_digito)"
+                                             " FROM premiar WHERE cod_lot = '020'")),
+                  QLatin1String(c.derivados));
+        ASSERT_EQ(procesa(conexion(), Fecha, QStringLiteral("020")), QStringLiteral("0")) << c.triple;
+        QStringList premios;
+        n = 0;
+        for (const Jugada1& j : jugadas)
+            premios << QString::number(premio(QLatin1String(j.vendedor), QString::number(++n)).toDouble());
+        EXPECT_EQ(premios.join(u'|'), QLatin1String(c.premios)) << c.triple;
+    }
 }
 
 TEST_F(PremiosServidorTest, PremiappalListsTheDrawsOfTheDateWithOrWithoutResult)
@@ -301,16 +348,16 @@ TEST_F(PremiosServidorTest, PremiappalListsTheDrawsOfTheDateWithOrWithoutResult)
     QStringList filas;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         QStringList celdas;
-        for (int c = 0; c < 16; ++c)
+        for (int c = 0; c < 17; ++c)
             celdas << rs.value(c).toString();
         filas << celdas.join(QLatin1Char('|'));
     }
     EXPECT_EQ(filas, (QStringList{
-                         QStringLiteral("001|ZULIA 12M|123|456|789|23|12|89|345|01|T1|3||||N"),
-                         QStringLiteral("014|CARACAS 4PM|100|200|300|00|10|99||||0||||N"),
-                         QStringLiteral("030|MARGARITA|777||||||||||12|34|5|N"),
+                         QStringLiteral("001|ZULIA 12M|123|456|789|23|12|89|345|01|T1|3||||N|45"),
+                         QStringLiteral("014|CARACAS 4PM|100|200|300|00|10|99||||0||||N|"),
+                         QStringLiteral("030|MARGARITA|777||||||||||12|34|5|N|"),
                      }))
-        << "Thursday: 001 and 014 draw; 020 does not; 030 has a result";
+        << "Thursday: 001 and 014 draw; 020 does not; 030 has a result; the special terminal last";
 }
 
 // What the processing reads instead of every play: the plays of each day
