@@ -4,6 +4,8 @@
 
 #include "ventanassorteos.h"
 
+#include "capturas.h"
+
 #include "platform/messages.h"
 
 #include <QComboBox>
@@ -231,6 +233,9 @@ TEST_F(Form17Test, ACorrectionShowsAndKeepsTheRecordedSpecialPlay)
             EXPECT_EQ(e.Combo3->currentText(), QLatin1String(c.combo3));
             EXPECT_EQ(e.Text8->text(), QLatin1String(c.triple));
             EXPECT_EQ(e.Text10->text(), QLatin1String(c.terminal));
+            if (QLatin1String(c.especial) == u"T1") {
+                EXPECT_FALSE(testsupport::saveScreenshot(&e, QStringLiteral("Form17-correccion")).isEmpty());
+            }
             // Only the first triple changes.
             e.Text2->clear();
             QTest::keyClicks(e.Text2, QStringLiteral("555"));
