@@ -193,6 +193,13 @@ void Form17::bloqueaLoteria()
     Combo1->setFocusPolicy(Qt::NoFocus);
 }
 
+void Form17::especialRegistrado(const QString& especial, const QString& jugada)
+{
+    registrado_ = true;
+    especialRegistrado_ = trim(especial);
+    jugadaRegistrada_ = trim(jugada);
+}
+
 void Form17::onLoad()
 {
     core::sesion().modoedicion.clear();
@@ -252,7 +259,8 @@ void Form17::derivaEspecial(const QString& texto)
 }
 
 // The special plays of the lottery, standing on the last one read and its
-// first detail; none disables the special-play boxes.
+// first detail, or on the recorded ones of a result being corrected; none
+// disables the special-play boxes.
 void Form17::llenaEspeciales()
 {
     const QString loteria = trim(core::primerapalabra(Combo1->currentText()));
@@ -275,6 +283,10 @@ void Form17::llenaEspeciales()
         Combo2->addItem(item(especial, nombre));
         ultimo = especial + QStringLiteral(" - ") + rtrim(nombre);
     }
+    if (registrado_) {
+        muestraRegistrado();
+        return;
+    }
     Combo2->setEditText(ultimo);
     const QString codigo = core::primerapalabra(ultimo);
     if (!codigo.isEmpty() && llenaDetalles(codigo)) {
@@ -284,6 +296,30 @@ void Form17::llenaEspeciales()
                             rtrim(toText(s.rsgeneral4.value(QStringLiteral("desc_jugada")))));
         Text8->setFocus();
     }
+}
+
+// The recorded special play and detail, as the lists name them; a result
+// recorded without them leaves both boxes empty, which keeps that too.
+void Form17::muestraRegistrado()
+{
+    Combo3->clear();
+    if (especialRegistrado_.isEmpty()) {
+        Combo2->setEditText(QString());
+        Combo3->setEditText(QString());
+        return;
+    }
+    const auto itemDe = [](const QComboBox* lista, const QString& codigo) {
+        for (int i = 0; i < lista->count(); ++i) {
+            if (trim(core::primerapalabra(lista->itemText(i))) == codigo)
+                return rtrim(lista->itemText(i));
+        }
+        return codigo;
+    };
+    Combo2->setEditText(itemDe(Combo2, especialRegistrado_));
+    const bool hayDetalles = llenaDetalles(especialRegistrado_);
+    Combo3->setEditText(jugadaRegistrada_.isEmpty() ? QString() : itemDe(Combo3, jugadaRegistrada_));
+    if (hayDetalles)
+        Text8->setFocus();
 }
 
 bool Form17::llenaDetalles(const QString& especial)

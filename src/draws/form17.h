@@ -47,6 +47,11 @@ public:
 
     // The lottery box keeps the text its opener writes.
     void bloqueaLoteria();
+    // The special play and detail of the recorded result being corrected
+    // (empty: none recorded). The activation then shows them instead of the
+    // lottery's last special play and its first detail, so that a correction
+    // of the other numbers sends them back as they were.
+    void especialRegistrado(const QString& especial, const QString& jugada);
 
 protected:
     void onLoad() override;
@@ -61,11 +66,16 @@ private:
     void derivaTriple(const QString& texto);
     void derivaEspecial(const QString& texto);
     void llenaEspeciales();
+    void muestraRegistrado();
     // Empties the detail box and lists the details of `especial`.
     bool llenaDetalles(const QString& especial);
     void refrescaDetalles();
     void guardar();
     void grabapremios();
+
+    bool registrado_ = false;
+    QString especialRegistrado_;
+    QString jugadaRegistrada_;
 };
 
 } // namespace draws

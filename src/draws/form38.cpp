@@ -149,6 +149,15 @@ void Form38::abreEntrada()
     entrada->Text7->setText(celda(7));
     entrada->Text1->setText(celda(11));
     entrada->Text8->setText(celda(8));
+    // A recorded result (its first triple is never empty) keeps its special
+    // play: the entry window shows the recorded play, detail and terminal
+    // (position 16) instead of the lottery's last play, so that correcting
+    // the other numbers does not rewrite them. The terminal goes after the
+    // triple, whose writing derives one.
+    if (!celda(2).isEmpty()) {
+        entrada->Text10->setText(celda(16));
+        entrada->especialRegistrado(celda(10), celda(9));
+    }
     entrada->eslafeCha->setDate(eslafeCha->date());
     core::sesion().marcadormaestro = DataGrid1->marcador();
     entrada->showModal(this);

@@ -1,9 +1,10 @@
 #pragma once
 // Fixtures shared by the draw suites: lotteries 001, 014 and 020, special
 // play T1 with details 01 and 02, one seller per payment mode (00000 Punta
-// y Cola … 00003 Comodines) with the same factors on every store, a seller
-// 00009 with no per-lottery row, a cashier each; the calls of the draw
-// windows as they send them.
+// y Cola … 00003 Comodines) whose per-lottery row, per-special-play row and
+// defaults differ in factors and payment mode, a seller 00009 with his
+// defaults only, a cashier each; the calls of the draw windows as they send
+// them.
 
 #include "core/sesion.h"
 #include "platform/db/command.h"
@@ -20,11 +21,19 @@ namespace datossorteos {
 inline const QString Fecha = QStringLiteral("05/03/2026");
 inline const QString FechaSql = QStringLiteral("'2026-03-05'");
 
-// Factors of every store: triples 600/60/6, terminales 70/7/5, digit 8,
-// comodin 2 (paid by the Comodines seller only), commissions 10/12/15 %.
+// Each seller's three stores price differently, so that a play priced from
+// the wrong store shows:
+// - his row per lottery (ven_lot, on 001, 014, 020): payment mode the last
+//   figure of his code (00000 Punta y Cola … 00003 Comodines), triples
+//   600/60/6, terminales 70/7/5, digit 8, comodin 2 (paid by the Comodines
+//   seller only), commissions 10/12/15 %;
+// - his row per special play (vendespec, T1 on 001): mode 1, 0, 3, 2 for
+//   00000 … 00003, triples 500/50/5, terminales 40/4/3, commissions 9/11 %;
+// - his defaults (vendedor): mode 2, 3, 0, 1 for 00000 … 00003 and 1 for
+//   00009, who has no other row; triples 400/40/4, terminales 30/3/2,
+//   digit 6, comodin 1 paid, commissions 8/9/14 %.
 inline void siembra(testsupport::TestDatabase& db)
 {
-    const QString factores = QStringLiteral("600, 60, 6, 70, 7, 5, 10, 12");
     QString sql = QStringLiteral(
         "INSERT INTO loterias (cod_lot, desc_lot, dia_4) VALUES ('001', 'ZULIA 12M', 'S'),"
         "  ('014', 'CARACAS 4PM', 'S'), ('020', 'TACHIRA 7PM', 'N'), ('030', 'MARGARITA', 'N');"
@@ -36,14 +45,17 @@ inline void siembra(testsupport::TestDatabase& db)
         "  ('CAJA1', 'CAJERO', 'x'), ('OPA', 'OPERADOR A', 'x'), ('OPB', 'OPERADOR B', 'x');");
     for (const char* v : {"00000", "00001", "00002", "00003", "00009"}) {
         const QString cod = QLatin1String(v);
-        const QString modo = cod == QStringLiteral("00009") ? QStringLiteral("0") : cod.right(1);
+        const int modo = cod == QStringLiteral("00009") ? 0 : cod.right(1).toInt();
+        const QString defectos = cod == QStringLiteral("00009") ? QStringLiteral("1")
+                                                                : QString::number((modo + 2) % 4);
         sql +=
             QStringLiteral(
                 "INSERT INTO vendedor (codvendedor, nombre_vend, tipode_pago, p_tri_1, p_tri_2, p_tri_3,"
-                "  p_ter_1, p_ter_2, p_ter_3, comi_tri, comi_ter, premio_digito, comi_digito, diascaduca)"
-                " VALUES ('%1', 'AGENCIA %1', '%2', %3, 8, 15, 5);"
+                "  p_ter_1, p_ter_2, p_ter_3, comi_tri, comi_ter, premio_digito, comi_digito,"
+                "  pagacomodin, montocomodin, diascaduca)"
+                " VALUES ('%1', 'AGENCIA %1', '%2', 400, 40, 4, 30, 3, 2, 8, 9, 6, 14, 'S', 1, 5);"
                 "INSERT INTO usuarios (codvendedor, usuario, nombre_usua) VALUES ('%1', 'TAQ01', 'CAJERO');")
-                .arg(cod, modo, factores);
+                .arg(cod, defectos);
         if (cod == QStringLiteral("00009"))
             continue;
         for (const char* lot : {"001", "014", "020"})
@@ -51,14 +63,14 @@ inline void siembra(testsupport::TestDatabase& db)
                        "INSERT INTO ven_lot (codvendedor, cod_lot, tipode_pago, p_tri_1, p_tri_2, p_tri_3,"
                        "  p_ter_1, p_ter_2, p_ter_3, comi_tri, comi_ter, premio_digito, comi_digito,"
                        "  pagacomodin, montocomodin)"
-                       " VALUES ('%1', '%2', '%3', %4, 8, 15, '%5', 2);")
-                       .arg(cod, QLatin1String(lot), modo, factores,
-                            modo == QStringLiteral("3") ? QStringLiteral("S") : QStringLiteral("N"));
+                       " VALUES ('%1', '%2', '%3', 600, 60, 6, 70, 7, 5, 10, 12, 8, 15, '%4', 2);")
+                       .arg(cod, QLatin1String(lot), QString::number(modo),
+                            modo == 3 ? QStringLiteral("S") : QStringLiteral("N"));
         sql += QStringLiteral(
                    "INSERT INTO vendespec (codvendedor, cod_lot, especial, tipode_pago, p_tri_1, p_tri_2,"
                    "  p_tri_3, p_ter_1, p_ter_2, p_ter_3, comi_tri, comi_ter)"
-                   " VALUES ('%1', '001', 'T1', '%2', %3);")
-                   .arg(cod, modo, factores);
+                   " VALUES ('%1', '001', 'T1', '%2', 500, 50, 5, 40, 4, 3, 9, 11);")
+                   .arg(cod, QString::number(modo ^ 1));
     }
     db.exec(sql);
 }

@@ -4,6 +4,8 @@
 
 #include "ventanassorteos.h"
 
+#include "capturas.h"
+
 #include "platform/messages.h"
 
 #include <QComboBox>
@@ -59,8 +61,9 @@ TEST_F(Form17Test, TheFirstTripleDerivesTheTerminalsTheDigitAndTheGuides)
         const char* siguiente;
     };
     const Caso casos[] = {
-        {"123", "23|12|3", "22", "24"},  {"107", "07|10|7", "6", "8"}, {"100", "00|10|0", "-1", "1"},
-        {"199", "99|19|9", "98", "100"}, {"12*", "2*|12|*", "1", "3"},
+        {"123", "23|12|3", "22", "24"},  {"107", "07|10|7", "6", "8"},   {"100", "00|10|0", "-1", "1"},
+        {"199", "99|19|9", "98", "100"}, {"*23", "23|*2|3", "22", "24"}, {"1*3", "*3|1*|3", "-1", "1"},
+        {"12*", "2*|12|*", "1", "3"},
     };
     draws::Form17* e = entrada();
     ASSERT_TRUE(e);
@@ -186,4 +189,99 @@ TEST_F(Form17Test, AMalformedNumberIsRefusedAndTheWindowKeepsWhatWasTyped)
     });
     ASSERT_TRUE(visto);
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM premiar")), QStringLiteral("0"));
+}
+
+// A correction keeps the recorded special play: the entry window shows the
+// recorded play, detail, triple and terminal (not the lottery's last play
+// and its first detail, nor the terminal the triple derives), and a result
+// recorded without a special play shows the boxes empty, on a lottery that
+// takes two special plays.
+TEST_F(Form17Test, ACorrectionShowsAndKeepsTheRecordedSpecialPlay)
+{
+    especiales();
+    struct Caso {
+        const char* especial;
+        const char* jugada;
+        const char* triple;
+        const char* terminal;
+        const char* combo2;
+        const char* combo3;
+        const char* guardado; // pri_triple, seg_triple, especial, jugada, special triple and terminal
+    };
+    const Caso casos[] = {
+        {"T1", "02", "345", "99", "T1 - TRIPLETAZO", "02 - TAURO", "555|456|T1|02|345|99"},
+        {"Z2", "07", "888", "88", "Z2 - ZODIACAL", "07 - LEO", "555|456|Z2|07|888|88"},
+        {"", "", "", "", "", "", "555|456"}, // nothing recorded stays NULL
+    };
+    for (const Caso& c : casos) {
+        db_->exec(QStringLiteral("DELETE FROM premiar"));
+        Resultado r{QStringLiteral("001"),
+                    {QStringLiteral("124"), QStringLiteral("456"), QStringLiteral("789")},
+                    {QStringLiteral("24"), QStringLiteral("12"), QStringLiteral("89")},
+                    QStringLiteral("4")};
+        r.especial = QLatin1String(c.especial);
+        r.jugada = QLatin1String(c.jugada);
+        r.tripleEspecial = QLatin1String(c.triple);
+        r.terminalEspecial = QLatin1String(c.terminal);
+        grabapremios(conexion(), r);
+        rec_->clear();
+        draws::Form38* v = abreCatalogo();
+        ASSERT_TRUE(v);
+        const bool visto = enLaEntrada(*v, 0, [&](draws::Form17& e) {
+            EXPECT_EQ(e.Combo2->count(), 2) << c.especial;
+            EXPECT_EQ(e.Combo2->currentText(), QLatin1String(c.combo2));
+            EXPECT_EQ(e.Combo3->currentText(), QLatin1String(c.combo3));
+            EXPECT_EQ(e.Text8->text(), QLatin1String(c.triple));
+            EXPECT_EQ(e.Text10->text(), QLatin1String(c.terminal));
+            if (QLatin1String(c.especial) == u"T1") {
+                EXPECT_FALSE(testsupport::saveScreenshot(&e, QStringLiteral("Form17-correccion")).isEmpty());
+            }
+            // Only the first triple changes.
+            e.Text2->clear();
+            QTest::keyClicks(e.Text2, QStringLiteral("555"));
+            e.Premiar->click();
+        });
+        ASSERT_TRUE(visto) << c.especial;
+        EXPECT_EQ(rec_->prompts(), (QStringList{QStringLiteral("Premios registrados sin problemas")}));
+        EXPECT_EQ(premiar(QStringLiteral("001"), QStringLiteral("pri_triple, seg_triple, especial, jugada,"
+                                                                " triple_especial, terminal_especial")),
+                  QLatin1String(c.guardado))
+            << c.especial;
+        v->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// A "*" in each position of the first triple: the window derives the
+// terminals and the digit holding it where their figures do, and the
+// server records them as derived.
+TEST_F(Form17Test, AStarInEachPositionOfTheFirstTripleIsSavedAsDerived)
+{
+    const char* const casos[][2] = {
+        {"*23", "*23|23|*2|3"},
+        {"1*3", "1*3|*3|1*|3"},
+        {"12*", "12*|2*|12|*"},
+    };
+    for (const auto& c : casos) {
+        rec_->clear();
+        draws::Form38* v = abreCatalogo();
+        ASSERT_TRUE(v);
+        const bool visto = enLaEntrada(*v, 1, [&](draws::Form17& e) {
+            e.Text2->clear();
+            QTest::keyClicks(e.Text2, QLatin1String(c[0]));
+            EXPECT_EQ(
+                QStringList({e.Text2->text(), e.Text5->text(), e.Text6->text(), e.Text1->text()}).join(u'|'),
+                QLatin1String(c[1]));
+            e.Premiar->click();
+            EXPECT_TRUE(e.isUnloaded()) << c[0];
+        });
+        ASSERT_TRUE(visto) << c[0];
+        EXPECT_EQ(rec_->prompts(), (QStringList{QStringLiteral("Premios registrados sin problemas")}))
+            << c[0];
+        EXPECT_EQ(premiar(QStringLiteral("014"), QStringLiteral("pri_triple, pri_terminal, seg_terminal,"
+                                                                " prem_digito")),
+                  QLatin1String(c[1]));
+        v->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }

@@ -165,3 +165,38 @@ TEST_F(PagaticketTest, TheButtonNamesWhatIsMissing)
                            QStringLiteral("Debe escribir el serial que aparece en el ticket"),
                            QStringLiteral("Debe escribir el Nro. del ticket")}));
 }
+
+// Another operator pays the ticket while this one is asked to confirm: the
+// payment answers 6, the window says the ticket was already cancelled and
+// empties the boxes, the labels keep the ticket shown, and the first
+// payment stands.
+TEST_F(PagaticketTest, APaymentAnsweredSixSaysTheTicketWasAlreadyCancelled)
+{
+    ASSERT_TRUE(ventana_);
+    rec_->onShow([this](const testsupport::RecordedBox& caja) {
+        if (caja.prompt != QStringLiteral("Desea cancelar el ticket?"))
+            return;
+        EXPECT_EQ(db_->scalar(QStringLiteral("SELECT return_value FROM proc.PAGATICKETnew('AB12', '00000',"
+                                             " 'CAJA1', '1', '0000000001')")),
+                  QStringLiteral("0"));
+    });
+    nombra(QStringLiteral("0000000001"), QStringLiteral("AB12"));
+    rec_->answerNext(platform::msg::AnswerYes);
+    ventana_->Eliminar->click();
+    rec_->onShow({});
+
+    EXPECT_EQ(rec_->prompts(),
+              (QStringList{QStringLiteral("Desea cancelar el ticket?"),
+                           mensaje(QStringLiteral("AB12"), QStringLiteral(" ya ha sido cancelado!"))}));
+    ASSERT_EQ(rec_->boxes().size(), 2);
+    EXPECT_EQ(rec_->boxes()[1].title, QStringLiteral("Atención!"));
+    EXPECT_EQ(rec_->boxes()[1].style, platform::msg::Information);
+    EXPECT_TRUE(ventana_->Text1->text().isEmpty());
+    EXPECT_TRUE(ventana_->Text2->text().isEmpty());
+    EXPECT_EQ(ventana_->focusWidget(), ventana_->Text2);
+    EXPECT_EQ(ventana_->Fecha_venta->text(), QStringLiteral("05/03/2026"));
+    EXPECT_EQ(platform::vb::val(ventana_->TOTal_TICKET1->text()), 6000.0);
+    EXPECT_EQ(db_->scalar(QStringLiteral(
+                  "SELECT pagado || operadorpago FROM tickets WHERE nroticket = '0000000001'")),
+              QStringLiteral("SCAJA1"));
+}

@@ -55,7 +55,7 @@ TEST_F(PremiosServidorTest, EachPlayTypeAndPaymentModeWinsAndLosesByTheRules)
                                        {QStringLiteral("2*"), QStringLiteral("12"), QString()},
                                        QStringLiteral("*")});
     struct Caso {
-        const char* vendedor; // its payment mode is its last figure (00009: defaults, mode 0)
+        const char* vendedor; // his row for the lottery pays by the mode of his last figure
         const char* loteria;
         const char* numero;
         const char* especial;
@@ -74,18 +74,12 @@ TEST_F(PremiosServidorTest, EachPlayTypeAndPaymentModeWinsAndLosesByTheRules)
         {"00000", "001", "22", "", "", "0.00"},
         {"00000", "001", "3", "", "", "80.00"},
         {"00000", "001", "4", "", "", "0.00"},
-        {"00000", "001", "345", "T1", "01", "6000.00"},
-        {"00000", "001", "45", "T1", "01", "700.00"},
-        {"00000", "001", "34", "T1", "01", "70.00"},
-        {"00000", "001", "345", "T1", "02", "0.00"},
         // Aproximaciones: no wrap between 00 and 99
         {"00001", "001", "23", "", "", "700.00"},
         {"00001", "001", "22", "", "", "70.00"},
         {"00001", "001", "24", "", "", "50.00"},
         {"00001", "001", "12", "", "", "0.00"},
         {"00001", "001", "456", "", "", "600.00"},
-        {"00001", "001", "44", "T1", "01", "70.00"},
-        {"00001", "001", "46", "T1", "01", "50.00"},
         {"00001", "014", "01", "", "", "50.00"},
         {"00001", "014", "99", "", "", "0.00"},
         // Seco
@@ -99,8 +93,34 @@ TEST_F(PremiosServidorTest, EachPlayTypeAndPaymentModeWinsAndLosesByTheRules)
         {"00003", "001", "43", "", "", "20.00"},
         {"00003", "001", "44", "", "", "0.00"},
         {"00003", "001", "456", "", "", "600.00"},
-        // A seller with no row for the lottery: its defaults
-        {"00009", "001", "12", "", "", "70.00"},
+        // Special plays, by the seller's row for the lottery and special
+        // play (triples 500, terminales 40/4/3): 00000 Aproximaciones,
+        // 00001 Punta y Cola, 00002 Comodines (no comodin for special
+        // plays), 00003 Seco
+        {"00000", "001", "345", "T1", "01", "5000.00"},
+        {"00000", "001", "45", "T1", "01", "400.00"},
+        {"00000", "001", "44", "T1", "01", "40.00"},
+        {"00000", "001", "46", "T1", "01", "30.00"},
+        {"00000", "001", "34", "T1", "01", "0.00"},
+        {"00000", "001", "345", "T1", "02", "0.00"},
+        {"00001", "001", "45", "T1", "01", "400.00"},
+        {"00001", "001", "34", "T1", "01", "40.00"},
+        {"00001", "001", "44", "T1", "01", "0.00"},
+        {"00002", "001", "34", "T1", "01", "40.00"},
+        {"00002", "001", "35", "T1", "01", "0.00"},
+        {"00003", "001", "45", "T1", "01", "400.00"},
+        {"00003", "001", "34", "T1", "01", "0.00"},
+        // A seller with no row for the lottery nor the special play: his
+        // defaults (Aproximaciones, triples 400/40/4, terminales 30/3/2,
+        // digit 6)
+        {"00009", "001", "123", "", "", "4000.00"},
+        {"00009", "001", "456", "", "", "400.00"},
+        {"00009", "001", "23", "", "", "300.00"},
+        {"00009", "001", "22", "", "", "30.00"},
+        {"00009", "001", "12", "", "", "0.00"},
+        {"00009", "001", "3", "", "", "60.00"},
+        {"00009", "001", "345", "T1", "01", "4000.00"},
+        {"00009", "001", "44", "T1", "01", "30.00"},
         // "*": its positions pay nobody, the others pay
         {"00000", "020", "123", "", "", "0.00"},
         {"00000", "020", "23", "", "", "0.00"},
@@ -190,8 +210,8 @@ TEST_F(PremiosServidorTest, OneProcessedDateAgreesAcrossTablesAndReprocessingIsS
                   " (SELECT sum(premio) FROM jugadasticket j WHERE j.codvendedor = t.codvendedor"
                   "  AND j.nroticket = t.nroticket)")),
               QStringList());
-    EXPECT_EQ(premio(QStringLiteral("00000"), QStringLiteral("A")), QStringLiteral("7550.00"))
-        << "6000 + 70 + 2*600 + 0 (020 not processed) + 0 + 4*70";
+    EXPECT_EQ(premio(QStringLiteral("00000"), QStringLiteral("A")), QStringLiteral("7430.00"))
+        << "6000 + 70 + 2*600 + 0 (020 not processed) + 0 + 4*40 (the special play's own factor)";
     // Only 001 and 014 were touched.
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT premio FROM jugadasticket WHERE cod_lot = '020'")),
               QStringLiteral("0.000"));
@@ -206,7 +226,7 @@ TEST_F(PremiosServidorTest, OneProcessedDateAgreesAcrossTablesAndReprocessingIsS
               (QStringList{
                   QStringLiteral("00000|001|1|20.000|2.000|6000.000|-5982.000"),
                   QStringLiteral("00000|001|2|10.000|1.200|70.000|-61.200"),
-                  QStringLiteral("00000|001|5|4.000|0.480|280.000|-276.480"),
+                  QStringLiteral("00000|001|5|4.000|0.440|160.000|-156.440"),
                   QStringLiteral("00000|014|1|2.000|0.200|1200.000|-1198.200"),
                   QStringLiteral("00001|001|2|10.000|1.200|50.000|-41.200"),
                   QStringLiteral("00001|001|3|10.000|1.500|80.000|-71.500"),
@@ -267,8 +287,8 @@ TEST_F(PremiosServidorTest, GrabapremiosRefusesMalformedNumbersAndStoresNothing)
         int campo; // 0-2 triples, 3-5 terminals, 6 digit
         const char* valor;
     };
-    const Caso casos[] = {{0, "12"},  {0, "1**"}, {1, "12*"}, {1, "1a3"}, {3, "2"},
-                          {3, "123"}, {4, "2*"},  {6, "12"},  {6, "x"},   {0, ""}};
+    const Caso casos[] = {{0, "12"}, {0, "1**"}, {1, "12*"}, {1, "1a3"}, {2, "*89"}, {3, "2"}, {3, "123"},
+                          {3, "**"}, {4, "**"},  {5, "8*"},  {6, "12"},  {6, "x"},   {0, ""}};
     for (const Caso& c : casos) {
         Resultado r{QStringLiteral("001"),
                     {QStringLiteral("123"), QStringLiteral("456"), QStringLiteral("789")},
@@ -282,6 +302,53 @@ TEST_F(PremiosServidorTest, GrabapremiosRefusesMalformedNumbersAndStoresNothing)
     Resultado otra{QStringLiteral("999"), {QStringLiteral("123")}};
     EXPECT_TRUE(refusal([&] { grabapremios(conexion(), otra); }).contains(QStringLiteral("999")));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM premiar")), QStringLiteral("0"));
+}
+
+// A "*" in each position of the first triple, with the terminals and the
+// digit derived from it as the entry window derives them: recorded as sent,
+// and each number holding it pays nobody while the others pay (the rule in
+// server/README.md, "Awarding a draw and paying a ticket").
+TEST_F(PremiosServidorTest, AStarInEachPositionOfTheFirstTriplePaysByTheRule)
+{
+    struct Jugada1 {
+        const char* vendedor; // 00000 Punta y Cola, 00001 Aproximaciones, 00003 Comodines
+        const char* numero;
+    };
+    const Jugada1 jugadas[] = {
+        {"00000", "123"}, {"00000", "023"}, {"00000", "456"}, {"00000", "23"}, {"00000", "13"},
+        {"00000", "12"},  {"00000", "89"},  {"00000", "3"},   {"00001", "22"}, {"00001", "24"},
+        {"00001", "12"},  {"00003", "43"},  {"00003", "22"},
+    };
+    struct Caso {
+        const char* triple;
+        const char* derivados; // 1st terminal, 2nd terminal, digit
+        const char* premios;   // of the plays above, in their order
+    };
+    const Caso casos[] = {
+        {"*23", "23|*2|3", "0|0|600|700|0|0|50|80|70|50|0|20|0"},
+        {"1*3", "*3|1*|3", "0|0|600|0|0|0|50|80|0|0|0|20|0"},
+        {"12*", "2*|12|*", "0|0|600|0|0|70|50|0|0|0|0|0|0"},
+    };
+    int n = 0;
+    for (const Jugada1& j : jugadas)
+        ticket(*db_, QLatin1String(j.vendedor), QString::number(++n),
+               {Jugada{QStringLiteral("020"), QLatin1String(j.numero)}});
+    for (const Caso& c : casos) {
+        const QString triple = QLatin1String(c.triple);
+        grabapremios(conexion(), Resultado{QStringLiteral("020"),
+                                           {triple, QStringLiteral("456"), QStringLiteral("789")},
+                                           {triple.mid(1, 2), triple.left(2), QStringLiteral("89")},
+                                           triple.right(1)});
+        EXPECT_EQ(db_->scalar(QStringLiteral("SELECT concat_ws('|', pri_terminal, seg_terminal, prem_digito)"
+                                             " FROM premiar WHERE cod_lot = '020'")),
+                  QLatin1String(c.derivados));
+        ASSERT_EQ(procesa(conexion(), Fecha, QStringLiteral("020")), QStringLiteral("0")) << c.triple;
+        QStringList premios;
+        n = 0;
+        for (const Jugada1& j : jugadas)
+            premios << QString::number(premio(QLatin1String(j.vendedor), QString::number(++n)).toDouble());
+        EXPECT_EQ(premios.join(u'|'), QLatin1String(c.premios)) << c.triple;
+    }
 }
 
 TEST_F(PremiosServidorTest, PremiappalListsTheDrawsOfTheDateWithOrWithoutResult)
@@ -301,16 +368,16 @@ TEST_F(PremiosServidorTest, PremiappalListsTheDrawsOfTheDateWithOrWithoutResult)
     QStringList filas;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         QStringList celdas;
-        for (int c = 0; c < 16; ++c)
+        for (int c = 0; c < 17; ++c)
             celdas << rs.value(c).toString();
         filas << celdas.join(QLatin1Char('|'));
     }
     EXPECT_EQ(filas, (QStringList{
-                         QStringLiteral("001|ZULIA 12M|123|456|789|23|12|89|345|01|T1|3||||N"),
-                         QStringLiteral("014|CARACAS 4PM|100|200|300|00|10|99||||0||||N"),
-                         QStringLiteral("030|MARGARITA|777||||||||||12|34|5|N"),
+                         QStringLiteral("001|ZULIA 12M|123|456|789|23|12|89|345|01|T1|3||||N|45"),
+                         QStringLiteral("014|CARACAS 4PM|100|200|300|00|10|99||||0||||N|"),
+                         QStringLiteral("030|MARGARITA|777||||||||||12|34|5|N|"),
                      }))
-        << "Thursday: 001 and 014 draw; 020 does not; 030 has a result";
+        << "Thursday: 001 and 014 draw; 020 does not; 030 has a result; the special terminal last";
 }
 
 // What the processing reads instead of every play: the plays of each day
@@ -454,8 +521,8 @@ TEST_F(PremiosServidorTest, DailyResultsFromTheKeptSalesEqualAFullRecount)
                                          " AND tipo_jugada = '3'")),
               QStringLiteral("0.002"))
         << "the row's commission is rounded once, not each play's";
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT sum(premios) FROM saldosdias")), QStringLiteral("15191.024"))
-        << "A 6000 + 21 + 2400, B 70 + 600, C 20 (comodin) + 80, E 0.024, F 6000; D is annulled";
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT sum(premios) FROM saldosdias")), QStringLiteral("12791.024"))
+        << "A 6000 + 21 + 2000, B 70 + 600, C 20 (comodin) + 80, E 0.024, F 4000 (defaults); D is annulled";
 
     db_->exec(QStringLiteral("UPDATE tickets SET estadoticket = 'ELI', anulado = 'S' WHERE nroticket = 'A'"));
     comprueba("a winning ticket annulled");

@@ -130,7 +130,7 @@ TEST_F(ProcedimientosTest, ReportepremionumeroCountsEachPrizeOnTheNumberOnce)
               escalar(s("SELECT sum(premio) FROM jugadasticket WHERE cod_lot = '001' AND numero = '123'"
                         " AND fechaticket = '2026-03-05'")));
     EXPECT_EQ(filas(llama("123", "", "", "00001"), {0, 5}), QStringList{s("00001|1800")});
-    EXPECT_EQ(filas(llama("345", "T1", "01", ""), {0, 4, 5, 6}), QStringList{s("00000|0|2400|4")});
+    EXPECT_EQ(filas(llama("345", "T1", "01", ""), {0, 4, 5, 6}), QStringList{s("00000|0|2000|4")});
     EXPECT_EQ(filas(llama("345", "T1", "02", ""), {0}), QStringList());
     EXPECT_EQ(llama("999", "", "", "").recordCount(), 0);
     EXPECT_EQ(llama("12'", "", "", "").recordCount(), 0);
@@ -153,9 +153,9 @@ TEST_F(ProcedimientosTest, RptptovtaListsEachTicketOnceByStateAndSeller)
         {"00000",
          "0",
          {s("0000000001|35|10:00:00|TAQ01|ACT|S|9000|S"), s("0000000002|7|10:00:00|TAQ01|ELI|N||N"),
-          s("0000000003|4|10:00:00|TAQ01|ACT|S|2400|N")}},
+          s("0000000003|4|10:00:00|TAQ01|ACT|S|2000|N")}},
         {"00000", "1", {s("0000000002|7|10:00:00|TAQ01|ELI|N||N")}},
-        {"00000", "2", {s("0000000003|4|10:00:00|TAQ01|ACT|S|2400|N")}},
+        {"00000", "2", {s("0000000003|4|10:00:00|TAQ01|ACT|S|2000|N")}},
         {"00000", "3", {s("0000000001|35|10:00:00|TAQ01|ACT|S|9000|S")}},
     };
     for (const Caso& c : casos)

@@ -156,7 +156,7 @@ TEST_F(VentanasTest, RpnChecksItsInputsAndReportsThePrizesOnTheNumber)
     v->Text1->setText(s("345"));
     p = genera(v);
     EXPECT_TRUE(p.contains(s("Especial: T1 - TRIPLETAZO Jugada: 01 - ARIES")));
-    EXPECT_TRUE(p.contains(s("TOTAL PREMIOS BS: 2.400,00")));
+    EXPECT_TRUE(p.contains(s("TOTAL PREMIOS BS: 2.000,00")));
 
     v->Text1->setText(s("9'9"));
     EXPECT_TRUE(genera(v).isEmpty());
@@ -197,7 +197,7 @@ TEST_F(VentanasTest, Form23ListsOneRowPerTicketAndCountsOnlyActiveSales)
     EXPECT_EQ(core::sesion().reportelinea2, s("Fecha Desde: 05/03/2026            Hasta: 05/03/2026"));
     EXPECT_EQ(p.count(s("ACTIVO")) + p.count(s("ANULADO")), 3);
     EXPECT_TRUE(p.contains(s("TOTAL VENTA   BS: 39,00")));
-    EXPECT_TRUE(p.contains(s("TOTAL PREMIOS BS: 11.400,00")));
+    EXPECT_TRUE(p.contains(s("TOTAL PREMIOS BS: 11.000,00")));
 
     struct Caso {
         int estado;

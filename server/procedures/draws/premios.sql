@@ -5,13 +5,16 @@
 -- premiappal 'dd/mm/yyyy': one row per lottery of the date, that is every
 -- lottery that draws on that weekday and every lottery with a result
 -- recorded for it, so a first result can be entered. Positions 0 to 15 as
--- the results catalogue shows them; an unrecorded value is "".
+-- the results catalogue shows them, then (16, not shown) the special
+-- terminal, which the catalogue hands to the entry window with the special
+-- play and detail so that a correction keeps them; an unrecorded value is "".
 CREATE FUNCTION premiappal(xfecha varchar)
 RETURNS TABLE (cod_lot varchar, desc_lot varchar, pri_triple varchar, seg_triple varchar,
                ter_triple varchar, pri_terminal varchar, seg_terminal varchar,
                ter_terminal varchar, triple_especial varchar, jugada varchar,
                especial varchar, prem_digito varchar, premio_para varchar,
-               premio_parb varchar, premio_simple varchar, procesado varchar)
+               premio_parb varchar, premio_simple varchar, procesado varchar,
+               terminal_especial varchar)
 LANGUAGE plpgsql STABLE AS $$
 #variable_conflict use_column
 DECLARE
@@ -26,7 +29,8 @@ BEGIN
            coalesce(r.triple_especial, '')::varchar, coalesce(r.jugada, '')::varchar,
            coalesce(r.especial, '')::varchar, coalesce(r.prem_digito, '')::varchar,
            coalesce(r.premio_para, '')::varchar, coalesce(r.premio_parb, '')::varchar,
-           coalesce(r.premio_simple, '')::varchar, coalesce(r.procesado, 'N')::varchar
+           coalesce(r.premio_simple, '')::varchar, coalesce(r.procesado, 'N')::varchar,
+           coalesce(r.terminal_especial, '')::varchar
       FROM loterias l
       LEFT JOIN premiar r ON r.cod_lot = l.cod_lot AND r.fechapremio = fecha
      WHERE r.cod_lot IS NOT NULL
@@ -38,7 +42,9 @@ END $$;
 
 -- A winning number as typed: "" is none (NULL); otherwise exactly `ancho`
 -- figures, of which one may be "*" when `asterisco`. Anything else is an
--- error naming the box.
+-- error naming the box. A "*" (a figure not drawn) may stand anywhere in the
+-- first triple, so it may reach every number derived from it: the first
+-- terminal (figures 2-3), the second (figures 1-2) and the digit (figure 3).
 CREATE FUNCTION numero_ganador(valor varchar, ancho int, asterisco boolean, campo text)
 RETURNS varchar
 LANGUAGE plpgsql IMMUTABLE AS $$
@@ -97,7 +103,7 @@ BEGIN
   nuevo.seg_triple := numero_ganador(Seg_TRIPLE, 3, false, 'el 2do triple');
   nuevo.ter_triple := numero_ganador(Ter_TRIPLE, 3, false, 'el 3er triple');
   nuevo.pri_terminal := numero_ganador(Pri_TERMINAL, 2, true, 'el 1er terminal');
-  nuevo.seg_terminal := numero_ganador(Seg_TERMINAL, 2, false, 'el 2do terminal');
+  nuevo.seg_terminal := numero_ganador(Seg_TERMINAL, 2, true, 'el 2do terminal');
   nuevo.ter_terminal := numero_ganador(Ter_TERMINAL, 2, false, 'el 3er terminal');
   nuevo.prem_digito := numero_ganador(prem_digito, 1, true, 'el dígito');
   IF nuevo.pri_triple IS NULL THEN
