@@ -19,8 +19,8 @@ const QStringList& tipospago();
 // separated, the databases where only the operators listed in
 // DUROZ_PRESTAMOS_OPERADORES get them; both compare exactly (case
 // matters). Their defaults, "quilmara,Quilmara,QUILMARA" and
-// "VAMO7,vamo7,Vamo7", give the house's own rule (loans only on its loan databases, only by its loan officers); an empty
-// DUROZ_PRESTAMOS_BASES offers them everywhere.
+// "VAMO7,vamo7,Vamo7", give the house's own rule (loans only on its loan databases, only by its loan
+// officers); an empty DUROZ_PRESTAMOS_BASES offers them everywhere.
 bool ofrecePrestamos(const QString& basedatos, const QString& usuario);
 
 // The key code the movement editor's amount box lets through for its text
