@@ -309,16 +309,15 @@ CREATE TRIGGER saldosdias_sumas_borra AFTER DELETE ON saldosdias
 CREATE TRIGGER saldosdias_sumas_vacia AFTER TRUNCATE ON saldosdias
   FOR EACH STATEMENT EXECUTE FUNCTION saldosdias_sumas_cuenta();
 
--- The per-row rates and taxes leave the daily results (their amount check
--- goes with them and comes back for the four amounts); the pages no longer
+-- The per-row rates and taxes leave the daily results (the amount check
+-- that read them goes with them, and comes back for the four amounts); the pages no longer
 -- keep room for a rewrite, and the table is written again packed, in the
 -- order of its date index, so that its readers read half the pages.
 ALTER TABLE saldosdias
   DROP COLUMN tasa_junta, DROP COLUMN impuesto_junta, DROP COLUMN tasa_operadora,
   DROP COLUMN impuesto_operadora, DROP COLUMN tasa_alcaldia, DROP COLUMN impuesto_alcaldia,
   DROP COLUMN tasa_venta, DROP COLUMN impuesto_venta, DROP COLUMN tasa_premio, DROP COLUMN impuesto_premio;
-ALTER TABLE saldosdias DROP CONSTRAINT IF EXISTS saldosdias_finito,
-  ADD CONSTRAINT saldosdias_finito CHECK ('NaN' NOT IN (total_venta, comision, premios, subtotal));
+ALTER TABLE saldosdias ADD CONSTRAINT saldosdias_finito CHECK ('NaN' NOT IN (total_venta, comision, premios, subtotal));
 ALTER TABLE saldosdias RESET (fillfactor);
 CLUSTER saldosdias USING saldosdias_fecha;
 ANALYZE saldosdias, impuestos_loterias, impuestos_dia, impuestos_tasas, impuestos_sumas, impuestos_sumas_mes;
