@@ -29,14 +29,16 @@ protected:
     // Everything the tax processing stored, combinations by their rates.
     QString guardado()
     {
-        return db_->scalar(QStringLiteral(
-            "SELECT concat_ws(' / ',"
-            " (SELECT string_agg(x::text, ';' ORDER BY x::text) FROM impuestos_dia x),"
-            " (SELECT string_agg(x::text, ';' ORDER BY x::text) FROM impuestos_loterias x),"
-            " (SELECT string_agg(((to_jsonb(x) - 'tasas') || (to_jsonb(t) - 'id'))::text, ';' ORDER BY x::text)"
-            "   FROM impuestos_sumas x JOIN impuestos_tasas t ON t.id = x.tasas),"
-            " (SELECT string_agg(((to_jsonb(x) - 'tasas') || (to_jsonb(t) - 'id'))::text, ';' ORDER BY x::text)"
-            "   FROM impuestos_sumas_mes x JOIN impuestos_tasas t ON t.id = x.tasas))"));
+        return db_->scalar(
+            QStringLiteral("SELECT concat_ws(' / ',"
+                           " (SELECT string_agg(x::text, ';' ORDER BY x::text) FROM impuestos_dia x),"
+                           " (SELECT string_agg(x::text, ';' ORDER BY x::text) FROM impuestos_loterias x),"
+                           " (SELECT string_agg(((to_jsonb(x) - 'tasas') || (to_jsonb(t) - 'id'))::text, ';' "
+                           "ORDER BY x::text)"
+                           "   FROM impuestos_sumas x JOIN impuestos_tasas t ON t.id = x.tasas),"
+                           " (SELECT string_agg(((to_jsonb(x) - 'tasas') || (to_jsonb(t) - 'id'))::text, ';' "
+                           "ORDER BY x::text)"
+                           "   FROM impuestos_sumas_mes x JOIN impuestos_tasas t ON t.id = x.tasas))"));
     }
 
     // The report of the day for seller 00000: processed, its prizes, the
@@ -95,8 +97,7 @@ TEST_F(ImpuestosPremiosTest, ReprocessingPrizesAfterTheTaxesKeepsTheTaxes)
     ASSERT_EQ(datossorteos::procesa(conexion(), datossorteos::Fecha), QStringLiteral("0"));
     ASSERT_EQ(premios(), QStringLiteral("12600.000"));
     EXPECT_EQ(guardado(), antes) << "the processed taxes stay as stored";
-    EXPECT_EQ(informe(), QStringLiteral("S|12600.000|3.000|378.00"))
-        << "the new prizes at the stored rate";
+    EXPECT_EQ(informe(), QStringLiteral("S|12600.000|3.000|378.00")) << "the new prizes at the stored rate";
 
     // The taxes processed again: the day's sums replaced, at the rate in force.
     ASSERT_EQ(datosfiscales::procesa(conexion(), datossorteos::Fecha), QStringLiteral("0"));

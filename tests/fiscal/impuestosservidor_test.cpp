@@ -368,3 +368,26 @@ TEST_F(ImpuestosServidorTest, TheCatalogueAddsModifiesAndDeletesWithItsAnswers)
     EXPECT_EQ(actimp(QStringLiteral("3"), QStringLiteral("IVA"), QString(), 0), QStringLiteral("0"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM impuesto")), QStringLiteral("0"));
 }
+
+// Taxes that land on a half cent round up, on the report's lines and in the
+// row's taxes: 00013 sells 1205.00 of 003 (board 5.5 %: 66.275) and pays
+// 50.50 of prizes (3 %: 1.515).
+TEST_F(ImpuestosServidorTest, TaxesOnAHalfCentRoundUp)
+{
+    db_->exec(QStringLiteral("INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta,"
+                             " comision, premios, subtotal) VALUES"
+                             " ('00013', '2026-03-05', '003', '1', 1205, 0, 50.5, 1154.5)"));
+    for (int procesado = 0; procesado < 2; ++procesado) {
+        platform::db::RecordSet rs = fiscal(conexion(), Fecha, Fecha, QStringLiteral("00013"),
+                                            QStringLiteral("00013"));
+        EXPECT_EQ(filas(rs, {QStringLiteral("codigo_junta"), QStringLiteral("impuesto_junta"),
+                             QStringLiteral("impuesto_operadora"), QStringLiteral("impuesto_premio")}),
+                  (QStringList{QStringLiteral("001|20|10|1,52"), QStringLiteral("003|66,28|24,1|0")}))
+            << "processed: " << procesado;
+        ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    }
+    EXPECT_EQ(db_->scalar(
+                  QStringLiteral("SELECT impuesto_junta || '|' || impuesto_premio FROM"
+                                 " proc.saldosdias_impuestos WHERE vendedor = '00013' AND cod_lot = '003'")),
+              QStringLiteral("66.275|1.515"));
+}
