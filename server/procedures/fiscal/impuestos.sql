@@ -222,9 +222,14 @@ DECLARE
   fin date;
   dentro integer;
   fuera integer;
+  dias_cambiados date[];
+  dias_sin_procesar date[];
 BEGIN
   PERFORM set_config('jit', 'off', true);
   PERFORM set_config('work_mem', '64MB', true);
+  -- The sums are hashed in memory: the planner, blind to how many of a
+  -- day's daily results are not processed yet, would sort them to group.
+  PERFORM set_config('enable_sort', 'off', true);
   -- Which kept sums make up the range: whole months, and the days of a
   -- month covered in part added, or the month with its days outside taken
   -- away, whichever reads fewer processed days.
@@ -250,6 +255,18 @@ BEGIN
     END IF;
     mes := (mes + interval '1 month')::date;
   END LOOP;
+  -- The days whose daily results are read again (a few, often none), so
+  -- that they are read a day at a time through the date index.
+  dias_sin_procesar := ARRAY(SELECT DISTINCT sd.fecha FROM saldosdias_dia sd
+                              WHERE sd.fecha BETWEEN desde AND hasta
+                                AND NOT EXISTS (SELECT FROM impuestos_dia d
+                                                 WHERE d.fecha = sd.fecha AND d.vendedor = sd.vendedor));
+  dias_cambiados := ARRAY(SELECT DISTINCT d.fecha FROM impuestos_dia d
+                           LEFT JOIN saldosdias_importes_dia i ON i.vendedor = d.vendedor AND i.fecha = d.fecha
+                          WHERE d.fecha BETWEEN desde AND hasta
+                            AND (d.total_venta, d.comision, d.premios, d.filas)
+                                IS DISTINCT FROM (coalesce(i.total_venta, 0), coalesce(i.comision, 0),
+                                                  coalesce(i.premios, 0), coalesce(i.filas, 0)));
 
   RETURN QUERY
   WITH marcas AS MATERIALIZED (
@@ -275,20 +292,20 @@ BEGIN
   ), guardadas AS (
     -- The kept sums of the range, signed, per seller and combination.
     SELECT x.vendedor, x.tasas, sum(x.total_venta) AS venta, sum(x.comision) AS comision,
-           sum(x.premios) AS premios, sum(x.subtotal) AS subtotal
-      FROM (SELECT m.vendedor, m.tasas, m.total_venta, m.comision, m.premios, m.subtotal, m.filas
+           sum(x.premios) AS premios
+      FROM (SELECT m.vendedor, m.tasas, m.total_venta, m.comision, m.premios, m.filas
               FROM impuestos_sumas_mes m
              WHERE m.mes = ANY (meses) AND (v1 = '' OR m.vendedor >= v1) AND (v2 = '' OR m.vendedor <= v2)
             UNION ALL
-            SELECT s.vendedor, s.tasas, s.total_venta, s.comision, s.premios, s.subtotal, s.filas
+            SELECT s.vendedor, s.tasas, s.total_venta, s.comision, s.premios, s.filas
               FROM impuestos_sumas s
              WHERE s.fecha = ANY (dias_mas) AND (v1 = '' OR s.vendedor >= v1) AND (v2 = '' OR s.vendedor <= v2)
             UNION ALL
-            SELECT s.vendedor, s.tasas, -s.total_venta, -s.comision, -s.premios, -s.subtotal, -s.filas
+            SELECT s.vendedor, s.tasas, -s.total_venta, -s.comision, -s.premios, -s.filas
               FROM impuestos_sumas s
              WHERE s.fecha = ANY (dias_menos) AND (v1 = '' OR s.vendedor >= v1) AND (v2 = '' OR s.vendedor <= v2)
             UNION ALL
-            SELECT s.vendedor, s.tasas, -s.total_venta, -s.comision, -s.premios, -s.subtotal, -s.filas
+            SELECT s.vendedor, s.tasas, -s.total_venta, -s.comision, -s.premios, -s.filas
               FROM marcas c
               JOIN impuestos_sumas s ON s.fecha = c.fecha AND s.vendedor = c.vendedor
              WHERE c.cambiado) x
@@ -299,27 +316,42 @@ BEGIN
     -- works on these few sums.
     SELECT g.vendedor, true AS hecho, nullif(t.codigo_junta, '') AS junta, t.tasa_junta AS tjunta,
            nullif(t.codigo_operadora, '') AS operadora, t.tasa_operadora AS toperadora,
-           g.venta, g.comision, g.premios, g.subtotal, t.tasa_alcaldia AS talcaldia, t.tasa_venta AS tventa,
+           g.venta, g.comision, g.premios, t.tasa_alcaldia AS talcaldia, t.tasa_venta AS tventa,
            t.tasa_premio AS tpremio
       FROM guardadas g
       JOIN impuestos_tasas t ON t.id = g.tasas
     UNION ALL
-    SELECT r.vendedor, true, l.codigo_junta, coalesce(l.tasa_junta, 0)::numeric(9,3), l.codigo_operadora,
-           coalesce(l.tasa_operadora, 0)::numeric(9,3), sum(r.total_venta), sum(r.comision), sum(r.premios),
-           sum(r.subtotal), c.tasa_alcaldia, c.tasa_venta, c.tasa_premio
-      FROM marcas c
-      JOIN saldosdias r ON r.fecha = c.fecha AND r.vendedor = c.vendedor
-      LEFT JOIN impuestos_loterias l ON l.fecha = r.fecha AND l.cod_lot = r.cod_lot
-     WHERE c.cambiado AND c.quedan
-     GROUP BY 1, 3, 4, 5, 6, 11, 12, 13
+    -- The daily results read again, each summed per seller and the board
+    -- and operator of its lottery (the seller's own rates are one a day).
+    SELECT x.vendedor, true, x.codigo_junta, x.tasa_junta, x.codigo_operadora, x.tasa_operadora, x.venta,
+           x.comision, x.premios, c.tasa_alcaldia, c.tasa_venta, c.tasa_premio
+      FROM (SELECT r.vendedor, r.fecha, l.codigo_junta, coalesce(l.tasa_junta, 0)::numeric(9,3) AS tasa_junta,
+                   l.codigo_operadora, coalesce(l.tasa_operadora, 0)::numeric(9,3) AS tasa_operadora,
+                   sum(r.total_venta) AS venta, sum(r.comision) AS comision, sum(r.premios) AS premios
+              FROM saldosdias r
+              JOIN marcas c ON c.fecha = r.fecha AND c.vendedor = r.vendedor
+              LEFT JOIN impuestos_loterias l ON l.fecha = r.fecha AND l.cod_lot = r.cod_lot
+             WHERE r.fecha = ANY (dias_cambiados) AND c.cambiado AND c.quedan
+             GROUP BY 1, 2, 3, 4, 5, 6) x
+      JOIN marcas c ON c.fecha = x.fecha AND c.vendedor = x.vendedor
     UNION ALL
-    SELECT r.vendedor, false, t.codigo_junta, t.tasa_junta, t.codigo_operadora, t.tasa_operadora,
-           sum(r.total_venta), sum(r.comision), sum(r.premios), sum(r.subtotal), t.tasa_alcaldia, t.tasa_venta,
-           t.tasa_premio
-      FROM sin_procesar u
-      JOIN saldosdias r ON r.fecha = u.fecha AND r.vendedor = u.vendedor
-      JOIN tasas_vigentes t ON t.vendedor = r.vendedor AND t.cod_lot = r.cod_lot
-     GROUP BY 1, 3, 4, 5, 6, 11, 12, 13
+    SELECT x.vendedor, false, x.codigo_junta, x.tasa_junta, x.codigo_operadora, x.tasa_operadora, x.venta,
+           x.comision, x.premios, coalesce(a.tasa_alcaldia, 0), coalesce(pb.tasa_venta, 0),
+           coalesce(pb.tasa_premio, 0)
+      FROM (SELECT r.vendedor, l.codigo_junta, coalesce(ju.tasa_junta, 0) AS tasa_junta, l.codigo_operadora,
+                   coalesce(l.impuesto, 0) AS tasa_operadora, sum(r.total_venta) AS venta,
+                   sum(r.comision) AS comision, sum(r.premios) AS premios
+              FROM saldosdias r
+              -- The rates in force, as tasas_vigentes gives them.
+              JOIN loterias l ON l.cod_lot = r.cod_lot
+              LEFT JOIN juntas ju ON ju.codigo_junta = l.codigo_junta
+             WHERE r.fecha = ANY (dias_sin_procesar)
+               AND (v1 = '' OR r.vendedor >= v1) AND (v2 = '' OR r.vendedor <= v2)
+               AND NOT EXISTS (SELECT FROM impuestos_dia d WHERE d.fecha = r.fecha AND d.vendedor = r.vendedor)
+             GROUP BY 1, 2, 3, 4, 5) x
+      JOIN vendedor v ON v.codvendedor = x.vendedor
+      LEFT JOIN alcaldia a ON a.codigo_alcaldia = v.codigo_alcaldia AND a.codigo_gobernacion = v.codigo_gobernacion
+      LEFT JOIN parametrosbanca pb ON pb.id = 1
   ), primeros AS (
     -- The municipality and national rates of each seller's first day: as
     -- its processing stored them, or in force.
@@ -339,8 +371,11 @@ BEGIN
               LEFT JOIN parametrosbanca pb ON pb.id = 1) x
      ORDER BY x.vendedor, x.fecha, x.hecho DESC, x.alcaldia, x.region
   ), vendedores AS (
+    -- The total: sales less commission less prizes, as every daily
+    -- result's subtotal is.
     SELECT g.vendedor, sum(g.venta) AS venta, sum(g.comision) AS comision,
-           sum(g.premios) AS premios, sum(g.subtotal) AS subtotal, bool_and(g.hecho) AS hecho
+           sum(g.premios) AS premios, sum(g.venta) - sum(g.comision) - sum(g.premios) AS subtotal,
+           bool_and(g.hecho) AS hecho
       FROM grupos g GROUP BY g.vendedor
   ), nacionales AS (
     -- Each rate in force in the range taxes its own part of the bases.
