@@ -222,7 +222,6 @@ DECLARE
   fin date;
   dentro integer;
   fuera integer;
-  dias_cambiados date[];
   dias_sin_procesar date[];
 BEGIN
   PERFORM set_config('jit', 'off', true);
@@ -255,18 +254,12 @@ BEGIN
     END IF;
     mes := (mes + interval '1 month')::date;
   END LOOP;
-  -- The days whose daily results are read again (a few, often none), so
-  -- that they are read a day at a time through the date index.
+  -- The days with seller-days not processed (a few, often none), so that
+  -- their daily results are read a day at a time through the date index.
   dias_sin_procesar := ARRAY(SELECT DISTINCT sd.fecha FROM saldosdias_dia sd
                               WHERE sd.fecha BETWEEN desde AND hasta
                                 AND NOT EXISTS (SELECT FROM impuestos_dia d
                                                  WHERE d.fecha = sd.fecha AND d.vendedor = sd.vendedor));
-  dias_cambiados := ARRAY(SELECT DISTINCT d.fecha FROM impuestos_dia d
-                           LEFT JOIN saldosdias_importes_dia i ON i.vendedor = d.vendedor AND i.fecha = d.fecha
-                          WHERE d.fecha BETWEEN desde AND hasta
-                            AND (d.total_venta, d.comision, d.premios, d.filas)
-                                IS DISTINCT FROM (coalesce(i.total_venta, 0), coalesce(i.comision, 0),
-                                                  coalesce(i.premios, 0), coalesce(i.filas, 0)));
 
   RETURN QUERY
   WITH marcas AS MATERIALIZED (
@@ -331,7 +324,7 @@ BEGIN
               FROM saldosdias r
               JOIN marcas c ON c.fecha = r.fecha AND c.vendedor = r.vendedor
               LEFT JOIN impuestos_loterias l ON l.fecha = r.fecha AND l.cod_lot = r.cod_lot
-             WHERE r.fecha = ANY (dias_cambiados) AND c.cambiado AND c.quedan
+             WHERE c.cambiado AND c.quedan
              GROUP BY 1, 2, 3, 4, 5, 6) x
       JOIN marcas c ON c.fecha = x.fecha AND c.vendedor = x.vendedor
     UNION ALL
@@ -355,13 +348,14 @@ BEGIN
   ), primeros AS (
     -- The municipality and national rates of each seller's first day: as
     -- its processing stored them, or in force.
-    SELECT DISTINCT ON (x.vendedor) x.vendedor, x.alcaldia, x.region, x.talcaldia, x.tventa, x.tpremio
-      FROM (SELECT c.vendedor, c.fecha, true AS hecho, c.codigo_alcaldia AS alcaldia,
+    -- (A seller-day is processed or not, never both.)
+    SELECT x.vendedor, x.alcaldia, x.region, x.talcaldia, x.tventa, x.tpremio
+      FROM (SELECT c.vendedor, c.fecha, c.codigo_alcaldia AS alcaldia,
                    c.codigo_gobernacion AS region, c.tasa_alcaldia AS talcaldia, c.tasa_venta AS tventa,
                    c.tasa_premio AS tpremio
               FROM marcas c WHERE c.quedan
             UNION ALL
-            SELECT u.vendedor, u.fecha, false, a.codigo_alcaldia, a.codigo_gobernacion,
+            SELECT u.vendedor, u.fecha, a.codigo_alcaldia, a.codigo_gobernacion,
                    coalesce(a.tasa_alcaldia, 0)::numeric(9,3), coalesce(pb.tasa_venta, 0)::numeric(9,3),
                    coalesce(pb.tasa_premio, 0)::numeric(9,3)
               FROM sin_procesar u
@@ -369,7 +363,11 @@ BEGIN
               LEFT JOIN alcaldia a ON a.codigo_alcaldia = v.codigo_alcaldia
                                   AND a.codigo_gobernacion = v.codigo_gobernacion
               LEFT JOIN parametrosbanca pb ON pb.id = 1) x
-     ORDER BY x.vendedor, x.fecha, x.hecho DESC, x.alcaldia, x.region
+     WHERE (x.vendedor, x.fecha) IN (SELECT y.vendedor, min(y.fecha) FROM
+                                       (SELECT c.vendedor, c.fecha FROM marcas c WHERE c.quedan
+                                        UNION ALL
+                                        SELECT u.vendedor, u.fecha FROM sin_procesar u) y
+                                      GROUP BY y.vendedor)
   ), vendedores AS (
     -- The total: sales less commission less prizes, as every daily
     -- result's subtotal is.
