@@ -366,10 +366,9 @@ TEST_F(JornadaTest, AHeadOfficesDayFromItsCatalogueToItsReports)
     impuestos->XPButton4->click();
     EXPECT_EQ(rec_->prompts(),
               (QStringList{s("Desea procesar impuestos?"), s("Impuestos procesados con exito!")}));
-    EXPECT_EQ(
-        valor(
-            s("SELECT count(*) FROM saldosdias WHERE fecha = '2026-03-05' AND impuestos_procesados <> 'S'")),
-        s("0"));
+    EXPECT_EQ(valor(s("SELECT count(*) FROM proc.saldosdias_impuestos WHERE fecha = '2026-03-05'"
+                      " AND impuestos_procesados <> 'S'")),
+              s("0"));
 
     // --- Every report of the menu, the next morning (prizes left
     // uncollected expire then).

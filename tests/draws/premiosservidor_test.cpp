@@ -26,9 +26,9 @@ protected:
                                         "tickets ORDER BY 1, 2")) +
                db_->rows(QStringLiteral("SELECT codvendedor, nroticket, linea, premio FROM jugadasticket"
                                         " ORDER BY 1, 2, 3")) +
-               db_->rows(
-                   QStringLiteral("SELECT vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,"
-                                  " premios, subtotal, impuesto_venta FROM saldosdias ORDER BY 1, 2, 3, 4")) +
+               db_->rows(QStringLiteral("SELECT vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision,"
+                                        " premios, subtotal, impuesto_venta FROM proc.saldosdias_impuestos"
+                                        " ORDER BY 1, 2, 3, 4")) +
                db_->rows(QStringLiteral("SELECT cod_lot, fechapremio, procesado FROM premiar ORDER BY 1, 2"));
     }
 
@@ -237,8 +237,8 @@ TEST_F(PremiosServidorTest, OneProcessedDateAgreesAcrossTablesAndReprocessingIsS
                                          " (codvendedor, nroticket) WHERE t.anulado = 'N'"
                                          " AND j.cod_lot IN ('001', '014')")));
 
-    // A re-run leaves everything as it was; tax columns already processed stay.
-    db_->exec(QStringLiteral("UPDATE saldosdias SET impuesto_venta = 1.5, impuestos_procesados = 'S'"));
+    // A re-run leaves everything as it was, the day's processed taxes too.
+    ASSERT_EQ(db_->scalar(QStringLiteral("SELECT proc.Proceseimpuestos('05/03/2026')")), QStringLiteral("0"));
     const QStringList antes = estado();
     ASSERT_EQ(procesa(conexion(), Fecha, QStringLiteral("001014")), QStringLiteral("0"));
     EXPECT_EQ(estado(), antes);
@@ -547,7 +547,7 @@ TEST_F(PremiosServidorTest, DailyResultsFromTheKeptSalesEqualAFullRecount)
 
 // A new daily result carries the codes of its taxing bodies (the board and
 // operator of its lottery, the seller's municipality) as the tax processing
-// derives them; a row whose taxes are processed keeps what they stored.
+// derives them; the taxes of a processed seller-day keep what they stored.
 TEST_F(PremiosServidorTest, DailyResultsCarryTheirTaxingBodiesAsTaxProcessingDerivesThem)
 {
     db_->exec(QStringLiteral(
@@ -590,13 +590,19 @@ TEST_F(PremiosServidorTest, DailyResultsCarryTheirTaxingBodiesAsTaxProcessingDer
                                                    " 00001|001|2|J1|O1|-|-"))
         << "the tax processing finds the same codes";
 
-    // The board changes: a processed row keeps the one its taxes stored, a
-    // row not processed and a new row get the new one.
-    db_->exec(QStringLiteral("UPDATE saldosdias SET impuestos_procesados = 'N' WHERE vendedor = '00001';"
+    // The board changes: the daily results get the new one from prize
+    // processing; the taxes of a processed seller-day keep the bodies they
+    // stored, for a row it gains later too; a seller-day not processed
+    // shows its rows' own.
+    db_->exec(QStringLiteral("DELETE FROM impuestos_dia WHERE vendedor = '00001';"
                              "UPDATE loterias SET codigo_junta = 'J2' WHERE cod_lot = '001'"));
     ticket(*db_, QStringLiteral("00000"), QStringLiteral("C"),
            {{QStringLiteral("001"), QStringLiteral("123")}, {QStringLiteral("001"), QStringLiteral("3")}});
     ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
-    EXPECT_EQ(db_->scalar(codigos), QStringLiteral("00000|001|1|J1|O1|MBO|ZUL, 00000|001|3|J2|O1|MBO|ZUL,"
+    EXPECT_EQ(db_->scalar(codigos), QStringLiteral("00000|001|1|J2|O1|MBO|ZUL, 00000|001|3|J2|O1|MBO|ZUL,"
                                                    " 00000|014|2|-|-|MBO|ZUL, 00001|001|2|J2|O1|-|-"));
+    QString procesados = codigos;
+    procesados.replace(QStringLiteral("FROM saldosdias"), QStringLiteral("FROM proc.saldosdias_impuestos"));
+    EXPECT_EQ(db_->scalar(procesados), QStringLiteral("00000|001|1|J1|O1|MBO|ZUL, 00000|001|3|J1|O1|MBO|ZUL,"
+                                                      " 00000|014|2|-|-|MBO|ZUL, 00001|001|2|J2|O1|-|-"));
 }

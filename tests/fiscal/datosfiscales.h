@@ -44,16 +44,37 @@ inline void siembra(testsupport::TestDatabase& db)
         "  ('00014', '2026-03-05', '003', '1', 10, 1, 0, 9);"));
 }
 
-// The kept sums of saldosdias_fiscal against a fresh count of the daily
-// results: the rows that differ, either way.
-inline const QString SumasFiscalesDistintas = QStringLiteral(
-    "WITH r AS (SELECT fecha, vendedor, impuestos_procesados = 'S', CASE WHEN impuestos_procesados = 'S'"
-    "  THEN concat_ws(chr(31), coalesce(codigo_junta, ''), tasa_junta, coalesce(codigo_operadora, ''),"
-    "  tasa_operadora, coalesce(codigo_alcaldia, ''), coalesce(codigo_gobernacion, ''), tasa_alcaldia,"
-    "  tasa_venta, tasa_premio) ELSE '' END, sum(total_venta), sum(comision), sum(premios), sum(subtotal),"
-    "  count(*)::integer FROM saldosdias GROUP BY 1, 2, 3, 4)"
-    " SELECT count(*) FROM ((SELECT * FROM r EXCEPT ALL SELECT * FROM saldosdias_fiscal)"
-    "  UNION ALL (SELECT * FROM saldosdias_fiscal EXCEPT ALL SELECT * FROM r)) x");
+// The monthly roll-up of the processed sums against the sums of its days:
+// the rows that differ, either way.
+inline const QString MesDistinto = QStringLiteral(
+    "WITH d AS (SELECT date_trunc('month', fecha)::date, vendedor, tasas, sum(total_venta), sum(comision),"
+    "  sum(premios), sum(subtotal), sum(filas)::integer, count(*)::integer FROM impuestos_sumas GROUP BY 1, "
+    "2, 3)"
+    " SELECT count(*) FROM ((SELECT * FROM d EXCEPT ALL SELECT * FROM impuestos_sumas_mes)"
+    "  UNION ALL (SELECT * FROM impuestos_sumas_mes EXCEPT ALL SELECT * FROM d)) x");
+
+// The processed sums of one day ('YYYY-MM-DD') against a fresh count of its
+// daily results with the rates the processing stored (the view's): the
+// rows that differ, either way.
+inline QString diaDistinto(const QString& dia)
+{
+    return QStringLiteral(
+               "WITH r AS (SELECT vendedor, coalesce(codigo_junta, ''), tasa_junta, "
+               "coalesce(codigo_operadora, ''),"
+               "  tasa_operadora, coalesce(codigo_alcaldia, ''), coalesce(codigo_gobernacion, ''), "
+               "tasa_alcaldia,"
+               "  tasa_venta, tasa_premio, sum(total_venta), sum(comision), sum(premios), sum(subtotal),"
+               "  count(*)::integer FROM proc.saldosdias_impuestos WHERE fecha = '%1' AND "
+               "impuestos_procesados = 'S'"
+               "  GROUP BY 1, 2, 3, 4, 5, 6, 7, 8, 9, 10),"
+               " k AS (SELECT s.vendedor, t.codigo_junta, t.tasa_junta, t.codigo_operadora, t.tasa_operadora,"
+               "  t.codigo_alcaldia, t.codigo_gobernacion, t.tasa_alcaldia, t.tasa_venta, t.tasa_premio,"
+               "  s.total_venta, s.comision, s.premios, s.subtotal, s.filas"
+               "  FROM impuestos_sumas s JOIN impuestos_tasas t ON t.id = s.tasas WHERE s.fecha = '%1')"
+               " SELECT count(*) FROM ((SELECT * FROM r EXCEPT ALL SELECT * FROM k)"
+               "  UNION ALL (SELECT * FROM k EXCEPT ALL SELECT * FROM r)) x")
+        .arg(dia);
+}
 
 // Proceseimpuestos as the processing window calls it.
 inline QString procesa(platform::db::Connection& c, const QString& fecha)

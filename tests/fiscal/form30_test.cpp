@@ -48,8 +48,8 @@ protected:
 
     QString procesadas()
     {
-        return db_->scalar(
-            QStringLiteral("SELECT count(*) FROM saldosdias WHERE impuestos_procesados = 'S'"));
+        return db_->scalar(QStringLiteral(
+            "SELECT count(*) FROM proc.saldosdias_impuestos WHERE impuestos_procesados = 'S'"));
     }
 };
 
@@ -66,7 +66,7 @@ TEST_F(Form30Test, ProcessesTheTaxesOfTheServerDateAndCloses)
     EXPECT_EQ(rec_->prompts(), (QStringList{QStringLiteral("Desea procesar impuestos?"),
                                             QStringLiteral("Impuestos procesados con exito!")}));
     EXPECT_EQ(procesadas(), QStringLiteral("4"));
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT sum(impuesto_junta) FROM saldosdias")),
+    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT sum(impuesto_junta) FROM proc.saldosdias_impuestos")),
               QStringLiteral("84.300"));
     EXPECT_FALSE(core::conexionproceso().isOpen());
     EXPECT_TRUE(v->isUnloaded());

@@ -17,7 +17,7 @@ const QString Filas = QStringLiteral(
     "SELECT string_agg(concat_ws('|', vendedor, cod_lot, impuestos_procesados, codigo_junta, tasa_junta,"
     " impuesto_junta, codigo_operadora, tasa_operadora, impuesto_operadora, codigo_gobernacion,"
     " codigo_alcaldia, tasa_alcaldia, impuesto_alcaldia, tasa_venta, impuesto_venta, tasa_premio,"
-    " impuesto_premio), ';' ORDER BY vendedor, cod_lot) FROM saldosdias");
+    " impuesto_premio), ';' ORDER BY vendedor, cod_lot) FROM proc.saldosdias_impuestos");
 
 class ImpuestosServidorTest : public Base {
 protected:
@@ -161,14 +161,10 @@ TEST_F(ImpuestosServidorTest, ADayWhoseCodesPrizeProcessingWroteGetsTheSameTaxes
     ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
     const QString esperado = db_->scalar(Filas);
     // The day as prize processing leaves it: the bodies' codes the tax
-    // processing derives, taxes empty; and a code that is no longer the
-    // one in force, which the processing corrects.
-    db_->exec(QStringLiteral("UPDATE saldosdias SET impuestos_procesados = 'N', tasa_junta = 0, "
-                             "impuesto_junta = 0, tasa_operadora = 0,"
-                             " impuesto_operadora = 0, tasa_alcaldia = 0, impuesto_alcaldia = 0, tasa_venta "
-                             "= 0, impuesto_venta = 0,"
-                             " tasa_premio = 0, impuesto_premio = 0;"
-                             "UPDATE saldosdias SET codigo_junta = '003' WHERE vendedor = '00013'"));
+    // processing derives, and a code that is no longer the one in force,
+    // which the processed taxes do not take.
+    db_->exec(QStringLiteral("UPDATE saldosdias SET codigo_junta = '003' WHERE vendedor = '00013'"));
+    EXPECT_EQ(db_->scalar(Filas), esperado);
     ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
     EXPECT_EQ(db_->scalar(Filas), esperado);
 }
@@ -188,34 +184,54 @@ const QString SegundoDia = QStringLiteral(
 
 } // namespace
 
-TEST_F(ImpuestosServidorTest, TheKeptTaxSumsEqualAFreshCountAfterEveryWrite)
+// The processing replaces a day's sums, never adds them twice; the month
+// is always the sum of its days; a day that loses its daily results loses
+// its sums at its next processing.
+TEST_F(ImpuestosServidorTest, TheProcessedSumsAreTheDayCountedAndTheMonthItsDays)
 {
-    const char* escrituras[] = {
-        "SELECT 1",
-        "SELECT proc.Proceseimpuestos('05/03/2026')",
-        "SELECT proc.Proceseimpuestos('05/03/2026')",
-        // Prizes processed again after the taxes.
-        "UPDATE saldosdias SET premios = 200, subtotal = 25 WHERE vendedor = '00012' AND cod_lot = '003'",
-        nullptr, // SegundoDia
-        "UPDATE juntas SET tasa_junta = 6 WHERE codigo_junta = '001'",
-        "SELECT proc.Proceseimpuestos('05/03/2026')",
-        "SELECT proc.Proceseimpuestos('06/03/2026')",
-        "UPDATE saldosdias SET impuestos_procesados = 'N' WHERE vendedor = '00013'",
-        "UPDATE saldosdias SET fecha = '2026-03-07' WHERE fecha = '2026-03-06' AND vendedor = '00012'",
-        "DELETE FROM saldosdias WHERE vendedor = '00014'",
-        "DELETE FROM saldosdias WHERE fecha = '2026-03-05'",
-        "TRUNCATE saldosdias",
+    struct Paso {
+        const char* sql;
+        const char* dia; // the day processed, whose sums are then a fresh count
     };
-    for (std::size_t i = 0; i < std::size(escrituras); ++i) {
-        const QString sql = escrituras[i] ? QLatin1String(escrituras[i]) : SegundoDia;
+    const Paso pasos[] = {
+        {"SELECT 1", nullptr},
+        {"SELECT proc.Proceseimpuestos('05/03/2026')", "2026-03-05"},
+        {"SELECT proc.Proceseimpuestos('05/03/2026')", "2026-03-05"},
+        // Prizes processed again after the taxes.
+        {"UPDATE saldosdias SET premios = 200, subtotal = 25 WHERE vendedor = '00012' AND cod_lot = '003'",
+         nullptr},
+        {nullptr, nullptr}, // SegundoDia
+        {"UPDATE juntas SET tasa_junta = 6 WHERE codigo_junta = '001'", nullptr},
+        {"SELECT proc.Proceseimpuestos('05/03/2026')", "2026-03-05"},
+        {"SELECT proc.Proceseimpuestos('06/03/2026')", "2026-03-06"},
+        {"DELETE FROM saldosdias WHERE vendedor = '00014'", nullptr},
+        {"SELECT proc.Proceseimpuestos('05/03/2026')", "2026-03-05"},
+        {"DELETE FROM saldosdias WHERE fecha = '2026-03-05'", nullptr},
+        {"SELECT proc.Proceseimpuestos('05/03/2026')", "2026-03-05"},
+        {"TRUNCATE saldosdias", nullptr},
+        {"SELECT proc.Proceseimpuestos('06/03/2026')", "2026-03-06"},
+    };
+    for (std::size_t i = 0; i < std::size(pasos); ++i) {
+        const QString sql = pasos[i].sql ? QLatin1String(pasos[i].sql) : SegundoDia;
         db_->exec(sql);
-        EXPECT_EQ(db_->scalar(SumasFiscalesDistintas), QStringLiteral("0")) << qPrintable(sql);
-        if (i == 1) {
-            EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias_fiscal WHERE procesado")),
-                      QStringLiteral("4"));
+        EXPECT_EQ(db_->scalar(MesDistinto), QStringLiteral("0")) << qPrintable(sql);
+        if (pasos[i].dia) {
+            EXPECT_EQ(db_->scalar(diaDistinto(QLatin1String(pasos[i].dia))), QStringLiteral("0"))
+                << qPrintable(sql);
+        }
+        if (i == 1 || i == 2) {
+            EXPECT_EQ(db_->scalar(QStringLiteral("SELECT (SELECT count(*) FROM impuestos_sumas) || '/' ||"
+                                                 " (SELECT count(*) FROM impuestos_dia) || '/' ||"
+                                                 " (SELECT sum(dias) FROM impuestos_sumas_mes)")),
+                      QStringLiteral("4/3/4"))
+                << "never doubled";
         }
     }
-    EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias_fiscal")), QStringLiteral("0"));
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral("SELECT (SELECT count(*) FROM impuestos_sumas) + (SELECT count(*) FROM"
+                                   " impuestos_sumas_mes) + (SELECT count(*) FROM impuestos_dia) +"
+                                   " (SELECT count(*) FROM impuestos_loterias)")),
+        QStringLiteral("0"));
 }
 
 TEST_F(ImpuestosServidorTest, TheReportFromTheKeptSumsIsTheDailyResultsSummed)
@@ -230,8 +246,8 @@ TEST_F(ImpuestosServidorTest, TheReportFromTheKeptSumsIsTheDailyResultsSummed)
 
     // Each line's body, rate and bases and each seller's totals and
     // municipal and national taxes, from the report and from every daily
-    // result of the range: a processed one with the bodies and rates it
-    // stores, the others with those in force.
+    // result of the range: one of a processed seller-day with the bodies
+    // and rates its processing stored, the others with those in force.
     const QString informe = QStringLiteral(
         "WITH i AS (SELECT * FROM proc.rpt_res_ven_totales_fiscal('%1', '%2', '%3', '%4'))"
         " SELECT (SELECT string_agg(concat_ws('|', vendedor, procesado, venta_vendedor, comision_vendedor,"
@@ -253,7 +269,8 @@ TEST_F(ImpuestosServidorTest, TheReportFromTheKeptSumsIsTheDailyResultsSummed)
             "  s.impuestos_procesados AS p") +
         elegidos +
         QStringLiteral(
-            "  FROM saldosdias s JOIN proc.tasas_vigentes t ON t.vendedor = s.vendedor AND t.cod_lot = "
+            "  FROM proc.saldosdias_impuestos s JOIN proc.tasas_vigentes t ON t.vendedor = s.vendedor"
+            "  AND t.cod_lot = "
             "s.cod_lot"
             "  WHERE s.fecha BETWEEN to_date('%1', 'DD/MM/YYYY') AND to_date('%2', 'DD/MM/YYYY')"
             "  AND (btrim('%3') = '' OR s.vendedor >= '%3') AND (btrim('%4') = '' OR s.vendedor <= '%4')),"
@@ -297,7 +314,8 @@ TEST_F(ImpuestosServidorTest, TheReportFromTheKeptSumsIsTheDailyResultsSummed)
             << c.desde << "-" << c.hasta << " " << c.v1 << "/" << c.v2;
     }
     // 6 March is not processed, so both 00012 and 00013 say so over the
-    // two days; over the 5th only 00013's added row is unprocessed.
+    // two days; over the 5th every seller is processed, 00013's row added
+    // after the processing taxed at the rates it stored for the day.
     EXPECT_EQ(
         db_->scalar(QStringLiteral("SELECT string_agg(DISTINCT vendedor || procesado, ',') FROM"
                                    " proc.rpt_res_ven_totales_fiscal('05/03/2026', '06/03/2026', ' ', ' ')")),
@@ -305,7 +323,7 @@ TEST_F(ImpuestosServidorTest, TheReportFromTheKeptSumsIsTheDailyResultsSummed)
     EXPECT_EQ(
         db_->scalar(QStringLiteral("SELECT string_agg(DISTINCT vendedor || procesado, ',') FROM"
                                    " proc.rpt_res_ven_totales_fiscal('05/03/2026', '05/03/2026', ' ', ' ')")),
-        QStringLiteral("00012S,00013N,00014S"));
+        QStringLiteral("00012S,00013S,00014S"));
 }
 
 TEST_F(ImpuestosServidorTest, TheCatalogueAddsModifiesAndDeletesWithItsAnswers)
@@ -349,4 +367,27 @@ TEST_F(ImpuestosServidorTest, TheCatalogueAddsModifiesAndDeletesWithItsAnswers)
     db_->exec(QStringLiteral("DELETE FROM vend_imp"));
     EXPECT_EQ(actimp(QStringLiteral("3"), QStringLiteral("IVA"), QString(), 0), QStringLiteral("0"));
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM impuesto")), QStringLiteral("0"));
+}
+
+// Taxes that land on a half cent round up, on the report's lines and in the
+// row's taxes: 00013 sells 1205.00 of 003 (board 5.5 %: 66.275) and pays
+// 50.50 of prizes (3 %: 1.515).
+TEST_F(ImpuestosServidorTest, TaxesOnAHalfCentRoundUp)
+{
+    db_->exec(QStringLiteral("INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta,"
+                             " comision, premios, subtotal) VALUES"
+                             " ('00013', '2026-03-05', '003', '1', 1205, 0, 50.5, 1154.5)"));
+    for (int procesado = 0; procesado < 2; ++procesado) {
+        platform::db::RecordSet rs = fiscal(conexion(), Fecha, Fecha, QStringLiteral("00013"),
+                                            QStringLiteral("00013"));
+        EXPECT_EQ(filas(rs, {QStringLiteral("codigo_junta"), QStringLiteral("impuesto_junta"),
+                             QStringLiteral("impuesto_operadora"), QStringLiteral("impuesto_premio")}),
+                  (QStringList{QStringLiteral("001|20|10|1,52"), QStringLiteral("003|66,28|24,1|0")}))
+            << "processed: " << procesado;
+        ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    }
+    EXPECT_EQ(db_->scalar(
+                  QStringLiteral("SELECT impuesto_junta || '|' || impuesto_premio FROM"
+                                 " proc.saldosdias_impuestos WHERE vendedor = '00013' AND cod_lot = '003'")),
+              QStringLiteral("66.275|1.515"));
 }

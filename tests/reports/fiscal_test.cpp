@@ -52,6 +52,7 @@ struct Ente {
     const char* codigo;
     const char* nombre;
     const char* impuesto;
+    const char* tasa = "1.5";
 };
 
 struct Fila {
@@ -79,7 +80,7 @@ RecordSet fiscal(const QList<Fila>& filas)
         for (const char* r : f.resultados)
             v << dinero(r);
         for (const Ente& e : {f.junta, f.operadora, f.alcaldia})
-            v << s(e.codigo) << s(e.nombre) << dinero("1.5") << dinero(e.impuesto);
+            v << s(e.codigo) << s(e.nombre) << dinero(e.tasa) << dinero(e.impuesto);
         v << dinero("1") << dinero(f.impuestoVenta) << dinero("16") << dinero(f.impuestoPremio)
           << dinero(f.venta) << dinero(f.premios);
         valores.append(v);
@@ -214,4 +215,45 @@ TEST(HtmlFiscalVendedor, ANullTaxFailsTheWriter)
     reports::PaginaHtml pagina;
     EXPECT_THROW(reports::paginaFiscalVendedor(pagina, rs, s("x"), s("y"), s("1"), s("Banca")),
                  platform::db::DbError);
+}
+
+// Rows of one body that differ in name and rate: each board and operator
+// line shows its own row's; a seller's municipality line its first row's;
+// a summary entry the name of the row that created it, later rows (of the
+// same seller or another) adding only their amounts. A tax on a half cent
+// shows rounded up.
+TEST(HtmlFiscalVendedor, EachLineShowsItsRowAndEachSummaryEntryTheRowThatMadeIt)
+{
+    QList<Fila> filas = dosVendedores();
+    filas[0].junta = {"01", "Junta <Uno>", "66.275", "5.5"};
+    filas[1].junta = {"01", "Junta Uno Bis", "3", "2.25"};
+    filas[1].operadora = {"10", "Opera Bis", "6", "7.75"};
+    filas[1].alcaldia = {"00010", "Alc. Otra", "1.5", "9.5"};
+    filas[3].operadora = {"10", "Opera Tres", "2", "4.125"};
+    filas[3].alcaldia = {"00010", "Alc. Centro Bis", "2", "3.25"};
+    RecordSet rs = fiscal(filas);
+    reports::PaginaHtml pagina;
+    reports::paginaFiscalVendedor(pagina, rs, s("x"), s("y"), s("0"), s("Banca"));
+
+    // The lines: each board and operator line its own name and rate.
+    for (const char* texto : {"01 - Junta &lt;Uno&gt;", "01 - Junta Uno Bis", "10 - Opera Bis",
+                              "10 - Opera Tres", "5,5", "2,25", "7,75", "4,125", "66,28"})
+        EXPECT_EQ(testsupport::lineasCon(pagina, s(texto)) > 0, true) << texto;
+    EXPECT_EQ(testsupport::lineasCon(pagina, s("66,27")), 0) << "a half cent rounds up";
+    // Ana's municipality line: her first row's name and rate, not her
+    // second's; Luis's his own.
+    EXPECT_EQ(testsupport::lineasCon(pagina, s("00010 - Alc. Otra")), 0);
+    EXPECT_EQ(testsupport::lineasCon(pagina, s("9,5")), 0);
+    EXPECT_EQ(testsupport::lineasCon(pagina, s("00010 - Alc. Centro Bis")), 1);
+    EXPECT_EQ(testsupport::lineasCon(pagina, s("3,25")), 1);
+
+    // The summary: the first row's names, every row's amounts.
+    const QStringList resumen = testsupport::montosResaltados(pagina).mid(6);
+    QStringList entradas;
+    for (qsizetype i = 0; i + 2 < resumen.size(); i += 3)
+        entradas << resumen[i] + s(" = ") + resumen[i + 2];
+    EXPECT_EQ(entradas, QStringList({s("01 - Junta &lt;Uno&gt; = 69,28"), s("02 - Junta Dos = 2,00"),
+                                     s("10 - Opera &amp; Co = 20,00"), s("00010 - Alc. Centro = 6,50"),
+                                     s("00001 - SENIAT VENTA = 11,00"),
+                                     s("00002 - SENIAT GANANCIA FORTUITA = 89,60")}));
 }

@@ -74,7 +74,9 @@ const Case Cases[] = {
     {"changing a seller's tax", "UPDATE public.vend_imp SET porcentaje_impuesto = 99", "permission denied"},
     {"changing the tax catalogue", "DELETE FROM public.impuesto", "permission denied"},
     {"reading the sellers' passwords", "SELECT clave_vend FROM public.vendedor", "permission denied"},
-    {"reading the daily results' taxes", "SELECT impuesto_junta FROM public.saldosdias", "permission denied"},
+    {"reading the daily results' taxes", "SELECT impuesto_junta FROM proc.saldosdias_impuestos",
+     "permission denied"},
+    {"reading the processed taxes", "SELECT tasas FROM public.impuestos_sumas", "permission denied"},
     {"writing the daily results", "UPDATE public.saldosdias SET premios = 0", "permission denied"},
     // Helpers the procedures call, which skip their callers' checks.
     {"storing a parameter column directly",

@@ -21,23 +21,22 @@ CREATE VIEW tasas_vigentes AS
                         AND a.codigo_gobernacion = v.codigo_gobernacion
     LEFT JOIN parametrosbanca pb ON pb.id = 1;
 
--- Proceseimpuestos 'dd/mm/yyyy': writes into every daily result of the date
--- the rates in force and the taxes they give (each tax rounded to 3
--- decimals, the precision of the column), and marks it processed. Running
--- it again recomputes the same columns from the same bases: nothing is
--- added twice. Return codes: 0 done; 55 the date has no daily results
--- (nothing to process); 7 the date is not one.
---
--- Prize processing writes each new row's bodies' codes as this derives
--- them; a code given its own value again is no change of reference, so the
--- references' check passes over it; as no index holds a tax column, the
--- row is rewritten within its page (the room saldosdias's fillfactor
--- leaves) without touching an index. A row whose codes are NULL, or no
--- longer those in force, gets them here, checked.
+-- Proceseimpuestos 'dd/mm/yyyy': the taxes of the date. It inserts, and
+-- only it writes (server/schema/210_impuestos_insertados.sql):
+-- impuestos_loterias, each lottery's board and operator with their rates
+-- in force; impuestos_dia, each seller of the day marked processed with
+-- his municipality and the national rates in force and the day's amounts
+-- it taxed; impuestos_sumas, the day's daily results summed per seller and
+-- combination of bodies and rates (impuestos_tasas), and their month
+-- (impuestos_sumas_mes). The daily results themselves are not written.
+-- Running it again replaces what the day had: nothing is added twice.
+-- Return codes: 0 done; 55 the date has no daily results (nothing to
+-- process; what an earlier run stored for it goes); 7 the date is not one.
 CREATE FUNCTION Proceseimpuestos(xfecha varchar, OUT return_value integer)
 LANGUAGE plpgsql AS $$
 DECLARE
   dia date;
+  primer_dia date;
 BEGIN
   BEGIN
     dia := lee_fecha(xfecha, 'fecha');
@@ -45,41 +44,133 @@ BEGIN
     return_value := 7;
     RETURN;
   END;
-  -- The day's update is one plan run once: compiling it (JIT) would cost
+  primer_dia := date_trunc('month', dia)::date;
+  -- Each statement is one plan run once: compiling it (JIT) would cost
   -- more than it saves. For the rest of the call's transaction.
   PERFORM set_config('jit', 'off', true);
-  UPDATE saldosdias s
-     SET impuestos_procesados = 'S',
-         codigo_junta = t.codigo_junta,
-         tasa_junta = t.tasa_junta,
-         impuesto_junta = round(s.total_venta * t.tasa_junta / 100, 3),
-         codigo_operadora = t.codigo_operadora,
-         tasa_operadora = t.tasa_operadora,
-         impuesto_operadora = round(s.total_venta * t.tasa_operadora / 100, 3),
-         codigo_alcaldia = t.codigo_alcaldia,
-         codigo_gobernacion = t.codigo_gobernacion,
-         tasa_alcaldia = t.tasa_alcaldia,
-         impuesto_alcaldia = round(s.total_venta * t.tasa_alcaldia / 100, 3),
-         tasa_venta = t.tasa_venta,
-         impuesto_venta = round(s.total_venta * t.tasa_venta / 100, 3),
-         tasa_premio = t.tasa_premio,
-         impuesto_premio = round(s.premios * t.tasa_premio / 100, 3)
-    FROM tasas_vigentes t
-   WHERE s.fecha = dia AND t.vendedor = s.vendedor AND t.cod_lot = s.cod_lot
-     -- Only the rows that change are written (a re-run writes none).
-     AND (s.impuestos_procesados, s.codigo_junta, s.tasa_junta, s.impuesto_junta, s.codigo_operadora,
-          s.tasa_operadora, s.impuesto_operadora, s.codigo_alcaldia, s.codigo_gobernacion,
-          s.tasa_alcaldia, s.impuesto_alcaldia, s.tasa_venta, s.impuesto_venta, s.tasa_premio,
-          s.impuesto_premio)
-         IS DISTINCT FROM
-         ('S', t.codigo_junta, t.tasa_junta, round(s.total_venta * t.tasa_junta / 100, 3),
-          t.codigo_operadora, t.tasa_operadora, round(s.total_venta * t.tasa_operadora / 100, 3),
-          t.codigo_alcaldia, t.codigo_gobernacion, t.tasa_alcaldia,
-          round(s.total_venta * t.tasa_alcaldia / 100, 3), t.tasa_venta,
-          round(s.total_venta * t.tasa_venta / 100, 3), t.tasa_premio,
-          round(s.premios * t.tasa_premio / 100, 3));
-  return_value := CASE WHEN EXISTS (SELECT 1 FROM saldosdias s WHERE s.fecha = dia) THEN 0 ELSE 55 END;
+  PERFORM set_config('work_mem', '64MB', true);
+  -- One processing at a time: a day's sums are replaced whole, and the
+  -- combinations of rates are shared by every day.
+  PERFORM pg_advisory_xact_lock(hashtext('Proceseimpuestos'));
+
+  -- What an earlier processing of the day stored goes, and leaves its month.
+  WITH viejas AS (
+    DELETE FROM impuestos_sumas s WHERE s.fecha = dia
+    RETURNING s.vendedor, s.tasas, s.total_venta, s.comision, s.premios, s.subtotal, s.filas)
+  UPDATE impuestos_sumas_mes m
+     SET total_venta = m.total_venta - v.total_venta, comision = m.comision - v.comision,
+         premios = m.premios - v.premios, subtotal = m.subtotal - v.subtotal, filas = m.filas - v.filas,
+         dias = m.dias - 1
+    FROM viejas v
+   WHERE m.mes = primer_dia AND m.vendedor = v.vendedor AND m.tasas = v.tasas;
+  DELETE FROM impuestos_dia d WHERE d.fecha = dia;
+  DELETE FROM impuestos_loterias l WHERE l.fecha = dia;
+
+  IF NOT EXISTS (SELECT 1 FROM saldosdias s WHERE s.fecha = dia) THEN
+    DELETE FROM impuestos_sumas_mes m WHERE m.mes = primer_dia AND m.dias = 0;
+    return_value := 55;
+    RETURN;
+  END IF;
+
+  INSERT INTO impuestos_loterias (fecha, cod_lot, codigo_junta, tasa_junta, codigo_operadora, tasa_operadora)
+  SELECT dia, l.cod_lot, l.codigo_junta, coalesce(ju.tasa_junta, 0), l.codigo_operadora, coalesce(l.impuesto, 0)
+    FROM loterias l
+    LEFT JOIN juntas ju ON ju.codigo_junta = l.codigo_junta;
+
+  -- The day's daily results read once, summed per seller and lottery.
+  WITH porlot AS MATERIALIZED (
+    SELECT s.vendedor, s.cod_lot, sum(s.total_venta) AS venta, sum(s.comision) AS comision,
+           sum(s.premios) AS premios, sum(s.subtotal) AS subtotal, count(*)::integer AS filas,
+           count(*) FILTER (WHERE (s.total_venta, s.comision, s.premios) <> (0, 0, 0))::integer AS con_importe
+      FROM saldosdias s
+     WHERE s.fecha = dia
+     GROUP BY s.vendedor, s.cod_lot
+  ), marcas AS (
+    INSERT INTO impuestos_dia AS d (fecha, vendedor, codigo_alcaldia, codigo_gobernacion, tasa_alcaldia,
+                                    tasa_venta, tasa_premio, total_venta, comision, premios, filas)
+    SELECT dia, x.vendedor, a.codigo_alcaldia, a.codigo_gobernacion, coalesce(a.tasa_alcaldia, 0),
+           coalesce(pb.tasa_venta, 0), coalesce(pb.tasa_premio, 0), x.venta, x.comision, x.premios,
+           x.con_importe
+      FROM (SELECT p.vendedor, sum(p.venta) AS venta, sum(p.comision) AS comision, sum(p.premios) AS premios,
+                   sum(p.con_importe)::integer AS con_importe
+              FROM porlot p GROUP BY p.vendedor) x
+      LEFT JOIN vendedor v ON v.codvendedor = x.vendedor
+      LEFT JOIN alcaldia a ON a.codigo_alcaldia = v.codigo_alcaldia AND a.codigo_gobernacion = v.codigo_gobernacion
+      LEFT JOIN parametrosbanca pb ON pb.id = 1
+    RETURNING d.vendedor, d.codigo_alcaldia, d.codigo_gobernacion, d.tasa_alcaldia, d.tasa_venta, d.tasa_premio
+  ), grupos AS MATERIALIZED (
+    SELECT m.vendedor, coalesce(l.codigo_junta, '') AS codigo_junta, coalesce(l.tasa_junta, 0) AS tasa_junta,
+           coalesce(l.codigo_operadora, '') AS codigo_operadora, coalesce(l.tasa_operadora, 0) AS tasa_operadora,
+           coalesce(m.codigo_alcaldia, '') AS codigo_alcaldia,
+           coalesce(m.codigo_gobernacion, '') AS codigo_gobernacion, m.tasa_alcaldia, m.tasa_venta,
+           m.tasa_premio, sum(p.venta) AS venta, sum(p.comision) AS comision, sum(p.premios) AS premios,
+           sum(p.subtotal) AS subtotal, sum(p.filas)::integer AS filas
+      FROM porlot p
+      JOIN marcas m ON m.vendedor = p.vendedor
+      LEFT JOIN impuestos_loterias l ON l.fecha = dia AND l.cod_lot = p.cod_lot
+     GROUP BY 1, 2, 3, 4, 5, 6, 7, 8, 9, 10
+  ), nuevas AS (
+    INSERT INTO impuestos_tasas AS t (codigo_junta, tasa_junta, codigo_operadora, tasa_operadora,
+                                      codigo_alcaldia, codigo_gobernacion, tasa_alcaldia, tasa_venta,
+                                      tasa_premio)
+    SELECT DISTINCT g.codigo_junta, g.tasa_junta, g.codigo_operadora, g.tasa_operadora, g.codigo_alcaldia,
+           g.codigo_gobernacion, g.tasa_alcaldia, g.tasa_venta, g.tasa_premio
+      FROM grupos g
+    ON CONFLICT ON CONSTRAINT impuestos_tasas_clave DO NOTHING
+    RETURNING t.*
+  ), tasas AS (
+    SELECT * FROM impuestos_tasas
+    UNION ALL
+    SELECT * FROM nuevas
+  ), sumas AS (
+    INSERT INTO impuestos_sumas AS s (fecha, vendedor, tasas, total_venta, comision, premios, subtotal, filas)
+    SELECT dia, g.vendedor, t.id, g.venta, g.comision, g.premios, g.subtotal, g.filas
+      FROM grupos g
+      JOIN tasas t ON (t.codigo_junta, t.tasa_junta, t.codigo_operadora, t.tasa_operadora, t.codigo_alcaldia,
+                       t.codigo_gobernacion, t.tasa_alcaldia, t.tasa_venta, t.tasa_premio)
+                    = (g.codigo_junta, g.tasa_junta, g.codigo_operadora, g.tasa_operadora, g.codigo_alcaldia,
+                       g.codigo_gobernacion, g.tasa_alcaldia, g.tasa_venta, g.tasa_premio)
+    RETURNING s.vendedor, s.tasas, s.total_venta, s.comision, s.premios, s.subtotal, s.filas
+  )
+  INSERT INTO impuestos_sumas_mes AS m (mes, vendedor, tasas, total_venta, comision, premios, subtotal, filas,
+                                        dias)
+  SELECT primer_dia, s.vendedor, s.tasas, s.total_venta, s.comision, s.premios, s.subtotal, s.filas, 1
+    FROM sumas s
+  ON CONFLICT (mes, vendedor, tasas) DO UPDATE
+     SET total_venta = m.total_venta + excluded.total_venta, comision = m.comision + excluded.comision,
+         premios = m.premios + excluded.premios, subtotal = m.subtotal + excluded.subtotal,
+         filas = m.filas + excluded.filas, dias = m.dias + 1;
+  DELETE FROM impuestos_sumas_mes m WHERE m.mes = primer_dia AND m.dias = 0;
+  return_value := 0;
 END $$;
+
+-- Every daily result with its taxes, as the tax processing computes them:
+-- a row of a seller-day the processing marked carries the bodies and
+-- rates it stored (its lottery's of that day, the seller's municipality
+-- and the national rates of that day) and each tax round(base × rate /
+-- 100, 3), impuestos_procesados 'S'; any other row its own bodies' codes,
+-- rates and taxes 0 and 'N'. What readers of the daily results' taxes read.
+CREATE VIEW saldosdias_impuestos AS
+  SELECT s.vendedor, s.fecha, s.cod_lot, s.tipo_jugada, s.total_venta, s.comision, s.premios, s.subtotal,
+         (CASE WHEN d.fecha IS NULL THEN 'N' ELSE 'S' END)::varchar(1) AS impuestos_procesados,
+         CASE WHEN l.fecha IS NULL THEN s.codigo_junta ELSE l.codigo_junta END AS codigo_junta,
+         r.tasa_junta, round(s.total_venta * r.tasa_junta / 100, 3)::numeric(18,3) AS impuesto_junta,
+         CASE WHEN l.fecha IS NULL THEN s.codigo_operadora ELSE l.codigo_operadora END AS codigo_operadora,
+         r.tasa_operadora, round(s.total_venta * r.tasa_operadora / 100, 3)::numeric(18,3) AS impuesto_operadora,
+         CASE WHEN d.fecha IS NULL THEN s.codigo_alcaldia ELSE d.codigo_alcaldia END AS codigo_alcaldia,
+         CASE WHEN d.fecha IS NULL THEN s.codigo_gobernacion ELSE d.codigo_gobernacion END AS codigo_gobernacion,
+         r.tasa_alcaldia, round(s.total_venta * r.tasa_alcaldia / 100, 3)::numeric(18,3) AS impuesto_alcaldia,
+         r.tasa_venta, round(s.total_venta * r.tasa_venta / 100, 3)::numeric(18,3) AS impuesto_venta,
+         r.tasa_premio, round(s.premios * r.tasa_premio / 100, 3)::numeric(18,3) AS impuesto_premio
+    FROM saldosdias s
+    LEFT JOIN impuestos_dia d ON d.fecha = s.fecha AND d.vendedor = s.vendedor
+    LEFT JOIN impuestos_loterias l ON d.fecha IS NOT NULL AND l.fecha = s.fecha AND l.cod_lot = s.cod_lot
+    CROSS JOIN LATERAL (
+      SELECT coalesce(l.tasa_junta, 0)::numeric(9,3) AS tasa_junta,
+             coalesce(l.tasa_operadora, 0)::numeric(9,3) AS tasa_operadora,
+             coalesce(d.tasa_alcaldia, 0)::numeric(9,3) AS tasa_alcaldia,
+             coalesce(d.tasa_venta, 0)::numeric(9,3) AS tasa_venta,
+             coalesce(d.tasa_premio, 0)::numeric(9,3) AS tasa_premio) r;
 
 -- rpt_res_ven_totales_fiscal first date, last date, first seller, last
 -- seller: the fiscal report's rows. A blank first seller starts at the
@@ -89,13 +180,23 @@ END $$;
 -- national rates; a seller's totals (positions 4 to 7) repeat on each of
 -- its rows, and its municipal and national taxes stand on its first row
 -- (zero on the others), computed once on its summed bases so that every
--- line of the page is its base times its rate. Days already tax-processed
--- are taxed at the rates stored by the processing, the others at the rates
--- in force, and the seller's heading says "(impuestos sin procesar)" when
--- any of its days in the range is not processed. Taxes are computed from
--- the bases as they stand, so a day whose prizes were processed again
+-- line of the page is its base times its rate. Seller-days the tax
+-- processing marked are taxed at the rates it stored, the others at the
+-- rates in force, and the seller's heading says "(impuestos sin procesar)"
+-- when any of its days in the range is not processed. Taxes are computed
+-- from the bases as they stand, so a day whose prizes were processed again
 -- after its taxes is reported on its new prizes. A municipality's code is
 -- region "-" code, so two regions' municipalities of one code stay apart.
+--
+-- What it reads: the processed sums of the months the range covers from
+-- impuestos_sumas_mes, and of a month covered in part whichever is fewer
+-- processed days, its days inside the range or the month less its days
+-- outside (impuestos_sumas); a processed seller-day whose daily results no
+-- longer add up to the amounts its processing taxed (its sales,
+-- commission, prizes or rows with an amount, as saldosdias_importes_dia
+-- keeps them) is read from its daily results at its stored rates instead,
+-- and a seller-day not processed from its daily results at the rates in
+-- force.
 CREATE FUNCTION rpt_res_ven_totales_fiscal(xfechareport1 varchar, xfechareport2 varchar,
                                            xvendedor1 varchar, xvendedor2 varchar)
 RETURNS TABLE (vendedor varchar, vendedor_texto varchar, nombre_vend varchar, procesado varchar,
@@ -114,54 +215,165 @@ DECLARE
   hasta date := lee_fecha(xfechareport2, 'fecha hasta');
   v1 text := btrim(coalesce(xvendedor1, ''));
   v2 text := btrim(coalesce(xvendedor2, ''));
+  meses date[] := '{}';
+  dias_mas date[] := '{}';
+  dias_menos date[] := '{}';
+  mes date;
+  fin date;
+  dentro integer;
+  fuera integer;
+  dias_sin_procesar date[];
 BEGIN
-  -- The month's hundreds of thousands of kept sums are summed once, in
-  -- memory, for this call's transaction only (a plan compiled for them
-  -- would cost more than it saves).
   PERFORM set_config('jit', 'off', true);
   PERFORM set_config('work_mem', '64MB', true);
+  -- The sums are hashed in memory: the planner, blind to how many of a
+  -- day's daily results are not processed yet, would sort them to group.
+  PERFORM set_config('enable_sort', 'off', true);
+  -- Which kept sums make up the range: whole months, and the days of a
+  -- month covered in part added, or the month with its days outside taken
+  -- away, whichever reads fewer processed days.
+  mes := date_trunc('month', desde)::date;
+  WHILE desde <= hasta AND mes <= hasta LOOP
+    fin := (mes + interval '1 month')::date - 1;
+    IF desde <= mes AND hasta >= fin THEN
+      meses := meses || mes;
+    ELSE
+      SELECT count(DISTINCT l.fecha) FILTER (WHERE l.fecha BETWEEN desde AND hasta),
+             count(DISTINCT l.fecha) FILTER (WHERE l.fecha NOT BETWEEN desde AND hasta)
+        INTO dentro, fuera
+        FROM impuestos_loterias l WHERE l.fecha BETWEEN mes AND fin;
+      IF dentro <= fuera THEN
+        dias_mas := dias_mas || ARRAY(SELECT DISTINCT l.fecha FROM impuestos_loterias l
+                                       WHERE l.fecha BETWEEN greatest(mes, desde) AND least(fin, hasta));
+      ELSE
+        meses := meses || mes;
+        dias_menos := dias_menos || ARRAY(SELECT DISTINCT l.fecha FROM impuestos_loterias l
+                                           WHERE l.fecha BETWEEN mes AND fin
+                                             AND l.fecha NOT BETWEEN desde AND hasta);
+      END IF;
+    END IF;
+    mes := (mes + interval '1 month')::date;
+  END LOOP;
+  -- The days with seller-days not processed (a few, often none), so that
+  -- their daily results are read a day at a time through the date index.
+  dias_sin_procesar := ARRAY(SELECT DISTINCT sd.fecha FROM saldosdias_dia sd
+                              WHERE sd.fecha BETWEEN desde AND hasta
+                                AND NOT EXISTS (SELECT FROM impuestos_dia d
+                                                 WHERE d.fecha = sd.fecha AND d.vendedor = sd.vendedor));
+
   RETURN QUERY
-  WITH grupos AS (
-    -- The range's rows summed by everything the report tells apart: a
-    -- processed row brings the bodies and rates its processing stored,
-    -- summed per day as saldosdias_fiscal keeps them (on one text, split
-    -- back once summed); one not processed yet those in force now, per
-    -- lottery, so those seller-days (the kept sums name them) are read
-    -- from the daily results. The rest works on these few sums instead of
-    -- on every row.
-    SELECT f.vendedor, true AS hecho, nullif(split_part(f.tasas, chr(31), 1), '') AS junta,
-           split_part(f.tasas, chr(31), 2)::numeric(9,3) AS tjunta,
-           nullif(split_part(f.tasas, chr(31), 3), '') AS operadora,
-           split_part(f.tasas, chr(31), 4)::numeric(9,3) AS toperadora,
-           nullif(split_part(f.tasas, chr(31), 5), '') AS alcaldia,
-           nullif(split_part(f.tasas, chr(31), 6), '') AS region,
-           split_part(f.tasas, chr(31), 7)::numeric(9,3) AS talcaldia,
-           split_part(f.tasas, chr(31), 8)::numeric(9,3) AS tventa,
-           split_part(f.tasas, chr(31), 9)::numeric(9,3) AS tpremio,
-           f.primero, f.venta, f.comision, f.premios, f.subtotal
-      FROM (SELECT f.vendedor, f.tasas, min(f.fecha) AS primero, sum(f.total_venta) AS venta,
-                   sum(f.comision) AS comision, sum(f.premios) AS premios, sum(f.subtotal) AS subtotal
-              FROM saldosdias_fiscal f
-             WHERE f.fecha BETWEEN desde AND hasta AND f.procesado
-               AND (v1 = '' OR f.vendedor >= v1) AND (v2 = '' OR f.vendedor <= v2)
-             GROUP BY f.vendedor, f.tasas) f
+  WITH marcas AS MATERIALIZED (
+    -- The range's processed seller-days; cambiado: its daily results are no
+    -- longer what its processing summed (or are gone).
+    SELECT d.fecha, d.vendedor, d.codigo_alcaldia, d.codigo_gobernacion, d.tasa_alcaldia, d.tasa_venta,
+           d.tasa_premio, sd.vendedor IS NOT NULL AS quedan,
+           sd.vendedor IS NULL
+             OR (d.total_venta, d.comision, d.premios, d.filas)
+                IS DISTINCT FROM (coalesce(i.total_venta, 0), coalesce(i.comision, 0), coalesce(i.premios, 0),
+                                  coalesce(i.filas, 0)) AS cambiado
+      FROM impuestos_dia d
+      LEFT JOIN saldosdias_dia sd ON sd.vendedor = d.vendedor AND sd.fecha = d.fecha
+      LEFT JOIN saldosdias_importes_dia i ON i.vendedor = d.vendedor AND i.fecha = d.fecha
+     WHERE d.fecha BETWEEN desde AND hasta
+       AND (v1 = '' OR d.vendedor >= v1) AND (v2 = '' OR d.vendedor <= v2)
+  ), sin_procesar AS MATERIALIZED (
+    SELECT sd.vendedor, sd.fecha
+      FROM saldosdias_dia sd
+     WHERE sd.fecha BETWEEN desde AND hasta
+       AND (v1 = '' OR sd.vendedor >= v1) AND (v2 = '' OR sd.vendedor <= v2)
+       AND NOT EXISTS (SELECT FROM impuestos_dia d WHERE d.fecha = sd.fecha AND d.vendedor = sd.vendedor)
+  ), guardadas AS (
+    -- The kept sums of the range, signed, per seller and combination.
+    SELECT x.vendedor, x.tasas, sum(x.total_venta) AS venta, sum(x.comision) AS comision,
+           sum(x.premios) AS premios
+      FROM (SELECT m.vendedor, m.tasas, m.total_venta, m.comision, m.premios, m.filas
+              FROM impuestos_sumas_mes m
+             WHERE m.mes = ANY (meses) AND (v1 = '' OR m.vendedor >= v1) AND (v2 = '' OR m.vendedor <= v2)
+            UNION ALL
+            SELECT s.vendedor, s.tasas, s.total_venta, s.comision, s.premios, s.filas
+              FROM impuestos_sumas s
+             WHERE s.fecha = ANY (dias_mas) AND (v1 = '' OR s.vendedor >= v1) AND (v2 = '' OR s.vendedor <= v2)
+            UNION ALL
+            SELECT s.vendedor, s.tasas, -s.total_venta, -s.comision, -s.premios, -s.filas
+              FROM impuestos_sumas s
+             WHERE s.fecha = ANY (dias_menos) AND (v1 = '' OR s.vendedor >= v1) AND (v2 = '' OR s.vendedor <= v2)
+            UNION ALL
+            SELECT s.vendedor, s.tasas, -s.total_venta, -s.comision, -s.premios, -s.filas
+              FROM marcas c
+              JOIN impuestos_sumas s ON s.fecha = c.fecha AND s.vendedor = c.vendedor
+             WHERE c.cambiado) x
+     GROUP BY x.vendedor, x.tasas
+    HAVING sum(x.filas) <> 0
+  ), grupos AS (
+    -- The range summed by everything the report tells apart; the rest
+    -- works on these few sums.
+    SELECT g.vendedor, true AS hecho, nullif(t.codigo_junta, '') AS junta, t.tasa_junta AS tjunta,
+           nullif(t.codigo_operadora, '') AS operadora, t.tasa_operadora AS toperadora,
+           g.venta, g.comision, g.premios, t.tasa_alcaldia AS talcaldia, t.tasa_venta AS tventa,
+           t.tasa_premio AS tpremio
+      FROM guardadas g
+      JOIN impuestos_tasas t ON t.id = g.tasas
     UNION ALL
-    SELECT r.vendedor, false, t.codigo_junta, t.tasa_junta, t.codigo_operadora, t.tasa_operadora,
-           t.codigo_alcaldia, t.codigo_gobernacion, t.tasa_alcaldia, t.tasa_venta, t.tasa_premio,
-           min(r.fecha), sum(r.total_venta), sum(r.comision), sum(r.premios), sum(r.subtotal)
-      FROM saldosdias_fiscal f
-      JOIN saldosdias r ON r.vendedor = f.vendedor AND r.fecha = f.fecha
-      JOIN tasas_vigentes t ON t.vendedor = r.vendedor AND t.cod_lot = r.cod_lot
-     WHERE f.fecha BETWEEN desde AND hasta AND NOT f.procesado AND r.impuestos_procesados <> 'S'
-       AND (v1 = '' OR f.vendedor >= v1) AND (v2 = '' OR f.vendedor <= v2)
-     GROUP BY 1, 3, 4, 5, 6, 7, 8, 9, 10, 11
+    -- The daily results read again, each summed per seller and the board
+    -- and operator of its lottery (the seller's own rates are one a day).
+    SELECT x.vendedor, true, x.codigo_junta, x.tasa_junta, x.codigo_operadora, x.tasa_operadora, x.venta,
+           x.comision, x.premios, c.tasa_alcaldia, c.tasa_venta, c.tasa_premio
+      FROM (SELECT r.vendedor, r.fecha, l.codigo_junta, coalesce(l.tasa_junta, 0)::numeric(9,3) AS tasa_junta,
+                   l.codigo_operadora, coalesce(l.tasa_operadora, 0)::numeric(9,3) AS tasa_operadora,
+                   sum(r.total_venta) AS venta, sum(r.comision) AS comision, sum(r.premios) AS premios
+              FROM saldosdias r
+              JOIN marcas c ON c.fecha = r.fecha AND c.vendedor = r.vendedor
+              LEFT JOIN impuestos_loterias l ON l.fecha = r.fecha AND l.cod_lot = r.cod_lot
+             WHERE c.cambiado AND c.quedan
+             GROUP BY 1, 2, 3, 4, 5, 6) x
+      JOIN marcas c ON c.fecha = x.fecha AND c.vendedor = x.vendedor
+    UNION ALL
+    SELECT x.vendedor, false, x.codigo_junta, x.tasa_junta, x.codigo_operadora, x.tasa_operadora, x.venta,
+           x.comision, x.premios, coalesce(a.tasa_alcaldia, 0), coalesce(pb.tasa_venta, 0),
+           coalesce(pb.tasa_premio, 0)
+      FROM (SELECT r.vendedor, l.codigo_junta, coalesce(ju.tasa_junta, 0) AS tasa_junta, l.codigo_operadora,
+                   coalesce(l.impuesto, 0) AS tasa_operadora, sum(r.total_venta) AS venta,
+                   sum(r.comision) AS comision, sum(r.premios) AS premios
+              FROM saldosdias r
+              -- The rates in force, as tasas_vigentes gives them.
+              JOIN loterias l ON l.cod_lot = r.cod_lot
+              LEFT JOIN juntas ju ON ju.codigo_junta = l.codigo_junta
+             WHERE r.fecha = ANY (dias_sin_procesar)
+               AND (v1 = '' OR r.vendedor >= v1) AND (v2 = '' OR r.vendedor <= v2)
+               AND NOT EXISTS (SELECT FROM impuestos_dia d WHERE d.fecha = r.fecha AND d.vendedor = r.vendedor)
+             GROUP BY 1, 2, 3, 4, 5) x
+      JOIN vendedor v ON v.codvendedor = x.vendedor
+      LEFT JOIN alcaldia a ON a.codigo_alcaldia = v.codigo_alcaldia AND a.codigo_gobernacion = v.codigo_gobernacion
+      LEFT JOIN parametrosbanca pb ON pb.id = 1
   ), primeros AS (
-    -- The municipality and national rates of each seller's first day.
-    SELECT DISTINCT ON (g.vendedor) g.vendedor, g.alcaldia, g.region, g.talcaldia, g.tventa, g.tpremio
-      FROM grupos g ORDER BY g.vendedor, g.primero, g.hecho DESC, g.alcaldia, g.region
+    -- The municipality and national rates of each seller's first day: as
+    -- its processing stored them, or in force.
+    -- (A seller-day is processed or not, never both.)
+    SELECT x.vendedor, x.alcaldia, x.region, x.talcaldia, x.tventa, x.tpremio
+      FROM (SELECT c.vendedor, c.fecha, c.codigo_alcaldia AS alcaldia,
+                   c.codigo_gobernacion AS region, c.tasa_alcaldia AS talcaldia, c.tasa_venta AS tventa,
+                   c.tasa_premio AS tpremio
+              FROM marcas c WHERE c.quedan
+            UNION ALL
+            SELECT u.vendedor, u.fecha, a.codigo_alcaldia, a.codigo_gobernacion,
+                   coalesce(a.tasa_alcaldia, 0)::numeric(9,3), coalesce(pb.tasa_venta, 0)::numeric(9,3),
+                   coalesce(pb.tasa_premio, 0)::numeric(9,3)
+              FROM sin_procesar u
+              JOIN vendedor v ON v.codvendedor = u.vendedor
+              LEFT JOIN alcaldia a ON a.codigo_alcaldia = v.codigo_alcaldia
+                                  AND a.codigo_gobernacion = v.codigo_gobernacion
+              LEFT JOIN parametrosbanca pb ON pb.id = 1) x
+     WHERE (x.vendedor, x.fecha) IN (SELECT y.vendedor, min(y.fecha) FROM
+                                       (SELECT c.vendedor, c.fecha FROM marcas c WHERE c.quedan
+                                        UNION ALL
+                                        SELECT u.vendedor, u.fecha FROM sin_procesar u) y
+                                      GROUP BY y.vendedor)
   ), vendedores AS (
+    -- The total: sales less commission less prizes, as every daily
+    -- result's subtotal is.
     SELECT g.vendedor, sum(g.venta) AS venta, sum(g.comision) AS comision,
-           sum(g.premios) AS premios, sum(g.subtotal) AS subtotal, bool_and(g.hecho) AS hecho
+           sum(g.premios) AS premios, sum(g.venta) - sum(g.comision) - sum(g.premios) AS subtotal,
+           bool_and(g.hecho) AS hecho
       FROM grupos g GROUP BY g.vendedor
   ), nacionales AS (
     -- Each rate in force in the range taxes its own part of the bases.
