@@ -294,6 +294,11 @@ DECLARE
   lista text := btrim(coalesce(xcod_lotp, ''));
   pedidos varchar[];
   lots varchar[];
+  dia_vendedores varchar[];
+  mes_vendedores varchar[];
+  mes_loterias varchar[];
+  mes_tipos varchar[];
+  fiscal_vacios bigint;
 BEGIN
   BEGIN
     fsorteo := lee_fecha(xfecha, 'fecha');
@@ -334,6 +339,8 @@ BEGIN
   END IF;
 
   -- One statement. Only the plays that can win or have won are priced.
+  -- The tickets and plays it updates are the date's: the date bounds what
+  -- their updates read (the whole tables otherwise, every day of them).
   -- Tickets first: their update locks each one and skips those paid (a
   -- paid ticket keeps what was paid); only the plays of tickets it updated change, and
   -- the daily results count the prize each play keeps. The daily results
@@ -342,6 +349,11 @@ BEGIN
   -- processing derives them (tasas_vigentes), a row whose taxes are not
   -- processed yet gets them brought up to date, processed tax columns are
   -- kept.
+  -- The sums kept beside the daily results are fed by this statement from
+  -- the rows it writes (220_saldosdias_sumas_directas.sql): their triggers
+  -- pass over it.
+  INSERT INTO saldosdias_sumas_directas (pid, xid) VALUES (pg_backend_pid(), pg_current_xact_id());
+
   WITH j AS MATERIALIZED (
     SELECT * FROM jugadas_premiadas(fsorteo, lots, false)
   ), nuevos AS (
@@ -361,7 +373,7 @@ BEGIN
            premiado = CASE WHEN tt.total > 0 THEN 'S' ELSE 'N' END
       FROM totales tt
      WHERE t.codvendedor = tt.codvendedor AND t.nroticket = tt.nroticket
-       AND t.pagado = 'N'
+       AND t.fechaticket = fsorteo AND t.pagado = 'N'
     RETURNING t.codvendedor, t.nroticket
   ), jugadas AS (
     UPDATE jugadasticket p
@@ -369,6 +381,7 @@ BEGIN
       FROM nuevos n
       JOIN hechos h ON h.codvendedor = n.codvendedor AND h.nroticket = n.nroticket
      WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket AND p.linea = n.linea
+       AND p.fechaticket = fsorteo
     RETURNING 1
   ), premios AS (
     SELECT j.codvendedor, j.cod_lot, j.clase,
@@ -427,8 +440,9 @@ BEGIN
     SELECT d.codvendedor, d.cod_lot, d.clase, d.venta, d.comision, d.premios,
            s.vendedor AS guardado, s.cod_lot AS guardado_lot, s.tipo_jugada AS guardado_clase,
            s.total_venta, s.comision AS guardada_comision, s.premios AS guardados_premios,
-           s.impuestos_procesados, s.codigo_junta, s.codigo_operadora, s.codigo_alcaldia,
-           s.codigo_gobernacion
+           s.subtotal AS guardado_subtotal, s.impuestos_procesados, s.codigo_junta, s.codigo_operadora,
+           s.codigo_alcaldia, s.codigo_gobernacion, s.tasa_junta, s.tasa_operadora, s.tasa_alcaldia,
+           s.tasa_venta, s.tasa_premio
       FROM dia d
       FULL JOIN (SELECT * FROM saldosdias s0 WHERE s0.fecha = fsorteo AND s0.cod_lot = ANY (lots)) s
         ON s.vendedor = d.codvendedor AND s.cod_lot = d.cod_lot AND s.tipo_jugada = d.clase
@@ -437,8 +451,8 @@ BEGIN
   ), cambiados AS (
     -- Only the rows that change go through the insert's key checks. The
     -- taxing bodies are those the tax processing would write now.
-    SELECT c.codvendedor, c.cod_lot, c.clase, c.venta, c.comision, c.premios, t.codigo_junta,
-           t.codigo_operadora, t.codigo_alcaldia, t.codigo_gobernacion
+    SELECT c.*, t.codigo_junta AS junta, t.codigo_operadora AS operadora, t.codigo_alcaldia AS alcaldia,
+           t.codigo_gobernacion AS gobernacion
       FROM comparados c
       JOIN tasas_vigentes t ON t.vendedor = c.codvendedor AND t.cod_lot = c.cod_lot
      WHERE (c.total_venta, c.guardada_comision, c.guardados_premios)
@@ -449,7 +463,9 @@ BEGIN
                                   t.codigo_gobernacion))
   ), sobrantes AS (
     SELECT c.guardado AS vendedor, c.guardado_lot AS cod_lot, c.guardado_clase AS tipo_jugada,
-           c.impuestos_procesados
+           c.impuestos_procesados, c.total_venta, c.guardada_comision, c.guardados_premios, c.guardado_subtotal,
+           c.codigo_junta, c.tasa_junta, c.codigo_operadora, c.tasa_operadora, c.codigo_alcaldia,
+           c.codigo_gobernacion, c.tasa_alcaldia, c.tasa_venta, c.tasa_premio
       FROM comparados c
      WHERE c.codvendedor IS NULL
        AND (c.impuestos_procesados = 'N'
@@ -459,8 +475,7 @@ BEGIN
                                  premios, subtotal, codigo_junta, codigo_operadora,
                                  codigo_alcaldia, codigo_gobernacion)
     SELECT c.codvendedor, fsorteo, c.cod_lot, c.clase, c.venta, c.comision, c.premios,
-           c.venta - c.comision - c.premios, c.codigo_junta, c.codigo_operadora,
-           c.codigo_alcaldia, c.codigo_gobernacion
+           c.venta - c.comision - c.premios, c.junta, c.operadora, c.alcaldia, c.gobernacion
       FROM cambiados c
     ON CONFLICT (vendedor, fecha, cod_lot, tipo_jugada) DO UPDATE
        SET total_venta = EXCLUDED.total_venta, comision = EXCLUDED.comision,
@@ -480,12 +495,144 @@ BEGIN
      WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
        AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'N'
     RETURNING 1
+  ), anulados AS (
+    UPDATE saldosdias s
+       SET total_venta = 0, comision = 0, premios = 0, subtotal = 0
+      FROM sobrantes x
+     WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
+       AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'S'
+    RETURNING 1
+  ), k AS MATERIALIZED (
+    -- The rows written, signed as the sums triggers take them (+1 a row
+    -- as written, its amounts as the columns store them; -1 as it was),
+    -- with what the fiscal sums read: a row's
+    -- bodies and rates are its stored ones (prize processing changes no
+    -- rate, and no code of a processed row), a new row's its own.
+    SELECT c.guardado AS vendedor, c.guardado_lot AS cod_lot, c.guardado_clase AS tipo_jugada,
+           -c.total_venta AS total_venta, -c.guardada_comision AS comision, -c.guardados_premios AS premios,
+           -c.guardado_subtotal AS subtotal, -1 AS signo, c.impuestos_procesados, c.codigo_junta,
+           c.tasa_junta, c.codigo_operadora, c.tasa_operadora, c.codigo_alcaldia, c.codigo_gobernacion,
+           c.tasa_alcaldia, c.tasa_venta, c.tasa_premio
+      FROM cambiados c
+     WHERE c.guardado IS NOT NULL
+    UNION ALL
+    SELECT c.codvendedor, c.cod_lot, c.clase, c.venta::numeric(18, 3), c.comision::numeric(18, 3),
+           c.premios::numeric(18, 3), (c.venta - c.comision - c.premios)::numeric(18, 3),
+           1, coalesce(c.impuestos_procesados, 'N'),
+           CASE WHEN c.impuestos_procesados = 'S' THEN c.codigo_junta ELSE c.junta END, coalesce(c.tasa_junta, 0),
+           CASE WHEN c.impuestos_procesados = 'S' THEN c.codigo_operadora ELSE c.operadora END,
+           coalesce(c.tasa_operadora, 0),
+           CASE WHEN c.impuestos_procesados = 'S' THEN c.codigo_alcaldia ELSE c.alcaldia END,
+           CASE WHEN c.impuestos_procesados = 'S' THEN c.codigo_gobernacion ELSE c.gobernacion END,
+           coalesce(c.tasa_alcaldia, 0), coalesce(c.tasa_venta, 0), coalesce(c.tasa_premio, 0)
+      FROM cambiados c
+    UNION ALL
+    SELECT x.vendedor, x.cod_lot, x.tipo_jugada, -x.total_venta, -x.guardada_comision, -x.guardados_premios,
+           -x.guardado_subtotal, -1, x.impuestos_procesados, x.codigo_junta, x.tasa_junta, x.codigo_operadora,
+           x.tasa_operadora, x.codigo_alcaldia, x.codigo_gobernacion, x.tasa_alcaldia, x.tasa_venta, x.tasa_premio
+      FROM sobrantes x
+    UNION ALL
+    SELECT x.vendedor, x.cod_lot, x.tipo_jugada, 0, 0, 0, 0, 1, x.impuestos_procesados, x.codigo_junta,
+           x.tasa_junta, x.codigo_operadora, x.tasa_operadora, x.codigo_alcaldia, x.codigo_gobernacion,
+           x.tasa_alcaldia, x.tasa_venta, x.tasa_premio
+      FROM sobrantes x
+     WHERE x.impuestos_procesados = 'S'
+  ), dias AS MATERIALIZED (
+    -- Per seller (of the one date): the balance's change, the rows gained
+    -- or lost, and the amounts of the rows with an amount.
+    SELECT k.vendedor, sum(k.subtotal) AS subtotal, sum(k.signo) AS filas,
+           count(*) FILTER (WHERE k.signo > 0) AS nuevas,
+           sum(k.total_venta) FILTER (WHERE k.importe) AS i_venta,
+           sum(k.comision) FILTER (WHERE k.importe) AS i_comision,
+           sum(k.premios) FILTER (WHERE k.importe) AS i_premios,
+           sum(k.signo) FILTER (WHERE k.importe) AS i_filas
+      FROM (SELECT x.*, (x.total_venta, x.comision, x.premios) <> (0, 0, 0) AS importe FROM k x) k
+     GROUP BY k.vendedor
+  ), balances AS (
+    -- Whether the seller keeps daily results on the date: surely when the
+    -- statement writes some, else as many as were stored plus those it adds.
+    SELECT d.vendedor, d.subtotal,
+           d.nuevas > 0 OR (SELECT count(*) FROM saldosdias s WHERE s.vendedor = d.vendedor AND s.fecha = fsorteo)
+                           + d.filas > 0 AS quedan
+      FROM dias d
+     WHERE d.subtotal <> 0 OR d.filas <> 0
+  ), balance_suma AS (
+    INSERT INTO saldosdias_dia AS d (vendedor, fecha, subtotal)
+    SELECT b.vendedor, fsorteo, b.subtotal FROM balances b WHERE b.quedan
+    ON CONFLICT (vendedor, fecha) DO UPDATE SET subtotal = d.subtotal + excluded.subtotal
+    RETURNING 1
+  ), balance_borra AS (
+    DELETE FROM saldosdias_dia d USING balances b
+     WHERE NOT b.quedan AND d.vendedor = b.vendedor AND d.fecha = fsorteo
+    RETURNING 1
+  ), importes_dia AS (
+    INSERT INTO saldosdias_importes_dia AS d (vendedor, fecha, total_venta, comision, premios, filas)
+    SELECT x.vendedor, fsorteo, x.i_venta, x.i_comision, x.i_premios, x.i_filas
+      FROM dias x
+     WHERE x.i_filas IS NOT NULL AND (x.i_venta, x.i_comision, x.i_premios, x.i_filas) <> (0, 0, 0, 0)
+    ON CONFLICT (vendedor, fecha) DO UPDATE
+       SET total_venta = d.total_venta + excluded.total_venta, comision = d.comision + excluded.comision,
+           premios = d.premios + excluded.premios, filas = d.filas + excluded.filas
+    RETURNING d.vendedor, d.filas
+  ), importes_mes AS (
+    -- One date's rows have one monthly key each: only a rewritten row's two
+    -- sides meet.
+    INSERT INTO saldosdias_importes_mes AS m (mes, vendedor, cod_lot, tipo_jugada, total_venta, comision,
+                                             premios, filas)
+    SELECT date_trunc('month', fsorteo)::date, k.vendedor, k.cod_lot, k.tipo_jugada, sum(k.total_venta),
+           sum(k.comision), sum(k.premios), sum(k.signo)
+      FROM k
+     WHERE (k.total_venta, k.comision, k.premios) <> (0, 0, 0)
+     GROUP BY 2, 3, 4
+    HAVING (sum(k.total_venta), sum(k.comision), sum(k.premios), sum(k.signo)) <> (0, 0, 0, 0)
+    ON CONFLICT (vendedor, cod_lot, tipo_jugada, mes) DO UPDATE
+       SET total_venta = m.total_venta + excluded.total_venta, comision = m.comision + excluded.comision,
+           premios = m.premios + excluded.premios, filas = m.filas + excluded.filas
+    RETURNING m.vendedor, m.cod_lot, m.tipo_jugada, m.filas
+  ), fiscal AS (
+    INSERT INTO saldosdias_fiscal AS f
+    SELECT fsorteo, x.vendedor, x.procesado, x.tasas, sum(x.total_venta), sum(x.comision), sum(x.premios),
+           sum(x.subtotal), sum(x.filas)
+      FROM (SELECT k.vendedor, k.impuestos_procesados = 'S' AS procesado,
+                   CASE WHEN k.impuestos_procesados = 'S'
+                        THEN concat_ws(chr(31), coalesce(k.codigo_junta, ''), k.tasa_junta,
+                                       coalesce(k.codigo_operadora, ''), k.tasa_operadora,
+                                       coalesce(k.codigo_alcaldia, ''), coalesce(k.codigo_gobernacion, ''),
+                                       k.tasa_alcaldia, k.tasa_venta, k.tasa_premio)
+                        ELSE '' END AS tasas,
+                   k.total_venta, k.comision, k.premios, k.subtotal, k.signo AS filas
+              FROM k) x
+     GROUP BY 2, 3, 4
+    HAVING sum(x.filas) <> 0 OR sum(x.total_venta) <> 0 OR sum(x.comision) <> 0 OR sum(x.premios) <> 0
+        OR sum(x.subtotal) <> 0
+    ON CONFLICT (fecha, vendedor, procesado, tasas)
+    DO UPDATE SET total_venta = f.total_venta + excluded.total_venta, comision = f.comision + excluded.comision,
+                  premios = f.premios + excluded.premios, subtotal = f.subtotal + excluded.subtotal,
+                  filas = f.filas + excluded.filas
+    RETURNING f.filas
   )
-  UPDATE saldosdias s
-     SET total_venta = 0, comision = 0, premios = 0, subtotal = 0
-    FROM sobrantes x
-   WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
-     AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'S';
+  SELECT (SELECT array_agg(i.vendedor) FROM importes_dia i WHERE i.filas = 0),
+         (SELECT array_agg(m.vendedor) FROM importes_mes m WHERE m.filas = 0),
+         (SELECT array_agg(m.cod_lot) FROM importes_mes m WHERE m.filas = 0),
+         (SELECT array_agg(m.tipo_jugada) FROM importes_mes m WHERE m.filas = 0),
+         (SELECT count(*) FROM fiscal f WHERE f.filas = 0)
+    INTO dia_vendedores, mes_vendedores, mes_loterias, mes_tipos, fiscal_vacios;
+
+  DELETE FROM saldosdias_sumas_directas d WHERE d.pid = pg_backend_pid() AND d.xid = pg_current_xact_id();
+  -- A key whose rows are gone, or all zeros, keeps no sum.
+  IF dia_vendedores IS NOT NULL THEN
+    DELETE FROM saldosdias_importes_dia d
+     WHERE d.fecha = fsorteo AND d.vendedor = ANY (dia_vendedores) AND d.filas = 0;
+  END IF;
+  IF mes_vendedores IS NOT NULL THEN
+    DELETE FROM saldosdias_importes_mes m
+     USING unnest(mes_vendedores, mes_loterias, mes_tipos) AS x(vendedor, cod_lot, tipo_jugada)
+     WHERE m.mes = date_trunc('month', fsorteo)::date AND m.vendedor = x.vendedor AND m.cod_lot = x.cod_lot
+       AND m.tipo_jugada = x.tipo_jugada AND m.filas = 0;
+  END IF;
+  IF fiscal_vacios > 0 THEN
+    DELETE FROM saldosdias_fiscal f WHERE f.fecha = fsorteo AND f.filas = 0;
+  END IF;
 
   UPDATE premiar r SET procesado = 'S'
    WHERE r.fechapremio = fsorteo AND r.cod_lot = ANY (lots) AND r.procesado <> 'S';
