@@ -359,14 +359,15 @@ BEGIN
   ), nuevos AS (
     SELECT * FROM j WHERE j.premio_nuevo IS DISTINCT FROM j.premio
   ), totales AS (
-    SELECT p.codvendedor, p.nroticket,
-           sum(coalesce(n.premio_nuevo, p.premio)) AS total
-      FROM jugadasticket p
-      LEFT JOIN nuevos n ON n.codvendedor = p.codvendedor AND n.nroticket = p.nroticket
-                        AND n.linea = p.linea
-     WHERE p.fechaticket = fsorteo
-       AND (p.codvendedor, p.nroticket) IN (SELECT n2.codvendedor, n2.nroticket FROM nuevos n2)
-     GROUP BY p.codvendedor, p.nroticket
+    -- A changed ticket's prize: what its plays keep, with the changes of
+    -- those that change (its plays read through its key, not the day's).
+    SELECT n.codvendedor, n.nroticket,
+           (SELECT sum(p.premio) FROM jugadasticket p
+             WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket)
+           + n.cambio AS total
+      FROM (SELECT n2.codvendedor, n2.nroticket, sum(coalesce(n2.premio_nuevo, n2.premio) - n2.premio) AS cambio
+              FROM nuevos n2
+             GROUP BY n2.codvendedor, n2.nroticket) n
   ), hechos AS (
     UPDATE tickets t
        SET montopremio = nullif(tt.total, 0),
