@@ -7,10 +7,11 @@
 //   startup_bench [USER PASSWORD]   (default ADMIN admin2007)
 // DUROZ_HOME names the folder of DUROZ.INI, as for the program.
 
+#include "app/registerallwindows.h"
 #include "core/form1.h"
 #include "core/form21.h"
-#include "core/registerwindows.h"
-#include "lotteries/registro.h"
+#include "platform/ui/application.h"
+#include "platform/ui/messagebox.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QApplication>
@@ -36,15 +37,15 @@ int main(int argc, char** argv)
 {
     QElapsedTimer reloj;
     reloj.start();
-    QApplication app(argc, argv);
+    platform::ui::Application app(argc, argv);
     const QString usuario = argc > 2 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ADMIN");
     const QString clave = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("admin2007");
 
-    // As main() does; message boxes go to standard error, so a failed login
-    // cannot wait for a click.
+    // As main() does, every library's windows registered; message boxes go
+    // to standard error, so a failed login cannot wait for a click.
+    platform::ui::installSpanishTranslation();
     auto& ventanas = platform::ui::windowRegistry();
-    core::registerWindows(ventanas);
-    lotteries::registerWindows(ventanas);
+    app::registerAllWindows(ventanas);
     auto* login = qobject_cast<core::Form21*>(ventanas.show(QStringLiteral("Form21")));
     QApplication::processEvents();
     const qint64 loginMs = reloj.elapsed();

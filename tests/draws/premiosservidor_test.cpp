@@ -32,6 +32,33 @@ protected:
                db_->rows(QStringLiteral("SELECT cod_lot, fechapremio, procesado FROM premiar ORDER BY 1, 2"));
     }
 
+    // How many kept sums differ from those counted afresh from the daily
+    // results: saldosdias_dia, saldosdias_importes_dia and _mes (each kept
+    // row against its recount, both ways).
+    QString sumasDescuadradas()
+    {
+        return db_->scalar(QStringLiteral(
+            "WITH f AS (SELECT s.*,"
+            "  (s.total_venta, s.comision, s.premios) <> (0, 0, 0) AS importe FROM saldosdias s),"
+            " a AS (SELECT 'dia' AS t, concat_ws(' ', vendedor, fecha, subtotal) AS l FROM saldosdias_dia"
+            "  UNION ALL SELECT 'dia', concat_ws(' ', vendedor, fecha, sum(subtotal)) FROM f GROUP BY "
+            "vendedor, fecha"
+            "  UNION ALL SELECT 'idia', concat_ws(' ', vendedor, fecha, total_venta, comision, premios, "
+            "filas)"
+            "   FROM saldosdias_importes_dia"
+            "  UNION ALL SELECT 'idia', concat_ws(' ', vendedor, fecha, sum(total_venta), sum(comision), "
+            "sum(premios),"
+            "   count(*)) FROM f WHERE importe GROUP BY vendedor, fecha"
+            "  UNION ALL SELECT 'imes', concat_ws(' ', mes, vendedor, cod_lot, tipo_jugada, total_venta, "
+            "comision,"
+            "   premios, filas) FROM saldosdias_importes_mes"
+            "  UNION ALL SELECT 'imes', concat_ws(' ', date_trunc('month', fecha)::date, vendedor, cod_lot, "
+            "tipo_jugada,"
+            "   sum(total_venta), sum(comision), sum(premios), count(*)) FROM f WHERE importe"
+            "   GROUP BY date_trunc('month', fecha), vendedor, cod_lot, tipo_jugada)"
+            " SELECT count(*) FROM (SELECT t, l FROM a GROUP BY t, l HAVING count(*) <> 2) x"));
+    }
+
     template <class F> static QString refusal(F&& llamada)
     {
         try {
@@ -508,6 +535,7 @@ TEST_F(PremiosServidorTest, DailyResultsFromTheKeptSalesEqualAFullRecount)
         ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0")) << paso;
         EXPECT_EQ(db_->scalar(guardados), db_->scalar(recuento)) << paso;
         EXPECT_EQ(db_->scalar(malPremiadas), QStringLiteral("0")) << paso;
+        EXPECT_EQ(sumasDescuadradas(), QStringLiteral("0")) << paso << ": the kept sums against a recount";
         EXPECT_EQ(
             db_->scalar(QStringLiteral("SELECT count(*) FROM tickets t WHERE coalesce(montopremio, 0)"
                                        " <> (SELECT sum(premio) FROM jugadasticket j WHERE"
@@ -543,6 +571,22 @@ TEST_F(PremiosServidorTest, DailyResultsFromTheKeptSalesEqualAFullRecount)
     comprueba("plays and a ticket deleted");
     EXPECT_EQ(db_->scalar(QStringLiteral("SELECT count(*) FROM saldosdias WHERE vendedor = '00003'")),
               QStringLiteral("0"));
+    comprueba("processed again, nothing changed");
+
+    // After the taxes: a result no longer sold keeps its row, zeroed, and
+    // the kept sums follow it (the fiscal ones under the rates it stores).
+    ASSERT_EQ(db_->scalar(QStringLiteral("SELECT return_value FROM proc.Proceseimpuestos('05/03/2026')")),
+              QStringLiteral("0"));
+    EXPECT_EQ(sumasDescuadradas(), QStringLiteral("0")) << "after the taxes";
+    db_->exec(QStringLiteral("UPDATE tickets SET estadoticket = 'ELI', anulado = 'S' WHERE nroticket = 'F'"));
+    ASSERT_EQ(procesa(conexion(), Fecha), QStringLiteral("0"));
+    EXPECT_EQ(sumasDescuadradas(), QStringLiteral("0")) << "a ticket annulled after the taxes";
+    EXPECT_EQ(
+        db_->scalar(QStringLiteral("SELECT concat_ws(' ', total_venta, impuestos_procesados) FROM saldosdias"
+                                   " WHERE vendedor = '00009' AND cod_lot = '014'")),
+        QStringLiteral("0.000 S"));
+    db_->exec(QStringLiteral("UPDATE tickets SET estadoticket = 'ACT', anulado = 'N' WHERE nroticket = 'F'"));
+    comprueba("the annulment undone after the taxes");
 }
 
 // A new daily result carries the codes of its taxing bodies (the board and

@@ -13,11 +13,24 @@
 --   tickets_dia         tickets per seller and day
 --   jugadas_ticket      average plays per ticket
 --   semilla             seed: the same seed gives the same data
+--   parte, partes       optional: this run makes the sellers' activity of
+--                       one part of partes (the sellers numbered i with
+--                       (i - 1) % partes = parte), and part 0 the draw
+--                       results too, so that several sessions can make
+--                       the parts at once; without them, everything
+--   tiempos             optional: each large insert's start and end are
+--                       written to generador.tiempos (the volume generator)
 --
 -- Every choice comes from a hash of the row's identity and the seed, so the
 -- result does not depend on the order in which the server produces rows.
 -- Tickets and plays go in without prizes; premiacion.sql, run next, awards
 -- the days through the prize processing itself.
+
+\if :{?partes}
+\else
+\set partes 1
+\set parte 0
+\endif
 
 CREATE FUNCTION pg_temp.azar(clave bigint, sal integer, n integer) RETURNS integer
 LANGUAGE sql IMMUTABLE PARALLEL SAFE
@@ -72,17 +85,21 @@ CREATE TEMP TABLE v_detalles AS
 SELECT especial, array_agg(jugada ORDER BY jugada) AS jugadas FROM jugadeta GROUP BY especial;
 ANALYZE v_detalles;
 
--- Active sellers that have sale-point users, numbered.
+-- Active sellers that have sale-point users, numbered; those of this part.
 CREATE TEMP TABLE v_vend AS
-SELECT v.codvendedor, row_number() OVER (ORDER BY v.codvendedor) AS i, u.usuarios
-FROM vendedor v
-JOIN (SELECT codvendedor, array_agg(usuario ORDER BY usuario) AS usuarios
-        FROM usuarios GROUP BY codvendedor) u USING (codvendedor)
-WHERE v.estado_vend = '1';
+SELECT * FROM (
+  SELECT v.codvendedor, row_number() OVER (ORDER BY v.codvendedor) AS i, u.usuarios
+  FROM vendedor v
+  JOIN (SELECT codvendedor, array_agg(usuario ORDER BY usuario) AS usuarios
+          FROM usuarios GROUP BY codvendedor) u USING (codvendedor)
+  WHERE v.estado_vend = '1'
+) v
+WHERE (v.i - 1) % :partes = :parte;
 ANALYZE v_vend;
 
 -- Draw results: three triples, the terminals and the digit that follow
 -- from them, and a special play with its detail where the lottery has one.
+SELECT clock_timestamp() AS t0 \gset
 INSERT INTO premiar (cod_lot, fechapremio, horapremio, pri_triple, seg_triple, ter_triple,
                      pri_terminal, seg_terminal, ter_terminal, prem_digito,
                      triple_especial, terminal_especial, especial, jugada, procesado)
@@ -108,7 +125,11 @@ FROM (
   LEFT JOIN v_especiales es USING (cod_lot)
   WHERE ld.fecha <= :'resultados_hasta'::date
 ) r
-LEFT JOIN v_detalles dt ON dt.especial = r.especial;
+LEFT JOIN v_detalles dt ON dt.especial = r.especial
+WHERE :parte = 0;
+\if :{?tiempos}
+INSERT INTO generador.tiempos VALUES ('premiar', :'t0', clock_timestamp());
+\endif
 
 -- Tickets: an hour in a quarter where some lottery is open, a sale-point
 -- user of the seller, a printed serial, one in a hundred annulled.
@@ -171,6 +192,7 @@ SELECT j.codvendedor, j.nroticket, j.linea, j.fecha, j.cod_lot, j.tipo_jugada,
        j.monto, j.especial, j.jugada
 FROM v_jugadas j;
 
+SELECT clock_timestamp() AS t0 \gset
 INSERT INTO tickets (codvendedor, nroticket, serial, usuario, fechaticket, horaticket,
                      montoticket, estadoticket, anulado)
 SELECT t.codvendedor, t.nroticket, t.serial, t.usuario, t.fecha, t.horaticket, s.monto,
@@ -178,11 +200,18 @@ SELECT t.codvendedor, t.nroticket, t.serial, t.usuario, t.fecha, t.horaticket, s
 FROM v_tickets t
 JOIN (SELECT codvendedor, nroticket, sum(monto) AS monto
         FROM v_numeradas GROUP BY codvendedor, nroticket) s USING (codvendedor, nroticket);
+\if :{?tiempos}
+INSERT INTO generador.tiempos VALUES ('tickets', :'t0', clock_timestamp());
+\endif
 
+SELECT clock_timestamp() AS t0 \gset
 INSERT INTO jugadasticket (codvendedor, nroticket, linea, fechaticket, cod_lot, tipo_jugada,
                            numero, monto, especial, jugada)
 SELECT codvendedor, nroticket, linea, fecha, cod_lot, tipo_jugada, numero, monto, especial, jugada
 FROM v_numeradas;
+\if :{?tiempos}
+INSERT INTO generador.tiempos VALUES ('jugadasticket', :'t0', clock_timestamp());
+\endif
 
 -- Money movements: on about a third of the days a seller pays the house,
 -- on one day in ten the house pays the seller. Document numbers carry the
@@ -245,7 +274,6 @@ CROSS JOIN v_dias d
 CROSS JOIN LATERAL (SELECT v.i * 100000 + d.dia AS k) k
 WHERE pg_temp.azar(k.k, :semilla * 64 + 60, 5) = 0;
 
--- premiacion.sql still needs the tickets and the hash.
 DROP TABLE v_dias, v_lotdia, v_franjas, v_nfranjas, v_especiales, v_detalles, v_vend,
-           v_jugadas, v_numeradas, v_prestamos;
-DROP FUNCTION pg_temp.cifras(bigint, integer, integer);
+           v_tickets, v_jugadas, v_numeradas, v_prestamos;
+DROP FUNCTION pg_temp.azar(bigint, integer, integer), pg_temp.cifras(bigint, integer, integer);

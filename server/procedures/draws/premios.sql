@@ -300,6 +300,10 @@ DECLARE
   lista text := btrim(coalesce(xcod_lotp, ''));
   pedidos varchar[];
   lots varchar[];
+  dia_vendedores varchar[];
+  mes_vendedores varchar[];
+  mes_loterias varchar[];
+  mes_tipos varchar[];
 BEGIN
   BEGIN
     fsorteo := lee_fecha(xfecha, 'fecha');
@@ -340,6 +344,8 @@ BEGIN
   END IF;
 
   -- One statement. Only the plays that can win or have won are priced.
+  -- The tickets and plays it updates are the date's: the date bounds what
+  -- their updates read (the whole tables otherwise, every day of them).
   -- Tickets first: their update locks each one and skips those paid (a
   -- paid ticket keeps what was paid); only the plays of tickets it updated change, and
   -- the daily results count the prize each play keeps. The daily results
@@ -348,26 +354,32 @@ BEGIN
   -- processing derives them (tasas_vigentes), a row whose taxes are not
   -- processed yet gets them brought up to date, processed tax columns are
   -- kept.
+  -- The sums kept beside the daily results are fed by this statement from
+  -- the rows it writes (220_saldosdias_sumas_directas.sql): their triggers
+  -- pass over it.
+  INSERT INTO saldosdias_sumas_directas (pid, xid) VALUES (pg_backend_pid(), pg_current_xact_id());
+
   WITH j AS MATERIALIZED (
     SELECT * FROM jugadas_premiadas(fsorteo, lots, false)
   ), nuevos AS (
     SELECT * FROM j WHERE j.premio_nuevo IS DISTINCT FROM j.premio
   ), totales AS (
-    SELECT p.codvendedor, p.nroticket,
-           sum(coalesce(n.premio_nuevo, p.premio)) AS total
-      FROM jugadasticket p
-      LEFT JOIN nuevos n ON n.codvendedor = p.codvendedor AND n.nroticket = p.nroticket
-                        AND n.linea = p.linea
-     WHERE p.fechaticket = fsorteo
-       AND (p.codvendedor, p.nroticket) IN (SELECT n2.codvendedor, n2.nroticket FROM nuevos n2)
-     GROUP BY p.codvendedor, p.nroticket
+    -- A changed ticket's prize: what its plays keep, with the changes of
+    -- those that change (its plays read through its key, not the day's).
+    SELECT n.codvendedor, n.nroticket,
+           (SELECT sum(p.premio) FROM jugadasticket p
+             WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket)
+           + n.cambio AS total
+      FROM (SELECT n2.codvendedor, n2.nroticket, sum(coalesce(n2.premio_nuevo, n2.premio) - n2.premio) AS cambio
+              FROM nuevos n2
+             GROUP BY n2.codvendedor, n2.nroticket) n
   ), hechos AS (
     UPDATE tickets t
        SET montopremio = nullif(tt.total, 0),
            premiado = CASE WHEN tt.total > 0 THEN 'S' ELSE 'N' END
       FROM totales tt
      WHERE t.codvendedor = tt.codvendedor AND t.nroticket = tt.nroticket
-       AND t.pagado = 'N'
+       AND t.fechaticket = fsorteo AND t.pagado = 'N'
     RETURNING t.codvendedor, t.nroticket
   ), jugadas AS (
     UPDATE jugadasticket p
@@ -375,6 +387,7 @@ BEGIN
       FROM nuevos n
       JOIN hechos h ON h.codvendedor = n.codvendedor AND h.nroticket = n.nroticket
      WHERE p.codvendedor = n.codvendedor AND p.nroticket = n.nroticket AND p.linea = n.linea
+       AND p.fechaticket = fsorteo
     RETURNING 1
   ), premios AS (
     SELECT j.codvendedor, j.cod_lot, j.clase,
@@ -433,8 +446,8 @@ BEGIN
     SELECT d.codvendedor, d.cod_lot, d.clase, d.venta, d.comision, d.premios,
            s.vendedor AS guardado, s.cod_lot AS guardado_lot, s.tipo_jugada AS guardado_clase,
            s.total_venta, s.comision AS guardada_comision, s.premios AS guardados_premios,
-           s.impuestos_procesados, s.codigo_junta, s.codigo_operadora, s.codigo_alcaldia,
-           s.codigo_gobernacion
+           s.subtotal AS guardado_subtotal, s.impuestos_procesados, s.codigo_junta, s.codigo_operadora,
+           s.codigo_alcaldia, s.codigo_gobernacion
       FROM dia d
       FULL JOIN (SELECT * FROM saldosdias s0 WHERE s0.fecha = fsorteo AND s0.cod_lot = ANY (lots)) s
         ON s.vendedor = d.codvendedor AND s.cod_lot = d.cod_lot AND s.tipo_jugada = d.clase
@@ -443,8 +456,8 @@ BEGIN
   ), cambiados AS (
     -- Only the rows that change go through the insert's key checks. The
     -- taxing bodies are those the tax processing would write now.
-    SELECT c.codvendedor, c.cod_lot, c.clase, c.venta, c.comision, c.premios, t.codigo_junta,
-           t.codigo_operadora, t.codigo_alcaldia, t.codigo_gobernacion
+    SELECT c.*, t.codigo_junta AS junta, t.codigo_operadora AS operadora, t.codigo_alcaldia AS alcaldia,
+           t.codigo_gobernacion AS gobernacion
       FROM comparados c
       JOIN tasas_vigentes t ON t.vendedor = c.codvendedor AND t.cod_lot = c.cod_lot
      WHERE (c.total_venta, c.guardada_comision, c.guardados_premios)
@@ -455,7 +468,7 @@ BEGIN
                                   t.codigo_gobernacion))
   ), sobrantes AS (
     SELECT c.guardado AS vendedor, c.guardado_lot AS cod_lot, c.guardado_clase AS tipo_jugada,
-           c.impuestos_procesados
+           c.impuestos_procesados, c.total_venta, c.guardada_comision, c.guardados_premios, c.guardado_subtotal
       FROM comparados c
      WHERE c.codvendedor IS NULL
        AND (c.impuestos_procesados = 'N'
@@ -465,8 +478,7 @@ BEGIN
                                  premios, subtotal, codigo_junta, codigo_operadora,
                                  codigo_alcaldia, codigo_gobernacion)
     SELECT c.codvendedor, fsorteo, c.cod_lot, c.clase, c.venta, c.comision, c.premios,
-           c.venta - c.comision - c.premios, c.codigo_junta, c.codigo_operadora,
-           c.codigo_alcaldia, c.codigo_gobernacion
+           c.venta - c.comision - c.premios, c.junta, c.operadora, c.alcaldia, c.gobernacion
       FROM cambiados c
     ON CONFLICT (vendedor, fecha, cod_lot, tipo_jugada) DO UPDATE
        SET total_venta = EXCLUDED.total_venta, comision = EXCLUDED.comision,
@@ -486,12 +498,106 @@ BEGIN
      WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
        AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'N'
     RETURNING 1
+  ), anulados AS (
+    UPDATE saldosdias s
+       SET total_venta = 0, comision = 0, premios = 0, subtotal = 0
+      FROM sobrantes x
+     WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
+       AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'S'
+    RETURNING 1
+  ), k AS MATERIALIZED (
+    -- The rows written, signed as the sums triggers take them (+1 a row
+    -- as written, its amounts as the columns store them; -1 as it was).
+    SELECT c.guardado AS vendedor, c.guardado_lot AS cod_lot, c.guardado_clase AS tipo_jugada,
+           -c.total_venta AS total_venta, -c.guardada_comision AS comision, -c.guardados_premios AS premios,
+           -c.guardado_subtotal AS subtotal, -1 AS signo
+      FROM cambiados c
+     WHERE c.guardado IS NOT NULL
+    UNION ALL
+    SELECT c.codvendedor, c.cod_lot, c.clase, c.venta::numeric(18, 3), c.comision::numeric(18, 3),
+           c.premios::numeric(18, 3), (c.venta - c.comision - c.premios)::numeric(18, 3), 1
+      FROM cambiados c
+    UNION ALL
+    SELECT x.vendedor, x.cod_lot, x.tipo_jugada, -x.total_venta, -x.guardada_comision, -x.guardados_premios,
+           -x.guardado_subtotal, -1
+      FROM sobrantes x
+    UNION ALL
+    -- A row the tax processing marked before its sums were kept apart
+    -- stays, with nothing sold.
+    SELECT x.vendedor, x.cod_lot, x.tipo_jugada, 0, 0, 0, 0, 1
+      FROM sobrantes x
+     WHERE x.impuestos_procesados = 'S'
+  ), dias AS MATERIALIZED (
+    -- Per seller (of the one date): the balance's change, the rows gained
+    -- or lost, and the amounts of the rows with an amount.
+    SELECT k.vendedor, sum(k.subtotal) AS subtotal, sum(k.signo) AS filas,
+           count(*) FILTER (WHERE k.signo > 0) AS nuevas,
+           sum(k.total_venta) FILTER (WHERE k.importe) AS i_venta,
+           sum(k.comision) FILTER (WHERE k.importe) AS i_comision,
+           sum(k.premios) FILTER (WHERE k.importe) AS i_premios,
+           sum(k.signo) FILTER (WHERE k.importe) AS i_filas
+      FROM (SELECT x.*, (x.total_venta, x.comision, x.premios) <> (0, 0, 0) AS importe FROM k x) k
+     GROUP BY k.vendedor
+  ), balances AS (
+    -- Whether the seller keeps daily results on the date: surely when the
+    -- statement writes some, else as many as were stored plus those it adds.
+    SELECT d.vendedor, d.subtotal,
+           d.nuevas > 0 OR (SELECT count(*) FROM saldosdias s WHERE s.vendedor = d.vendedor AND s.fecha = fsorteo)
+                           + d.filas > 0 AS quedan
+      FROM dias d
+     WHERE d.subtotal <> 0 OR d.filas <> 0
+  ), balance_suma AS (
+    INSERT INTO saldosdias_dia AS d (vendedor, fecha, subtotal)
+    SELECT b.vendedor, fsorteo, b.subtotal FROM balances b WHERE b.quedan
+    ON CONFLICT (vendedor, fecha) DO UPDATE SET subtotal = d.subtotal + excluded.subtotal
+    RETURNING 1
+  ), balance_borra AS (
+    DELETE FROM saldosdias_dia d USING balances b
+     WHERE NOT b.quedan AND d.vendedor = b.vendedor AND d.fecha = fsorteo
+    RETURNING 1
+  ), importes_dia AS (
+    INSERT INTO saldosdias_importes_dia AS d (vendedor, fecha, total_venta, comision, premios, filas)
+    SELECT x.vendedor, fsorteo, x.i_venta, x.i_comision, x.i_premios, x.i_filas
+      FROM dias x
+     WHERE x.i_filas IS NOT NULL AND (x.i_venta, x.i_comision, x.i_premios, x.i_filas) <> (0, 0, 0, 0)
+    ON CONFLICT (vendedor, fecha) DO UPDATE
+       SET total_venta = d.total_venta + excluded.total_venta, comision = d.comision + excluded.comision,
+           premios = d.premios + excluded.premios, filas = d.filas + excluded.filas
+    RETURNING d.vendedor, d.filas
+  ), importes_mes AS (
+    -- One date's rows have one monthly key each: only a rewritten row's two
+    -- sides meet.
+    INSERT INTO saldosdias_importes_mes AS m (mes, vendedor, cod_lot, tipo_jugada, total_venta, comision,
+                                             premios, filas)
+    SELECT date_trunc('month', fsorteo)::date, k.vendedor, k.cod_lot, k.tipo_jugada, sum(k.total_venta),
+           sum(k.comision), sum(k.premios), sum(k.signo)
+      FROM k
+     WHERE (k.total_venta, k.comision, k.premios) <> (0, 0, 0)
+     GROUP BY 2, 3, 4
+    HAVING (sum(k.total_venta), sum(k.comision), sum(k.premios), sum(k.signo)) <> (0, 0, 0, 0)
+    ON CONFLICT (vendedor, cod_lot, tipo_jugada, mes) DO UPDATE
+       SET total_venta = m.total_venta + excluded.total_venta, comision = m.comision + excluded.comision,
+           premios = m.premios + excluded.premios, filas = m.filas + excluded.filas
+    RETURNING m.vendedor, m.cod_lot, m.tipo_jugada, m.filas
   )
-  UPDATE saldosdias s
-     SET total_venta = 0, comision = 0, premios = 0, subtotal = 0
-    FROM sobrantes x
-   WHERE s.vendedor = x.vendedor AND s.fecha = fsorteo AND s.cod_lot = x.cod_lot
-     AND s.tipo_jugada = x.tipo_jugada AND x.impuestos_procesados = 'S';
+  SELECT (SELECT array_agg(i.vendedor) FROM importes_dia i WHERE i.filas = 0),
+         (SELECT array_agg(m.vendedor) FROM importes_mes m WHERE m.filas = 0),
+         (SELECT array_agg(m.cod_lot) FROM importes_mes m WHERE m.filas = 0),
+         (SELECT array_agg(m.tipo_jugada) FROM importes_mes m WHERE m.filas = 0)
+    INTO dia_vendedores, mes_vendedores, mes_loterias, mes_tipos;
+
+  DELETE FROM saldosdias_sumas_directas d WHERE d.pid = pg_backend_pid() AND d.xid = pg_current_xact_id();
+  -- A key whose rows are gone, or all zeros, keeps no sum.
+  IF dia_vendedores IS NOT NULL THEN
+    DELETE FROM saldosdias_importes_dia d
+     WHERE d.fecha = fsorteo AND d.vendedor = ANY (dia_vendedores) AND d.filas = 0;
+  END IF;
+  IF mes_vendedores IS NOT NULL THEN
+    DELETE FROM saldosdias_importes_mes m
+     USING unnest(mes_vendedores, mes_loterias, mes_tipos) AS x(vendedor, cod_lot, tipo_jugada)
+     WHERE m.mes = date_trunc('month', fsorteo)::date AND m.vendedor = x.vendedor AND m.cod_lot = x.cod_lot
+       AND m.tipo_jugada = x.tipo_jugada AND m.filas = 0;
+  END IF;
 
   UPDATE premiar r SET procesado = 'S'
    WHERE r.fechapremio = fsorteo AND r.cod_lot = ANY (lots) AND r.procesado <> 'S';
