@@ -27,7 +27,12 @@ using platform::ui::windowRegistry;
 
 std::string texto(const QRect& r)
 {
-    return QStringLiteral("%1×%2 at %3,%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()).toStdString();
+    return QStringLiteral("%1×%2 at %3,%4")
+        .arg(r.width())
+        .arg(r.height())
+        .arg(r.x())
+        .arg(r.y())
+        .toStdString();
 }
 
 class UbicacionTest : public testsupport::SessionTest {
@@ -66,7 +71,8 @@ protected:
     {
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QRect marco = ventana->frameGeometry();
-        EXPECT_TRUE(area.contains(marco)) << nombre.toStdString() << ": " << texto(marco) << " on " << texto(area);
+        EXPECT_TRUE(area.contains(marco))
+            << nombre.toStdString() << ": " << texto(marco) << " on " << texto(area);
         const QRect sobre = abridor ? abridor->frameGeometry() : area;
         const QPoint esperada = platform::ui::openingPosition(marco.size(), sobre, area);
         // Opened from no window, it is placed before the desktop has framed
@@ -78,7 +84,8 @@ protected:
         QRect centrada(QPoint(), marco.size());
         centrada.moveCenter(sobre.center());
         if (area.contains(centrada)) {
-            EXPECT_LE((marco.center() - sobre.center()).manhattanLength(), 2 + holgura) << nombre.toStdString();
+            EXPECT_LE((marco.center() - sobre.center()).manhattanLength(), 2 + holgura)
+                << nombre.toStdString();
         }
     }
 
