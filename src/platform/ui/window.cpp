@@ -20,12 +20,13 @@ namespace {
 
 // Some controls settle their size only at their first showing (a status bar
 // lays itself out then): a window they make larger keeps its centre where it
-// was placed, inside the screen.
-void keepCentreAsShown(QWidget& window, const QSize& placed)
+// was placed, inside the screen; unless it was moved since (by the window
+// itself, fitting its contents, or by the operator).
+void keepCentreAsShown(QWidget& window, const QSize& placed, const QPoint& placedAt)
 {
     if (window.layout())
         window.layout()->activate();
-    if (window.size() == placed || !window.screen())
+    if (window.size() == placed || window.frameGeometry().topLeft() != placedAt || !window.screen())
         return;
     const QRect frame = window.frameGeometry();
     const QRect asPlaced(frame.topLeft(), frame.size() - (window.size() - placed));
@@ -258,11 +259,12 @@ void Window::setVisible(bool visible)
     if (opening)
         applyFrameGeometry();
     const QSize placed = size();
+    const QPoint placedAt = frameGeometry().topLeft();
     QWidget::setVisible(visible);
     if (opening) {
-        keepCentreAsShown(*this, placed);
+        keepCentreAsShown(*this, placed, placedAt);
         // and once the layouts the showing asked for have run
-        QTimer::singleShot(0, this, [this, placed] { keepCentreAsShown(*this, placed); });
+        QTimer::singleShot(0, this, [this, placed, placedAt] { keepCentreAsShown(*this, placed, placedAt); });
     }
     if (visible)
         return;
