@@ -2,7 +2,9 @@
 
 #include "platform/regional.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -71,8 +73,13 @@ void GrillaLineup::muestra(const platform::db::RecordSet& rs, const DisposicionL
     // The layout's widths are the least each column takes: a column widens
     // to show its caption and every value whole (a name of 50 characters,
     // the largest amount).
+    QFont negrita = horizontalHeader()->font(); // the current column's caption shows in bold
+    negrita.setBold(true);
+    const QFontMetrics titulo(negrita);
+    const int margen = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 8;
     for (int i = 0; i < disposicion.titulos.size(); ++i) {
-        const int entero = qMax(horizontalHeader()->sectionSizeHint(i), sizeHintForColumn(i));
+        const int entero = qMax(titulo.horizontalAdvance(disposicion.titulos[i]) + margen,
+                                sizeHintForColumn(i));
         if (entero > columnWidth(i))
             setColumnWidth(i, entero);
     }

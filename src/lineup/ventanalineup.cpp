@@ -211,7 +211,7 @@ void VentanaLineup::ajustaAlContenido()
     QScreen* pantalla = screen();
     if (!isVisible() || !pantalla)
         return;
-    const QMargins marco = platform::ui::frameMarginsOf(this);
+    const QMargins marco = platform::ui::desktopFrameMargins(this);
     const QRect area = pantalla->availableGeometry();
     const QSize resto = size() - DataGrid1->size(); // the date, the buttons, the margins
     const QSize deseado = (DataGrid1->tamanoCompleto() + resto)

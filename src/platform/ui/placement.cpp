@@ -1,5 +1,6 @@
 #include "platform/ui/placement.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include <algorithm>
@@ -34,6 +35,20 @@ QMargins frameMarginsOf(const QWidget* shown)
     const QRect inside = shown->geometry();
     return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
             frame.bottom() - inside.bottom()};
+}
+
+QMargins desktopFrameMargins(const QWidget* shown)
+{
+    const QMargins own = frameMarginsOf(shown);
+    if (!own.isNull())
+        return own;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != shown && other->isWindow() && other->isVisible()) {
+            if (const QMargins margins = frameMarginsOf(other); !margins.isNull())
+                return margins;
+        }
+    }
+    return own;
 }
 
 } // namespace platform::ui

@@ -24,5 +24,8 @@ QPoint openingPosition(const QSize& frameSize, const QRect& opener, const QRect&
 // none. A window that has not been shown yet has no frame to measure, and the
 // desktop gives every window of ours the same one.
 QMargins frameMarginsOf(const QWidget* shown);
+// The same, or when `shown` has no frame yet (the desktop frames a window a
+// moment after it shows), the frame of another window of ours it shows.
+QMargins desktopFrameMargins(const QWidget* shown);
 
 } // namespace platform::ui

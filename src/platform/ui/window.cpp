@@ -230,7 +230,7 @@ void Window::applyFrameGeometry()
         opener = nullptr;
     QScreen* onScreen = opener ? opener->screen() : screen();
     const QRect area = onScreen ? onScreen->availableGeometry() : QRect();
-    const QMargins frame = frameMarginsOf(opener);
+    const QMargins frame = desktopFrameMargins(opener);
     // The size it opens with: what it asked for, or else what its controls
     // would like within the screen, frame included (not the desktop's two
     // thirds of it, which cuts a wide grid); never less than its controls
