@@ -15,11 +15,11 @@ bin="$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -1)"
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-free_port() {
+free_port() { # below the range of the system's outgoing ports, used by no socket at all
   local p
   while :; do
-    p=$((40000 + RANDOM % 5000))
-    ss -ltnH "sport = :$p" | grep -q . || { echo "$p"; return; }
+    p=$((20000 + RANDOM % 8000))
+    ss -tanH "sport = :$p" | grep -q . || { echo "$p"; return; }
   done
 }
 
