@@ -219,7 +219,9 @@ void VentanaLineup::ajustaAlContenido()
                               .expandedTo(size()); // never smaller than it opened
     if (deseado == size())
         return;
-    const QRect antes = frameGeometry();
+    // Where its frame stands: pos() is the frame's corner, also in the moment
+    // before the desktop has framed a window that has just opened.
+    const QRect antes(pos(), size().grownBy(marco));
     setFixedSize(deseado);
     move(platform::ui::openingPosition(deseado.grownBy(marco), antes, area));
 }
