@@ -50,6 +50,7 @@ bool Form51::enlaza()
     if (!lineup.vigente() || lineup.rs.recordCount() == 0)
         return false;
     DataGrid1->muestra(lineup.rs);
+    ajustaAlContenido();
     DataGrid1->irAMarcador(sesion().marcador);
     return true;
 }

@@ -2,6 +2,10 @@
 
 #include "platform/regional.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QStyle>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace lineup {
@@ -66,6 +70,29 @@ void GrillaLineup::muestra(const platform::db::RecordSet& rs, const DisposicionL
         if (!itemDelegateForColumn(i))
             setItemDelegateForColumn(i, new CeldaImporte(this));
     }
+    // The layout's widths are the least each column takes: a column widens
+    // to show its caption and every value whole (a name of 50 characters,
+    // the largest amount).
+    QFont negrita = horizontalHeader()->font(); // the current column's caption shows in bold
+    negrita.setBold(true);
+    const QFontMetrics titulo(negrita);
+    const int margen = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 8;
+    for (int i = 0; i < disposicion.titulos.size(); ++i) {
+        const int entero = qMax(titulo.horizontalAdvance(disposicion.titulos[i]) + margen,
+                                sizeHintForColumn(i));
+        if (entero > columnWidth(i))
+            setColumnWidth(i, entero);
+    }
+}
+
+QSize GrillaLineup::tamanoCompleto() const
+{
+    const int filas = model() ? model()->rowCount() : 0;
+    const int ancho = verticalHeader()->sizeHint().width() + horizontalHeader()->length() +
+                      verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    const int alto = horizontalHeader()->sizeHint().height() +
+                     filas * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    return {ancho, alto};
 }
 
 QString GrillaLineup::textoMostrado(int fila, int columna) const

@@ -30,6 +30,10 @@ public:
     void muestra(const platform::db::RecordSet& rs,
                  const DisposicionLineup& disposicion = disposicionLineup());
 
+    // The size that shows every column and every row whole, headers and
+    // frame included.
+    QSize tamanoCompleto() const;
+
     // The text a cell shows (amounts formatted), for the row of that number
     // (0 first).
     QString textoMostrado(int fila, int columna) const;

@@ -8,6 +8,7 @@
 #include "platform/db/calltext.h"
 #include "platform/messages.h"
 #include "platform/regional.h"
+#include "platform/ui/placement.h"
 #include "platform/ui/windowregistry.h"
 
 #include <QDateEdit>
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace lineup {
@@ -202,6 +204,26 @@ db::RecordSet VentanaLineup::crealineup()
     for (int i = 0; i < campos.size(); ++i)
         rs.appendField(campos[i], db::DataType::VarChar, largos[i]);
     return rs;
+}
+
+void VentanaLineup::ajustaAlContenido()
+{
+    QScreen* pantalla = screen();
+    if (!isVisible() || !pantalla)
+        return;
+    const QMargins marco = platform::ui::desktopFrameMargins(this);
+    const QRect area = pantalla->availableGeometry();
+    const QSize resto = size() - DataGrid1->size(); // the date, the buttons, the margins
+    const QSize deseado = (DataGrid1->tamanoCompleto() + resto)
+                              .boundedTo(area.marginsRemoved(marco).size())
+                              .expandedTo(size()); // never smaller than it opened
+    if (deseado == size())
+        return;
+    // Where its frame stands: pos() is the frame's corner, also in the moment
+    // before the desktop has framed a window that has just opened.
+    const QRect antes(pos(), size().grownBy(marco));
+    setFixedSize(deseado);
+    move(platform::ui::openingPosition(deseado.grownBy(marco), antes, area));
 }
 
 bool VentanaLineup::onKeyPreview(QKeyEvent* evento)

@@ -72,6 +72,10 @@ protected:
     platform::db::RecordSet consultaLineup();
     // "Movimientos" enabled when there are rows.
     void habilita(bool hayFilas);
+    // Once the grid is bound: the window grows so that the grid shows every
+    // column whole and as many rows as the screen has room for, keeping its
+    // centre and staying inside the screen.
+    void ajustaAlContenido();
     QDate fechaServidor() const;
 
     bool onKeyPreview(QKeyEvent* evento) override;

@@ -4,12 +4,17 @@
 #include "core/calendario.h"
 #include "core/registerwindows.h"
 #include "core/sesion.h"
+#include "platform/ui/messagebox.h"
 #include "messagerecorder.h"
 #include "sessiontest.h"
 #include "testdb.h"
 #include "ventanasprueba.h"
 
+#include <QAction>
 #include <QCalendarWidget>
+#include <QMenu>
+#include <QTableView>
+#include <QToolButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -63,6 +68,36 @@ TEST_F(CalendarioTest, ShowsTheServersDateAndTime)
     EXPECT_EQ(w->Label1->text(), QStringLiteral("HORA: 13:45:09 "));
     EXPECT_EQ(w->XPButton1->text(), QStringLiteral("Regresar"));
     EXPECT_TRUE(rec_.boxes().isEmpty());
+}
+
+TEST_F(CalendarioTest, MonthAndDayNamesReadInSpanish)
+{
+    platform::ui::installSpanishLocale(); // as the program does at its start
+    calendario* w = abre();
+    ASSERT_NE(w, nullptr);
+    auto* mes = w->MonthView1->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+    ASSERT_NE(mes, nullptr);
+    EXPECT_EQ(mes->text().toLower(), QStringLiteral("julio"));
+    auto* vista = w->MonthView1->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(vista, nullptr);
+    const QStringList espanol = {QStringLiteral("lun"), QStringLiteral("mar"), QStringLiteral("mié"),
+                                 QStringLiteral("jue"), QStringLiteral("vie"), QStringLiteral("sáb"),
+                                 QStringLiteral("dom")};
+    QStringList dias;
+    for (int columna = 0; columna < vista->model()->columnCount(); ++columna) {
+        QString dia = vista->model()->index(0, columna).data().toString().toLower();
+        dia.remove(QLatin1Char('.'));
+        if (!dia.isEmpty()) // the week numbers' column
+            dias << dia;
+    }
+    dias.sort();
+    QStringList esperados = espanol;
+    esperados.sort();
+    EXPECT_EQ(dias, esperados);
+    // The month list of the month button, too.
+    ASSERT_NE(mes->menu(), nullptr);
+    ASSERT_FALSE(mes->menu()->actions().isEmpty());
+    EXPECT_EQ(mes->menu()->actions().first()->text().toLower(), QStringLiteral("enero"));
 }
 
 TEST_F(CalendarioTest, TheTimeStaysUntilTheNextOpening)

@@ -1,6 +1,8 @@
 #include "platform/ui/messagebox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -41,6 +43,21 @@ QMessageBox::Icon iconOf(msg::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The desktop draws a box's title in the bar above it and cuts it ("Quo...")
+// when the box is narrower: the box is made wide enough for its title, in a
+// bold face as title bars use, with room for the bar's icon and buttons.
+void widenForTitle(QMessageBox& box, const QString& title)
+{
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int bar = metrics.height() + 10; // one button of the title bar
+    const int width = metrics.horizontalAdvance(title) + 4 * bar;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
+}
+
 } // namespace
 
 int answerOf(int standardButton)
@@ -59,6 +76,7 @@ std::unique_ptr<QMessageBox> createMessageBox(const QString& prompt, int style, 
     auto box = std::make_unique<QMessageBox>(parent);
     box->setIcon(iconOf(wanted.icon));
     box->setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    widenForTitle(*box, box->windowTitle());
     box->setText(prompt);
     for (const int answer : wanted.buttons)
         box->addButton(buttonOf(answer));
@@ -86,8 +104,14 @@ bool installSpanishTranslation()
     return true;
 }
 
+void installSpanishLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Venezuela));
+}
+
 void installProgramServices()
 {
+    installSpanishLocale();
     static DialogMessageBoxes dialogs;
     setMessageBoxService(&dialogs);
     setEndProgramHandler(nullptr);

@@ -28,7 +28,13 @@ int answerOf(int standardButton);
 // are not installed.
 bool installSpanishTranslation();
 
-// Installs the dialogs, the Spanish texts and the process-leaving
+// Qt's own controls in Spanish: month and day names of calendars and date
+// pickers. Venezuelan Spanish, whose decimal comma and thousands point are
+// the program's regional settings (platform/regional.h); the program's own
+// texts of numbers and dates go through those settings, not through this.
+void installSpanishLocale();
+
+// Installs the Spanish locale, the dialogs, the Spanish texts and the process-leaving
 // end-of-program call; main() calls it once the application object exists.
 void installProgramServices();
 

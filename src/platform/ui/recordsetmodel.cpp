@@ -70,8 +70,8 @@ QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (role != Qt::DisplayRole)
         return {};
-    if (orientation == Qt::Vertical)
-        return section + 1;
+    if (orientation == Qt::Vertical) // a row's number, never grouped by the locale
+        return QString::number(section + 1);
     if (section < 0 || section >= columns_)
         return {};
     return recordSet_.field(section).name();

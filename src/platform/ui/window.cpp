@@ -1,5 +1,7 @@
 #include "platform/ui/window.h"
 
+#include "platform/ui/placement.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -7,11 +9,31 @@
 #include <QLayout>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <utility>
 
 namespace platform::ui {
+
+namespace {
+
+// Some controls settle their size only at their first showing (a status bar
+// lays itself out then): a window they make larger keeps its centre where it
+// was placed, inside the screen; unless it was moved since (by the window
+// itself, fitting its contents, or by the operator).
+void keepCentreAsShown(QWidget& window, const QSize& placed, const QPoint& placedAt)
+{
+    if (window.layout())
+        window.layout()->activate();
+    if (window.size() == placed || window.frameGeometry().topLeft() != placedAt || !window.screen())
+        return;
+    const QRect frame = window.frameGeometry();
+    const QRect asPlaced(frame.topLeft(), frame.size() - (window.size() - placed));
+    window.move(openingPosition(frame.size(), asPlaced, window.screen()->availableGeometry()));
+}
+
+} // namespace
 
 // Decides when a window's activation runs. It runs when one of our windows
 // becomes the program's active one and the window whose activation ran last
@@ -157,6 +179,7 @@ void Window::showModal(QWidget* owner)
     if (isVisible())
         hide(); // the modality of a window changes only while it is hidden
     setWindowModality(Qt::ApplicationModal);
+    opener_ = owner ? owner->window() : nullptr;
     if (owner && owner->window()->windowHandle()) {
         create();
         windowHandle()->setTransientParent(owner->window()->windowHandle());
@@ -191,26 +214,40 @@ void Window::setFrame(const Frame& frame)
 void Window::applyFrameGeometry()
 {
     frameApplied_ = true;
+    // Sizes as shown: styles and fonts are applied to controls at their first
+    // showing, which may make them larger than they were asked before.
+    ensurePolished();
     if (layout())
         layout()->activate();
-    const QRect area = screen() ? screen()->availableGeometry() : QRect();
+    // Opened from: the owner of a modal window, else the window of ours in
+    // front (the one whose button opened this), else the desktop's active one.
+    QWidget* opener = opener_ && opener_->isVisible() ? opener_.data() : nullptr;
+    if (!opener)
+        opener = ActivationWatcher::instance().front();
+    if (!opener)
+        opener = QApplication::activeWindow();
+    if (opener == this || (opener && !opener->isVisible()))
+        opener = nullptr;
+    QScreen* onScreen = opener ? opener->screen() : screen();
+    const QRect area = onScreen ? onScreen->availableGeometry() : QRect();
+    const QMargins frame = desktopFrameMargins(opener);
     // The size it opens with: what it asked for, or else what its controls
-    // would like within the screen (not the desktop's two thirds of it, which
-    // cuts a wide grid); never less than its controls need.
-    // A fixed-border window opens whole, as designed, whatever the screen.
+    // would like within the screen, frame included (not the desktop's two
+    // thirds of it, which cuts a wide grid); never less than its controls
+    // need. A fixed-border window opens whole, as designed, whatever the
+    // screen.
     QSize opening = size();
     if (!testAttribute(Qt::WA_Resized))
-        opening = area.isValid() && !frame_.fixedBorder ? sizeHint().boundedTo(area.size()) : sizeHint();
+        opening = area.isValid() && !frame_.fixedBorder
+                      ? sizeHint().boundedTo(area.marginsRemoved(frame).size())
+                      : sizeHint();
     opening = opening.expandedTo(minimumSizeHint());
     if (frame_.fixedBorder)
         setFixedSize(opening);
     else
         resize(opening);
-    if (frame_.centred && area.isValid()) {
-        QRect placed(QPoint(), opening);
-        placed.moveCenter(area.center());
-        move(qMax(placed.left(), area.left()), qMax(placed.top(), area.top()));
-    }
+    if (area.isValid()) // a window's position is its frame's
+        move(openingPosition(opening.grownBy(frame), opener ? opener->frameGeometry() : QRect(), area));
 }
 
 void Window::setVisible(bool visible)
@@ -218,9 +255,17 @@ void Window::setVisible(bool visible)
     const bool wasActive = isActiveWindow();
     if (!visible && modalLoop_)
         modalLoop_->exit();
-    if (visible && !frameApplied_)
+    const bool opening = visible && !frameApplied_;
+    if (opening)
         applyFrameGeometry();
+    const QSize placed = size();
+    const QPoint placedAt = frameGeometry().topLeft();
     QWidget::setVisible(visible);
+    if (opening) {
+        keepCentreAsShown(*this, placed, placedAt);
+        // and once the layouts the showing asked for have run
+        QTimer::singleShot(0, this, [this, placed, placedAt] { keepCentreAsShown(*this, placed, placedAt); });
+    }
     if (visible)
         return;
     if (Window* next = ActivationWatcher::instance().hidden(this, wasActive))

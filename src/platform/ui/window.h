@@ -14,6 +14,7 @@
 //
 // Windows live on the heap: closing one deletes it.
 
+#include <QPointer>
 #include <QWidget>
 
 class QEventLoop;
@@ -34,7 +35,9 @@ public:
         bool fixedBorder = false;
         bool minButton = true;
         bool maxButton = true;
-        // Opens centred on the screen.
+        // Opens centred on the screen. Every window opens centred over the
+        // window it is opened from and inside the screen (placement.h), so
+        // this is the design's word for one that opens from no other.
         bool centred = false;
     };
 
@@ -101,6 +104,7 @@ private:
     void applyFrameGeometry();
 
     QEventLoop* modalLoop_ = nullptr;
+    QPointer<QWidget> opener_; // the owner a modal showing was given
     Frame frame_;
     bool frameApplied_ = false;
     bool loaded_ = false;

@@ -7,6 +7,15 @@ void WindowRegistry::add(const QString& name, Factory factory)
     registered_.insert(keyOf(name), Entry{name, std::move(factory)});
 }
 
+QStringList WindowRegistry::names() const
+{
+    QStringList names;
+    for (const Entry& entry : registered_)
+        names.append(entry.name);
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
 bool WindowRegistry::isRegistered(const QString& name) const
 {
     return registered_.contains(keyOf(name));

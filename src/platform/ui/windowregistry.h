@@ -37,6 +37,8 @@ public:
     }
 
     bool isRegistered(const QString& name) const;
+    // Every registered name, as registered, in alphabetical order.
+    QStringList names() const;
 
     // The loaded window of that name, or null (not loaded, closed, or not
     // registered).

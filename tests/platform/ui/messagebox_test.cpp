@@ -1,6 +1,10 @@
+#include "platform/regional.h"
 #include "platform/ui/messagebox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLocale>
 #include <algorithm>
 #include <QMessageBox>
 #include <QPushButton>
@@ -87,4 +91,37 @@ TEST(MessageBoxTest, StandardButtonsReadInSpanish)
     EXPECT_EQ(withoutMnemonic(box->button(QMessageBox::No)->text()), QStringLiteral("No"));
     const auto cancel = createMessageBox(QStringLiteral("x"), 1, {});
     EXPECT_EQ(withoutMnemonic(cancel->button(QMessageBox::Cancel)->text()), QStringLiteral("Cancelar"));
+}
+
+// The desktop cuts a title wider than its box: every box is wide enough for
+// its title, in the bold face of title bars, with room for the bar's buttons.
+TEST(MessageBoxTest, TitlesShowWhole)
+{
+    QApplication::setApplicationName(QStringLiteral("Quorvelin Duroz"));
+    const QString titulos[] = {QString(), QStringLiteral("Quorvelin 2007 - BACK OFFICE"),
+                               QStringLiteral("Error al Abrir Conexión...(Korvast)"),
+                               QStringLiteral("Quorvelin 2007 - PUNTO DE VENTA")};
+    for (const QString& titulo : titulos) {
+        const auto box = createMessageBox(QStringLiteral("No Quieres Borrar001"), 0, titulo);
+        box->show();
+        QCoreApplication::processEvents();
+        QFont bold = box->font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int needed = metrics.horizontalAdvance(box->windowTitle()) + 3 * metrics.height();
+        EXPECT_GE(box->width(), needed) << box->windowTitle().toStdString();
+        box->hide();
+    }
+}
+
+// Qt's own controls speak Spanish, with the program's separators.
+TEST(MessageBoxTest, TheLocaleIsSpanishWithTheRegionalSeparators)
+{
+    ui::installSpanishLocale();
+    const QLocale locale;
+    EXPECT_EQ(locale.language(), QLocale::Spanish);
+    EXPECT_EQ(locale.standaloneMonthName(12).toLower(), QStringLiteral("diciembre"));
+    EXPECT_EQ(locale.dayName(1).toLower(), QStringLiteral("lunes"));
+    EXPECT_EQ(locale.decimalPoint(), QString(regional::workstation().decimalSeparator));
+    EXPECT_EQ(locale.groupSeparator(), QString(regional::workstation().thousandsSeparator));
 }
