@@ -86,26 +86,7 @@ TEST(ImpuestosMigracionTest, RowByRowTaxesCarryOverToTheSameFigures)
         serverscripts::query(vieja, QStringLiteral("SELECT count(*) FROM pg_attribute WHERE attrelid ="
                                                    " 'saldosdias'::regclass AND attname = 'impuesto_junta'")),
         QStringLiteral("1"));
-    const QString siembra = QStringLiteral(
-        "INSERT INTO parametrosbanca (id, name_duroz, tasa_venta, tasa_premio) VALUES (1, 'BANCA', 2, 3);"
-        "INSERT INTO juntas VALUES ('001', 'BENEFICENCIA ZULIA', 5), ('003', 'LOTERIA TACHIRA', 5.5);"
-        "INSERT INTO operadoras VALUES ('001', 'SORTEOS DEL LAGO'), ('003', 'OPERADORA ANDES');"
-        "INSERT INTO loterias (cod_lot, desc_lot, codigo_junta, codigo_operadora, impuesto, dia_4) VALUES"
-        "  ('001', 'ZULIA 12M', '001', '001', 2.5, 'S'), ('003', 'TACHIRA 7PM', '003', '003', 2, 'S');"
-        "INSERT INTO gobernacion (codigo_gobernacion, descri_gobernacion) VALUES ('ZUL', 'ZULIA'),"
-        "  ('ANZ', 'ANZOATEGUI');"
-        "INSERT INTO alcaldia (codigo_alcaldia, codigo_gobernacion, descri_alcaldia, tasa_alcaldia) VALUES"
-        "  ('MBO', 'ZUL', 'MARACAIBO', 0.9), ('MBO', 'ANZ', 'MANEIRO BOLIVAR', 1.2);"
-        "INSERT INTO vendedor (codvendedor, nombre_vend, codigo_gobernacion, codigo_alcaldia) VALUES"
-        "  ('00012', 'AGENCIA CENTRO', 'ZUL', 'MBO'), ('00013', 'AGENCIA ORIENTE', 'ANZ', 'MBO'),"
-        "  ('00014', 'TAQUILLA SUELTA', NULL, NULL);"
-        "INSERT INTO saldosdias (vendedor, fecha, cod_lot, tipo_jugada, total_venta, comision, premios,"
-        "  subtotal) VALUES"
-        "  ('00012', '2026-03-05', '001', '1', 1000, 100, 0, 900),"
-        "  ('00012', '2026-03-05', '003', '2', 250, 25, 100, 125),"
-        "  ('00013', '2026-03-05', '001', '1', 400, 40, 0, 360),"
-        "  ('00014', '2026-03-05', '003', '1', 10, 1, 0, 9)");
-    serverscripts::query(vieja, siembra + QStringLiteral(";") + QLatin1String(ProcesoAnterior) +
+    serverscripts::query(vieja, datosfiscales::Siembra + QLatin1String(ProcesoAnterior) +
                                     QStringLiteral(";") + QLatin1String(SegundoDia));
     const QString antes = serverscripts::query(vieja, filas(QStringLiteral("saldosdias")));
     ASSERT_TRUE(antes.contains(QStringLiteral("00012|2026-03-05|003|2|S|003|5.500|13.750|")))
